@@ -1,0 +1,11 @@
+# xr_add_test(NAME SOURCES file... LIBS lib...)
+# Defines a QtTest executable and registers it with CTest in one step.
+function(xr_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XR_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+        TIMEOUT 120)
+endfunction()

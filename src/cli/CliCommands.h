@@ -1,0 +1,14 @@
+#pragma once
+
+#include "RadioImage.h"
+
+#include <QStringList>
+
+// One function per xr970-cli command; each parses its own arguments.
+int runDump(const QStringList& arguments);
+int runNew(const QStringList& arguments);
+
+// Loads a channel-data file, printing "Data Format Error" or the system's reason on
+// stderr when it cannot.
+bool loadChannelFileOrReport(const QString& path, RadioImage& image);
+bool saveChannelFileOrReport(const QString& path, const RadioImage& image);

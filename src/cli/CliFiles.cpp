@@ -1,0 +1,22 @@
+#include "CliCommands.h"
+#include "CliSupport.h"
+
+#include "ChannelFile.h"
+
+bool loadChannelFileOrReport(const QString& path, RadioImage& image)
+{
+    const ChannelFile::Result result = ChannelFile::load(path, image);
+    if (result.status == ChannelFile::Result::Status::FormatError)
+        printErr(path + QStringLiteral(": Data Format Error\n"));
+    else if (!result.ok())
+        printErr(path + QStringLiteral(": ") + result.errorText + QLatin1Char('\n'));
+    return result.ok();
+}
+
+bool saveChannelFileOrReport(const QString& path, const RadioImage& image)
+{
+    const ChannelFile::Result result = ChannelFile::save(path, image);
+    if (!result.ok())
+        printErr(path + QStringLiteral(": ") + result.errorText + QLatin1Char('\n'));
+    return result.ok();
+}

@@ -1,0 +1,49 @@
+#include "CliCommands.h"
+#include "CliSupport.h"
+
+#include <QCoreApplication>
+
+const std::vector<CliCommand>& cliCommands()
+{
+    static const std::vector<CliCommand> commands = {
+        {"dump", "print the channel grid of a .dat file", runDump},
+        {"new", "write the .dat file of a new document", runNew},
+    };
+    return commands;
+}
+
+namespace {
+
+QString generalHelp()
+{
+    QString text = QStringLiteral("Usage: xr970-cli COMMAND [OPTIONS]\n\n"
+                                  "XR-970 Programmer on the command line.\n\nCommands:\n");
+    for (const CliCommand& command : cliCommands())
+        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(command.name), -10).arg(QString::fromLatin1(command.summary));
+    text += QStringLiteral("\nRun 'xr970-cli COMMAND --help' for the options of a command.\n");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("xr970-cli"));
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty()) {
+        printErr(generalHelp());
+        return CliExit::Usage;
+    }
+    const QString& name = arguments.front();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        printOut(generalHelp());
+        return CliExit::Ok;
+    }
+    for (const CliCommand& command : cliCommands()) {
+        if (name == QLatin1String(command.name))
+            return command.run(arguments);
+    }
+    printErr(QStringLiteral("xr970-cli: unknown command '") + name + QStringLiteral("'\n\n") + generalHelp());
+    return CliExit::Usage;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "RadioVariant.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// Exit statuses of xr970-cli.
+namespace CliExit {
+constexpr int Ok = 0;
+constexpr int Failure = 1;
+constexpr int Usage = 2;
+constexpr int BadFile = 3;
+constexpr int PortError = 4;
+constexpr int CommunicationError = 5;
+constexpr int Interrupted = 6;
+constexpr int RadioType = 7;
+constexpr int Cancelled = 8;
+constexpr int RowsRefused = 9;
+} // namespace CliExit
+
+struct CliCommand {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& arguments); // arguments[0] is the command name
+};
+
+// Every command of the program, in the order the help lists them.
+const std::vector<CliCommand>& cliCommands();
+
+void printOut(const QString& text); // UTF-8 to stdout
+void printErr(const QString& text); // UTF-8 to stderr
+
+// Parses a command's arguments. Returns an exit status when the command must stop here:
+// Ok after --help, Usage (with the usage text on stderr) for a usage error.
+std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments,
+                                    int positionalCount);
+
+// --variant receive|transmit|other and --lang en|zh.
+QCommandLineOption variantOption();
+QCommandLineOption languageOption();
+std::optional<RadioVariant> variantFrom(const QCommandLineParser& parser);
+std::optional<bool> chineseFrom(const QCommandLineParser& parser);
+int usageError(const QCommandLineParser& parser, const QString& message);

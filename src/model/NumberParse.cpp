@@ -1,0 +1,110 @@
+#include "NumberParse.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool isCSpace(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r';
+}
+
+bool isDigit(QStringView text, qsizetype i)
+{
+    return i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
+}
+
+qsizetype skipSpace(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && isCSpace(text[i]))
+        ++i;
+    return i;
+}
+
+qsizetype skipSign(QStringView text, qsizetype i)
+{
+    return (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ? i + 1
+                                                                                             : i;
+}
+
+qsizetype skipDigits(QStringView text, qsizetype i)
+{
+    while (isDigit(text, i))
+        ++i;
+    return i;
+}
+
+// Rough power of ten of a well-formed decimal number: positive when it is large,
+// negative when it is tiny. Only its sign is used, to tell overflow from underflow.
+std::int64_t decimalMagnitude(const std::string& number)
+{
+    const auto ePos = number.find_first_of("eE");
+    const std::string mantissa = number.substr(0, ePos);
+    const std::int64_t exponent =
+        ePos == std::string::npos ? 0 : parseLeadingInt(QString::fromLatin1(number.substr(ePos + 1)));
+    const auto firstNonZero = mantissa.find_first_of("123456789");
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    if (firstNonZero == std::string::npos)
+        return -1;
+    const auto position = static_cast<std::int64_t>(point) - static_cast<std::int64_t>(firstNonZero);
+    return position + exponent;
+}
+
+} // namespace
+
+double parseLeadingDouble(QStringView text)
+{
+    const qsizetype start = skipSpace(text);
+    qsizetype i = skipSign(text, start);
+    const qsizetype intStart = i;
+    i = skipDigits(text, i);
+    bool anyDigit = i > intStart;
+    if (i < text.size() && text[i] == QLatin1Char('.')) {
+        const qsizetype fracStart = i + 1;
+        const qsizetype fracEnd = skipDigits(text, fracStart);
+        if (anyDigit || fracEnd > fracStart) {
+            anyDigit = true;
+            i = fracEnd;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+    if (i < text.size() && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        const qsizetype expDigits = skipSign(text, i + 1);
+        if (isDigit(text, expDigits))
+            i = skipDigits(text, expDigits);
+    }
+    const std::string number = text.mid(start, i - start).toLatin1().toStdString();
+    const char* first = number.data();
+    if (*first == '+')
+        ++first; // from_chars takes no plus sign
+    double value = 0.0;
+    const auto result = std::from_chars(first, number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Like strtod: overflow gives an infinity of the right sign, underflow gives 0.
+        if (decimalMagnitude(number) < 0)
+            return 0.0;
+        return number[0] == '-' ? -std::numeric_limits<double>::infinity()
+                                : std::numeric_limits<double>::infinity();
+    }
+    return value;
+}
+
+std::int64_t parseLeadingInt(QStringView text)
+{
+    qsizetype i = skipSpace(text);
+    const bool negative = i < text.size() && text[i] == QLatin1Char('-');
+    i = skipSign(text, i);
+    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
+    std::int64_t value = 0;
+    for (; isDigit(text, i); ++i) {
+        const int digit = text[i].unicode() - '0';
+        value = (value > (limit - digit) / 10) ? limit : value * 10 + digit;
+    }
+    return negative ? -value : value;
+}

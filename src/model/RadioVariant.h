@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+// Which kind of radio the last completed read identified. It decides the grid's
+// columns, what the encoder forces absent and which options the dialog shows.
+enum class RadioVariant : int { Other = 0, ReceiveOnly = 1, TransmitOnly = 2 };
+
+// From the eighth byte of the radio's identification reply.
+constexpr RadioVariant radioVariantFromIdByte(std::uint8_t b)
+{
+    return b == 0xFF ? RadioVariant::ReceiveOnly
+                     : (b == 0xF5 ? RadioVariant::TransmitOnly : RadioVariant::Other);
+}

@@ -1,0 +1,125 @@
+#include "ChannelFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(XR_CLI_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void newThenDump();
+    void dumpLanguagesAndVariants_data();
+    void dumpLanguagesAndVariants();
+    void errors_data();
+    void errors();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestCli::newThenDump()
+{
+    const QString path = dir_.filePath(QStringLiteral("new.dat"));
+    const Run made = runCli({QStringLiteral("new"), QStringLiteral("-o"), path});
+    QCOMPARE(made.exitCode, 0);
+    RadioImage image;
+    QVERIFY(ChannelFile::load(path, image).ok());
+    QVERIFY(image == RadioImage::makeNew());
+
+    const Run dump = runCli({QStringLiteral("dump"), path});
+    QCOMPARE(dump.exitCode, 0);
+    const QStringList lines = dump.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 17);
+    QCOMPARE(lines[0], QStringLiteral("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tW/N\tScan\tBusy Lock\tPower"));
+    QCOMPARE(lines[1], QStringLiteral(" 1\t\t\t\t\t\t\t\t"));
+    QCOMPARE(lines[16], QStringLiteral("16\t\t\t\t\t\t\t\t"));
+}
+
+void TestCli::dumpLanguagesAndVariants_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("channel2");
+    QTest::newRow("default") << QStringList{} << "CH" << " 2\t145.12500\t\tD023N\t\tNarrow\tYes\tOff\tLow";
+    QTest::newRow("other") << QStringList{"--variant", "other"} << "CH"
+                           << " 2\t145.12500\t145.72500\tD023N\t67.0\tNarrow\tYes\tOff\tLow";
+    QTest::newRow("transmit, Chinese") << QStringList{"--variant", "transmit", "--lang", "zh"}
+                                       << QString::fromUtf8("信道")
+                                       << QString::fromUtf8(" 2\t\t145.72500\t\t67.0\t窄\t是\t关\t低");
+}
+
+void TestCli::dumpLanguagesAndVariants()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, title);
+    QFETCH(QString, channel2);
+    RadioImage image = RadioImage::makeNew();
+    std::uint8_t* record = image.channel(2);
+    RadioImage::frequencyToBytes(14512500, record);
+    RadioImage::frequencyToBytes(14572500, record + 4);
+    const std::uint8_t tones[4] = {0x13, 0x28, 0x9E, 0x02};
+    std::memcpy(record + 8, tones, 4);
+    record[12] = 0x00;
+    record[13] = 0x00;
+    const QString path = dir_.filePath(QStringLiteral("two.dat"));
+    QVERIFY(ChannelFile::save(path, image).ok());
+
+    const Run dump = runCli(QStringList{QStringLiteral("dump"), path} + options);
+    QCOMPARE(dump.exitCode, 0);
+    const QStringList lines = dump.out.split(QLatin1Char('\n'));
+    QCOMPARE(lines[0].section(QLatin1Char('\t'), 0, 0), title);
+    QCOMPARE(lines[2], channel2);
+}
+
+void TestCli::errors_data()
+{
+    const QString bad = dir_.filePath(QStringLiteral("bad.dat"));
+    QFile file(bad);
+    file.open(QIODevice::WriteOnly);
+    file.write(QByteArray(1040, 'x'));
+    file.close();
+
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::newRow("no command") << QStringList{} << 2 << "Usage";
+    QTest::newRow("unknown command") << QStringList{"frob"} << 2 << "unknown command";
+    QTest::newRow("dump without file") << QStringList{"dump"} << 2 << "Usage";
+    QTest::newRow("bad variant") << QStringList{"dump", bad, "--variant", "x"} << 2 << "--variant";
+    QTest::newRow("not a channel file") << QStringList{"dump", bad} << 3 << "Data Format Error";
+    QTest::newRow("missing file") << QStringList{"dump", bad + "x"} << 3 << "";
+    QTest::newRow("new without -o") << QStringList{"new"} << 2 << "-o";
+    QTest::newRow("help") << QStringList{"dump", "--help"} << 0 << "";
+}
+
+void TestCli::errors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, stderrHas);
+    const Run run = runCli(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"

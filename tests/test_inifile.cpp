@@ -1,0 +1,208 @@
+#include "IniFile.h"
+#include "IniLocation.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString writeFile(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QStringLiteral("Program.ini"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+    return path;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void lookups_data();
+    void lookups();
+    void missingFileIsCreatedEmpty();
+    void unloadedIgnoresChanges();
+    void setValueAndSave();
+    void caseOnlyChangeKeepsFlagDown();
+    void emptySectionNameMergesOnReload();
+    void gbkFileKeepsEncoding();
+    void autoSaveOnDestruction();
+    void locationFallsBackToUserCopy();
+};
+
+void TestIniFile::lookups_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("blanks around =") << QByteArray("[Setup]\r\n  Language  =  English  \r\n") << "Setup"
+                                     << "Language" << "English";
+    QTest::newRow("case-insensitive names") << QByteArray("[setup]\nlanguage=Chinese\n") << "Setup"
+                                            << "Language" << "Chinese";
+    QTest::newRow("TAB ; cuts") << QByteArray("[S]\nK=Chinese\t;remark\n") << "S" << "K" << "Chinese";
+    QTest::newRow("blank ; stays") << QByteArray("[S]\nK=Chinese ;remark\n") << "S" << "K" << "Chinese ;remark";
+    QTest::newRow("// cut keeps blank") << QByteArray("[S]\nK=Chinese //remark\n") << "S" << "K" << "Chinese ";
+    QTest::newRow("/* in a path") << QByteArray("[S]\nK=C:/dir/*x\n") << "S" << "K" << "C:/dir";
+    QTest::newRow("// in a url") << QByteArray("[S]\nK=http://x\n") << "S" << "K" << "http:";
+    QTest::newRow("remark header is no header") << QByteArray("[S]\n[T] ;x\nK=1\n") << "S" << "K" << "1";
+    QTest::newRow("comment lines dropped")
+        << QByteArray("[S]\n;K=1\n/K=2\n\\K=3\n*K=4\n=K\nK=5\n") << "S" << "K" << "5";
+    QTest::newRow("commented key missing") << QByteArray("[S]\n;K=1\n") << "S" << ";K" << "";
+    QTest::newRow("first section wins") << QByteArray("[S]\nA=1\n[S]\nA=2\nB=3\n") << "S" << "B" << "";
+    QTest::newRow("last key wins") << QByteArray("[S]\nA=1\nA=2\n") << "S" << "A" << "2";
+    QTest::newRow("no = gives empty value") << QByteArray("[S]\nFlag\n") << "S" << "Flag" << "";
+    QTest::newRow("blanks inside brackets") << QByteArray("[ S ]\nA=1\n") << " S " << "A" << "1";
+    QTest::newRow("entries before a header") << QByteArray("A=0\n[S]\n") << "" << "A" << "0";
+    QTest::newRow("UTF-8 text") << QByteArray("[Chinese]\nCompany=北风\n") << "chinese" << "Company"
+                                << QString::fromUtf8("北风");
+}
+
+void TestIniFile::lookups()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    IniFile ini;
+    QVERIFY(ini.Load(writeFile(dir, file)));
+    QCOMPARE(ini.GetValue(section, key, QString()), value);
+}
+
+void TestIniFile::missingFileIsCreatedEmpty()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Program.ini"));
+    IniFile ini;
+    QVERIFY(ini.Load(path));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QString());
+    // A missing key in an existing section gives the default trimmed; a missing section
+    // gives it unchanged.
+    QCOMPARE(ini.GetValue(QString(), QStringLiteral("x"), QStringLiteral(" d ")), QStringLiteral("d"));
+    QCOMPARE(ini.GetValue(QStringLiteral("No"), QStringLiteral("x"), QStringLiteral(" d ")), QStringLiteral(" d "));
+}
+
+void TestIniFile::unloadedIgnoresChanges()
+{
+    IniFile ini;
+    QVERIFY(!ini.Load(QStringLiteral("/nonexistent/dir/Program.ini")));
+    ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+    QVERIFY(!ini.isModified());
+    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QString());
+}
+
+void TestIniFile::setValueAndSave()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "; head\n[Setup]\nLanguage=English\t; which\nLanguage=Chinese\n\n"
+                                        "ShowLang=1\n[Setup]\nX=1\n[English]\nCompany=A\n");
+    {
+        IniFile ini;
+        QVERIFY(ini.Load(path));
+        ini.SetValue(QStringLiteral("setup"), QStringLiteral("language"), QStringLiteral("English"));
+        ini.SetValue(QStringLiteral("Setup"), QStringLiteral("New"), QStringLiteral("v"));
+        ini.SetValue(QStringLiteral("Extra"), QStringLiteral("K"), QStringLiteral("w"));
+        QVERIFY(ini.isModified());
+        ini.Save();
+        QVERIFY(ini.isModified());
+        QCOMPARE(readFile(path), QByteArray("[Setup]\r\nLanguage=English\t; which\r\nLanguage=English\r\n"
+                                            "ShowLang=1\r\nNew=v\r\n[Setup]\r\nX=1\r\n[English]\r\nCompany=A\r\n"
+                                            "[Extra]\r\nK=w\r\n"));
+        QFile::remove(path);
+    }
+    // Still modified at destruction: the file is written again.
+    QVERIFY(QFile::exists(path));
+}
+
+void TestIniFile::caseOnlyChangeKeepsFlagDown()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "[Setup]\nLanguage=English\n");
+    IniFile ini;
+    QVERIFY(ini.Load(path));
+    ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("ENGLISH"));
+    QVERIFY(!ini.isModified());
+    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QStringLiteral("ENGLISH"));
+    ini.Save();
+    QCOMPARE(readFile(path), QByteArray("[Setup]\nLanguage=English\n"));
+}
+
+void TestIniFile::emptySectionNameMergesOnReload()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "[A]\nx=1\n[]\ny=2\n");
+    {
+        IniFile ini;
+        QVERIFY(ini.Load(path));
+        QCOMPARE(ini.GetValue(QStringLiteral("A"), QStringLiteral("y"), QString()), QString());
+        ini.SetValue(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("3"));
+    }
+    QCOMPARE(readFile(path), QByteArray("[A]\r\nx=3\r\ny=2\r\n"));
+    IniFile again;
+    QVERIFY(again.Load(path));
+    QCOMPARE(again.GetValue(QStringLiteral("A"), QStringLiteral("y"), QString()), QStringLiteral("2"));
+}
+
+void TestIniFile::gbkFileKeepsEncoding()
+{
+    QTemporaryDir dir;
+    QStringEncoder gbk("GB18030");
+    const QByteArray bytes = gbk.encode(QString::fromUtf8("[Chinese]\r\nCompany=北风无线电\r\n"));
+    const QString path = writeFile(dir, bytes);
+    {
+        IniFile ini;
+        QVERIFY(ini.Load(path));
+        QCOMPARE(ini.encoding(), IniFile::Encoding::Gb18030);
+        QCOMPARE(ini.GetValue(QStringLiteral("Chinese"), QStringLiteral("company"), QString()),
+                 QString::fromUtf8("北风无线电"));
+        ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+    }
+    QCOMPARE(readFile(path), bytes + QByteArray("[Setup]\r\nLanguage=Chinese\r\n"));
+}
+
+void TestIniFile::autoSaveOnDestruction()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "[Setup]\nLanguage=English\n");
+    {
+        IniFile ini;
+        QVERIFY(ini.Load(path));
+        ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+    }
+    QCOMPARE(readFile(path), QByteArray("[Setup]\r\nLanguage=Chinese\r\n"));
+}
+
+void TestIniFile::locationFallsBackToUserCopy()
+{
+    QTemporaryDir exeDir;
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QCOMPARE(locateProgramIni(exeDir.path(), QString()), exeDir.filePath(QStringLiteral("Program.ini")));
+
+    // A folder nobody can create files in (a path below a plain file, even for root).
+    const QString installed = writeFile(exeDir, "[Setup]\nLanguage=English\n");
+    const QString blocked = installed + QStringLiteral("/bin");
+    const QString chosen = locateProgramIni(blocked, installed);
+    QVERIFY2(chosen.startsWith(home.path()), qPrintable(chosen));
+    QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=English\n"));
+    // The per-user copy is kept from then on.
+    writeFile(exeDir, "[Setup]\nLanguage=Chinese\n");
+    QCOMPARE(locateProgramIni(blocked, installed), chosen);
+    QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=English\n"));
+}
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "test_inifile.moc"

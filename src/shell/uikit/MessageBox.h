@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMessageBox>
+#include <functional>
+
+class QWidget;
+
+// Every message box of the program goes through showMessageBox, so that tests can see
+// and answer it.
+struct MessageBoxRequest {
+    QWidget* owner = nullptr;
+    QString text;
+    QString caption;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+using MessageBoxHandler = std::function<QMessageBox::StandardButton(const MessageBoxRequest&)>;
+
+// Shows the box modally and returns the button pressed.
+QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request);
+
+// Replaces the real box (tests); an empty handler restores it. Returns the previous one.
+MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
+
+// The application's own boxes carry the display name (the Company text) as caption.
+QMessageBox::StandardButton appMessageBox(const QString& text,
+                                          QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                          QMessageBox::Icon icon = QMessageBox::NoIcon);

@@ -7,6 +7,7 @@ QString g_strExeDir;
 RadioVariant g_radioVariant = RadioVariant::ReceiveOnly;
 bool g_bNewDocument = false;
 QString g_strCaption;
+QString g_strCompany;
 
 void setLanguageGlobals(const QString& language)
 {

@@ -12,6 +12,7 @@ extern QString g_strExeDir;     // the executable's folder, with a trailing sepa
 extern RadioVariant g_radioVariant; // ReceiveOnly at start; set by a completed read
 extern bool g_bNewDocument;     // set by New, cleared by Open and by a completed read
 extern QString g_strCaption;    // main window title: AppName, type and band
+extern QString g_strCompany;    // the language section's Company: caption of the program's boxes
 
 // Sets the language values from a [Setup] Language value.
 void setLanguageGlobals(const QString& language);

@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "AppGlobals.h"
+
 #include <QApplication>
 
 namespace {
@@ -33,6 +35,6 @@ MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next)
 QMessageBox::StandardButton appMessageBox(const QString& text, QMessageBox::StandardButtons buttons,
                                           QMessageBox::Icon icon)
 {
-    return showMessageBox({QApplication::activeWindow(), text, QApplication::applicationDisplayName(),
+    return showMessageBox({QApplication::activeWindow(), text, g_strCompany,
                            buttons, icon});
 }

@@ -23,7 +23,7 @@ QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request);
 // Replaces the real box (tests); an empty handler restores it. Returns the previous one.
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
 
-// The application's own boxes carry the display name (the Company text) as caption.
+// The application's own boxes carry the Company text as caption.
 QMessageBox::StandardButton appMessageBox(const QString& text,
                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                           QMessageBox::Icon icon = QMessageBox::NoIcon);

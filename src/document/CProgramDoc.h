@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ChannelFile.h"
+#include "RadioImage.h"
+
+#include <QObject>
+#include <QString>
+
+// One document: one radio image, its title and path, and whether it holds changes
+// that were not saved.
+class CProgramDoc : public QObject {
+    Q_OBJECT
+public:
+    explicit CProgramDoc(QObject* parent = nullptr);
+
+    RadioImage& image() { return image_; }
+    const RadioImage& image() const { return image_; }
+
+    // A new image, titled "Channel Information" and named after appName so the save
+    // dialog proposes it.
+    void OnNewDocument(bool chinese, const QString& appName);
+    // Loads the file; on failure nothing changes.
+    ChannelFile::Result OnOpenDocument(const QString& path);
+    // Writes the image as it is (the caller stores the grid into it first).
+    ChannelFile::Result OnSaveDocument(const QString& path);
+
+    QString title() const { return title_; }
+    QString pathName() const { return pathName_; }
+    // True once the document was loaded from or saved to pathName.
+    bool hasFile() const { return hasFile_; }
+
+    bool isModified() const { return modified_; }
+    void setModified(bool modified);
+
+Q_SIGNALS:
+    void modifiedChanged(bool modified);
+    void titleChanged(const QString& title);
+
+private:
+    void setPathName(const QString& path);
+
+    RadioImage image_;
+    QString title_;
+    QString pathName_;
+    bool hasFile_ = false;
+    bool modified_ = false;
+};

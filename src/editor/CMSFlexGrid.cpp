@@ -1,0 +1,157 @@
+#include "CMSFlexGrid.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace {
+
+Qt::Alignment alignmentFor(int flexAlignment)
+{
+    return flexAlignment == 4 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
+}
+
+} // namespace
+
+CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
+    : QTableWidget(rows - 1, cols - 1, parent), rows_(rows), cols_(cols), colTwips_(cols, 0)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers); // cells change only through commits
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setMinimumSectionSize(0);
+    for (int r = 1; r < rows; ++r)
+        setVerticalHeaderItem(r - 1, new QTableWidgetItem);
+    for (int c = 1; c < cols; ++c)
+        setHorizontalHeaderItem(c - 1, new QTableWidgetItem);
+    fitRowsToFont();
+    setCurrentCell(1, 1);
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int r, int c, int, int) { onCurrentCellChanged(r, c); });
+}
+
+void CMSFlexGrid::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitRowsToFont();
+}
+
+void CMSFlexGrid::fitRowsToFont()
+{
+    // Rows as tall as the text, like the classic grid.
+    const int rowHeight = fontMetrics().height() + 3;
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    horizontalHeader()->setFixedHeight(rowHeight);
+}
+
+void CMSFlexGrid::setCurrentCell(int row, int col)
+{
+    QTableWidget::setCurrentCell(row - 1, col - 1);
+}
+
+void CMSFlexGrid::onCurrentCellChanged(int currentRow, int currentColumn)
+{
+    if (currentRow < 0 || currentColumn < 0)
+        return;
+    Q_EMIT LeaveCell();
+    row_ = currentRow + 1;
+    col_ = currentColumn + 1;
+    Q_EMIT EnterCell();
+}
+
+void CMSFlexGrid::mousePressEvent(QMouseEvent* event)
+{
+    QTableWidget::mousePressEvent(event);
+    if (indexAt(event->position().toPoint()).isValid())
+        Q_EMIT MouseDown();
+}
+
+int CMSFlexGrid::fullHeight() const
+{
+    return horizontalHeader()->height() + (rows_ - 1) * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+}
+
+QString CMSFlexGrid::TextMatrix(int row, int col) const
+{
+    const QTableWidgetItem* cell = row == 0 ? (col == 0 ? nullptr : horizontalHeaderItem(col - 1))
+                                 : col == 0 ? verticalHeaderItem(row - 1)
+                                            : item(row - 1, col - 1);
+    return cell ? cell->text() : QString();
+}
+
+void CMSFlexGrid::setTextMatrix(int row, int col, const QString& text)
+{
+    if (row == 0 && col == 0)
+        return; // the corner cell shows nothing
+    if (row == 0) {
+        horizontalHeaderItem(col - 1)->setText(text);
+    } else if (col == 0) {
+        verticalHeaderItem(row - 1)->setText(text);
+    } else {
+        cellItem(row, col)->setText(text);
+    }
+}
+
+void CMSFlexGrid::setColWidth(int col, int twips)
+{
+    colTwips_[col] = twips;
+    const int pixels = pixelsFromTwipsX(twips);
+    if (col == 0)
+        verticalHeader()->setFixedWidth(pixels);
+    else
+        setColumnWidth(col - 1, pixels);
+}
+
+void CMSFlexGrid::setColAlignment(int col, int alignment)
+{
+    const Qt::Alignment align = alignmentFor(alignment);
+    if (col == 0) {
+        verticalHeader()->setDefaultAlignment(align);
+        return;
+    }
+    horizontalHeaderItem(col - 1)->setTextAlignment(align);
+    for (int r = 1; r < rows_; ++r)
+        cellItem(r, col)->setTextAlignment(align);
+}
+
+QTableWidgetItem* CMSFlexGrid::cellItem(int row, int col)
+{
+    if (QTableWidgetItem* existing = item(row - 1, col - 1))
+        return existing;
+    auto* created = new QTableWidgetItem; // the table takes ownership
+    setItem(row - 1, col - 1, created);
+    return created;
+}
+
+QRect CMSFlexGrid::currentCellPixels() const
+{
+    const QRect cell = visualRect(model()->index(row_ - 1, col_ - 1));
+    // Relative to the grid's outer edge, EdgeAllowance pixels before the cell area.
+    return cell.translated(EdgeAllowance, EdgeAllowance);
+}
+
+int CMSFlexGrid::CellLeft() const { return twipsFromPixelsX(currentCellPixels().left()); }
+int CMSFlexGrid::CellTop() const { return twipsFromPixelsY(currentCellPixels().top()); }
+int CMSFlexGrid::CellWidth() const { return twipsFromPixelsX(currentCellPixels().width()); }
+int CMSFlexGrid::CellHeight() const { return twipsFromPixelsY(currentCellPixels().height()); }
+
+void CMSFlexGrid::setForeColorFixed(const QColor& color)
+{
+    for (int c = 1; c < cols_; ++c)
+        horizontalHeaderItem(c - 1)->setForeground(color);
+    for (int r = 1; r < rows_; ++r)
+        verticalHeaderItem(r - 1)->setForeground(color);
+}
+
+void CMSFlexGrid::setBackColorBkg(const QColor& color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, color);
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+}

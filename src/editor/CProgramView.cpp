@@ -1,0 +1,304 @@
+#include "CProgramView.h"
+
+#include "AppGlobals.h"
+#include "CMSFlexGrid.h"
+#include "CProgramDoc.h"
+#include "CellEditors.h"
+#include "ChoiceTexts.h"
+#include "CommandIds.h"
+#include "DialogUnits.h"
+#include "HelpRequest.h"
+#include "IniFile.h"
+#include "MessageBox.h"
+#include "SettingsKey.h"
+#include "StringTable.h"
+#include "ToneTables.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+
+constexpr int BaseWidths[GridColumn::Count] = {500, 1200, 1200, 1200, 1200, 1000, 1000, 0, 0};
+constexpr int AlignCentre = 4;
+constexpr int AlignLeftTop = 0;
+const QColor FixedTextColour(0, 50, 240);
+const QColor TitleColour(250, 10, 10);
+
+QFont titleFont()
+{
+    QFont font;
+    font.setFamilies(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Noto Sans CJK SC")});
+    font.setPointSize(12);
+    return font;
+}
+
+} // namespace
+
+CProgramView::CProgramView(CProgramDoc* document, QWidget* parent) : QWidget(parent), document_(document)
+{
+    buildForm();
+}
+
+CProgramView::~CProgramView() = default;
+
+void CProgramView::buildForm()
+{
+    const QFont formFont = templateFont(9);
+    setFont(formFont);
+    const DialogUnits dlu(formFont);
+    title_ = new QLabel(this);
+    setControlId(title_, TitleId);
+    title_->setAlignment(Qt::AlignCenter);
+    title_->setFont(titleFont());
+    QPalette pal = title_->palette();
+    pal.setColor(QPalette::WindowText, TitleColour);
+    title_->setPalette(pal);
+    title_->setGeometry(dlu.rect(14, 13, 370, 17));
+
+    grid_ = new CMSFlexGrid(GridRowCount, GridColumn::Count, this);
+    setControlId(grid_, GridId);
+    const QRect gridRect = dlu.rect(15, 37, 370, 167);
+    grid_->setGeometry(gridRect.adjusted(0, 0, 0, qMax(0, grid_->fullHeight() - gridRect.height())));
+    grid_->installEventFilter(this);
+    grid_->viewport()->installEventFilter(this);
+    connect(grid_, &CMSFlexGrid::EnterCell, this, &CProgramView::openEditor);
+    connect(grid_, &CMSFlexGrid::MouseDown, this, &CProgramView::openEditor);
+    connect(grid_, &CMSFlexGrid::LeaveCell, this, &CProgramView::leaveCommit);
+    setMinimumSize(dlu.x(398), qMax(dlu.y(218), grid_->geometry().bottom() + dlu.y(14)));
+}
+
+void CProgramView::OnInitialUpdate()
+{
+    if (firstInitialisation_)
+        setUpGridOnce();
+    FillGridFromImage();
+}
+
+void CProgramView::setUpGridOnce()
+{
+    toneList_ = BuildToneChoices(g_bChinese);
+    grid_->setBackColorBkg(Qt::white);
+    editors_ = std::make_unique<CellEditors>(grid_->viewport(), toneList_, g_bChinese);
+    for (QWidget* editor : editors_->all()) {
+        editor->installEventFilter(this);
+        if (auto* list = qobject_cast<QComboBox*>(editor))
+            list->view()->installEventFilter(this);
+    }
+    for (int c = 0; c < GridColumn::Count; ++c)
+        grid_->setTextMatrix(0, c, columnTitle(c, g_bChinese));
+    grid_->setForeColorFixed(FixedTextColour);
+    title_->setText(theIniFile().GetValue(g_bChinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
+                                          QStringLiteral("Title"), QString()));
+    for (int r = 1; r < GridRowCount; ++r)
+        grid_->setTextMatrix(r, 0, QString::asprintf("%2d", r));
+    for (int c = 0; c < GridColumn::Count; ++c)
+        grid_->setColAlignment(c, AlignCentre);
+    for (int c : {GridColumn::BusyLock, GridColumn::Power}) {
+        grid_->setColWidth(c, 0);
+        grid_->setColAlignment(c, AlignLeftTop);
+    }
+    firstInitialisation_ = false;
+}
+
+void CProgramView::applyColumnLayout()
+{
+    int widths[GridColumn::Count];
+    std::copy(std::begin(BaseWidths), std::end(BaseWidths), widths);
+    if (g_radioVariant == RadioVariant::ReceiveOnly) {
+        widths[GridColumn::TxFrequency] = 0;
+        widths[GridColumn::EncodeTone] = 0;
+    } else if (g_radioVariant == RadioVariant::TransmitOnly) {
+        widths[GridColumn::RxFrequency] = 0;
+        widths[GridColumn::DecodeTone] = 0;
+        widths[GridColumn::Scan] = 0;
+    }
+    grid_->setEnabled(g_radioVariant != RadioVariant::Other);
+    for (int c = 0; c < GridColumn::Count; ++c) {
+        grid_->setColWidth(c, widths[c]);
+        grid_->setColAlignment(c, widths[c] != 0 ? AlignCentre : AlignLeftTop);
+    }
+}
+
+bool CProgramView::isColumnHiddenByVariant(int col) const
+{
+    return col < GridColumn::BusyLock && grid_->colWidth(col) == 0;
+}
+
+void CProgramView::FillGridFromImage()
+{
+    applyColumnLayout();
+    ChannelTexts cells;
+    decodeChannels(document_->image(), g_radioVariant, g_bChinese, cells);
+    writeCells(cells);
+    updateProductAndCaption();
+}
+
+void CProgramView::writeCells(ChannelTexts& cells)
+{
+    for (int r = 1; r < GridRowCount; ++r)
+        for (int c = 1; c < GridColumn::Count; ++c)
+            grid_->setTextMatrix(r, c, cells[r][c]);
+}
+
+void CProgramView::updateProductAndCaption()
+{
+    RadioImage& image = document_->image();
+    const QString setup = QStringLiteral("Setup");
+    const QString appName = theIniFile().GetValue(setup, QStringLiteral("AppName"), QString());
+    exchangeProductWithSettings(image, g_bNewDocument, *openSettingsKey(appName));
+    const int type = image[RadioImage::ProductType];
+    const QString typeName = theIniFile().GetValue(setup, typeKey(type), QString());
+    const QString bandText = bandTextAt(theIniFile().GetValue(setup, fieldKey(type), QString()),
+                                        image[RadioImage::ProductBand]);
+    g_strCaption = captionString(theIniFile().GetValue(g_strLanguage, QStringLiteral("AppName"), QString()),
+                                 typeName, bandText, g_bChinese);
+    setBand(bandLimitsFromText(bandText));
+    Q_EMIT captionChanged(g_strCaption);
+}
+
+void CProgramView::setBand(BandLimits band)
+{
+    BandLow = band.low;
+    BandHigh = band.high;
+}
+
+ChannelTexts CProgramView::cellTexts() const
+{
+    ChannelTexts cells;
+    for (int r = 0; r < GridRowCount; ++r)
+        for (int c = 0; c < GridColumn::Count; ++c)
+            cells[r][c] = grid_->TextMatrix(r, c);
+    return cells;
+}
+
+void CProgramView::StoreGridToImage()
+{
+    editors_->hideAll();
+    ChannelTexts cells = cellTexts();
+    encodeChannels(cells, g_radioVariant, document_->image());
+    writeCells(cells); // the hidden columns were blanked in the cells
+}
+
+QWidget* CProgramView::editorOfCurrentColumn() const
+{
+    return editors_->editorOf(grid_->Col());
+}
+
+void CProgramView::openEditor()
+{
+    if (!editors_)
+        return;
+    const int col = grid_->Col();
+    editors_->load(col, grid_->Text());
+    placeEditor();
+}
+
+void CProgramView::placeEditor()
+{
+    // Columns that the radio type hides stay closed: an invisible editor there would
+    // commit an empty frequency and clear the channel.
+    if (!grid_->isEnabled() || isColumnHiddenByVariant(grid_->Col()))
+        return;
+    const int col = grid_->Col();
+    QWidget* editor = editors_->editorOf(col);
+    const int left = grid_->pixelsFromTwipsX(grid_->CellLeft()) - CMSFlexGrid::EdgeAllowance;
+    const int top = grid_->pixelsFromTwipsY(grid_->CellTop()) - CMSFlexGrid::EdgeAllowance;
+    const int width = grid_->pixelsFromTwipsX(grid_->CellWidth());
+    const int height = grid_->pixelsFromTwipsY(grid_->CellHeight());
+    if (QComboBox* list = editors_->listOf(col)) {
+        // The opened list reaches DropDownHeight pixels below the cell.
+        const int rowHeight = qMax(1, list->view()->sizeHintForRow(0));
+        list->setMaxVisibleItems(qMax(1, CellEditors::DropDownHeight / rowHeight));
+    } else {
+        editors_->load(col, grid_->Text());
+    }
+    editor->setGeometry(left, top, width, height);
+    editor->show();
+    editor->setFocus();
+    grid_->viewport()->update();
+}
+
+void CProgramView::leaveCommit()
+{
+    if (editors_ && editors_->isOpen(grid_->Col()))
+        commit(CommitKind::Leave);
+}
+
+bool CProgramView::enterCommit()
+{
+    return commit(CommitKind::Enter);
+}
+
+bool CProgramView::commit(CommitKind kind)
+{
+    const int row = grid_->Row();
+    const int col = grid_->Col();
+    CommitInput input;
+    input.col = col;
+    input.editorText = editors_->textOf(col);
+    input.rxText = grid_->TextMatrix(row, GridColumn::RxFrequency);
+    input.txText = grid_->TextMatrix(row, GridColumn::TxFrequency);
+    input.band = band();
+    input.chinese = g_bChinese;
+    const CommitPlan plan = planCommit(input, kind);
+    // Hidden before the box, so a focus change while it shows cannot commit again.
+    editors_->editorOf(col)->hide();
+    if (plan.messageId != 0)
+        showMessageBox({this, stringTableText(plan.messageId), stringTableText(MessageId::Caution),
+                        QMessageBox::Ok, QMessageBox::Warning});
+    bool changed = false;
+    for (const CellWrite& write : plan.writes) {
+        changed = changed || grid_->TextMatrix(row, write.col) != write.text;
+        grid_->setTextMatrix(row, write.col, write.text);
+    }
+    if (changed)
+        document_->setModified(true);
+    return plan.accepted;
+}
+
+void CProgramView::moveToNextCell()
+{
+    int row = grid_->Row();
+    int col = grid_->Col();
+    if (col < grid_->Cols() - 1) {
+        ++col;
+    } else if (row < grid_->Rows() - 1) {
+        col = 1;
+        ++row;
+    } else {
+        row = 1;
+        col = 1;
+    }
+    grid_->setCurrentCell(row, col);
+}
+
+bool CProgramView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        // F1 belongs to the view's own help before the window's Help command.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1) {
+            key->accept();
+            return true;
+        }
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F1) {
+        requestHelp(focusedControlId(this, GridId));
+        return true;
+    }
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    // In an opened drop-down, Enter first picks the entry.
+    const bool inPopup = qobject_cast<QAbstractItemView*>(watched) != nullptr;
+    if (!enter || inPopup)
+        return QWidget::eventFilter(watched, event);
+    if (editors_ && editors_->isOpen(grid_->Col()) && !enterCommit())
+        return true;
+    moveToNextCell();
+    return true;
+}

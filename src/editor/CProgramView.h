@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ChannelCodec.h"
+#include "CommitRules.h"
+#include "ProductBand.h"
+
+#include <QWidget>
+#include <memory>
+
+class CMSFlexGrid;
+class CProgramDoc;
+class CellEditors;
+class QLabel;
+
+// The channel window's contents: the title label and the channel grid with its in-place
+// editors. Between FillGridFromImage and StoreGridToImage the grid's texts are the data.
+class CProgramView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int GridId = 1000;
+    static constexpr int TitleId = 1006;
+
+    explicit CProgramView(CProgramDoc* document, QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    CProgramDoc* document() const { return document_; }
+    CMSFlexGrid* grid() const { return grid_; }
+    QLabel* titleLabel() const { return title_; }
+    const CellEditors& editors() const { return *editors_; }
+    const QStringList& toneList() const { return toneList_; }
+
+    // First display: one-time set-up of grid and editors, then the refill.
+    void OnInitialUpdate();
+
+    void FillGridFromImage();
+    void StoreGridToImage();
+
+    // Commits the open editor of the current cell as leaving the cell does. The transfer,
+    // save and print commands call it first.
+    void leaveCommit();
+    // Commits for the Enter key; false when the input was refused.
+    bool enterCommit();
+
+    void openEditor();
+    QWidget* editorOfCurrentColumn() const;
+
+    BandLimits band() const { return {BandLow, BandHigh}; }
+    void setBand(BandLimits band);
+
+    // The texts of all cells, as printing and the codec read them.
+    ChannelTexts cellTexts() const;
+
+    std::int32_t BandHigh = 0;
+    std::int32_t BandLow = 0;
+
+Q_SIGNALS:
+    // The main window title (the caption string) after a refill.
+    void captionChanged(const QString& caption);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildForm();
+    void setUpGridOnce();
+    void applyColumnLayout();
+    void placeEditor();
+    bool commit(CommitKind kind);
+    void moveToNextCell();
+    bool isColumnHiddenByVariant(int col) const;
+    void writeCells(ChannelTexts& cells);
+    void updateProductAndCaption();
+
+    CProgramDoc* document_;
+    QLabel* title_ = nullptr;
+    CMSFlexGrid* grid_ = nullptr;
+    std::unique_ptr<CellEditors> editors_;
+    QStringList toneList_;
+    bool firstInitialisation_ = true;
+};

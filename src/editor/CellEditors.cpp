@@ -1,0 +1,85 @@
+#include "CellEditors.h"
+
+#include "ChannelCodec.h"
+#include "ChoiceTexts.h"
+#include "HelpRequest.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+QLineEdit* makeEdit(QWidget* parent, int id)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    setControlId(edit, id);
+    edit->hide();
+    return edit;
+}
+
+QComboBox* makeList(QWidget* parent, int id, const QStringList& entries, bool scrollBar)
+{
+    auto* list = new QComboBox(parent);
+    list->addItems(entries);
+    list->setMaxVisibleItems(scrollBar ? 8 : entries.size());
+    setControlId(list, id);
+    list->hide();
+    return list;
+}
+
+} // namespace
+
+CellEditors::CellEditors(QWidget* viewport, const QStringList& toneChoices, bool chinese)
+{
+    const ChoiceTexts& t = choiceTexts(chinese);
+    editors_ = {
+        makeEdit(viewport, RxEditId),
+        makeEdit(viewport, TxEditId),
+        makeList(viewport, DecListId, toneChoices, true),
+        makeList(viewport, EncListId, toneChoices, true),
+        makeList(viewport, WidthListId, {t.wide, t.narrow}, true),
+        makeList(viewport, ScanListId, {t.scanYes, t.scanNo}, true),
+        makeList(viewport, BusyLockListId, {t.busyOff, t.busyCarrier, t.busyTone}, false),
+        makeList(viewport, PowerListId, {t.high, t.low}, false),
+    };
+}
+
+QWidget* CellEditors::editorOf(int col) const
+{
+    const bool inRange = col >= GridColumn::RxFrequency && col <= GridColumn::Power;
+    return editors_[static_cast<std::size_t>(inRange ? col - 1 : 0)];
+}
+
+QComboBox* CellEditors::listOf(int col) const
+{
+    return qobject_cast<QComboBox*>(editorOf(col));
+}
+
+QString CellEditors::textOf(int col) const
+{
+    if (QComboBox* list = listOf(col))
+        return list->currentText();
+    return static_cast<QLineEdit*>(editorOf(col))->text();
+}
+
+void CellEditors::load(int col, const QString& cellText)
+{
+    if (QComboBox* list = listOf(col)) {
+        const int found = list->findText(cellText, Qt::MatchStartsWith);
+        list->setCurrentIndex(found < 0 ? 0 : found);
+    } else {
+        static_cast<QLineEdit*>(editorOf(col))->setText(cellText);
+    }
+}
+
+bool CellEditors::isOpen(int col) const
+{
+    return !editorOf(col)->isHidden();
+}
+
+void CellEditors::hideAll()
+{
+    for (QWidget* editor : editors_)
+        editor->hide();
+}

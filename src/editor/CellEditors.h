@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStringList>
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+// The eight in-place editors of the channel grid, one per column 1..8, created once,
+// hidden, as children of the grid's viewport: edit boxes for the two frequencies and
+// selection-only drop-down lists for the rest.
+class CellEditors {
+public:
+    // Control ids, also the help context numbers.
+    static constexpr int RxEditId = 2127;
+    static constexpr int TxEditId = 2128;
+    static constexpr int BusyLockListId = 1130;
+    static constexpr int DecListId = 2132;
+    static constexpr int EncListId = 2133;
+    static constexpr int WidthListId = 2134;
+    static constexpr int ScanListId = 2135;
+    static constexpr int PowerListId = 1129;
+    // A drop-down list's opened part adds this many pixels below the cell.
+    static constexpr int DropDownHeight = 100;
+
+    CellEditors(QWidget* viewport, const QStringList& toneChoices, bool chinese);
+
+    // The editor of a grid column; any column outside 1..8 gives the Rx editor.
+    QWidget* editorOf(int col) const;
+    QComboBox* listOf(int col) const; // nullptr for the edit boxes
+    // The open editor's text; for a list, its selected entry.
+    QString textOf(int col) const;
+    // Loads the cell text: an edit box takes it, a list selects the first entry that
+    // begins with it (ignoring case), or entry 0.
+    void load(int col, const QString& cellText);
+    bool isOpen(int col) const;
+    void hideAll();
+    const std::array<QWidget*, 8>& all() const { return editors_; }
+
+private:
+    std::array<QWidget*, 8> editors_{}; // columns 1..8, owned by the viewport
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ProductBand.h"
+
+#include <QString>
+#include <vector>
+
+// What a commit of a cell editor does to the grid: the checks of typed frequencies
+// (band limits, 5 kHz / 6.25 kHz raster) and the cells each outcome writes.
+enum class CommitKind { Enter, Leave };
+
+struct CellWrite {
+    int col;
+    QString text;
+};
+
+struct CommitPlan {
+    bool accepted = true;
+    int messageId = 0;             // message to show first, 0 for none
+    std::vector<CellWrite> writes; // cells of the current row, in order
+};
+
+struct CommitInput {
+    int col = 1;         // 1..8
+    QString editorText;  // for a list, the text of its selected entry
+    QString rxText;      // cell 1 of the row before the commit
+    QString txText;      // cell 2 of the row before the commit
+    BandLimits band;
+    bool chinese = false;
+};
+
+CommitPlan planCommit(const CommitInput& input, CommitKind kind);
+
+// The text stored for a typed frequency ("%3.5f") and its 10 Hz count.
+struct TypedFrequency {
+    QString text;
+    long long count = 0;
+};
+TypedFrequency typedFrequency(const QString& editorText);
+bool isOnRaster(long long count);

@@ -1,0 +1,324 @@
+#include "CMainFrame.h"
+
+#include "AboutDialog.h"
+#include "AppGlobals.h"
+#include "CChildFrame.h"
+#include "CMdiClientWnd.h"
+#include "CProgramView.h"
+#include "CommandIds.h"
+#include "ControlBar.h"
+#include "DocumentManager.h"
+#include "HelpRequest.h"
+#include "HelpWindow.h"
+#include "IniFile.h"
+#include "KeyStateIndicators.h"
+#include "LanguageDialog.h"
+#include "StringTable.h"
+#include "ToolbarIcons.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+struct CommandSpec {
+    int id;
+    const char* text;
+    QKeySequence shortcut;
+    bool checkable;
+};
+
+// Menu texts with their access keys; the accelerators are shown by Qt itself.
+const CommandSpec Commands[] = {
+    {CommandId::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence(Qt::CTRL | Qt::Key_N), false},
+    {CommandId::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), false},
+    {CommandId::FileClose, QT_TRANSLATE_NOOP("CMainFrame", "&Close"), {}, false},
+    {CommandId::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), false},
+    {CommandId::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), {}, false},
+    {CommandId::Print, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), false},
+    {CommandId::PrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), {}, false},
+    {CommandId::PrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), {}, false},
+    {CommandId::Exit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), {}, false},
+    {CommandId::ProductInformation, QT_TRANSLATE_NOOP("CMainFrame", "&Product Information"), {}, false},
+    {CommandId::ChannelInformation, QT_TRANSLATE_NOOP("CMainFrame", "&Channel Information"), {}, false},
+    {CommandId::OptionalFeatures, QT_TRANSLATE_NOOP("CMainFrame", "&Optional Features"), {}, false},
+    {CommandId::Read, QT_TRANSLATE_NOOP("CMainFrame", "&Read"), QKeySequence(Qt::CTRL | Qt::Key_R), false},
+    {CommandId::Write, QT_TRANSLATE_NOOP("CMainFrame", "&Write"), QKeySequence(Qt::CTRL | Qt::Key_W), false},
+    {CommandId::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), {}, true},
+    {CommandId::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), {}, true},
+    {CommandId::ViewControlBar, QT_TRANSLATE_NOOP("CMainFrame", "&Control Bar"), {}, true},
+    {CommandId::ComSetup, QT_TRANSLATE_NOOP("CMainFrame", "&Com Setup"), {}, false},
+    {CommandId::Language, QT_TRANSLATE_NOOP("CMainFrame", "&Language"), {}, false},
+    {CommandId::About, QT_TRANSLATE_NOOP("CMainFrame", "&About XR_970..."), {}, false},
+    {CommandId::Help, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), QKeySequence(Qt::Key_F1), false},
+    {CommandId::NextPane, "", QKeySequence(Qt::Key_F6), false},
+    {CommandId::PreviousPane, "", QKeySequence(Qt::SHIFT | Qt::Key_F6), false},
+};
+
+constexpr int Separator = 0;
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(tr("Program"));
+    resize(InitialWidth, InitialHeight);
+    client_ = new CMdiClientWnd(this);
+    setCentralWidget(client_);
+    documents_ = new DocumentManager(client_, this);
+    connect(documents_, &DocumentManager::captionChanged, this, &QWidget::setWindowTitle);
+    connect(documents_, &DocumentManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    createControlBar();
+    updateMenuBar();
+    setHelpHandler([this](int id) { showHelp(id); });
+}
+
+CMainFrame::~CMainFrame()
+{
+    setHelpHandler({});
+}
+
+void CMainFrame::createActions()
+{
+    for (const CommandSpec& spec : Commands) {
+        auto* act = new QAction(tr(spec.text), this);
+        act->setData(spec.id);
+        act->setShortcut(spec.shortcut);
+        act->setCheckable(spec.checkable);
+        act->setStatusTip(promptStatusText(spec.id));
+        act->setToolTip(promptToolTip(spec.id));
+        act->setIcon(toolbarIcon(spec.id));
+        act->setIconVisibleInMenu(false);
+        connect(act, &QAction::triggered, this, [this, id = spec.id] { runCommand(id); });
+        actions_.insert(spec.id, act);
+        addAction(act); // accelerators work whichever menu bar shows
+    }
+    action(CommandId::ViewToolbar)->setChecked(true);
+    action(CommandId::ViewStatusBar)->setChecked(true);
+    action(CommandId::ViewControlBar)->setChecked(true);
+}
+
+QMenu* CMainFrame::menu(const QString& title, const QList<int>& commands)
+{
+    auto* m = new QMenu(title, this);
+    for (int id : commands) {
+        if (id == Separator)
+            m->addSeparator();
+        else
+            m->addAction(action(id));
+    }
+    m->installEventFilter(this); // F1 on a highlighted item
+    return m;
+}
+
+void CMainFrame::createMenus()
+{
+    using namespace CommandId;
+    noDocumentMenus_ = {
+        menu(tr("&File"), {FileNew, FileOpen, Separator, PrintSetup, Separator, Exit}),
+        menu(tr("&View"), {ViewToolbar, ViewStatusBar}),
+        menu(tr("&Help"), {About, Separator, Help}),
+    };
+    setupMenu_ = menu(tr("&Setup"), {ComSetup, Language});
+    documentMenus_ = {
+        menu(tr("&File"), {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator, Print, PrintPreview,
+                           PrintSetup, Separator, Exit}),
+        menu(tr("&Edit"), {ProductInformation, ChannelInformation, OptionalFeatures}),
+        menu(tr("&Program"), {Read, Write}),
+        menu(tr("&View"), {ViewToolbar, ViewStatusBar, ViewControlBar}),
+        setupMenu_,
+        menu(tr("&Help"), {About, Separator, Help}),
+    };
+}
+
+void CMainFrame::updateMenuBar()
+{
+    const bool documentOpen = documents_->activeFrame() != nullptr;
+    menuBar()->clear();
+    for (QMenu* m : documentOpen ? documentMenus_ : noDocumentMenus_)
+        menuBar()->addMenu(m);
+    // Commands of the document menus need a document window.
+    using namespace CommandId;
+    for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintPreview, ProductInformation, ChannelInformation,
+                   OptionalFeatures, Read, Write, ComSetup, Language, ViewControlBar})
+        action(id)->setEnabled(documentOpen);
+}
+
+void CMainFrame::createToolBar()
+{
+    toolBar_ = addToolBar(tr("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->setIconSize(QSize(18, 19));
+    using namespace CommandId;
+    for (int id : {FileNew, FileOpen, FileSave, Separator, Read, Write, Separator, Print, Separator, About}) {
+        if (id == Separator)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(action(id));
+    }
+    connect(toolBar_, &QToolBar::visibilityChanged, action(CommandId::ViewToolbar), &QAction::setChecked);
+}
+
+void CMainFrame::createStatusBar()
+{
+    messagePane_ = new QLabel(tr("Ready"));
+    statusBar()->addWidget(messagePane_, 1);
+    statusBar()->addPermanentWidget(new KeyStateIndicators(statusBar()));
+}
+
+void CMainFrame::createControlBar()
+{
+    const QString company = theIniFile().GetValue(g_strLanguage, QStringLiteral("company"), QString());
+    controlBar_ = new ControlBar(company, g_bChinese, this);
+    addDockWidget(Qt::LeftDockWidgetArea, controlBar_);
+    connect(controlBar_, &QDockWidget::visibilityChanged, this,
+            [this](bool) { action(CommandId::ViewControlBar)->setChecked(!controlBar_->isHidden()); });
+    connect(controlBar_, &ControlBar::targetChosen, this, [this](ControlBar::Target target) {
+        static constexpr int ids[] = {CommandId::ProductInformation, CommandId::ChannelInformation,
+                                      CommandId::OptionalFeatures};
+        runCommand(ids[static_cast<int>(target)]);
+    });
+}
+
+CProgramView* CMainFrame::activeView() const
+{
+    CChildFrame* frame = documents_->activeFrame();
+    return frame ? frame->view() : nullptr;
+}
+
+void CMainFrame::setAboutTitle(const QString& text)
+{
+    action(CommandId::About)->setText(text);
+}
+
+void CMainFrame::removeLanguageCommand()
+{
+    setupMenu_->removeAction(action(CommandId::Language));
+    action(CommandId::Language)->setVisible(false);
+}
+
+void CMainFrame::showChannelWindow()
+{
+    if (CChildFrame* frame = documents_->activeFrame())
+        frame->showNormalAgain();
+    else
+        showNormal();
+}
+
+void CMainFrame::chooseLanguage()
+{
+    LanguageDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted && dialog.changed()) {
+        // The new instance starts once this window has really closed.
+        languageChangePending_ = true;
+        close();
+        languageChangePending_ = false;
+    }
+}
+
+void CMainFrame::showHelp(int contextId)
+{
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->showTopic(contextId);
+}
+
+void CMainFrame::runCommand(int commandId)
+{
+    using namespace CommandId;
+    CChildFrame* frame = documents_->activeFrame();
+    switch (commandId) {
+    case FileNew:
+        documents_->newDocument();
+        break;
+    case FileOpen:
+        documents_->openWithDialog();
+        break;
+    case FileClose:
+        documents_->closeActive();
+        break;
+    case FileSave:
+        if (frame)
+            documents_->save(frame);
+        break;
+    case FileSaveAs:
+        if (frame)
+            documents_->saveAs(frame);
+        break;
+    case Exit:
+        close();
+        break;
+    case ChannelInformation:
+        showChannelWindow();
+        break;
+    case ViewToolbar:
+        toolBar_->setVisible(!toolBar_->isVisible());
+        break;
+    case ViewStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        action(ViewStatusBar)->setChecked(statusBar()->isVisible());
+        break;
+    case ViewControlBar:
+        controlBar_->setVisible(controlBar_->isHidden());
+        break;
+    case Language:
+        chooseLanguage();
+        break;
+    case About: {
+        AboutDialog about(this);
+        about.exec();
+        break;
+    }
+    case Help:
+        showHelp(0);
+        break;
+    case NextPane:
+        client_->activateNextSubWindow();
+        break;
+    case PreviousPane:
+        client_->activatePreviousSubWindow();
+        break;
+    default:
+        break; // the commands whose windows come later do nothing yet
+    }
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The navigation bar may take at most half of the window's width.
+    controlBar_->setMaximumWidth(qMax(ControlBar::MinimumWidth, width() / 2));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!documents_->confirmCloseAll()) {
+        event->ignore();
+        return;
+    }
+    restartRequested_ = languageChangePending_;
+    event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // F1 on a highlighted menu item opens the help topic of that command.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* m = qobject_cast<QMenu*>(watched); m && m->activeAction()) {
+            const int id = m->activeAction()->data().toInt();
+            m->close();
+            showHelp(id);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+class CChildFrame;
+class CMdiClientWnd;
+class CProgramView;
+class ControlBar;
+class DocumentManager;
+class HelpWindow;
+class KeyStateIndicators;
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+// The main window: menus, toolbar, status bar, the navigation bar at the left and the
+// document windows over the tiled background.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int InitialWidth = 900;
+    static constexpr int InitialHeight = 550;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    DocumentManager& documents() const { return *documents_; }
+    CMdiClientWnd* client() const { return client_; }
+    ControlBar* controlBar() const { return controlBar_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QLabel* messagePane() const { return messagePane_; }
+    HelpWindow* helpWindow() const { return help_; }
+    QAction* action(int commandId) const { return actions_.value(commandId); }
+    // The view of the active document window, or nullptr.
+    CProgramView* activeView() const;
+
+    // Start-up branding: the About item's text, and ShowLang removing Language.
+    void setAboutTitle(const QString& text);
+    void removeLanguageCommand();
+    // Runs a command as its menu item, toolbar button or accelerator does.
+    void runCommand(int commandId);
+    bool restartRequested() const { return restartRequested_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void createControlBar();
+    void updateMenuBar();
+    void showChannelWindow();
+    void chooseLanguage();
+    void showHelp(int contextId);
+    QMenu* menu(const QString& title, const QList<int>& commands);
+
+    CMdiClientWnd* client_;
+    DocumentManager* documents_;
+    ControlBar* controlBar_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* messagePane_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    QHash<int, QAction*> actions_;
+    QList<QMenu*> noDocumentMenus_;
+    QList<QMenu*> documentMenus_;
+    QMenu* setupMenu_ = nullptr;
+    bool restartRequested_ = false;
+    bool languageChangePending_ = false;
+};

@@ -1,0 +1,100 @@
+#include "CProgramApp.h"
+
+#include "AppGlobals.h"
+#include "CMainFrame.h"
+#include "DocumentManager.h"
+#include "IniFile.h"
+#include "MessageBox.h"
+#include "NumberParse.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+
+namespace {
+
+QString setupValue(const char* key)
+{
+    return theIniFile().GetValue(QStringLiteral("Setup"), QString::fromLatin1(key), QString());
+}
+
+QString languageValue(const char* key)
+{
+    return theIniFile().GetValue(g_strLanguage, QString::fromLatin1(key), QString());
+}
+
+QString withSeparator(const QString& dir)
+{
+    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+}
+
+} // namespace
+
+CProgramApp::CProgramApp() = default;
+
+CProgramApp::~CProgramApp()
+{
+    mainFrame_.reset();
+    QCoreApplication::removeTranslator(&translator_);
+}
+
+QString CProgramApp::findLanguageModule(const QString& language, const Paths& paths)
+{
+    const QString name = language + QStringLiteral(".qm");
+    for (const QString& dir : {paths.exeDir, paths.installData}) {
+        const QString candidate = QDir(dir).filePath(name);
+        if (!dir.isEmpty() && QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return {};
+}
+
+bool CProgramApp::loadLanguageModule(const Paths& paths)
+{
+    const QString module = findLanguageModule(g_strLanguage, paths);
+    if (module.isEmpty() || !translator_.load(module)) {
+        showMessageBox({nullptr, byLanguage(QStringLiteral("Load language DLL fail"), QStringLiteral("加载语言链接库失败")),
+                        QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
+        return false;
+    }
+    QCoreApplication::installTranslator(&translator_);
+    return true;
+}
+
+bool CProgramApp::InitInstance(const Paths& paths, const QStringList& arguments)
+{
+    theIniFile().Load(paths.iniFile);
+    setLanguageGlobals(setupValue("Language"));
+    if (!loadLanguageModule(paths))
+        return false;
+    g_strExeDir = withSeparator(paths.exeDir);
+    g_strCompany = languageValue("Company");
+
+    mainFrame_ = std::make_unique<CMainFrame>();
+    if (!processCommandLine(arguments))
+        return false;
+    mainFrame_->showMaximized();
+    brandMainFrame();
+    return true;
+}
+
+bool CProgramApp::processCommandLine(const QStringList& arguments)
+{
+    QStringList files;
+    for (const QString& argument : arguments)
+        if (!argument.startsWith(QLatin1String("--")))
+            files << argument;
+    if (files.isEmpty())
+        return mainFrame_->documents().newDocument();
+    return mainFrame_->documents().openDocument(files.front());
+}
+
+void CProgramApp::brandMainFrame()
+{
+    QIcon icon(g_strExeDir + QStringLiteral("title.ico"));
+    mainFrame_->setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/images/title.png")) : icon);
+    mainFrame_->setAboutTitle(languageValue("About Title"));
+    if (parseLeadingInt(setupValue("ShowLang")) == 0)
+        mainFrame_->removeLanguageCommand();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// Command identifiers; they are also the help context numbers of the commands.
+namespace CommandId {
+constexpr int Read = 32773;
+constexpr int Write = 32774;
+constexpr int ComSetup = 32777;
+constexpr int ViewControlBar = 32780;
+constexpr int ProductInformation = 32786;
+constexpr int ChannelInformation = 32787;
+constexpr int OptionalFeatures = 32788;
+constexpr int Language = 32799;
+
+constexpr int FileNew = 57600;
+constexpr int FileOpen = 57601;
+constexpr int FileClose = 57602;
+constexpr int FileSave = 57603;
+constexpr int FileSaveAs = 57604;
+constexpr int PrintSetup = 57606;
+constexpr int Print = 57607;
+constexpr int PrintDirect = 57608;
+constexpr int PrintPreview = 57609;
+constexpr int About = 57664;
+constexpr int Exit = 57665;
+constexpr int Help = 57670;
+constexpr int NextPane = 57680;
+constexpr int PreviousPane = 57681;
+constexpr int ViewToolbar = 59392;
+constexpr int ViewStatusBar = 59393;
+} // namespace CommandId
+
+// String-table messages.
+namespace MessageId {
+constexpr int OutOfRange = 61448;
+constexpr int CommunicationError = 61451;
+constexpr int AllDataCleared = 61452;
+constexpr int CannotOpenPort = 61453;
+constexpr int ProgramInterrupt = 61454;
+constexpr int StepValue = 61456;
+constexpr int Caution = 61458;
+} // namespace MessageId

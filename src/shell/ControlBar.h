@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDockWidget>
+
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The navigation bar docked at the left: a caption band with the company text and a
+// close button, and the tree whose three items open Product Information, bring back the
+// channel window and open Optional Features.
+class ControlBar : public QDockWidget {
+    Q_OBJECT
+public:
+    static constexpr int TreeId = 1031;
+    static constexpr int CaptionHeight = 22;
+    static constexpr int InitialWidth = 220;
+    static constexpr int MinimumWidth = 11;
+
+    enum class Target { ProductInformation, ChannelInformation, OptionalFeatures };
+
+    ControlBar(const QString& company, bool chinese, QWidget* parent = nullptr);
+
+    QTreeWidget* tree() const { return tree_; }
+    QToolButton* closeButton() const { return close_; }
+    QString captionText() const { return caption_; }
+    // The tree item texts of the language.
+    static QStringList itemTexts(bool chinese);
+
+Q_SIGNALS:
+    void targetChosen(ControlBar::Target target);
+
+private:
+    void onItemChosen(QTreeWidgetItem* item);
+
+    QString caption_;
+    bool chinese_;
+    QTreeWidget* tree_;
+    QToolButton* close_;
+};

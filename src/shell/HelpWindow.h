@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+
+class QTextBrowser;
+
+// The built-in help: HTML topics per language shipped in the resources, opened by the
+// context number of a control or command; an unknown number shows the contents page.
+class HelpWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    void showTopic(int contextId);
+    // The topic file of a context number in the current language.
+    static QString topicFor(int contextId);
+    QTextBrowser* browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+};

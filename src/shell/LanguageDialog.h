@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QRadioButton;
+
+// Chooses between English and Chinese. OK with a different language writes
+// [Setup] Language to Program.ini and raises the changed flag; the program then restarts.
+class LanguageDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int EnglishId = 1006;
+    static constexpr int ChineseId = 1007;
+
+    explicit LanguageDialog(QWidget* parent = nullptr);
+
+    // Selects the current language and shows the dialog modally.
+    int exec() override;
+    bool changed() const { return changed_; }
+    QRadioButton* englishButton() const { return english_; }
+    QRadioButton* chineseButton() const { return chinese_; }
+
+protected:
+    void accept() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QRadioButton* english_;
+    QRadioButton* chinese_;
+    bool changed_ = false;
+};

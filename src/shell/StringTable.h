@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The string table of the language module: message texts by id and the command prompts
+// ("status-bar text\ntool tip"). English is compiled in; Chinese.qm translates them.
+QString stringTableText(int id);
+
+// The prompt of a command id; empty for commands without one.
+QString commandPrompt(int commandId);
+QString promptStatusText(int commandId); // first line
+QString promptToolTip(int commandId);    // second line

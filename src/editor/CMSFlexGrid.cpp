@@ -17,6 +17,8 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers); // cells change only through commits
+    // Tab leaves the grid: a hidden editor must not move the current cell by a Tab.
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

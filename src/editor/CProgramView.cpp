@@ -62,6 +62,9 @@ void CProgramView::buildForm()
     setControlId(grid_, GridId);
     const QRect gridRect = dlu.rect(15, 37, 370, 167);
     grid_->setGeometry(gridRect.adjusted(0, 0, 0, qMax(0, grid_->fullHeight() - gridRect.height())));
+    // Enter and F1 reach the view also while the grid is disabled.
+    setFocusPolicy(Qt::StrongFocus);
+    installEventFilter(this);
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);
     connect(grid_, &CMSFlexGrid::EnterCell, this, &CProgramView::openEditor);
@@ -245,6 +248,7 @@ bool CProgramView::commit(CommitKind kind)
     input.chinese = g_bChinese;
     const CommitPlan plan = planCommit(input, kind);
     // Hidden before the box, so a focus change while it shows cannot commit again.
+    grid_->setFocus();
     editors_->editorOf(col)->hide();
     if (plan.messageId != 0)
         showMessageBox({this, stringTableText(plan.messageId), stringTableText(MessageId::Caution),

@@ -43,6 +43,9 @@ CellEditors::CellEditors(QWidget* viewport, const QStringList& toneChoices, bool
         makeList(viewport, BusyLockListId, {t.busyOff, t.busyCarrier, t.busyTone}, false),
         makeList(viewport, PowerListId, {t.high, t.low}, false),
     };
+    for (std::size_t i = 0; i < editors_.size(); ++i)
+        if (auto* list = qobject_cast<QComboBox*>(editors_[i]))
+            offeredCounts_[i] = list->count();
 }
 
 QWidget* CellEditors::editorOf(int col) const
@@ -66,7 +69,16 @@ QString CellEditors::textOf(int col) const
 void CellEditors::load(int col, const QString& cellText)
 {
     if (QComboBox* list = listOf(col)) {
-        const int found = list->findText(cellText, Qt::MatchStartsWith);
+        const int offered = offeredCounts_[static_cast<std::size_t>(col - 1)];
+        while (list->count() > offered)
+            list->removeItem(list->count() - 1);
+        int found = list->findText(cellText, Qt::MatchStartsWith);
+        if (found < 0 && !cellText.isEmpty()) {
+            // A value the list does not offer (a tone code read from a radio or a file)
+            // stays as it is unless the user picks another entry.
+            list->addItem(cellText);
+            found = list->count() - 1;
+        }
         list->setCurrentIndex(found < 0 ? 0 : found);
     } else {
         static_cast<QLineEdit*>(editorOf(col))->setText(cellText);

@@ -32,7 +32,8 @@ public:
     // The open editor's text; for a list, its selected entry.
     QString textOf(int col) const;
     // Loads the cell text: an edit box takes it, a list selects the first entry that
-    // begins with it (ignoring case), or entry 0.
+    // begins with it (ignoring case); a value the list does not offer is added as an
+    // extra entry so that leaving the cell keeps it; an empty cell selects entry 0.
     void load(int col, const QString& cellText);
     bool isOpen(int col) const;
     void hideAll();
@@ -40,4 +41,5 @@ public:
 
 private:
     std::array<QWidget*, 8> editors_{}; // columns 1..8, owned by the viewport
+    std::array<int, 8> offeredCounts_{}; // entries of each list before any kept value
 };

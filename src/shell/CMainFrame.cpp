@@ -180,8 +180,9 @@ void CMainFrame::createControlBar()
     const QString company = theIniFile().GetValue(g_strLanguage, QStringLiteral("company"), QString());
     controlBar_ = new ControlBar(company, g_bChinese, this);
     addDockWidget(Qt::LeftDockWidgetArea, controlBar_);
-    connect(controlBar_, &QDockWidget::visibilityChanged, this,
-            [this](bool) { action(CommandId::ViewControlBar)->setChecked(!controlBar_->isHidden()); });
+    QAction* toggle = action(CommandId::ViewControlBar);
+    connect(controlBar_, &QDockWidget::visibilityChanged, toggle,
+            [toggle, bar = controlBar_](bool) { toggle->setChecked(!bar->isHidden()); });
     connect(controlBar_, &ControlBar::targetChosen, this, [this](ControlBar::Target target) {
         static constexpr int ids[] = {CommandId::ProductInformation, CommandId::ChannelInformation,
                                       CommandId::OptionalFeatures};

@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -11,19 +12,18 @@ namespace {
 
 const QString ContentsPage = QStringLiteral("index.html");
 
-// topics.txt: one "<context number> <file>" per line.
-QHash<int, QString> loadTopics()
+// topics.txt: one "<context number> <file>" per line. Control ids repeat from dialog to
+// dialog, so a line may name the dialog first: "<dialog object name>/<context number>".
+QHash<QString, QString> loadTopics()
 {
-    QHash<int, QString> topics;
+    QHash<QString, QString> topics;
     QFile file(QStringLiteral(":/help/topics.txt"));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return topics;
     while (!file.atEnd()) {
         const QStringList parts = QString::fromUtf8(file.readLine()).simplified().split(QLatin1Char(' '));
-        bool ok = false;
-        const int id = parts.value(0).toInt(&ok);
-        if (ok && parts.size() == 2)
-            topics.insert(id, parts[1]);
+        if (parts.size() == 2)
+            topics.insert(parts[0], parts[1]);
     }
     return topics;
 }
@@ -56,16 +56,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     resize(720, 560);
 }
 
-QString HelpWindow::topicFor(int contextId)
+QString HelpWindow::topicFor(int contextId, const QString& dialog)
 {
-    static const QHash<int, QString> topics = loadTopics();
-    const QString topic = topics.value(contextId, ContentsPage);
+    static const QHash<QString, QString> topics = loadTopics();
+    const QString id = QString::number(contextId);
+    const QString topic = topics.value(dialog + QLatin1Char('/') + id, topics.value(id, ContentsPage));
     return QFile::exists(languageFolder() + topic.section(QLatin1Char('#'), 0, 0)) ? topic : ContentsPage;
 }
 
 void HelpWindow::showTopic(int contextId)
 {
-    browser_->setSource(QUrl(topicFor(contextId)));
+    const QWidget* asking = QApplication::activeWindow();
+    const QString dialog = asking && asking != this ? asking->objectName() : QString();
+    browser_->setSource(QUrl(topicFor(contextId, dialog)));
     show();
     raise();
     activateWindow();

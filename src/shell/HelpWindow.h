@@ -13,8 +13,9 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     void showTopic(int contextId);
-    // The topic file of a context number in the current language.
-    static QString topicFor(int contextId);
+    // The topic file of a context number in the current language; dialog is the object
+    // name of the dialog that asks, for ids that differ from dialog to dialog.
+    static QString topicFor(int contextId, const QString& dialog = QString());
     QTextBrowser* browser() const { return browser_; }
 
 private:

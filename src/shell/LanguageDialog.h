@@ -19,9 +19,9 @@ public:
     bool changed() const { return changed_; }
     QRadioButton* englishButton() const { return english_; }
     QRadioButton* chineseButton() const { return chinese_; }
+    void accept() override;
 
 protected:
-    void accept() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

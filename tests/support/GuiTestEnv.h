@@ -1,0 +1,31 @@
+#pragma once
+
+#include "MessageBox.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QTemporaryDir>
+
+// A private program folder for widget tests: Program.ini, the language modules copied
+// from the build, settings redirected into it, and every message box recorded and
+// answered from a queue (Ok when the queue is empty).
+class GuiTestEnv {
+public:
+    explicit GuiTestEnv(const QByteArray& programIni = defaultIni());
+    ~GuiTestEnv();
+
+    static QByteArray defaultIni();
+    QString dir() const { return dir_.path(); }
+    QString iniPath() const;
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+    // Loads Program.ini and sets the language values (g_bChinese ...) as start-up does.
+    void loadIni(const QString& language = QStringLiteral("English"));
+
+    QList<MessageBoxRequest> boxes;
+    QList<QMessageBox::StandardButton> answers;
+
+private:
+    QTemporaryDir dir_;
+    MessageBoxHandler previous_;
+};

@@ -1,0 +1,324 @@
+#include "AboutDialog.h"
+#include "AppGlobals.h"
+#include "CChildFrame.h"
+#include "CMainFrame.h"
+#include "CMSFlexGrid.h"
+#include "CProgramApp.h"
+#include "CProgramDoc.h"
+#include "CProgramView.h"
+#include "CellEditors.h"
+#include "ChannelFile.h"
+#include "CommandIds.h"
+#include "ControlBar.h"
+#include "DocumentManager.h"
+#include "IniFile.h"
+#include "LanguageDialog.h"
+#include "support/GuiTestEnv.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+QByteArray iniWith(const QByteArray& language, const QByteArray& showLang)
+{
+    QByteArray ini = GuiTestEnv::defaultIni();
+    ini.replace("Language=English", "Language=" + language);
+    ini.replace("ShowLang=1", "ShowLang=" + showLang);
+    return ini;
+}
+
+struct Started {
+    GuiTestEnv env;
+    CProgramApp app;
+    bool ok = false;
+
+    explicit Started(const QByteArray& ini = GuiTestEnv::defaultIni(), const QStringList& args = {})
+        : env(ini)
+    {
+        g_radioVariant = RadioVariant::ReceiveOnly;
+        ok = app.InitInstance({env.iniPath(), env.dir(), QString()}, args);
+    }
+    CMainFrame* frame() const { return app.mainFrame(); }
+    DocumentManager& docs() const { return frame()->documents(); }
+    QStringList menuTitles() const
+    {
+        QStringList titles;
+        for (QAction* a : frame()->menuBar()->actions())
+            titles << a->text();
+        return titles;
+    }
+};
+
+QString writeFile(const GuiTestEnv& env, const QString& name, const QByteArray& bytes)
+{
+    QFile file(env.filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return file.fileName();
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startUpLanguage_data();
+    void startUpLanguage();
+    void showLang_data();
+    void showLang();
+    void documentMenus();
+    void navigationTree();
+    void childFrameHidesAndComesBack();
+    void newAsksBeforeClearing();
+    void openBadFile();
+    void saveAndReopen();
+    void saveCommitsOpenEditor();
+    void unsavedChangesPrompt();
+    void languageChangeRestarts();
+    void aboutTexts();
+};
+
+void TestShell::startUpLanguage_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("company");
+    QTest::newRow("English") << QByteArray("English") << true << false << "Test Radio Co";
+    QTest::newRow("Chinese") << QByteArray("Chinese") << true << true << QString::fromUtf8("测试无线电");
+    QTest::newRow("lower-case chinese") << QByteArray("chinese") << false << false << "";
+    QTest::newRow("third language") << QByteArray("Klingon") << false << false << "";
+    QTest::newRow("empty") << QByteArray("") << false << false << "";
+}
+
+void TestShell::startUpLanguage()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(bool, started);
+    QFETCH(bool, chinese);
+    QFETCH(QString, company);
+    Started s(iniWith(language, "1"));
+    QCOMPARE(s.ok, started);
+    QCOMPARE(g_bChinese, chinese);
+    QCOMPARE(g_strLanguage, QString::fromUtf8(language));
+    QCOMPARE(g_strHelpFile, chinese ? QStringLiteral("chHelp.chm") : QStringLiteral("enHelp.chm"));
+    if (!started) {
+        // No "chinese.qm", "Klingon.qm" or ".qm" beside the program.
+        QCOMPARE(s.env.boxes.size(), 1);
+        QCOMPARE(s.env.boxes[0].text, QStringLiteral("Load language DLL fail"));
+        QVERIFY(!s.frame());
+        return;
+    }
+    QCOMPARE(g_strCompany, company);
+    QCOMPARE(s.frame()->controlBar()->captionText(), company);
+    QCOMPARE(s.frame()->controlBar()->tree()->topLevelItem(0)->child(1)->text(0),
+             ControlBar::itemTexts(chinese)[1]);
+}
+
+void TestShell::showLang_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("1") << QByteArray("1") << true;
+    QTest::newRow("2") << QByteArray("2") << true;
+    QTest::newRow("0") << QByteArray("0") << false;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("text") << QByteArray("yes") << false;
+}
+
+void TestShell::showLang()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(bool, kept);
+    Started s(iniWith("English", value));
+    QVERIFY(s.ok);
+    QCOMPARE(s.frame()->action(CommandId::Language)->isVisible(), kept);
+}
+
+void TestShell::documentMenus()
+{
+    Started s;
+    QVERIFY(s.ok);
+    QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
+    QCOMPARE(s.frame()->action(CommandId::About)->text(), QStringLiteral("About Test"));
+    QCOMPARE(s.frame()->windowTitle(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
+    QCOMPARE(s.frame()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
+    QCOMPARE(s.frame()->action(CommandId::Read)->toolTip(), QStringLiteral("Read"));
+    QCOMPARE(s.frame()->messagePane()->text(), QStringLiteral("Ready"));
+}
+
+void TestShell::navigationTree()
+{
+    Started s;
+    QTreeWidget* tree = s.frame()->controlBar()->tree();
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    CChildFrame* child = s.docs().activeFrame();
+    for (int round = 0; round < 2; ++round) {
+        child->hide();
+        const QRect rect = tree->visualItemRect(root->child(1));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+        QVERIFY(child->isVisible());
+        QCOMPARE(tree->currentItem(), root);
+    }
+    child->hide();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(root).center());
+    QVERIFY(!child->isVisible());
+}
+
+void TestShell::childFrameHidesAndComesBack()
+{
+    Started s;
+    CChildFrame* child = s.docs().activeFrame();
+    child->view()->grid()->setTextMatrix(1, 1, QStringLiteral("146.00000"));
+    child->close();
+    QVERIFY(child->isHidden());
+    QCOMPARE(s.docs().activeFrame(), child);
+    s.frame()->runCommand(CommandId::ChannelInformation);
+    QVERIFY(child->isVisible());
+    QCOMPARE(child->view()->grid()->TextMatrix(1, 1), QStringLiteral("146.00000"));
+    QCOMPARE(child->pos(), QPoint(0, 0));
+}
+
+void TestShell::newAsksBeforeClearing()
+{
+    Started s;
+    CChildFrame* first = s.docs().activeFrame();
+    first->document()->setModified(true);
+    s.env.answers = {QMessageBox::Cancel};
+    s.frame()->runCommand(CommandId::FileNew);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QCOMPARE(s.env.boxes[0].text, QStringLiteral("All data will be Cleared!"));
+    QCOMPARE(s.env.boxes[0].caption, QStringLiteral("Test Radio Co"));
+    QCOMPARE(s.docs().activeFrame(), first);
+
+    QPointer<CChildFrame> watch(first);
+    s.env.answers = {QMessageBox::Ok};
+    s.frame()->runCommand(CommandId::FileNew);
+    QVERIFY(watch.isNull()); // replaced without a save question
+    QCOMPARE(s.env.boxes.size(), 2);
+    QCOMPARE(s.docs().frames().size(), 1);
+}
+
+void TestShell::openBadFile()
+{
+    Started s;
+    const QString bad = writeFile(s.env, QStringLiteral("bad.dat"), QByteArray(1040, 'x'));
+    QVERIFY(!s.docs().openDocument(bad));
+    QCOMPARE(s.env.boxes.size(), 1);
+    QCOMPARE(s.env.boxes[0].text, QStringLiteral("Data Format Error"));
+    QCOMPARE(s.docs().frames().size(), 1);
+    QVERIFY(s.docs().activeFrame()->isVisible());
+
+    const QString shortFile = writeFile(s.env, QStringLiteral("short.dat"), QByteArray("Q4V7", 4));
+    QVERIFY(!s.docs().openDocument(shortFile));
+    QCOMPARE(s.env.boxes.size(), 2);
+}
+
+void TestShell::saveAndReopen()
+{
+    Started s;
+    RadioImage image = RadioImage::makeNew();
+    image[1000] = 0x5A; // beyond the channels: carried through untouched
+    const QString path = s.env.filePath(QStringLiteral("chan.dat"));
+    QVERIFY(ChannelFile::save(path, image).ok());
+    CChildFrame* before = s.docs().activeFrame();
+    QVERIFY(s.docs().openDocument(path));
+    CChildFrame* opened = s.docs().activeFrame();
+    QVERIFY(opened != before);
+    QVERIFY(before->isHidden());
+    QVERIFY(!g_bNewDocument);
+    opened->view()->grid()->setTextMatrix(3, 1, QStringLiteral("145.12500"));
+    QVERIFY(s.docs().save(opened));
+    RadioImage saved;
+    QVERIFY(ChannelFile::load(path, saved).ok());
+    QCOMPARE(RadioImage::frequencyFromBytes(saved.channel(3)), 14512500u);
+    QCOMPARE(int(saved[1000]), 0x5A);
+    QVERIFY(s.docs().openDocument(path));
+    QCOMPARE(s.docs().activeFrame()->view()->grid()->TextMatrix(3, 1), QStringLiteral("145.12500"));
+}
+
+void TestShell::saveCommitsOpenEditor()
+{
+    Started s;
+    const QString path = s.env.filePath(QStringLiteral("typed.dat"));
+    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
+    QVERIFY(s.docs().openDocument(path));
+    CProgramView* view = s.docs().activeFrame()->view();
+    view->grid()->setCurrentCell(2, 1);
+    auto* edit = qobject_cast<QLineEdit*>(view->editors().editorOf(1));
+    QVERIFY(edit->isVisible());
+    edit->setText(QStringLiteral("150.0125"));
+    QVERIFY(s.docs().save(s.docs().activeFrame()));
+    RadioImage saved;
+    QVERIFY(ChannelFile::load(path, saved).ok());
+    QCOMPARE(RadioImage::frequencyFromBytes(saved.channel(2)), 15001250u);
+}
+
+void TestShell::unsavedChangesPrompt()
+{
+    Started s;
+    s.docs().activeFrame()->document()->setModified(true);
+    s.env.answers = {QMessageBox::Cancel};
+    QVERIFY(!s.frame()->close());
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.startsWith(QStringLiteral("Save changes to")));
+    s.env.answers = {QMessageBox::Discard};
+    QVERIFY(s.frame()->close());
+    QVERIFY(!s.frame()->restartRequested());
+}
+
+void TestShell::languageChangeRestarts()
+{
+    Started s;
+    s.docs().activeFrame()->document()->setModified(true);
+    // The modal dialog is answered from inside its own loop.
+    auto answerDialog = [](bool chooseChinese) {
+        QTimer::singleShot(0, [chooseChinese] {
+            auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(dialog->englishButton()->isChecked());
+            (chooseChinese ? dialog->chineseButton() : dialog->englishButton())->setChecked(true);
+            dialog->accept();
+        });
+    };
+    answerDialog(false); // the language in use: nothing changes
+    s.frame()->runCommand(CommandId::Language);
+    QVERIFY(s.frame()->isVisible());
+
+    s.env.answers = {QMessageBox::Cancel}; // the user keeps the window at the save question
+    answerDialog(true);
+    s.frame()->runCommand(CommandId::Language);
+    IniFile reread;
+    reread.Load(s.env.iniPath());
+    QCOMPARE(reread.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
+             QStringLiteral("Chinese"));
+    QVERIFY(s.frame()->isVisible());
+    QVERIFY(!s.frame()->restartRequested()); // no second instance while this one stays
+
+    s.env.answers = {QMessageBox::Discard}; // this time the window closes: restart
+    answerDialog(true);
+    s.frame()->runCommand(CommandId::Language);
+    QVERIFY(!s.frame()->isVisible());
+    QVERIFY(s.frame()->restartRequested());
+}
+
+void TestShell::aboutTexts()
+{
+    Started s;
+    AboutDialog about(s.frame());
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Test"));
+    QCOMPARE(about.line(AboutDialog::Line1Id)->text(), QStringLiteral("Version 1 & more"));
+    QCOMPARE(about.line(AboutDialog::Line2Id)->text(), QStringLiteral("<u>C</u>opy 2026"));
+    QCOMPARE(about.line(AboutDialog::Line3Id)->text(), QStringLiteral("Owner &amp; Co"));
+    QCOMPARE(about.logo()->pixmap().size(), QSize(124, 39));
+}
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"

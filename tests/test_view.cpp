@@ -1,0 +1,249 @@
+#include "AppGlobals.h"
+#include "CMSFlexGrid.h"
+#include "CProgramDoc.h"
+#include "CProgramView.h"
+#include "CellEditors.h"
+#include "CommandIds.h"
+#include "SettingsKey.h"
+#include "support/GuiTestEnv.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+struct Fixture {
+    GuiTestEnv env;
+    CProgramDoc document;
+    std::unique_ptr<CProgramView> view;
+
+    explicit Fixture(RadioVariant variant = RadioVariant::ReceiveOnly, bool newDocument = true)
+    {
+        env.loadIni();
+        g_radioVariant = variant;
+        document.OnNewDocument(false, QStringLiteral("XrTest"));
+        g_bNewDocument = newDocument;
+        view = std::make_unique<CProgramView>(&document);
+        view->resize(view->minimumSize());
+        view->show();
+        view->OnInitialUpdate();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+    }
+
+    CMSFlexGrid* grid() const { return view->grid(); }
+    QString cell(int r, int c) const { return grid()->TextMatrix(r, c); }
+
+    void clickCell(int row, int col)
+    {
+        const QRect rect = grid()->visualRect(grid()->model()->index(row - 1, col - 1));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    void typeInto(int row, int col, const QString& text)
+    {
+        clickCell(row, col);
+        auto* edit = qobject_cast<QLineEdit*>(view->editors().editorOf(col));
+        QVERIFY(edit && edit->isVisible());
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    void pressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+    QStringList row(int r) const
+    {
+        QStringList texts;
+        for (int c = 1; c <= 8; ++c)
+            texts << cell(r, c);
+        return texts;
+    }
+};
+
+} // namespace
+
+class TestView : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<RadioVariant>(); }
+    void initialLayout_data();
+    void initialLayout();
+    void enterFillsRowAndMoves();
+    void leaveFillsFewerCells();
+    void refusedEntryClearsRowAndStays();
+    void emptyRxDeletesChannel();
+    void listOnEmptyRowStaysEmpty();
+    void enterNavigationWraps();
+    void disabledGridOpensNoEditor();
+    void unofferedToneIsKept();
+    void fillAndStoreRoundTrip();
+    void productFromAndToSettings();
+};
+
+void TestView::initialLayout_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QList<int>>("visible");
+    QTest::newRow("receive only") << int(RadioVariant::ReceiveOnly) << QList<int>{1, 3, 5, 6};
+    QTest::newRow("transmit only") << int(RadioVariant::TransmitOnly) << QList<int>{2, 4, 5};
+    QTest::newRow("other") << int(RadioVariant::Other) << QList<int>{1, 2, 3, 4, 5, 6};
+}
+
+void TestView::initialLayout()
+{
+    QFETCH(int, variant);
+    QFETCH(QList<int>, visible);
+    Fixture f(static_cast<RadioVariant>(variant));
+    QList<int> shown;
+    for (int c = 1; c <= 8; ++c)
+        if (f.grid()->colWidth(c) > 0)
+            shown << c;
+    QCOMPARE(shown, visible);
+    QCOMPARE(f.grid()->isEnabled(), variant != int(RadioVariant::Other));
+    QCOMPARE(f.cell(0, 1), QStringLiteral("Rx Frequency"));
+    QCOMPARE(f.cell(3, 0), QStringLiteral(" 3"));
+    QCOMPARE(f.cell(16, 0), QStringLiteral("16"));
+    QCOMPARE(f.view->titleLabel()->text(), QStringLiteral("Test Title"));
+    QCOMPARE(f.view->toneList().size(), 219);
+}
+
+void TestView::enterFillsRowAndMoves()
+{
+    Fixture f;
+    f.typeInto(2, 1, QStringLiteral("145.125"));
+    f.pressEnter();
+    QCOMPARE(f.row(2), (QStringList{"145.12500", "145.12500", "None", "None", "Wide", "No", "Off", "High"}));
+    QCOMPARE(f.grid()->Row(), 2);
+    QCOMPARE(f.grid()->Col(), 2);
+    QVERIFY(f.env.boxes.isEmpty());
+    QVERIFY(f.document.isModified());
+}
+
+void TestView::leaveFillsFewerCells()
+{
+    Fixture f;
+    f.typeInto(2, 1, QStringLiteral("145.125"));
+    f.clickCell(5, 3);
+    QCOMPARE(f.row(2), (QStringList{"145.12500", "", "None", "", "Wide", "No", "Off", "High"}));
+    QCOMPARE(f.grid()->Row(), 5);
+    // The list editor of the new cell opened on entry 0 of an empty cell.
+    auto* list = qobject_cast<QComboBox*>(f.view->editors().editorOf(3));
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->currentIndex(), 0);
+}
+
+void TestView::refusedEntryClearsRowAndStays()
+{
+    Fixture f;
+    f.typeInto(4, 1, QStringLiteral("145.125"));
+    f.pressEnter();
+    f.typeInto(4, 1, QStringLiteral("abc"));
+    f.pressEnter();
+    QCOMPARE(f.env.boxes.size(), 1);
+    QCOMPARE(f.env.boxes[0].text, QStringLiteral("Out of range,please input again."));
+    QCOMPARE(f.env.boxes[0].caption, QStringLiteral("Caution"));
+    QCOMPARE(f.env.boxes[0].icon, QMessageBox::Warning);
+    QCOMPARE(f.row(4), QStringList(8, QString()));
+    QCOMPARE(f.grid()->Col(), 1); // no move after a refusal
+    // Enter again with no editor open still moves on.
+    f.pressEnter();
+    QCOMPARE(f.grid()->Col(), 2);
+}
+
+void TestView::emptyRxDeletesChannel()
+{
+    Fixture f;
+    f.typeInto(6, 1, QStringLiteral("150"));
+    f.pressEnter();
+    f.typeInto(6, 1, QString());
+    f.pressEnter();
+    QCOMPARE(f.row(6), QStringList(8, QString()));
+}
+
+void TestView::listOnEmptyRowStaysEmpty()
+{
+    Fixture f;
+    f.clickCell(7, 5);
+    auto* list = qobject_cast<QComboBox*>(f.view->editors().editorOf(5));
+    QVERIFY(list->isVisible());
+    list->setCurrentIndex(1);
+    f.pressEnter();
+    QCOMPARE(f.cell(7, 5), QString());
+}
+
+void TestView::enterNavigationWraps()
+{
+    Fixture f(RadioVariant::Other); // disabled grid: no editor opens, Enter still moves
+    QList<QPair<int, int>> visited;
+    f.grid()->setCurrentCell(15, 7);
+    f.view->setFocus();
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(f.view.get(), Qt::Key_Return);
+        visited << qMakePair(f.grid()->Row(), f.grid()->Col());
+    }
+    const QList<QPair<int, int>> expected = {{15, 8}, {16, 1}, {16, 2}, {16, 3}, {16, 4}, {16, 5},
+                                             {16, 6}, {16, 7}, {16, 8}, {1, 1},  {1, 2},  {1, 3}};
+    QCOMPARE(visited, expected);
+}
+
+void TestView::disabledGridOpensNoEditor()
+{
+    Fixture f(RadioVariant::Other);
+    f.clickCell(3, 1);
+    for (QWidget* editor : f.view->editors().all())
+        QVERIFY(editor->isHidden());
+}
+
+void TestView::unofferedToneIsKept()
+{
+    Fixture f;
+    RadioImage& image = f.document.image();
+    RadioImage::frequencyToBytes(14500000, image.channel(3));
+    image.channel(3)[8] = 0x0F; // D017N: known to the radio, not offered in the list
+    image.channel(3)[9] = 0x28;
+    f.view->FillGridFromImage();
+    QCOMPARE(f.cell(3, 3), QStringLiteral("D017N"));
+    f.clickCell(3, 3);
+    f.clickCell(8, 1);
+    QCOMPARE(f.cell(3, 3), QStringLiteral("D017N"));
+}
+
+void TestView::fillAndStoreRoundTrip()
+{
+    Fixture f(RadioVariant::TransmitOnly);
+    RadioImage& image = f.document.image();
+    RadioImage::frequencyToBytes(14500000, image.channel(1));     // Rx, hidden for this variant
+    RadioImage::frequencyToBytes(14600000, image.channel(1) + 4); // Tx
+    f.view->FillGridFromImage();
+    QCOMPARE(f.row(1), (QStringList{"", "146.00000", "", "None", "Wide", "Yes", "QT/DQT", "High"}));
+    f.view->StoreGridToImage();
+    QVERIFY(RadioImage::isFrequencyAbsent(image.channel(1)));
+    QCOMPARE(RadioImage::frequencyFromBytes(image.channel(1) + 4), 14600000u);
+}
+
+void TestView::productFromAndToSettings()
+{
+    Fixture f;
+    {
+        auto key = openSettingsKey(QStringLiteral("XrTest"));
+        key->setValue(QStringLiteral("Type"), 1);
+        key->setValue(QStringLiteral("Field"), 2);
+    }
+    f.view->FillGridFromImage(); // new document: taken from the settings
+    QCOMPARE(int(f.document.image()[RadioImage::ProductType]), 1);
+    QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
+    QCOMPARE(g_strCaption, QStringLiteral("Test Programmer  [ Type:UHF  Fre:450-470 ]"));
+    QCOMPARE(f.view->BandLow, 45000000);
+    QCOMPARE(f.view->BandHigh, 47000000);
+
+    g_bNewDocument = false; // an opened document stores its choice
+    f.document.image()[RadioImage::ProductType] = 0;
+    f.document.image()[RadioImage::ProductBand] = 1;
+    f.view->FillGridFromImage();
+    auto key = openSettingsKey(QStringLiteral("XrTest"));
+    QCOMPARE(key->value(QStringLiteral("Type")).toInt(), 0);
+    QCOMPARE(key->value(QStringLiteral("Field")).toInt(), 1);
+    QCOMPARE(f.view->BandLow, 13600000);
+}
+
+QTEST_MAIN(TestView)
+#include "test_view.moc"

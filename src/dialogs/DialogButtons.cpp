@@ -1,0 +1,25 @@
+#include "DialogButtons.h"
+
+#include "ControlIds.h"
+#include "HelpRequest.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QPushButton>
+
+QPushButton* makeOkButton(QDialog* dialog)
+{
+    auto* button = new QPushButton(QCoreApplication::translate("DialogButtons", "OK"), dialog);
+    setControlId(button, ControlId::Ok);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    return button;
+}
+
+QPushButton* makeCancelButton(QDialog* dialog)
+{
+    auto* button = new QPushButton(QCoreApplication::translate("DialogButtons", "Cancel"), dialog);
+    setControlId(button, ControlId::Cancel);
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
+    return button;
+}

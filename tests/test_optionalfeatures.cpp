@@ -110,22 +110,25 @@ bool TestOptionalFeatures::activate(QDialog& dialog)
 void TestOptionalFeatures::newImageOpensAndStoresUnchanged_data()
 {
     QTest::addColumn<bool>("chinese");
-    QTest::addColumn<QStringList>(
-        "texts"); // TOT, squelch, delay, side key, VOX, gain, delay, voice, priority
-    QTest::newRow("English") << false << QStringList{"600s", "4",    "Off", "None", "Off",
-                                                     "5",    "0.3s", "Off", "Off"};
-    QTest::newRow("Chinese") << true
+    QTest::addColumn<QString>("title");
+    // Time Out Time, Squelch, Transmit Delay, Side Key, VOX, Vox Gain, Vox Delay, Voice, Priority
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("English") << false << "Optional Features"
+                             << QStringList{"600s", "4", "Off", "None", "Off", "5", "0.3s", "Off", "Off"};
+    QTest::newRow("Chinese") << true << "可选功能"
                              << QStringList{"600s", "4", "关", "无", "关", "5", "0.3s", "关", "关"};
 }
 
 void TestOptionalFeatures::newImageOpensAndStoresUnchanged()
 {
     QFETCH(bool, chinese);
+    QFETCH(QString, title);
     QFETCH(QStringList, texts);
     useLanguage(chinese);
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image = fresh;
     OptionalFeaturesDialog dialog(image, RadioVariant::Other);
+    QCOMPARE(dialog.windowTitle(), title);
 
     const QStringList shown{list(&dialog, ControlId::TimeOutList)->currentText(),
                             list(&dialog, ControlId::SquelchList)->currentText(),

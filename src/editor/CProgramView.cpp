@@ -56,11 +56,11 @@ void CProgramView::buildForm()
     QPalette pal = title_->palette();
     pal.setColor(QPalette::WindowText, TitleColour);
     title_->setPalette(pal);
-    title_->setGeometry(dlu.rect(14, 13, 370, 17));
+    title_->setGeometry(dlu.toPixels(14, 13, 370, 17));
 
     grid_ = new CMSFlexGrid(GridRowCount, GridColumn::Count, this);
     setControlId(grid_, GridId);
-    const QRect gridRect = dlu.rect(15, 37, 370, 167);
+    const QRect gridRect = dlu.toPixels(15, 37, 370, 167);
     grid_->setGeometry(gridRect.adjusted(0, 0, 0, qMax(0, grid_->fullHeight() - gridRect.height())));
     // Enter and F1 reach the view also while the grid is disabled.
     setFocusPolicy(Qt::StrongFocus);
@@ -70,7 +70,7 @@ void CProgramView::buildForm()
     connect(grid_, &CMSFlexGrid::EnterCell, this, &CProgramView::openEditor);
     connect(grid_, &CMSFlexGrid::MouseDown, this, &CProgramView::openEditor);
     connect(grid_, &CMSFlexGrid::LeaveCell, this, &CProgramView::leaveCommit);
-    setMinimumSize(dlu.x(398), qMax(dlu.y(218), grid_->geometry().bottom() + dlu.y(14)));
+    setMinimumSize(dlu.toPixelsX(398), qMax(dlu.toPixelsY(218), grid_->geometry().bottom() + dlu.toPixelsY(14)));
 }
 
 void CProgramView::OnInitialUpdate()

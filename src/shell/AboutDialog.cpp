@@ -21,7 +21,7 @@ QLabel* makeLine(QWidget* parent, const DialogUnits& dlu, int id, int top)
     auto* label = new QLabel(parent);
     setControlId(label, id);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(dlu.rect(16, top, 198, 8 + 2));
+    label->setGeometry(dlu.toPixels(16, top, 198, 8 + 2));
     return label;
 }
 
@@ -47,7 +47,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setFont(templateFont(9));
     const DialogUnits dlu(font());
-    setFixedSize(dlu.x(231), dlu.y(113));
+    setFixedSize(dlu.toPixelsX(231), dlu.toPixelsY(113));
     setWindowTitle(languageValue("About Title"));
 
     logo_ = new QLabel(this);
@@ -57,7 +57,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
         picture.load(QStringLiteral(":/images/logo.png"));
     logo_->setPixmap(picture);
     logo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    logo_->move(dlu.x(79), dlu.y(13));
+    logo_->move(dlu.toPixelsX(79), dlu.toPixelsY(13));
     logo_->resize(picture.size());
 
     lines_[0] = makeLine(this, dlu, Line1Id, 41);
@@ -71,7 +71,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     lines_[2]->setText(mnemonicToHtml(languageValue("Copyrights Owner")));
 
     auto* ok = new QPushButton(tr("OK"), this);
-    ok->setGeometry(dlu.rect(95, 86, 39, 14));
+    ok->setGeometry(dlu.toPixels(95, 86, 39, 14));
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -16,20 +16,20 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("Language"));
     setFont(templateFont(9));
     const DialogUnits dlu(font());
-    setFixedSize(dlu.x(159), dlu.y(75));
+    setFixedSize(dlu.toPixelsX(159), dlu.toPixelsY(75));
 
     english_ = new QRadioButton(tr("English"), this);
     setControlId(english_, EnglishId);
-    english_->setGeometry(dlu.rect(20, 18, 70, 12));
+    english_->setGeometry(dlu.toPixels(20, 18, 70, 12));
     chinese_ = new QRadioButton(tr("Chinese"), this);
     setControlId(chinese_, ChineseId);
-    chinese_->setGeometry(dlu.rect(20, 36, 70, 12));
+    chinese_->setGeometry(dlu.toPixels(20, 36, 70, 12));
 
     auto* ok = new QPushButton(tr("OK"), this);
-    ok->setGeometry(dlu.rect(102, 14, 45, 14));
+    ok->setGeometry(dlu.toPixels(102, 14, 45, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setGeometry(dlu.rect(102, 34, 45, 14));
+    cancel->setGeometry(dlu.toPixels(102, 34, 45, 14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -3,16 +3,27 @@
 #include <QFont>
 #include <QRect>
 
-// Dialog templates are laid out in dialog units: a quarter of the font's average
-// character width horizontally and an eighth of its height vertically.
+// Dialog layouts are drawn in dialog units: a quarter of the font's average character
+// width horizontally and an eighth of its height vertically, so a dialog keeps its
+// proportions whatever font it is shown in.
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
-    int x(int units) const { return units * baseX_ / 4; }
-    int y(int units) const { return units * baseY_ / 8; }
-    QRect rect(int x, int y, int width, int height) const;
+
+    int toPixelsX(int units) const;
+    int toPixelsY(int units) const;
+    QRect toPixels(int x, int y, int width, int height) const;
+
+    // Widens the horizontal unit, if need be, so that a box of the given width in dialog
+    // units holds the text in the font: a wide font or a long translation then widens
+    // the whole dialog instead of cutting a label short.
+    void fitText(const QString& text, int width);
+
+    int baseX() const { return baseX_; }
+    int baseY() const { return baseY_; }
 
 private:
+    QFont font_;
     int baseX_;
     int baseY_;
 };

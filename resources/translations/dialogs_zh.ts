@@ -1,0 +1,93 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>DialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>OptionalFeaturesDialog</name>
+    <message>
+        <source>Time Out Time (s)</source>
+        <translation>发射限时(秒)</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Transmit Delay (s)</source>
+        <translation>发射延时(秒)</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Side Key</source>
+        <translation>侧键</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>按键音</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>省电</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>VOX</source>
+        <translation>声控</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>声控灵敏度</translation>
+    </message>
+    <message>
+        <source>Voice Annunciation</source>
+        <translation>语音提示</translation>
+    </message>
+    <message>
+        <source>Vox Delay Time (s)</source>
+        <translation>声控延时(秒)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+</context>
+<context>
+    <name>ProductInfoDialog</name>
+    <message>
+        <source>Product Information</source>
+        <translation>产品信息</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+</context>
+</TS>

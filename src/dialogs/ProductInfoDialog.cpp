@@ -1,0 +1,131 @@
+#include "ProductInfoDialog.h"
+
+#include "AppGlobals.h"
+#include "ControlIds.h"
+#include "DialogButtons.h"
+#include "DialogHelp.h"
+#include "DialogUnits.h"
+#include "HelpRequest.h"
+#include "IniFile.h"
+#include "SettingsKey.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int MaxTypes = 19;
+constexpr int ListWidth = 110; // dialog units
+
+QString setupValue(const QString& key)
+{
+    return theIniFile().GetValue(QStringLiteral("Setup"), key, QString());
+}
+
+std::unique_ptr<QSettings> productSettings()
+{
+    return openSettingsKey(setupValue(QStringLiteral("AppName")));
+}
+
+} // namespace
+
+ProductInfoDialog::ProductInfoDialog(RadioImage& image, QWidget* parent)
+    : QDialog(parent), image_(image)
+{
+    setWindowTitle(tr("Product Information"));
+    installControlHelp(this);
+    createControls();
+    fillTypes();
+    selectStoredPositions();
+    connect(types_, &QComboBox::currentIndexChanged, this, [this](int position) {
+        fillBands(position);
+        bands_->setCurrentIndex(0);
+    });
+}
+
+void ProductInfoDialog::createControls()
+{
+    const DialogUnits units(font());
+    auto makeList = [this, &units](int id) {
+        auto* list = new QComboBox(this);
+        setControlId(list, id);
+        list->setMinimumWidth(units.toPixelsX(ListWidth));
+        return list;
+    };
+    types_ = makeList(ControlId::TypeList);
+    bands_ = makeList(ControlId::FrequencyList);
+
+    auto* setting = new QGroupBox(tr("Setting"), this);
+    auto* rows = new QFormLayout(setting);
+    rows->addRow(tr("Type"), types_);
+    rows->addRow(tr("Frequency"), bands_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(makeOkButton(this));
+    buttons->addWidget(makeCancelButton(this));
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(setting);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The types run from Type1 up to the first empty entry.
+void ProductInfoDialog::fillTypes()
+{
+    for (int position = 0; position < MaxTypes; ++position) {
+        const QString name = setupValue(typeKey(position));
+        if (name.isEmpty())
+            break;
+        types_->addItem(name);
+    }
+}
+
+// Every piece between the bars is a band, untrimmed, an empty last one included.
+void ProductInfoDialog::fillBands(int typePosition)
+{
+    bands_->clear();
+    bands_->addItems(setupValue(fieldKey(typePosition)).split(QLatin1Char('|')));
+}
+
+void ProductInfoDialog::selectStoredPositions()
+{
+    const std::unique_ptr<QSettings> key = productSettings();
+    const int type = readSettingsByte(*key, QStringLiteral("Type"), 0);
+    const int band = readSettingsByte(*key, QStringLiteral("Field"), 0);
+    types_->setCurrentIndex(type < types_->count() ? type : -1);
+    fillBands(types_->currentIndex());
+    bands_->setCurrentIndex(band < bands_->count() ? band : -1);
+}
+
+void ProductInfoDialog::storeChoice()
+{
+    const int type = types_->currentIndex();
+    const int band = bands_->currentIndex();
+    image_[RadioImage::ProductType] = static_cast<std::uint8_t>(type);
+    image_[RadioImage::ProductBand] = static_cast<std::uint8_t>(band);
+
+    const QString bandText = bands_->currentText();
+    const QString appName =
+        theIniFile().GetValue(g_strLanguage, QStringLiteral("AppName"), QString());
+    caption_ = captionString(appName, types_->currentText(), bandText, g_bChinese);
+    g_strCaption = caption_;
+    bandLimits_ = bandLimitsFromText(bandText);
+
+    const std::unique_ptr<QSettings> key = productSettings();
+    writeSettingsDword(*key, QStringLiteral("Type"), static_cast<std::uint32_t>(type));
+    writeSettingsDword(*key, QStringLiteral("Field"), static_cast<std::uint32_t>(band));
+}
+
+void ProductInfoDialog::accept()
+{
+    const RadioImage before = image_;
+    storeChoice();
+    imageChanged_ = image_ != before;
+    QDialog::accept();
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class QDialog;
+
+// F1 inside the dialog asks for the help topic of the focused control's id (0, the
+// contents page, when the focus sits on something without an id).
+void installControlHelp(QDialog* dialog);

@@ -5,6 +5,8 @@ set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
        qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-wqy-microhei)
+# The printed report's "Times New Roman" falls back to this metric-compatible face.
+build+=(fonts-liberation2)
 test_extra=(xvfb xauth poppler-utils)
 run_extra=(xvfb xauth)
 

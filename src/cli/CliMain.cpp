@@ -8,6 +8,9 @@ const std::vector<CliCommand>& cliCommands()
     static const std::vector<CliCommand> commands = {
         {"dump", "print the channel grid of a .dat file", runDump},
         {"new", "write the .dat file of a new document", runNew},
+#ifdef XR_CLI_WITH_GUI
+        {"print", "write the options and channel report as PDF", runPrint, true},
+#endif
     };
     return commands;
 }
@@ -28,6 +31,10 @@ QString generalHelp()
 
 int main(int argc, char* argv[])
 {
+#ifdef XR_CLI_WITH_GUI
+    if (const CliCommand* command = guiCommandOf(argc, argv))
+        return runUnderGuiApplication(*command, argc, argv);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("xr970-cli"));
     const QStringList arguments = QCoreApplication::arguments().mid(1);

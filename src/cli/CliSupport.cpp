@@ -73,3 +73,14 @@ std::optional<bool> chineseFrom(const QCommandLineParser& parser)
         return true;
     return std::nullopt;
 }
+
+const CliCommand* guiCommandOf(int argc, char* argv[])
+{
+    if (argc < 2)
+        return nullptr;
+    for (const CliCommand& command : cliCommands()) {
+        if (command.needsGui && qstrcmp(argv[1], command.name) == 0)
+            return &command;
+    }
+    return nullptr;
+}

@@ -26,10 +26,17 @@ struct CliCommand {
     const char* name;
     const char* summary;
     int (*run)(const QStringList& arguments); // arguments[0] is the command name
+    bool needsGui = false; // runs under a QGuiApplication (fonts, painting), headless by default
 };
 
 // Every command of the program, in the order the help lists them.
 const std::vector<CliCommand>& cliCommands();
+
+// The command named by argv[1] when it needs a QGuiApplication, else null.
+const CliCommand* guiCommandOf(int argc, char* argv[]);
+// Runs such a command under a QGuiApplication, on the offscreen platform unless
+// QT_QPA_PLATFORM says otherwise.
+int runUnderGuiApplication(const CliCommand& command, int& argc, char* argv[]);
 
 void printOut(const QString& text); // UTF-8 to stdout
 void printErr(const QString& text); // UTF-8 to stderr

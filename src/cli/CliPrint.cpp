@@ -1,0 +1,87 @@
+#include "CliCommands.h"
+#include "CliSupport.h"
+
+#include "ChannelCodec.h"
+#include "IniFile.h"
+#include "Report.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+// The report's branding comes from the Program.ini beside this executable, when there is one.
+QString copyrightsOwner(bool chinese)
+{
+    const QString path =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini"));
+    if (!QFileInfo::exists(path) || !theIniFile().Load(path))
+        return {};
+    return theIniFile().GetValue(chinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
+                                 QStringLiteral("Copyrights Owner"), QString());
+}
+
+bool writePdf(const QString& path, const ReportInput& input, const QString& title)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("XR-970 Programmer"));
+        // A4 with the quarter inch a printer usually cannot reach.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(6.35, 6.35, 6.35, 6.35),
+                                         QPageLayout::Millimeter));
+        ReportPagination pagination;
+        if (!printReport(writer, input, pagination)) {
+            printErr(path + QStringLiteral(": the report could not be drawn\n"));
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runPrint(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Write the printed report (options page and channel pages) as a PDF file."));
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Channel-data file."));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("PDF file to write."),
+                                 QStringLiteral("OUT.pdf"));
+    parser.addOption(pdf);
+    parser.addOption(variantOption());
+    parser.addOption(languageOption());
+    if (const auto stop = parseCommandLine(parser, arguments, 1))
+        return *stop;
+    const auto variant = variantFrom(parser);
+    const auto chinese = chineseFrom(parser);
+    if (!variant || !chinese)
+        return usageError(parser, QStringLiteral("unknown --variant or --lang value"));
+    if (!parser.isSet(pdf))
+        return usageError(parser, QStringLiteral("--pdf OUT.pdf is required"));
+
+    const QString datPath = parser.positionalArguments().front();
+    ReportInput input;
+    if (!loadChannelFileOrReport(datPath, input.image))
+        return CliExit::BadFile;
+    decodeChannels(input.image, *variant, *chinese, input.cells);
+    input.chinese = *chinese;
+    input.copyrightsOwner = copyrightsOwner(*chinese);
+    return writePdf(parser.value(pdf), input, QFileInfo(datPath).fileName()) ? CliExit::Ok
+                                                                             : CliExit::Failure;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ChannelCodec.h"
+#include "RadioImage.h"
+
+#include <QString>
+
+// Everything the printed report shows, gathered by its caller: the GUI view from its grid
+// and document, the command line from a decoded file.
+struct ReportInput {
+    // The channel grid's texts as the grid holds them; rows 1..16, columns 1..8 are read.
+    ChannelTexts cells;
+    // The option page prints the option block of this image.
+    RadioImage image;
+    // Chinese labels instead of English ones.
+    bool chinese = false;
+    // The "Copyrights Owner" text of the current language's Program.ini section; empty
+    // when the key is absent.
+    QString copyrightsOwner;
+};

@@ -57,6 +57,7 @@ OptionalFeaturesDialog::OptionalFeaturesDialog(RadioImage& image, RadioVariant v
                                                QWidget* parent)
     : QDialog(parent), image_(image), units_(font())
 {
+    setObjectName(QStringLiteral("OptionalFeaturesDialog")); // its help topics
     setWindowTitle(tr("Optional Features"));
     setControlId(this, DialogId::OptionalFeatures);
     installControlHelp(this);

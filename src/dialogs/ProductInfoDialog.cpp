@@ -36,6 +36,7 @@ std::unique_ptr<QSettings> productSettings()
 ProductInfoDialog::ProductInfoDialog(RadioImage& image, QWidget* parent)
     : QDialog(parent), image_(image)
 {
+    setObjectName(QStringLiteral("ProductInfoDialog")); // its help topics
     setWindowTitle(tr("Product Information"));
     installControlHelp(this);
     createControls();

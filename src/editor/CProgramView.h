@@ -3,6 +3,7 @@
 #include "ChannelCodec.h"
 #include "CommitRules.h"
 #include "ProductBand.h"
+#include "ReportPagination.h"
 
 #include <QWidget>
 #include <memory>
@@ -50,6 +51,9 @@ public:
     // The texts of all cells, as printing and the codec read them.
     ChannelTexts cellTexts() const;
 
+    // How the last printout split the channels over its pages.
+    ReportPagination& pagination() { return pagination_; }
+
     std::int32_t BandHigh = 0;
     std::int32_t BandLow = 0;
 
@@ -77,4 +81,5 @@ private:
     std::unique_ptr<CellEditors> editors_;
     QStringList toneList_;
     bool firstInitialisation_ = true;
+    ReportPagination pagination_;
 };

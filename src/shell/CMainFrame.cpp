@@ -4,6 +4,7 @@
 #include "AppGlobals.h"
 #include "CChildFrame.h"
 #include "CMdiClientWnd.h"
+#include "CProgramDoc.h"
 #include "CProgramView.h"
 #include "CommandIds.h"
 #include "ControlBar.h"
@@ -13,6 +14,9 @@
 #include "IniFile.h"
 #include "KeyStateIndicators.h"
 #include "LanguageDialog.h"
+#include "OptionalFeaturesDialog.h"
+#include "PrintCommands.h"
+#include "ProductInfoDialog.h"
 #include "StringTable.h"
 #include "ToolbarIcons.h"
 
@@ -42,6 +46,7 @@ const CommandSpec Commands[] = {
     {CommandId::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), {}, false},
     {CommandId::Print, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), false},
     {CommandId::PrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), {}, false},
+    {CommandId::PrintDirect, QT_TRANSLATE_NOOP("CMainFrame", "Print &Direct"), {}, false},
     {CommandId::PrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), {}, false},
     {CommandId::Exit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), {}, false},
     {CommandId::ProductInformation, QT_TRANSLATE_NOOP("CMainFrame", "&Product Information"), {}, false},
@@ -71,6 +76,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     client_ = new CMdiClientWnd(this);
     setCentralWidget(client_);
     documents_ = new DocumentManager(client_, this);
+    printing_ = new PrintCommands(this);
     connect(documents_, &DocumentManager::captionChanged, this, &QWidget::setWindowTitle);
     connect(documents_, &DocumentManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
     createActions();
@@ -148,7 +154,7 @@ void CMainFrame::updateMenuBar()
         menuBar()->addMenu(m);
     // Commands of the document menus need a document window.
     using namespace CommandId;
-    for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintPreview, ProductInformation, ChannelInformation,
+    for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation, ChannelInformation,
                    OptionalFeatures, Read, Write, ComSetup, Language, ViewControlBar})
         action(id)->setEnabled(documentOpen);
 }
@@ -233,10 +239,60 @@ void CMainFrame::showHelp(int contextId)
     help_->showTopic(contextId);
 }
 
+void CMainFrame::showProductInformation(CChildFrame& frame)
+{
+    ProductInfoDialog dialog(frame.document()->image(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    setWindowTitle(dialog.caption());
+    frame.view()->setBand(dialog.bandLimits());
+    if (dialog.imageChanged())
+        frame.document()->setModified(true);
+}
+
+void CMainFrame::showOptionalFeatures(CChildFrame& frame)
+{
+    if (g_radioVariant == RadioVariant::Other)
+        return;
+    OptionalFeaturesDialog dialog(frame.document()->image(), g_radioVariant, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.imageChanged())
+        frame.document()->setModified(true);
+}
+
+// Commands that need a document window.
+void CMainFrame::runDocumentCommand(int commandId, CChildFrame& frame)
+{
+    using namespace CommandId;
+    switch (commandId) {
+    case FileSave:
+        documents_->save(&frame);
+        break;
+    case FileSaveAs:
+        documents_->saveAs(&frame);
+        break;
+    case ProductInformation:
+        showProductInformation(frame);
+        break;
+    case OptionalFeatures:
+        showOptionalFeatures(frame);
+        break;
+    case Print:
+        printing_->print(*frame.view());
+        break;
+    case PrintDirect:
+        printing_->printDirect(*frame.view());
+        break;
+    case PrintPreview:
+        printing_->preview(*frame.view());
+        break;
+    default:
+        break; // the transfer commands come with the radio link
+    }
+}
+
 void CMainFrame::runCommand(int commandId)
 {
     using namespace CommandId;
-    CChildFrame* frame = documents_->activeFrame();
     switch (commandId) {
     case FileNew:
         documents_->newDocument();
@@ -247,13 +303,8 @@ void CMainFrame::runCommand(int commandId)
     case FileClose:
         documents_->closeActive();
         break;
-    case FileSave:
-        if (frame)
-            documents_->save(frame);
-        break;
-    case FileSaveAs:
-        if (frame)
-            documents_->saveAs(frame);
+    case PrintSetup:
+        printing_->setup();
         break;
     case Exit:
         close();
@@ -289,7 +340,9 @@ void CMainFrame::runCommand(int commandId)
         client_->activatePreviousSubWindow();
         break;
     default:
-        break; // the commands whose windows come later do nothing yet
+        if (CChildFrame* frame = documents_->activeFrame())
+            runDocumentCommand(commandId, *frame);
+        break;
     }
 }
 

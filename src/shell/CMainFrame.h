@@ -14,6 +14,7 @@ class KeyStateIndicators;
 class QAction;
 class QLabel;
 class QMenu;
+class PrintCommands;
 class QToolBar;
 
 // The main window: menus, toolbar, status bar, the navigation bar at the left and the
@@ -59,6 +60,9 @@ private:
     void showChannelWindow();
     void chooseLanguage();
     void showHelp(int contextId);
+    void showProductInformation(CChildFrame& frame);
+    void showOptionalFeatures(CChildFrame& frame);
+    void runDocumentCommand(int commandId, CChildFrame& frame);
     QMenu* menu(const QString& title, const QList<int>& commands);
 
     CMdiClientWnd* client_;
@@ -67,6 +71,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     HelpWindow* help_ = nullptr;
+    PrintCommands* printing_;
     QHash<int, QAction*> actions_;
     QList<QMenu*> noDocumentMenus_;
     QList<QMenu*> documentMenus_;

@@ -12,7 +12,7 @@ namespace {
 
 const QString ContentsPage = QStringLiteral("index.html");
 
-// topics.txt: one "<context number> <file>" per line. Control ids repeat from dialog to
+// topics.txt: one "<context number> <file>" per line ("#" starts a remark line). Control ids repeat from dialog to
 // dialog, so a line may name the dialog first: "<dialog object name>/<context number>".
 QHash<QString, QString> loadTopics()
 {
@@ -22,7 +22,7 @@ QHash<QString, QString> loadTopics()
         return topics;
     while (!file.atEnd()) {
         const QStringList parts = QString::fromUtf8(file.readLine()).simplified().split(QLatin1Char(' '));
-        if (parts.size() == 2)
+        if (parts.size() == 2 && !parts[0].startsWith(QLatin1Char('#')))
             topics.insert(parts[0], parts[1]);
     }
     return topics;

@@ -13,6 +13,7 @@
 
 LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent)
 {
+    setObjectName(QStringLiteral("LanguageDialog")); // its help topics
     setWindowTitle(tr("Language"));
     setFont(templateFont(9));
     const DialogUnits dlu(font());

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class CProgramView;
+class QPrinter;
+class QWidget;
+
+// File > Print, the direct print, Print Preview and Print Setup over one printer set-up
+// that lives as long as the main window. Printing commits an open cell editor first.
+class PrintCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit PrintCommands(QWidget* dialogParent);
+    ~PrintCommands() override;
+
+    void print(CProgramView& view);       // with the print dialog
+    void printDirect(CProgramView& view); // on the chosen printer, no dialog
+    void preview(CProgramView& view);
+    void setup();
+    QPrinter& printer() const { return *printer_; }
+
+private:
+    bool printOn(CProgramView& view);
+
+    QWidget* dialogParent_;
+    std::unique_ptr<QPrinter> printer_;
+};

@@ -11,13 +11,11 @@ int runDump(const QStringList& arguments)
     parser.setApplicationDescription(
         QStringLiteral("Print the channel grid of a channel-data file, one TAB-separated line per channel."));
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Channel-data file."));
-    parser.addOption(variantOption());
-    parser.addOption(languageOption());
+    addDecodeOptions(parser);
     if (const auto stop = parseCommandLine(parser, arguments, 1))
         return *stop;
-    const auto variant = variantFrom(parser);
-    const auto chinese = chineseFrom(parser);
-    if (!variant || !chinese)
+    const auto choice = decodeChoiceFrom(parser);
+    if (!choice)
         return usageError(parser, QStringLiteral("unknown --variant or --lang value"));
 
     RadioImage image;
@@ -25,11 +23,11 @@ int runDump(const QStringList& arguments)
         return CliExit::BadFile;
 
     ChannelTexts cells;
-    decodeChannels(image, *variant, *chinese, cells);
+    decodeChannels(image, choice->variant, choice->chinese, cells);
     QStringList lines;
     QStringList titles;
     for (int c = 0; c < GridColumn::Count; ++c)
-        titles << columnTitle(c, *chinese);
+        titles << columnTitle(c, choice->chinese);
     lines << titles.join(QLatin1Char('\t'));
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
         QStringList row{QString::asprintf("%2d", n)};

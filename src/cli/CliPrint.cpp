@@ -64,13 +64,11 @@ int runPrint(const QStringList& arguments)
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("PDF file to write."),
                                  QStringLiteral("OUT.pdf"));
     parser.addOption(pdf);
-    parser.addOption(variantOption());
-    parser.addOption(languageOption());
+    addDecodeOptions(parser);
     if (const auto stop = parseCommandLine(parser, arguments, 1))
         return *stop;
-    const auto variant = variantFrom(parser);
-    const auto chinese = chineseFrom(parser);
-    if (!variant || !chinese)
+    const auto choice = decodeChoiceFrom(parser);
+    if (!choice)
         return usageError(parser, QStringLiteral("unknown --variant or --lang value"));
     if (!parser.isSet(pdf))
         return usageError(parser, QStringLiteral("--pdf OUT.pdf is required"));
@@ -79,9 +77,9 @@ int runPrint(const QStringList& arguments)
     ReportInput input;
     if (!loadChannelFileOrReport(datPath, input.image))
         return CliExit::BadFile;
-    decodeChannels(input.image, *variant, *chinese, input.cells);
-    input.chinese = *chinese;
-    input.copyrightsOwner = copyrightsOwner(*chinese);
+    decodeChannels(input.image, choice->variant, choice->chinese, input.cells);
+    input.chinese = choice->chinese;
+    input.copyrightsOwner = copyrightsOwner(choice->chinese);
     return writePdf(parser.value(pdf), input, QFileInfo(datPath).fileName()) ? CliExit::Ok
                                                                              : CliExit::Failure;
 }

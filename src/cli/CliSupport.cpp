@@ -1,5 +1,7 @@
 #include "CliSupport.h"
 
+#include <QHash>
+
 #include <cstdio>
 
 void printOut(const QString& text)
@@ -39,39 +41,25 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
     return std::nullopt;
 }
 
-QCommandLineOption variantOption()
+void addDecodeOptions(QCommandLineParser& parser)
 {
-    return {QStringLiteral("variant"),
-            QStringLiteral("Radio variant: receive (default), transmit or other."),
-            QStringLiteral("receive|transmit|other"), QStringLiteral("receive")};
+    parser.addOption({QStringLiteral("variant"), QStringLiteral("Radio variant: receive (default), transmit or other."),
+                      QStringLiteral("receive|transmit|other"), QStringLiteral("receive")});
+    parser.addOption({QStringLiteral("lang"), QStringLiteral("Language of the texts: en (default) or zh."),
+                      QStringLiteral("en|zh"), QStringLiteral("en")});
 }
 
-QCommandLineOption languageOption()
+std::optional<DecodeChoice> decodeChoiceFrom(const QCommandLineParser& parser)
 {
-    return {QStringLiteral("lang"), QStringLiteral("Language of the texts: en (default) or zh."),
-            QStringLiteral("en|zh"), QStringLiteral("en")};
-}
-
-std::optional<RadioVariant> variantFrom(const QCommandLineParser& parser)
-{
-    const QString value = parser.value(QStringLiteral("variant"));
-    if (value == QLatin1String("receive"))
-        return RadioVariant::ReceiveOnly;
-    if (value == QLatin1String("transmit"))
-        return RadioVariant::TransmitOnly;
-    if (value == QLatin1String("other"))
-        return RadioVariant::Other;
-    return std::nullopt;
-}
-
-std::optional<bool> chineseFrom(const QCommandLineParser& parser)
-{
-    const QString value = parser.value(QStringLiteral("lang"));
-    if (value == QLatin1String("en"))
-        return false;
-    if (value == QLatin1String("zh"))
-        return true;
-    return std::nullopt;
+    static const QHash<QString, RadioVariant> variants = {
+        {QStringLiteral("receive"), RadioVariant::ReceiveOnly},
+        {QStringLiteral("transmit"), RadioVariant::TransmitOnly},
+        {QStringLiteral("other"), RadioVariant::Other}};
+    const QString variant = parser.value(QStringLiteral("variant"));
+    const QString lang = parser.value(QStringLiteral("lang"));
+    if (!variants.contains(variant) || (lang != QLatin1String("en") && lang != QLatin1String("zh")))
+        return std::nullopt;
+    return DecodeChoice{variants.value(variant), lang == QLatin1String("zh")};
 }
 
 const CliCommand* guiCommandOf(int argc, char* argv[])

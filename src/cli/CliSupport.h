@@ -46,9 +46,12 @@ void printErr(const QString& text); // UTF-8 to stderr
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments,
                                     int positionalCount);
 
-// --variant receive|transmit|other and --lang en|zh.
-QCommandLineOption variantOption();
-QCommandLineOption languageOption();
-std::optional<RadioVariant> variantFrom(const QCommandLineParser& parser);
-std::optional<bool> chineseFrom(const QCommandLineParser& parser);
+// How a command decodes the grid: --variant receive|transmit|other and --lang en|zh.
+struct DecodeChoice {
+    RadioVariant variant = RadioVariant::ReceiveOnly;
+    bool chinese = false;
+};
+void addDecodeOptions(QCommandLineParser& parser);
+// nullopt for an unknown value.
+std::optional<DecodeChoice> decodeChoiceFrom(const QCommandLineParser& parser);
 int usageError(const QCommandLineParser& parser, const QString& message);

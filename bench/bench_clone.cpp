@@ -33,8 +33,7 @@ struct Run {
     bool ok = false;
 };
 
-Run timeOne(bool paced, bool write)
-{
+Run timeOne(bool paced, bool write) {
     VirtualRadio::Options options;
     options.paced = paced;
     TransferArea memory;
@@ -47,14 +46,14 @@ Run timeOne(bool paced, bool write)
     CloneTransfer transfer(line, {});
     QElapsedTimer clock;
     clock.start();
-    const CloneTransfer::Result result = write ? transfer.write(radio.devicePath(), memory) : transfer.read(radio.devicePath());
+    const CloneTransfer::Result result =
+        write ? transfer.write(radio.devicePath(), memory) : transfer.read(radio.devicePath());
     const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     return {ms, radio.bytesReceived() + radio.bytesSent(), result.completed()};
 }
 
 // The median of a few runs; false when any run failed.
-bool timeMedian(bool paced, bool write, int runs, Run& median)
-{
+bool timeMedian(bool paced, bool write, int runs, Run& median) {
     std::vector<Run> all;
     for (int i = 0; i < runs; ++i) {
         all.push_back(timeOne(paced, write));
@@ -66,8 +65,7 @@ bool timeMedian(bool paced, bool write, int runs, Run& median)
     return true;
 }
 
-bool report(bool paced, bool write, int runs)
-{
+bool report(bool paced, bool write, int runs) {
     Run run;
     if (!timeMedian(paced, write, runs, run)) {
         std::printf("%-5s %-7s FAILED\n", write ? "write" : "read", paced ? "paced" : "unpaced");
@@ -83,8 +81,7 @@ bool report(bool paced, bool write, int runs)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     std::printf("Full clone transfers against the virtual radio (median of runs)\n");
     bool ok = report(false, false, 5);

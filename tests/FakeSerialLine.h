@@ -27,7 +27,9 @@ public:
     bool open(const QString& device) override;
     void close() override;
     bool isOpen() const override { return open_; }
-    QString errorString() const override { return failOpen ? QStringLiteral("No such file or directory") : QString(); }
+    QString errorString() const override {
+        return failOpen ? QStringLiteral("No such file or directory") : QString();
+    }
     void clear(Clear what) override;
     void write(const QByteArray& bytes) override;
     QByteArray read(int count) override;

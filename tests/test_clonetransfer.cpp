@@ -15,70 +15,77 @@ namespace {
 
 const QString Device = QStringLiteral("/dev/fake0");
 
-TransferArea patternArea(int seed)
-{
+TransferArea patternArea(int seed) {
     TransferArea area;
     for (std::size_t i = 0; i < area.size(); ++i)
         area[i] = static_cast<std::uint8_t>(i * 7 + static_cast<std::size_t>(seed));
     return area;
 }
 
-QByteArray bytes(std::initializer_list<int> values)
-{
+QByteArray bytes(std::initializer_list<int> values) {
     QByteArray result;
     for (const int value : values)
         result.append(static_cast<char>(value));
     return result;
 }
 
-QString writeLine(const QByteArray& data)
-{
+QString writeLine(const QByteArray& data) {
     return QStringLiteral("write ") + hexBytes(data);
 }
 
 // The handshake as the radio's clone procedure lays it out.
-QStringList handshakeLog(bool earlyAnswer = false)
-{
+QStringList handshakeLog(bool earlyAnswer = false) {
     QStringList log;
     for (int i = 0; i < 6; ++i)
-        log << "poll" << "pause 1";
+        log << "poll"
+            << "pause 1";
     log << "abort";
     for (const char byte : QByteArray("\x02PROGRAM")) {
-        log << "pause 2" << "clear" << writeLine(QByteArray(1, byte));
+        log << "pause 2"
+            << "clear" << writeLine(QByteArray(1, byte));
         if (byte == 'A')
             log << (earlyAnswer ? "read 1 -> 1" : "read 1 -> 0");
     }
     if (!earlyAnswer)
         log << "read 1 -> 1";
-    log << "pause 1" << "clear" << "write 02" << "pause 1" << "read 8 -> 8";
-    log << "clear" << "write 06" << "clear" << "pause 1" << "read 1 -> 1";
+    log << "pause 1"
+        << "clear"
+        << "write 02"
+        << "pause 1"
+        << "read 8 -> 8";
+    log << "clear"
+        << "write 06"
+        << "clear"
+        << "pause 1"
+        << "read 1 -> 1";
     return log;
 }
 
-QStringList rowEndLog(int row)
-{
+QStringList rowEndLog(int row) {
     QStringList log{QStringLiteral("progress %1").arg(row + 1)};
     for (int i = 0; i < 5; ++i)
         log << "poll";
     return log;
 }
 
-QStringList readBlocksLog()
-{
+QStringList readBlocksLog() {
     QStringList log;
     for (int address = 0; address < 816; address += 8) {
         if (address % 16 == 8)
             log << "pause 1";
-        log << "clear" << writeLine(bytes({0x52, address >> 8, address & 0xFF, 0x08})) << "read 12 -> 12";
-        log << "pause 1" << "clear" << "write 06" << "read 1 -> 1";
+        log << "clear" << writeLine(bytes({0x52, address >> 8, address & 0xFF, 0x08}))
+            << "read 12 -> 12";
+        log << "pause 1"
+            << "clear"
+            << "write 06"
+            << "read 1 -> 1";
         if (address % 16 == 8)
             log << rowEndLog(address / 16);
     }
     return log;
 }
 
-QStringList writeBlocksLog(const TransferArea& area)
-{
+QStringList writeBlocksLog(const TransferArea& area) {
     QStringList log;
     for (int address = 0; address < 816; address += 8) {
         const QByteArray data(reinterpret_cast<const char*>(area.data()) + address, 8);
@@ -92,15 +99,12 @@ QStringList writeBlocksLog(const TransferArea& area)
 
 // A fake line and a radio behind it, with hooks that note every poll point and
 // progress step in the line's log.
-struct Bench {
-    explicit Bench(const TransferArea& radioMemory, const RadioIdentity& identity = {},
+struct Rig {
+    explicit Rig(const TransferArea& radioMemory, const RadioIdentity& identity = {},
                    const RadioFaults& faults = {})
-        : radio(radioMemory, identity, faults), line(FakeSerialLine::answeringWith(radio))
-    {
-    }
+        : radio(radioMemory, identity, faults), line(FakeSerialLine::answeringWith(radio)) {}
 
-    CloneTransfer transfer()
-    {
+    CloneTransfer transfer() {
         CloneTransfer::Hooks hooks;
         hooks.poll = [this] {
             line.note(QStringLiteral("poll"));
@@ -119,8 +123,7 @@ struct Bench {
     std::function<bool()> retry;
 };
 
-int countOf(const QStringList& log, const QString& line)
-{
+int countOf(const QStringList& log, const QString& line) {
     return static_cast<int>(log.count(line));
 }
 
@@ -146,11 +149,10 @@ private Q_SLOTS:
     void portCannotBeOpened();
 };
 
-void TestCloneTransfer::completedReadByteStream()
-{
+void TestCloneTransfer::completedReadByteStream() {
     const TransferArea memory = patternArea(3);
-    Bench bench(memory);
-    const CloneTransfer::Result result = bench.transfer().read(Device);
+    Rig rig(memory);
+    const CloneTransfer::Result result = rig.transfer().read(Device);
 
     QCOMPARE(result.outcome, Outcome::Completed);
     QCOMPARE(result.messageId, 0);
@@ -158,49 +160,52 @@ void TestCloneTransfer::completedReadByteStream()
     QVERIFY(*result.received == memory);
     QCOMPARE(result.variantByte, std::uint8_t(0xFF));
 
-    const QStringList expected = QStringList{"open " + Device} + handshakeLog() + readBlocksLog() + QStringList{"close"};
-    QCOMPARE(bench.line.log, expected);
+    const QStringList expected =
+        QStringList{"open " + Device} + handshakeLog() + readBlocksLog() + QStringList{"close"};
+    QCOMPARE(rig.line.log, expected);
     // Exactly 102 read commands, 0x0000 first and 0x0328 last, each acknowledged once.
-    const QStringList commands = bench.line.log.filter(QRegularExpression("^write 52 "));
+    const QStringList commands = rig.line.log.filter(QRegularExpression("^write 52 "));
     QCOMPARE(commands.size(), 102);
     QCOMPARE(commands.front(), QStringLiteral("write 52 00 00 08"));
     QCOMPARE(commands.back(), QStringLiteral("write 52 03 28 08"));
-    QCOMPARE(countOf(bench.line.log, "write 06"), 1 + 102);
+    QCOMPARE(countOf(rig.line.log, "write 06"), 1 + 102);
 }
 
-void TestCloneTransfer::completedWriteByteStream()
-{
+void TestCloneTransfer::completedWriteByteStream() {
     const TransferArea before = patternArea(1);
     const TransferArea sent = patternArea(200);
-    Bench bench(before);
-    const CloneTransfer::Result result = bench.transfer().write(Device, sent);
+    Rig rig(before);
+    const CloneTransfer::Result result = rig.transfer().write(Device, sent);
 
     QCOMPARE(result.outcome, Outcome::Completed);
     QVERIFY(!result.received.has_value());
-    QVERIFY(bench.radio.memory() == sent);
-    const QStringList expected =
-        QStringList{"open " + Device} + handshakeLog() + writeBlocksLog(sent) + QStringList{"close"};
-    QCOMPARE(bench.line.log, expected);
+    QVERIFY(rig.radio.memory() == sent);
+    const QStringList expected = QStringList{"open " + Device} + handshakeLog() +
+                                 writeBlocksLog(sent) + QStringList{"close"};
+    QCOMPARE(rig.line.log, expected);
 }
 
-void TestCloneTransfer::identification_data()
-{
+void TestCloneTransfer::identification_data() {
     QTest::addColumn<int>("modelByte");
     QTest::addColumn<int>("variantByte");
     QTest::addColumn<int>("length");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<RadioVariant>("variant");
-    QTest::newRow("0x33, receive-only") << 0x33 << 0xFF << 8 << Outcome::Completed << RadioVariant::ReceiveOnly;
-    QTest::newRow("0x32, transmit-only") << 0x32 << 0xF5 << 8 << Outcome::Completed << RadioVariant::TransmitOnly;
-    QTest::newRow("variant byte 0x00") << 0x33 << 0x00 << 8 << Outcome::Completed << RadioVariant::Other;
-    QTest::newRow("0x34 is another radio") << 0x34 << 0xFF << 8 << Outcome::RadioTypeMismatch
-                                           << RadioVariant::ReceiveOnly;
-    QTest::newRow("6 bytes: no variant byte") << 0x33 << 0xFF << 6 << Outcome::Completed << RadioVariant::Other;
-    QTest::newRow("4 bytes do not match") << 0x33 << 0xFF << 4 << Outcome::RadioTypeMismatch << RadioVariant::Other;
+    QTest::newRow("0x33, receive-only")
+        << 0x33 << 0xFF << 8 << Outcome::Completed << RadioVariant::ReceiveOnly;
+    QTest::newRow("0x32, transmit-only")
+        << 0x32 << 0xF5 << 8 << Outcome::Completed << RadioVariant::TransmitOnly;
+    QTest::newRow("variant byte 0x00")
+        << 0x33 << 0x00 << 8 << Outcome::Completed << RadioVariant::Other;
+    QTest::newRow("0x34 is another radio")
+        << 0x34 << 0xFF << 8 << Outcome::RadioTypeMismatch << RadioVariant::ReceiveOnly;
+    QTest::newRow("6 bytes: no variant byte")
+        << 0x33 << 0xFF << 6 << Outcome::Completed << RadioVariant::Other;
+    QTest::newRow("4 bytes do not match")
+        << 0x33 << 0xFF << 4 << Outcome::RadioTypeMismatch << RadioVariant::Other;
 }
 
-void TestCloneTransfer::identification()
-{
+void TestCloneTransfer::identification() {
     QFETCH(int, modelByte);
     QFETCH(int, variantByte);
     QFETCH(int, length);
@@ -208,8 +213,10 @@ void TestCloneTransfer::identification()
     QFETCH(RadioVariant, variant);
     RadioFaults faults;
     faults.identificationLength = length;
-    Bench bench(patternArea(5), {static_cast<std::uint8_t>(modelByte), static_cast<std::uint8_t>(variantByte)}, faults);
-    const CloneTransfer::Result result = bench.transfer().read(Device);
+    Rig rig(patternArea(5),
+                {static_cast<std::uint8_t>(modelByte), static_cast<std::uint8_t>(variantByte)},
+                faults);
+    const CloneTransfer::Result result = rig.transfer().read(Device);
 
     QCOMPARE(result.outcome, outcome);
     QCOMPARE(result.messageId, 0);
@@ -219,13 +226,12 @@ void TestCloneTransfer::identification()
         return;
     }
     // A wrong radio is told nothing more: no confirmation, no retry.
-    QCOMPARE(bench.line.log.mid(bench.line.log.size() - 3),
+    QCOMPARE(rig.line.log.mid(rig.line.log.size() - 3),
              (QStringList{"pause 1", QStringLiteral("read 8 -> %1").arg(length), "close"}));
-    QCOMPARE(countOf(bench.line.log, "write 06"), 0);
+    QCOMPARE(countOf(rig.line.log, "write 06"), 0);
 }
 
-void TestCloneTransfer::earlyWakeUpAnswerCounts()
-{
+void TestCloneTransfer::earlyWakeUpAnswerCounts() {
     const TransferArea memory = patternArea(9);
     RadioProtocol protocol(memory, {}, {});
     // This radio already answers the seventh wake-up byte.
@@ -242,53 +248,51 @@ void TestCloneTransfer::earlyWakeUpAnswerCounts()
     QCOMPARE(line.log.mid(1, handshake.size()), handshake);
 }
 
-void TestCloneTransfer::blockFailures_data()
-{
+void TestCloneTransfer::blockFailures_data() {
     QTest::addColumn<bool>("write");
     QTest::addColumn<RadioFaults>("faults");
     QTest::addColumn<int>("commands");
     QTest::addColumn<QStringList>("tail");
     RadioFaults shortReply;
     shortReply.shortReplyAtBlock = 5;
-    QTest::newRow("read reply of 11 bytes") << false << shortReply << 6
-                                            << QStringList{"write 52 00 28 08", "read 12 -> 11", "close"};
+    QTest::newRow("read reply of 11 bytes")
+        << false << shortReply << 6 << QStringList{"write 52 00 28 08", "read 12 -> 11", "close"};
     RadioFaults noReadAck;
     noReadAck.missingAckAtBlock = 3;
-    QTest::newRow("read, no acknowledgement answer") << false << noReadAck << 4
-                                                     << QStringList{"write 06", "read 1 -> 0", "close"};
+    QTest::newRow("read, no acknowledgement answer")
+        << false << noReadAck << 4 << QStringList{"write 06", "read 1 -> 0", "close"};
     RadioFaults silent;
     silent.silentFromBlock = 40;
-    QTest::newRow("read, silent from block 40") << false << silent << 41
-                                                << QStringList{"write 52 01 40 08", "read 12 -> 0", "close"};
+    QTest::newRow("read, silent from block 40")
+        << false << silent << 41 << QStringList{"write 52 01 40 08", "read 12 -> 0", "close"};
     RadioFaults noWriteAck;
     noWriteAck.missingAckAtBlock = 0;
-    QTest::newRow("write, first block unanswered") << true << noWriteAck << 1 << QStringList{"read 1 -> 0", "close"};
+    QTest::newRow("write, first block unanswered")
+        << true << noWriteAck << 1 << QStringList{"read 1 -> 0", "close"};
 }
 
-void TestCloneTransfer::blockFailures()
-{
+void TestCloneTransfer::blockFailures() {
     QFETCH(bool, write);
     QFETCH(RadioFaults, faults);
     QFETCH(int, commands);
     QFETCH(QStringList, tail);
     const TransferArea memory = patternArea(4);
-    Bench bench(memory, {}, faults);
+    Rig rig(memory, {}, faults);
     const CloneTransfer::Result result =
-        write ? bench.transfer().write(Device, patternArea(77)) : bench.transfer().read(Device);
+        write ? rig.transfer().write(Device, patternArea(77)) : rig.transfer().read(Device);
 
     QCOMPARE(result.outcome, Outcome::Interrupted);
     QCOMPARE(result.messageId, LinkMessages::ProgramInterrupt);
     QVERIFY(!result.received.has_value());
     // The first bad block ends the transfer: no further command, line closed.
     const QString command = write ? QStringLiteral("^write 57 ") : QStringLiteral("^write 52 ");
-    QCOMPARE(bench.line.log.filter(QRegularExpression(command)).size(), commands);
-    QCOMPARE(bench.line.log.mid(bench.line.log.size() - tail.size()), tail);
+    QCOMPARE(rig.line.log.filter(QRegularExpression(command)).size(), commands);
+    QCOMPARE(rig.line.log.mid(rig.line.log.size() - tail.size()), tail);
     if (write)
-        QVERIFY(bench.radio.memory() == memory);
+        QVERIFY(rig.radio.memory() == memory);
 }
 
-void TestCloneTransfer::cancelAtPollPoint_data()
-{
+void TestCloneTransfer::cancelAtPollPoint_data() {
     QTest::addColumn<bool>("write");
     QTest::addColumn<int>("cancelAtPoll");
     QTest::addColumn<int>("rowsDone");
@@ -298,29 +302,27 @@ void TestCloneTransfer::cancelAtPollPoint_data()
     QTest::newRow("write, after row 10") << true << 6 + 9 * 5 + 3 << 10;
 }
 
-void TestCloneTransfer::cancelAtPollPoint()
-{
+void TestCloneTransfer::cancelAtPollPoint() {
     QFETCH(bool, write);
     QFETCH(int, cancelAtPoll);
     QFETCH(int, rowsDone);
     const TransferArea memory = patternArea(6);
-    Bench bench(memory);
-    bench.cancelAtPoll = cancelAtPoll;
+    Rig rig(memory);
+    rig.cancelAtPoll = cancelAtPoll;
     const CloneTransfer::Result result =
-        write ? bench.transfer().write(Device, patternArea(8)) : bench.transfer().read(Device);
+        write ? rig.transfer().write(Device, patternArea(8)) : rig.transfer().read(Device);
 
     QCOMPARE(result.outcome, Outcome::Cancelled);
     QCOMPARE(result.messageId, 0);
     QVERIFY(!result.received.has_value());
-    QCOMPARE(bench.polls, cancelAtPoll);
-    QCOMPARE(bench.line.log.back(), QStringLiteral("close"));
-    QCOMPARE(bench.line.log[bench.line.log.size() - 2], QStringLiteral("poll"));
-    QCOMPARE(bench.line.log.filter(QRegularExpression("^progress ")).size(), rowsDone);
-    QCOMPARE(bench.line.log.filter(QRegularExpression("^write 5[27] ")).size(), 2 * rowsDone);
+    QCOMPARE(rig.polls, cancelAtPoll);
+    QCOMPARE(rig.line.log.back(), QStringLiteral("close"));
+    QCOMPARE(rig.line.log[rig.line.log.size() - 2], QStringLiteral("poll"));
+    QCOMPARE(rig.line.log.filter(QRegularExpression("^progress ")).size(), rowsDone);
+    QCOMPARE(rig.line.log.filter(QRegularExpression("^write 5[27] ")).size(), 2 * rowsDone);
 }
 
-void TestCloneTransfer::retryAfterCommunicationError()
-{
+void TestCloneTransfer::retryAfterCommunicationError() {
     const TransferArea memory = patternArea(2);
     RadioProtocol protocol(memory, {}, {});
     bool poweredOn = false;
@@ -349,24 +351,23 @@ void TestCloneTransfer::retryAfterCommunicationError()
     QCOMPARE(line.log.mid(0, retried).count("write 02"), 1);
 }
 
-void TestCloneTransfer::communicationErrorWithoutRetry()
-{
+void TestCloneTransfer::communicationErrorWithoutRetry() {
     RadioFaults faults;
     faults.noWakeUpAnswer = true;
-    Bench bench(patternArea(0), {}, faults);
+    Rig rig(patternArea(0), {}, faults);
     int asked = 0;
-    bench.retry = [&] { return ++asked < 3; };
-    const CloneTransfer::Result result = bench.transfer().read(Device);
+    rig.retry = [&] { return ++asked < 3; };
+    const CloneTransfer::Result result = rig.transfer().read(Device);
 
     QCOMPARE(result.outcome, Outcome::CommunicationError);
     QCOMPARE(result.messageId, LinkMessages::CommunicationError);
     QCOMPARE(asked, 3);
-    QCOMPARE(countOf(bench.line.log, "abort"), 3);
-    QCOMPARE(bench.line.log.mid(bench.line.log.size() - 3), (QStringList{"write 4D", "read 1 -> 0", "close"}));
+    QCOMPARE(countOf(rig.line.log, "abort"), 3);
+    QCOMPARE(rig.line.log.mid(rig.line.log.size() - 3),
+             (QStringList{"write 4D", "read 1 -> 0", "close"}));
 }
 
-void TestCloneTransfer::refusedConfirmations_data()
-{
+void TestCloneTransfer::refusedConfirmations_data() {
     QTest::addColumn<int>("refusals");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("attempts");
@@ -375,27 +376,26 @@ void TestCloneTransfer::refusedConfirmations_data()
     QTest::newRow("five refusals give up") << 5 << Outcome::Interrupted << 5;
 }
 
-void TestCloneTransfer::refusedConfirmations()
-{
+void TestCloneTransfer::refusedConfirmations() {
     QFETCH(int, refusals);
     QFETCH(Outcome, outcome);
     QFETCH(int, attempts);
     RadioFaults faults;
     faults.refusedConfirmations = refusals;
-    Bench bench(patternArea(1), {}, faults);
+    Rig rig(patternArea(1), {}, faults);
     bool asked = false;
-    bench.retry = [&] { return asked = true; };
-    const CloneTransfer::Result result = bench.transfer().write(Device, patternArea(3));
+    rig.retry = [&] { return asked = true; };
+    const CloneTransfer::Result result = rig.transfer().write(Device, patternArea(3));
 
     QCOMPARE(result.outcome, outcome);
     QVERIFY(!asked); // a refusal is not a Communication Error
-    QCOMPARE(countOf(bench.line.log, "abort"), attempts);
-    QCOMPARE(bench.line.log.filter(QRegularExpression("^write 57 ")).isEmpty(), outcome != Outcome::Completed);
+    QCOMPARE(countOf(rig.line.log, "abort"), attempts);
+    QCOMPARE(rig.line.log.filter(QRegularExpression("^write 57 ")).isEmpty(),
+             outcome != Outcome::Completed);
     QCOMPARE(result.messageId, outcome == Outcome::Completed ? 0 : LinkMessages::ProgramInterrupt);
 }
 
-void TestCloneTransfer::retryStartsRefusalCountAgain()
-{
+void TestCloneTransfer::retryStartsRefusalCountAgain() {
     const TransferArea memory = patternArea(12);
     RadioFaults faults;
     faults.refusedConfirmations = 6;
@@ -420,19 +420,18 @@ void TestCloneTransfer::retryStartsRefusalCountAgain()
     QVERIFY(*result.received == memory);
 }
 
-void TestCloneTransfer::portCannotBeOpened()
-{
-    Bench bench(patternArea(0));
-    bench.line.failOpen = true;
+void TestCloneTransfer::portCannotBeOpened() {
+    Rig rig(patternArea(0));
+    rig.line.failOpen = true;
     bool asked = false;
-    bench.retry = [&] { return asked = true; };
-    const CloneTransfer::Result result = bench.transfer().read(Device);
+    rig.retry = [&] { return asked = true; };
+    const CloneTransfer::Result result = rig.transfer().read(Device);
 
     QCOMPARE(result.outcome, Outcome::PortError);
     QCOMPARE(result.messageId, LinkMessages::CouldNotOpenPort);
     QVERIFY(!result.portError.isEmpty());
-    QCOMPARE(bench.line.log, QStringList{"open " + Device});
-    QCOMPARE(bench.polls, 0);
+    QCOMPARE(rig.line.log, QStringList{"open " + Device});
+    QCOMPARE(rig.polls, 0);
     QVERIFY(!asked);
 }
 

@@ -12,22 +12,19 @@ Q_DECLARE_METATYPE(CloneTransfer::Outcome)
 
 namespace {
 
-TransferArea patternArea(int seed)
-{
+TransferArea patternArea(int seed) {
     TransferArea area;
     for (std::size_t i = 0; i < area.size(); ++i)
         area[i] = static_cast<std::uint8_t>(i * 13 + static_cast<std::size_t>(seed));
     return area;
 }
 
-CloneTransfer::Result readFrom(const VirtualRadio& radio)
-{
+CloneTransfer::Result readFrom(const VirtualRadio& radio) {
     SerialPortLine line;
     return CloneTransfer(line, {}).read(radio.devicePath());
 }
 
-CloneTransfer::Result writeTo(const VirtualRadio& radio, const TransferArea& area)
-{
+CloneTransfer::Result writeTo(const VirtualRadio& radio, const TransferArea& area) {
     SerialPortLine line;
     return CloneTransfer(line, {}).write(radio.devicePath(), area);
 }
@@ -44,8 +41,7 @@ private Q_SLOTS:
     void stopsWhileTheLineIsOpen();
 };
 
-void TestVirtualRadio::readIntoImageKeepsUpperRows()
-{
+void TestVirtualRadio::readIntoImageKeepsUpperRows() {
     const TransferArea memory = patternArea(1);
     VirtualRadio radio(memory, {});
     QVERIFY(radio.start());
@@ -65,8 +61,7 @@ void TestVirtualRadio::readIntoImageKeepsUpperRows()
     QCOMPARE(radio.bytesSent(), 1 + 8 + 1 + 102 * (12 + 1));
 }
 
-void TestVirtualRadio::writeThenReadBack()
-{
+void TestVirtualRadio::writeThenReadBack() {
     VirtualRadio radio(transferAreaOf(RadioImage::makeNew()), {});
     QVERIFY(radio.start());
     const TransferArea sent = patternArea(77);
@@ -77,23 +72,26 @@ void TestVirtualRadio::writeThenReadBack()
     QVERIFY(*back.received == sent);
 }
 
-void TestVirtualRadio::faults_data()
-{
+void TestVirtualRadio::faults_data() {
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<bool>("paced");
     QTest::addColumn<bool>("write");
     QTest::addColumn<Outcome>("outcome");
-    QTest::newRow("no wake-up answer") << QStringList{"no-wakeup"} << false << false << Outcome::CommunicationError;
-    QTest::newRow("wrong identification") << QStringList{"wrong-id"} << false << true << Outcome::RadioTypeMismatch;
-    QTest::newRow("two refusals") << QStringList{"refuse-confirm=2"} << false << false << Outcome::Completed;
-    QTest::newRow("silent from block 20") << QStringList{"silent-from=20"} << false << false << Outcome::Interrupted;
-    QTest::newRow("write, no ack at block 7") << QStringList{"no-ack=7"} << false << true << Outcome::Interrupted;
-    QTest::newRow("paced, short reply at block 3") << QStringList{"short-reply=3"} << true << false
-                                                   << Outcome::Interrupted;
+    QTest::newRow("no wake-up answer")
+        << QStringList{"no-wakeup"} << false << false << Outcome::CommunicationError;
+    QTest::newRow("wrong identification")
+        << QStringList{"wrong-id"} << false << true << Outcome::RadioTypeMismatch;
+    QTest::newRow("two refusals") << QStringList{"refuse-confirm=2"} << false << false
+                                  << Outcome::Completed;
+    QTest::newRow("silent from block 20")
+        << QStringList{"silent-from=20"} << false << false << Outcome::Interrupted;
+    QTest::newRow("write, no ack at block 7")
+        << QStringList{"no-ack=7"} << false << true << Outcome::Interrupted;
+    QTest::newRow("paced, short reply at block 3")
+        << QStringList{"short-reply=3"} << true << false << Outcome::Interrupted;
 }
 
-void TestVirtualRadio::faults()
-{
+void TestVirtualRadio::faults() {
     QFETCH(QStringList, faults);
     QFETCH(bool, paced);
     QFETCH(bool, write);
@@ -112,8 +110,7 @@ void TestVirtualRadio::faults()
         QVERIFY(*result.received == memory);
 }
 
-void TestVirtualRadio::stopsWhileTheLineIsOpen()
-{
+void TestVirtualRadio::stopsWhileTheLineIsOpen() {
     VirtualRadio radio(patternArea(0), {});
     QVERIFY(radio.start());
     SerialPortLine line;

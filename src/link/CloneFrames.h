@@ -34,9 +34,9 @@ constexpr int ReadReplySize = 12; // 4 header bytes, then the block
 constexpr int ReadReplyHeader = ReadReplySize - BlockSize;
 
 constexpr int TransferSize = RadioImage::TransferSize;
-constexpr int BlockCount = TransferSize / BlockSize;           // 102
-constexpr int RowCount = TransferSize / RadioImage::RowSize;   // 51
-constexpr int BlocksPerRow = RadioImage::RowSize / BlockSize;  // 2
+constexpr int BlockCount = TransferSize / BlockSize;          // 102
+constexpr int RowCount = TransferSize / RadioImage::RowSize;  // 51
+constexpr int BlocksPerRow = RadioImage::RowSize / BlockSize; // 2
 
 // Bytes 0..815 of the radio image, the part that crosses the line.
 using TransferArea = std::array<std::uint8_t, TransferSize>;

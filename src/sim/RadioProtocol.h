@@ -22,13 +22,22 @@ public:
 
     static constexpr std::uint8_t Refusal = 0x15;
 
-    RadioProtocol(const TransferArea& memory, const RadioIdentity& identity, const RadioFaults& faults);
+    RadioProtocol(const TransferArea& memory, const RadioIdentity& identity,
+                  const RadioFaults& faults);
 
     Answer receive(std::uint8_t byte);
     const TransferArea& memory() const { return memory_; }
 
 private:
-    enum class State { Idle, AwaitIdRequest, AwaitConfirmation, Ready, CommandFrame, WriteData, AwaitReadAck };
+    enum class State {
+        Idle,
+        AwaitIdRequest,
+        AwaitConfirmation,
+        Ready,
+        CommandFrame,
+        WriteData,
+        AwaitReadAck
+    };
 
     bool wakeUpComplete(std::uint8_t byte);
     Answer receiveInState(std::uint8_t byte);

@@ -22,8 +22,8 @@ constexpr CountedFault CountedFaults[] = {
     {"silent-from", &RadioFaults::silentFromBlock, -1, 0, LastBlock},
 };
 
-bool addCountedFault(const CountedFault& fault, const QString& text, bool hasValue, RadioFaults& faults)
-{
+bool addCountedFault(const CountedFault& fault, const QString& text, bool hasValue,
+                     RadioFaults& faults) {
     if (!hasValue) {
         if (fault.fallback < 0)
             return false;
@@ -38,8 +38,7 @@ bool addCountedFault(const CountedFault& fault, const QString& text, bool hasVal
     return true;
 }
 
-bool addNamedFault(const QString& name, const QString& text, bool hasValue, RadioFaults& faults)
-{
+bool addNamedFault(const QString& name, const QString& text, bool hasValue, RadioFaults& faults) {
     if (name == QLatin1String("no-wakeup") && !hasValue) {
         faults.noWakeUpAnswer = true;
         return true;
@@ -57,17 +56,16 @@ bool addNamedFault(const QString& name, const QString& text, bool hasValue, Radi
 
 } // namespace
 
-QString faultHelp()
-{
+QString faultHelp() {
     return QStringLiteral("no-wakeup, wrong-id, short-id[=N], refuse-confirm[=N], "
                           "short-reply=K, no-ack=K, silent-from=K (K a block 0..101)");
 }
 
-bool addFault(const QString& spec, RadioFaults& faults, QString* error)
-{
+bool addFault(const QString& spec, RadioFaults& faults, QString* error) {
     const qsizetype equals = spec.indexOf(QLatin1Char('='));
     const bool hasValue = equals >= 0;
-    if (addNamedFault(spec.left(equals), hasValue ? spec.mid(equals + 1) : QString(), hasValue, faults))
+    if (addNamedFault(spec.left(equals), hasValue ? spec.mid(equals + 1) : QString(), hasValue,
+                      faults))
         return true;
     if (error)
         *error = QStringLiteral("bad fault '%1' (faults: %2)").arg(spec, faultHelp());

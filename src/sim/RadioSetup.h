@@ -14,12 +14,13 @@ struct RadioIdentity {
 // Misbehaviour the virtual radio can be told to show. Blocks count from 0 to 101.
 struct RadioFaults {
     bool noWakeUpAnswer = false;
-    bool wrongIdentification = false; // byte 2 names another model (0x34)
+    bool wrongIdentification = false;                           // byte 2 names another model (0x34)
     int identificationLength = CloneFrames::IdentificationSize; // fewer: a short reply
-    int refusedConfirmations = 0;     // the first n confirmations are answered with 0x15
-    int shortReplyAtBlock = -1;       // that read reply lacks its last byte
-    int missingAckAtBlock = -1;       // that block's acknowledgement answer (read) or acknowledgement (write) never comes
-    int silentFromBlock = -1;         // from that block on the radio says nothing more
+    int refusedConfirmations = 0; // the first n confirmations are answered with 0x15
+    int shortReplyAtBlock = -1;   // that read reply lacks its last byte
+    int missingAckAtBlock =
+        -1; // that block's acknowledgement answer (read) or acknowledgement (write) never comes
+    int silentFromBlock = -1; // from that block on the radio says nothing more
 };
 
 // Adds one fault named as on the command line: no-wakeup, wrong-id, short-id[=N],

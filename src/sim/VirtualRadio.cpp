@@ -24,15 +24,13 @@ struct TimedByte {
     Clock::time_point due;
 };
 
-void closeFd(int& fd)
-{
+void closeFd(int& fd) {
     if (fd >= 0)
         ::close(fd);
     fd = -1;
 }
 
-void setFlags(int fd, int statusFlags)
-{
+void setFlags(int fd, int statusFlags) {
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | statusFlags);
 }
@@ -43,19 +41,20 @@ class LineSchedule {
 public:
     explicit LineSchedule(bool paced) : paced_(paced) {}
 
-    void arrive(std::uint8_t byte, Clock::time_point now) { inbound_.push_back({byte, next(inFree_, now)}); }
+    void arrive(std::uint8_t byte, Clock::time_point now) {
+        inbound_.push_back({byte, next(inFree_, now)});
+    }
 
-    void answer(const RadioProtocol::Answer& answer, Clock::time_point heard)
-    {
-        const Clock::time_point earliest = answer.afterTurnaround ? heard + VirtualRadio::Turnaround : heard;
+    void answer(const RadioProtocol::Answer& answer, Clock::time_point heard) {
+        const Clock::time_point earliest =
+            answer.afterTurnaround ? heard + VirtualRadio::Turnaround : heard;
         for (const char byte : answer.bytes)
             outbound_.push_back({static_cast<std::uint8_t>(byte), next(outFree_, earliest)});
     }
 
     std::deque<TimedByte>& inbound() { return inbound_; }
 
-    QByteArray takeDueOutbound(Clock::time_point now)
-    {
+    QByteArray takeDueOutbound(Clock::time_point now) {
         QByteArray due;
         while (!outbound_.empty() && outbound_.front().due <= now) {
             due.append(static_cast<char>(outbound_.front().byte));
@@ -65,8 +64,7 @@ public:
     }
 
     // Nanoseconds until the next byte is due, or -1 when nothing waits.
-    std::int64_t nanosecondsToNext(Clock::time_point now) const
-    {
+    std::int64_t nanosecondsToNext(Clock::time_point now) const {
         Clock::time_point next = Clock::time_point::max();
         if (!inbound_.empty())
             next = inbound_.front().due;
@@ -74,12 +72,12 @@ public:
             next = std::min(next, outbound_.front().due);
         if (next == Clock::time_point::max())
             return -1;
-        return std::max<std::int64_t>(0, std::chrono::duration_cast<std::chrono::nanoseconds>(next - now).count());
+        return std::max<std::int64_t>(
+            0, std::chrono::duration_cast<std::chrono::nanoseconds>(next - now).count());
     }
 
 private:
-    Clock::time_point next(Clock::time_point& lineFree, Clock::time_point earliest) const
-    {
+    Clock::time_point next(Clock::time_point& lineFree, Clock::time_point earliest) const {
         if (!paced_)
             return earliest;
         lineFree = std::max(lineFree, earliest) + VirtualRadio::ByteTime;
@@ -96,17 +94,13 @@ private:
 } // namespace
 
 VirtualRadio::VirtualRadio(const TransferArea& memory, const Options& options)
-    : protocol_(memory, options.identity, options.faults), paced_(options.paced)
-{
-}
+    : protocol_(memory, options.identity, options.faults), paced_(options.paced) {}
 
-VirtualRadio::~VirtualRadio()
-{
+VirtualRadio::~VirtualRadio() {
     stop();
 }
 
-bool VirtualRadio::start(QString* error)
-{
+bool VirtualRadio::start(QString* error) {
     if (thread_.joinable())
         return true;
     termios raw{};
@@ -127,8 +121,7 @@ bool VirtualRadio::start(QString* error)
     return true;
 }
 
-void VirtualRadio::stop()
-{
+void VirtualRadio::stop() {
     if (thread_.joinable()) {
         const char stopByte = 0;
         [[maybe_unused]] const ssize_t written = ::write(stopPipe_[1], &stopByte, 1);
@@ -140,14 +133,12 @@ void VirtualRadio::stop()
     closeFd(stopPipe_[1]);
 }
 
-VirtualRadio::TransferArea VirtualRadio::memory() const
-{
+VirtualRadio::TransferArea VirtualRadio::memory() const {
     const std::lock_guard<std::mutex> lock(memoryLock_);
     return protocol_.memory();
 }
 
-void VirtualRadio::serve()
-{
+void VirtualRadio::serve() {
 #ifdef __linux__
     // Pacing works in steps of a millisecond; the default timer slack would blur them.
     ::prctl(PR_SET_TIMERSLACK, 1UL);
@@ -164,13 +155,15 @@ void VirtualRadio::serve()
             line.answer(answer, heard.due);
         }
         const QByteArray due = line.takeDueOutbound(now);
-        if (!due.isEmpty() && ::write(master_, due.constData(), static_cast<std::size_t>(due.size())) > 0)
+        if (!due.isEmpty() &&
+            ::write(master_, due.constData(), static_cast<std::size_t>(due.size())) > 0)
             bytesSent_ += due.size();
 
         const std::int64_t waitNs = line.nanosecondsToNext(Clock::now());
         if (waitNs == 0)
             continue;
-        const timespec timeout{static_cast<time_t>(waitNs / 1000000000), static_cast<long>(waitNs % 1000000000)};
+        const timespec timeout{static_cast<time_t>(waitNs / 1000000000),
+                               static_cast<long>(waitNs % 1000000000)};
         pollfd fds[2] = {{master_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
         if (::ppoll(fds, 2, waitNs < 0 ? nullptr : &timeout, nullptr) < 0 && errno != EINTR)
             return;

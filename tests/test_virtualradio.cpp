@@ -39,6 +39,8 @@ private Q_SLOTS:
     void faults_data();
     void faults();
     void stopsWhileTheLineIsOpen();
+    void faultNames_data();
+    void faultNames();
 };
 
 void TestVirtualRadio::readIntoImageKeepsUpperRows() {
@@ -119,6 +121,40 @@ void TestVirtualRadio::stopsWhileTheLineIsOpen() {
     QCOMPARE(line.read(1), QByteArray("\x06"));
     radio.stop();
     QVERIFY(line.read(1).isEmpty());
+}
+
+void TestVirtualRadio::faultNames_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("idLength");
+    QTest::addColumn<int>("refusals");
+    QTest::addColumn<int>("noAckBlock");
+    QTest::newRow("short-id defaults to 4") << "short-id" << true << 4 << 0 << -1;
+    QTest::newRow("short-id=6") << "short-id=6" << true << 6 << 0 << -1;
+    QTest::newRow("short-id=8 is no fault") << "short-id=8" << false << 8 << 0 << -1;
+    QTest::newRow("refuse-confirm defaults to 1") << "refuse-confirm" << true << 8 << 1 << -1;
+    QTest::newRow("no-ack=0x65") << "no-ack=0x65" << true << 8 << 0 << 101;
+    QTest::newRow("no-ack needs a block") << "no-ack" << false << 8 << 0 << -1;
+    QTest::newRow("no-ack=102 is past the end") << "no-ack=102" << false << 8 << 0 << -1;
+    QTest::newRow("silent-from=x") << "silent-from=x" << false << 8 << 0 << -1;
+    QTest::newRow("no-wakeup takes no value") << "no-wakeup=1" << false << 8 << 0 << -1;
+    QTest::newRow("unknown") << "garble" << false << 8 << 0 << -1;
+}
+
+void TestVirtualRadio::faultNames() {
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(int, idLength);
+    QFETCH(int, refusals);
+    QFETCH(int, noAckBlock);
+    RadioFaults faults;
+    QString error;
+    QCOMPARE(addFault(text, faults, &error), accepted);
+    QCOMPARE(error.isEmpty(), accepted);
+    QCOMPARE(faults.identificationLength, idLength);
+    QCOMPARE(faults.refusedConfirmations, refusals);
+    QCOMPARE(faults.missingAckAtBlock, noAckBlock);
+    QVERIFY(!faults.noWakeUpAnswer);
 }
 
 QTEST_GUILESS_MAIN(TestVirtualRadio)

@@ -72,9 +72,9 @@ int runSimulate(const QStringList& arguments) {
         return usageError(parser, QStringLiteral("a byte is a number from 0 to 255, such as 0xF5"));
     options.identity = {*modelByte, *variantByte};
     options.paced = parser.isSet(paced);
-    for (const QString& spec : parser.values(fault)) {
+    for (const QString& faultText : parser.values(fault)) {
         QString error;
-        if (!addFault(spec, options.faults, &error))
+        if (!addFault(faultText, options.faults, &error))
             return usageError(parser, error);
     }
     RadioImage memory = RadioImage::makeNew();

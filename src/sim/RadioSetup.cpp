@@ -61,13 +61,13 @@ QString faultHelp() {
                           "short-reply=K, no-ack=K, silent-from=K (K a block 0..101)");
 }
 
-bool addFault(const QString& spec, RadioFaults& faults, QString* error) {
-    const qsizetype equals = spec.indexOf(QLatin1Char('='));
+bool addFault(const QString& faultText, RadioFaults& faults, QString* error) {
+    const qsizetype equals = faultText.indexOf(QLatin1Char('='));
     const bool hasValue = equals >= 0;
-    if (addNamedFault(spec.left(equals), hasValue ? spec.mid(equals + 1) : QString(), hasValue,
-                      faults))
+    if (addNamedFault(faultText.left(equals), hasValue ? faultText.mid(equals + 1) : QString(),
+                      hasValue, faults))
         return true;
     if (error)
-        *error = QStringLiteral("bad fault '%1' (faults: %2)").arg(spec, faultHelp());
+        *error = QStringLiteral("bad fault '%1' (faults: %2)").arg(faultText, faultHelp());
     return false;
 }

@@ -18,13 +18,13 @@ struct RadioFaults {
     int identificationLength = CloneFrames::IdentificationSize; // fewer: a short reply
     int refusedConfirmations = 0; // the first n confirmations are answered with 0x15
     int shortReplyAtBlock = -1;   // that read reply lacks its last byte
-    int missingAckAtBlock =
-        -1; // that block's acknowledgement answer (read) or acknowledgement (write) never comes
+    // That block's acknowledgement answer (read) or acknowledgement (write) never comes.
+    int missingAckAtBlock = -1;
     int silentFromBlock = -1; // from that block on the radio says nothing more
 };
 
 // Adds one fault named as on the command line: no-wakeup, wrong-id, short-id[=N],
 // refuse-confirm[=N], short-reply=K, no-ack=K, silent-from=K. False (with the reason)
 // for anything else.
-bool addFault(const QString& spec, RadioFaults& faults, QString* error);
+bool addFault(const QString& faultText, RadioFaults& faults, QString* error);
 QString faultHelp();

@@ -8,6 +8,9 @@
 int runDump(const QStringList& arguments);
 int runNew(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
+int runRead(const QStringList& arguments);
+int runWrite(const QStringList& arguments);
+int runSimulate(const QStringList& arguments);
 
 // Loads a channel-data file, printing "Data Format Error" or the system's reason on
 // stderr when it cannot.

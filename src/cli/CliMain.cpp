@@ -8,6 +8,9 @@ const std::vector<CliCommand>& cliCommands()
     static const std::vector<CliCommand> commands = {
         {"dump", "print the channel grid of a .dat file", runDump},
         {"new", "write the .dat file of a new document", runNew},
+        {"read", "read the radio into a .dat file", runRead},
+        {"write", "write a .dat file into the radio", runWrite},
+        {"simulate", "serve a virtual radio on a pseudo-terminal", runSimulate},
 #ifdef XR_CLI_WITH_GUI
         {"print", "write the options and channel report as PDF", runPrint, true},
 #endif

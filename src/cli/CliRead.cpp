@@ -1,0 +1,55 @@
+#include "CliCommands.h"
+#include "CliSupport.h"
+#include "CliTransfer.h"
+
+namespace {
+
+QString variantName(RadioVariant variant) {
+    switch (variant) {
+    case RadioVariant::ReceiveOnly:
+        return QStringLiteral("receive-only");
+    case RadioVariant::TransmitOnly:
+        return QStringLiteral("transmit-only");
+    case RadioVariant::Other:
+        break;
+    }
+    return QStringLiteral("other");
+}
+
+} // namespace
+
+int runRead(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Read the radio into a channel-data file. Bytes 816 to 1023, which never cross "
+        "the line, come from --base (default: a new document)."));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("File to write."), QStringLiteral("OUT.dat"));
+    const QCommandLineOption base(QStringLiteral("base"),
+                                  QStringLiteral("File that supplies bytes 816 to 1023."),
+                                  QStringLiteral("IN.dat"));
+    parser.addOptions({portOption(), output, base, retriesOption()});
+    if (const auto stop = parseCommandLine(parser, arguments, 0))
+        return *stop;
+    if (!parser.isSet(output))
+        return usageError(parser, QStringLiteral("-o OUT.dat is required"));
+    int status = CliExit::Ok;
+    const std::optional<CliLink> link = cliLinkFrom(parser, status);
+    if (!link)
+        return status;
+
+    RadioImage image = RadioImage::makeNew();
+    if (parser.isSet(base) && !loadChannelFileOrReport(parser.value(base), image))
+        return CliExit::BadFile;
+    const CloneTransfer::Result result =
+        runCliTransfer(*link, [](CloneTransfer& transfer, const QString& device) {
+            return transfer.read(device);
+        });
+    if (!result.completed())
+        return reportTransferEnd(result, *link);
+    CloneFrames::applyTransferArea(image, *result.received);
+    if (!saveChannelFileOrReport(parser.value(output), image))
+        return CliExit::Failure;
+    printOut(QStringLiteral("variant: ") + variantName(result.variant()) + QLatin1Char('\n'));
+    return CliExit::Ok;
+}

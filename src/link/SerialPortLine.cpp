@@ -1,0 +1,106 @@
+#include "SerialPortLine.h"
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+
+SerialPortLine::~SerialPortLine() {
+    close();
+}
+
+bool SerialPortLine::open(const QString& device) {
+    close();
+    error_.clear();
+    // QSerialPort opens exclusively: a lock file plus TIOCEXCL on Unix, no sharing on
+    // Windows.
+    port_.setPortName(device);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        error_ = port_.errorString();
+        return false;
+    }
+    configure();
+    return true;
+}
+
+void SerialPortLine::configure() {
+    // The driver's own queues cannot be sized here; bounding what QSerialPort buffers
+    // keeps the receive side to the radio's 1024 bytes.
+    port_.setReadBufferSize(ReceiveQueueSize);
+    // 8N1 without parity checking; QSerialPort always runs the line raw. Flow control
+    // stays as QSerialPort opened it.
+    port_.setBaudRate(BaudRate);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+}
+
+void SerialPortLine::close() {
+    if (port_.isOpen())
+        port_.close();
+}
+
+void SerialPortLine::clear(Clear /*what*/) {
+    // Every write() has already drained, so nothing waits on the transmit side and no
+    // write is pending to abort. Flushing the transmit side anyway would be harmful on
+    // a pseudo-terminal, where it discards what the other end has not read yet.
+    port_.clear(QSerialPort::Input);
+}
+
+void SerialPortLine::write(const QByteArray& bytes) {
+    QDeadlineTimer deadline(writeTimeoutMs(static_cast<int>(bytes.size())));
+    port_.write(bytes);
+    while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!port_.waitForBytesWritten(
+                static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))
+            break;
+    }
+#ifdef Q_OS_UNIX
+    // Wait until the bytes have left the driver, as a clear() must not discard them.
+    ::tcdrain(port_.handle());
+#endif
+}
+
+QByteArray SerialPortLine::read(int count) {
+    QByteArray data;
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 total = readTimeoutMs(count);
+    qint64 lastArrival = -1;
+    while (data.size() < count) {
+        if (port_.bytesAvailable() > 0) {
+            data += port_.read(count - data.size());
+            lastArrival = clock.elapsed();
+            continue;
+        }
+        qint64 wait = total - clock.elapsed();
+        if (lastArrival >= 0)
+            wait = std::min(wait, lastArrival + ReadIntervalTimeoutMs - clock.elapsed());
+        // waitForReadyRead() returns on the first new bytes, hence the loop.
+        if (wait <= 0 || !port_.waitForReadyRead(static_cast<int>(wait)))
+            break;
+    }
+    return data;
+}
+
+void SerialPortLine::pause(int ms) {
+#ifdef Q_OS_LINUX
+    // The default timer slack (50 us) stretches each 1 ms pause by up to 5 %, and a
+    // transfer makes about 170 of them; sharpen it for the pause only.
+    const int slack = ::prctl(PR_GET_TIMERSLACK);
+    ::prctl(PR_SET_TIMERSLACK, 1UL);
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (slack > 0)
+        ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(slack));
+#else
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+#endif
+}

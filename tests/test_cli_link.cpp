@@ -1,0 +1,126 @@
+#include "ChannelFile.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(XR_CLI_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// xr970-cli simulate in the background, for as long as the object lives.
+class Simulator {
+public:
+    explicit Simulator(const QStringList& options) {
+        process_.start(QStringLiteral(XR_CLI_PATH),
+                       QStringList{QStringLiteral("simulate")} + options);
+        if (process_.waitForReadyRead(10000))
+            device_ = QString::fromUtf8(process_.readLine()).trimmed();
+    }
+    ~Simulator() {
+        process_.terminate();
+        process_.waitForFinished(5000);
+    }
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
+
+    QString device() const { return device_; }
+    // Ends the simulator with a termination request; its exit status.
+    int interrupt() {
+        process_.terminate();
+        process_.waitForFinished(5000);
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    }
+
+private:
+    QProcess process_;
+    QString device_;
+};
+
+} // namespace
+
+class TestCliLink : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void writeThenReadRoundTrip();
+    void failures_data();
+    void failures();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestCliLink::writeThenReadRoundTrip() {
+    RadioImage image = RadioImage::makeNew();
+    for (int i = 0; i < RadioImage::Size; ++i)
+        image[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 5 + 1);
+    const QString original = dir_.filePath(QStringLiteral("original.dat"));
+    const QString copy = dir_.filePath(QStringLiteral("copy.dat"));
+    QVERIFY(ChannelFile::save(original, image).ok());
+
+    Simulator radio({QStringLiteral("--variant-byte"), QStringLiteral("0xF5")});
+    QVERIFY(radio.device().startsWith(QStringLiteral("/dev/")));
+    const Run written = runCli({"write", "--port", radio.device(), original});
+    QCOMPARE(written.exitCode, 0);
+    QVERIFY(written.err.isEmpty());
+    const Run read = runCli({"read", "--port", radio.device(), "-o", copy, "--base", original});
+    QCOMPARE(read.exitCode, 0);
+    QCOMPARE(read.out, QStringLiteral("variant: transmit-only\n"));
+
+    QFile a(original);
+    QFile b(copy);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(b.readAll(), a.readAll());
+    QCOMPARE(radio.interrupt(), 0);
+}
+
+void TestCliLink::failures_data() {
+    QTest::addColumn<QStringList>("simulate");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such port") << QStringList{} << QStringList{"--port", "/dev/xr970-absent"}
+                                  << 4
+                                  << "Could not Open the Port,Please check whether the Port are "
+                                     "occupied or the device are ok";
+    QTest::newRow("no answer, one retry")
+        << QStringList{"--fault", "no-wakeup"} << QStringList{"--retries", "1"} << 5
+        << "Communication Error,Please check all the connections and the radio power";
+    QTest::newRow("missing acknowledgement")
+        << QStringList{"--fault", "no-ack=2"} << QStringList{} << 6
+        << "Program Interrupt, Please reset the radio and try again";
+    QTest::newRow("another radio")
+        << QStringList{"--id-byte2", "0x34"} << QStringList{} << 7
+        << "Becuase the type of radio does not match,\ncommunications is interrupt.";
+}
+
+void TestCliLink::failures() {
+    QFETCH(QStringList, simulate);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    Simulator radio(simulate);
+    QStringList arguments{"read", "-o", dir_.filePath(QStringLiteral("failed.dat"))};
+    if (!options.contains(QStringLiteral("--port")))
+        arguments << "--port" << radio.device();
+    const Run run = runCli(arguments + options);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.startsWith(message), qPrintable(run.err));
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("failed.dat"))));
+}
+
+QTEST_GUILESS_MAIN(TestCliLink)
+#include "test_cli_link.moc"

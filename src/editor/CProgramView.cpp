@@ -6,17 +6,21 @@
 #include "CellEditors.h"
 #include "ChoiceTexts.h"
 #include "CommandIds.h"
+#include "CurrentPort.h"
 #include "DialogUnits.h"
 #include "HelpRequest.h"
 #include "IniFile.h"
 #include "MessageBox.h"
+#include "PortSettingDialog.h"
 #include "SettingsKey.h"
 #include "StringTable.h"
 #include "ToneTables.h"
+#include "ViewTransfer.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSerialPort>
 
 namespace {
 
@@ -35,11 +39,26 @@ QFont titleFont()
     return font;
 }
 
+// Whether a device opens for this program alone right now; it is closed again at once.
+bool canOpenPort(const QString& device)
+{
+    QSerialPort port(device);
+    return port.open(QIODevice::ReadWrite);
+}
+
 } // namespace
 
-CProgramView::CProgramView(CProgramDoc* document, QWidget* parent) : QWidget(parent), document_(document)
+CProgramView::CProgramView(CProgramDoc* document, QWidget* parent)
+    : QWidget(parent), document_(document), transfer_(new ViewTransfer(*this)),
+      portSetting_(new PortSettingDialog(canOpenPort, this))
 {
     buildForm();
+    CurrentPort::loadStoredNumber();
+}
+
+void CProgramView::OnComSetup()
+{
+    portSetting_->exec();
 }
 
 CProgramView::~CProgramView() = default;

@@ -11,7 +11,9 @@
 class CMSFlexGrid;
 class CProgramDoc;
 class CellEditors;
+class PortSettingDialog;
 class QLabel;
+class ViewTransfer;
 
 // The channel window's contents: the title label and the channel grid with its in-place
 // editors. Between FillGridFromImage and StoreGridToImage the grid's texts are the data.
@@ -51,6 +53,10 @@ public:
     // The texts of all cells, as printing and the codec read them.
     ChannelTexts cellTexts() const;
 
+    // Read and Write with the radio, and the Port Setting dialog of Com Setup.
+    ViewTransfer& transfer() const { return *transfer_; }
+    void OnComSetup();
+
     // How the last printout split the channels over its pages.
     ReportPagination& pagination() { return pagination_; }
 
@@ -82,4 +88,6 @@ private:
     QStringList toneList_;
     bool firstInitialisation_ = true;
     ReportPagination pagination_;
+    ViewTransfer* transfer_;
+    PortSettingDialog* portSetting_;
 };

@@ -1,27 +1,14 @@
 #include "LinkMessages.h"
 
 #include "AppGlobals.h"
-
-#include <QCoreApplication>
+#include "StringTable.h"
 
 namespace LinkMessages {
 
 QString text(int id) {
-    switch (id) {
-    case CommunicationError:
-        return QCoreApplication::translate(
-            "LinkMessages",
-            "Communication Error,Please check all the connections and the radio power");
-    case CouldNotOpenPort:
-        return QCoreApplication::translate(
-            "LinkMessages", "Could not Open the Port,Please check whether the Port are "
-                            "occupied or the device are ok");
-    case ProgramInterrupt:
-        return QCoreApplication::translate(
-            "LinkMessages", "Program Interrupt, Please reset the radio and try again");
-    default:
-        return {};
-    }
+    const bool transferMessage =
+        id == CommunicationError || id == CouldNotOpenPort || id == ProgramInterrupt;
+    return transferMessage ? stringTableText(id) : QString();
 }
 
 QString radioTypeText() {

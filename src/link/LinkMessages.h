@@ -1,15 +1,17 @@
 #pragma once
 
+#include "CommandIds.h"
+
 #include <QString>
 
 // The messages a clone transfer ends with. The numbered ones are string-table texts
-// (translated through Qt Linguist, context "LinkMessages"); the radio-type message is
+// (the string table, translated by the language module); the radio-type message is
 // compiled in both languages and chosen by g_bChinese.
 namespace LinkMessages {
 
-constexpr int CommunicationError = 61451; // asked with Retry and Cancel
-constexpr int CouldNotOpenPort = 61453;
-constexpr int ProgramInterrupt = 61454;
+constexpr int CommunicationError = MessageId::CommunicationError; // asked with Retry and Cancel
+constexpr int CouldNotOpenPort = MessageId::CannotOpenPort;
+constexpr int ProgramInterrupt = MessageId::ProgramInterrupt;
 
 // The text of 61451, 61453 or 61454 in the current language; empty for other ids.
 QString text(int id);

@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "CProgramDoc.h"
 #include "CProgramView.h"
+#include "ViewTransfer.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -24,6 +25,10 @@ CChildFrame::CChildFrame(CProgramDoc* document, QWidget* parent)
     connect(document_, &CProgramDoc::titleChanged, this, &QWidget::setWindowTitle);
     setWindowIcon(QIcon(g_strExeDir + QStringLiteral("title.ico")));
     setGeometry(0, 0, InitialWidth, InitialHeight);
+    connect(&view_->transfer(), &ViewTransfer::completed, this, [this] {
+        if (isHidden())
+            showNormalAgain();
+    });
 }
 
 void CChildFrame::showNormalAgain()

@@ -19,6 +19,7 @@
 #include "ProductInfoDialog.h"
 #include "StringTable.h"
 #include "ToolbarIcons.h"
+#include "ViewTransfer.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -67,6 +68,14 @@ const CommandSpec Commands[] = {
 
 constexpr int Separator = 0;
 
+// While a transfer runs, nothing may take its view, document or progress window away,
+// nor start a second one.
+const QList<int> RefusedWhileTransferring = {
+    CommandId::FileNew,      CommandId::FileOpen,     CommandId::FileClose,          CommandId::FileSave,
+    CommandId::FileSaveAs,   CommandId::Print,        CommandId::PrintDirect,        CommandId::PrintPreview,
+    CommandId::PrintSetup,   CommandId::Exit,         CommandId::ProductInformation, CommandId::OptionalFeatures,
+    CommandId::Read,         CommandId::Write,        CommandId::ComSetup,           CommandId::Language};
+
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
@@ -79,6 +88,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     printing_ = new PrintCommands(this);
     connect(documents_, &DocumentManager::captionChanged, this, &QWidget::setWindowTitle);
     connect(documents_, &DocumentManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
+    connect(documents_, &DocumentManager::transferRunningChanged, this, &CMainFrame::setTransferRunning);
     createActions();
     createMenus();
     createToolBar();
@@ -213,6 +223,14 @@ void CMainFrame::removeLanguageCommand()
     action(CommandId::Language)->setVisible(false);
 }
 
+void CMainFrame::showDemoIndicator()
+{
+    auto* demo = new QLabel(tr("Demo radio"), statusBar());
+    demo->setObjectName(QStringLiteral("DemoIndicator"));
+    demo->setStyleSheet(QStringLiteral("QLabel { color: #a05000; font-weight: bold; padding: 0 6px; }"));
+    statusBar()->insertPermanentWidget(1, demo); // before the key-state panes
+}
+
 void CMainFrame::showChannelWindow()
 {
     if (CChildFrame* frame = documents_->activeFrame())
@@ -285,14 +303,34 @@ void CMainFrame::runDocumentCommand(int commandId, CChildFrame& frame)
     case PrintPreview:
         printing_->preview(*frame.view());
         break;
+    case Read:
+        frame.view()->transfer().command(ViewTransfer::Direction::Read);
+        break;
+    case Write:
+        frame.view()->transfer().command(ViewTransfer::Direction::Write);
+        break;
+    case ComSetup:
+        frame.view()->OnComSetup();
+        break;
     default:
-        break; // the transfer commands come with the radio link
+        break;
     }
+}
+
+void CMainFrame::setTransferRunning(bool running)
+{
+    transferRunning_ = running;
+    for (int id : RefusedWhileTransferring)
+        action(id)->setEnabled(!running);
+    if (!running)
+        updateMenuBar(); // the document commands follow the document state again
 }
 
 void CMainFrame::runCommand(int commandId)
 {
     using namespace CommandId;
+    if (transferRunning_ && RefusedWhileTransferring.contains(commandId))
+        return;
     switch (commandId) {
     case FileNew:
         documents_->newDocument();
@@ -355,7 +393,7 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!documents_->confirmCloseAll()) {
+    if (transferRunning_ || !documents_->confirmCloseAll()) {
         event->ignore();
         return;
     }

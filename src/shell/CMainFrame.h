@@ -41,6 +41,8 @@ public:
     // Start-up branding: the About item's text, and ShowLang removing Language.
     void setAboutTitle(const QString& text);
     void removeLanguageCommand();
+    // "Demo radio" in the status bar while transfers go to the virtual radio.
+    void showDemoIndicator();
     // Runs a command as its menu item, toolbar button or accelerator does.
     void runCommand(int commandId);
     bool restartRequested() const { return restartRequested_; }
@@ -63,6 +65,7 @@ private:
     void showProductInformation(CChildFrame& frame);
     void showOptionalFeatures(CChildFrame& frame);
     void runDocumentCommand(int commandId, CChildFrame& frame);
+    void setTransferRunning(bool running);
     QMenu* menu(const QString& title, const QList<int>& commands);
 
     CMdiClientWnd* client_;
@@ -78,4 +81,5 @@ private:
     QMenu* setupMenu_ = nullptr;
     bool restartRequested_ = false;
     bool languageChangePending_ = false;
+    bool transferRunning_ = false;
 };

@@ -8,6 +8,7 @@
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "StringTable.h"
+#include "ViewTransfer.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -68,6 +69,8 @@ CChildFrame* DocumentManager::createFrame(CProgramDoc* document)
     auto* frame = new CChildFrame(document);
     area_->addSubWindow(frame);
     connect(frame->view(), &CProgramView::captionChanged, this, &DocumentManager::captionChanged);
+    connect(&frame->view()->transfer(), &ViewTransfer::runningChanged, this,
+            &DocumentManager::transferRunningChanged);
     frame->show();
     frame->setGeometry(0, 0, CChildFrame::InitialWidth, CChildFrame::InitialHeight);
     frame->view()->OnInitialUpdate();

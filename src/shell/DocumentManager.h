@@ -34,6 +34,8 @@ public:
 Q_SIGNALS:
     void activeFrameChanged(CChildFrame* frame);
     void captionChanged(const QString& caption);
+    // A transfer with the radio started (true) or ended (false) in one of the views.
+    void transferRunningChanged(bool running);
 
 private:
     CChildFrame* createFrame(CProgramDoc* document);

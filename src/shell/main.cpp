@@ -1,6 +1,9 @@
 #include "CMainFrame.h"
 #include "CProgramApp.h"
+#include "CurrentPort.h"
+#include "DemoRadio.h"
 #include "IniLocation.h"
+#include "VirtualRadio.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,9 +41,23 @@ int main(int argc, char* argv[])
     const QString installData = QStringLiteral(XR970_INSTALL_DATA_DIR);
     CProgramApp::Paths paths{locateProgramIni(exeDir, QDir(installData).filePath(QStringLiteral("Program.ini"))),
                              exeDir, installData};
+    // --demo: a virtual radio on a pseudo-terminal stands in for the cable, for this run.
+    const bool demo = QApplication::arguments().contains(QStringLiteral("--demo"));
+    VirtualRadio::Options demoOptions;
+    demoOptions.paced = true; // as fast as a real cable, so the progress can be followed
+    VirtualRadio demoRadio(demoRadioMemory(), demoOptions);
+    QString demoError;
+    const bool demoRunning = demo && demoRadio.start(&demoError);
+    if (demoRunning)
+        CurrentPort::setDeviceOverride(demoRadio.devicePath());
+    else if (demo)
+        std::fprintf(stderr, "xr970: the demo radio could not start: %s\n", qPrintable(demoError));
+
     CProgramApp program;
     if (!program.InitInstance(paths, QApplication::arguments().mid(1)))
         return 1;
+    if (demoRunning)
+        program.mainFrame()->showDemoIndicator();
     const int status = QApplication::exec();
     if (program.mainFrame()->restartRequested())
         QProcess::startDetached(QApplication::applicationFilePath(), {});

@@ -1,0 +1,124 @@
+#include "ViewTransfer.h"
+
+#include "AppGlobals.h"
+#include "CProgramDoc.h"
+#include "CProgramView.h"
+#include "CommandIds.h"
+#include "CurrentPort.h"
+#include "LinkMessages.h"
+#include "MessageBox.h"
+#include "ProgressDialog.h"
+#include "SerialPortLine.h"
+#include "StringTable.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+std::unique_ptr<SerialLine> realLine()
+{
+    return std::make_unique<SerialPortLine>();
+}
+
+QString portFailureText(const QString& reason)
+{
+    QString text = stringTableText(MessageId::CannotOpenPort);
+    if (reason.isEmpty())
+        return text;
+    text += QStringLiteral("\n\n") + reason;
+#ifdef Q_OS_LINUX
+    if (reason.contains(QStringLiteral("ermission")))
+        text += QLatin1Char('\n') +
+                ViewTransfer::tr("On Linux the user must belong to the group that owns the device, "
+                                 "usually \"dialout\" (sudo adduser $USER dialout, then log in again).");
+#endif
+    return text;
+}
+
+} // namespace
+
+ViewTransfer::ViewTransfer(CProgramView& view)
+    : QObject(&view), view_(view), progress_(std::make_unique<ProgressDialog>([this] { start(); })),
+      lineFactory_(realLine)
+{
+}
+
+ViewTransfer::~ViewTransfer() = default;
+
+void ViewTransfer::command(Direction direction)
+{
+    if (progress_->isOpen())
+        return;
+    direction_ = direction;
+    const bool read = direction == Direction::Read;
+    progress_->open(read ? byLanguage(QStringLiteral("Read Data"), QStringLiteral("读数据"))
+                         : byLanguage(QStringLiteral("Write Data"), QStringLiteral("写数据")));
+}
+
+void ViewTransfer::start()
+{
+    running_ = true;
+    Q_EMIT runningChanged(true);
+    run();
+    progress_->finish();
+    running_ = false;
+    Q_EMIT runningChanged(false);
+}
+
+void ViewTransfer::run()
+{
+    view_.leaveCommit();
+    if (direction_ == Direction::Write)
+        view_.StoreGridToImage();
+
+    const std::unique_ptr<SerialLine> line = lineFactory_();
+    CloneTransfer::Hooks hooks;
+    hooks.poll = [this] {
+        QCoreApplication::processEvents();
+        return progress_->cancelled();
+    };
+    hooks.progress = [this](int) { progress_->step(); };
+    hooks.retry = [this] {
+        return showMessageBox({&view_, stringTableText(MessageId::CommunicationError), g_strCompany,
+                               QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Warning}) ==
+               QMessageBox::Retry;
+    };
+    CloneTransfer transfer(*line, hooks);
+    RadioImage& image = view_.document()->image();
+    CloneTransfer::Result result;
+    if (direction_ == Direction::Read)
+        result = transfer.read(CurrentPort::device());
+    else
+        result = transfer.write(CurrentPort::device(), CloneFrames::transferAreaOf(image));
+    if (result.completed() && result.received) {
+        CloneFrames::applyTransferArea(image, *result.received);
+        g_radioVariant = result.variant();
+        g_bNewDocument = false;
+        view_.FillGridFromImage();
+        view_.document()->setModified(true);
+    }
+    report(result);
+}
+
+void ViewTransfer::report(const CloneTransfer::Result& result)
+{
+    switch (result.outcome) {
+    case CloneTransfer::Outcome::PortError:
+        showMessageBox({&view_, portFailureText(result.portError), g_strCompany, QMessageBox::Ok, QMessageBox::Warning});
+        break;
+    case CloneTransfer::Outcome::Interrupted:
+        showMessageBox({&view_, stringTableText(MessageId::ProgramInterrupt), g_strCompany, QMessageBox::Ok,
+                        QMessageBox::Warning});
+        break;
+    case CloneTransfer::Outcome::RadioTypeMismatch:
+        showMessageBox({&view_, LinkMessages::radioTypeText(), LinkMessages::radioTypeCaption(),
+                        QMessageBox::Ok, QMessageBox::NoIcon});
+        break;
+    case CloneTransfer::Outcome::Completed:
+        Q_EMIT completed();
+        break;
+    case CloneTransfer::Outcome::Cancelled:
+    case CloneTransfer::Outcome::CommunicationError:
+        break; // cancelled silently, or the user already answered Cancel to 61451
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CloneTransfer.h"
+
+#include <QObject>
+#include <memory>
+
+class CProgramView;
+class ProgressDialog;
+
+// The Read and Write commands of a channel view: the progress window, then, once the
+// user presses its OK, the clone transfer with the radio on the current port, its
+// messages, and after a completed read the refreshed grid.
+class ViewTransfer : public QObject {
+    Q_OBJECT
+public:
+    enum class Direction { Read, Write };
+    using LineFactory = std::unique_ptr<SerialLine> (*)();
+
+    explicit ViewTransfer(CProgramView& view);
+    ~ViewTransfer() override;
+
+    // The Read or Write command: opens the progress window. Does nothing while the
+    // window of an earlier command is still open.
+    void command(Direction direction);
+    ProgressDialog& progress() const { return *progress_; }
+    bool isRunning() const { return running_; }
+    // Tests drive the transfer over a line of their own.
+    void setLineFactory(LineFactory factory) { lineFactory_ = factory; }
+
+Q_SIGNALS:
+    // True from OK until the end: commands that could pull the view away are refused.
+    void runningChanged(bool running);
+    // A completed transfer: the window that holds the view is shown again if hidden.
+    void completed();
+
+private:
+    void start();
+    void run();
+    void report(const CloneTransfer::Result& result);
+
+    CProgramView& view_;
+    std::unique_ptr<ProgressDialog> progress_;
+    Direction direction_ = Direction::Read;
+    bool running_ = false;
+    LineFactory lineFactory_;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "CloneFrames.h"
+
+// What the demo radio holds when the program starts with --demo: a few channels in the
+// first band of the first radio type, so that a Read shows something at once.
+CloneFrames::TransferArea demoRadioMemory();

@@ -17,8 +17,11 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -83,6 +86,9 @@ private Q_SLOTS:
     void unsavedChangesPrompt();
     void languageChangeRestarts();
     void aboutTexts();
+    void chineseWindow();
+    void standardButtons_data();
+    void standardButtons();
 };
 
 void TestShell::startUpLanguage_data()
@@ -318,6 +324,52 @@ void TestShell::aboutTexts()
     QCOMPARE(about.line(AboutDialog::Line2Id)->text(), QStringLiteral("<u>C</u>opy 2026"));
     QCOMPARE(about.line(AboutDialog::Line3Id)->text(), QStringLiteral("Owner &amp; Co"));
     QCOMPARE(about.logo()->pixmap().size(), QSize(124, 39));
+}
+
+void TestShell::chineseWindow()
+{
+    Started s(iniWith("Chinese", "1"));
+    QVERIFY(s.ok);
+    QCOMPARE(s.menuTitles(), (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)", "帮助(&H)"}));
+    auto chinese = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
+    };
+    for (QAction* title : s.frame()->menuBar()->actions()) {
+        for (QAction* item : title->menu()->actions()) {
+            if (item->isSeparator() || item->data().toInt() == CommandId::About) // About: the dealer's own title
+                continue;
+            QVERIFY2(chinese(item->text()), qPrintable(item->text()));
+            QVERIFY2(chinese(item->statusTip()), qPrintable(item->text()));
+            QVERIFY2(chinese(item->toolTip()), qPrintable(item->text()));
+        }
+    }
+    QCOMPARE(s.frame()->action(CommandId::Read)->text(), QStringLiteral("读数据(&R)"));
+    QCOMPARE(s.frame()->action(CommandId::Read)->statusTip(), QStringLiteral("从对讲机读取数据"));
+    QCOMPARE(s.frame()->action(CommandId::Read)->toolTip(), QStringLiteral("读数据"));
+    QCOMPARE(s.frame()->messagePane()->text(), QStringLiteral("就绪"));
+}
+
+void TestShell::standardButtons_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("English") << QByteArray("English") << QStringList{"Save", "Discard", "Cancel"};
+    QTest::newRow("Chinese") << QByteArray("Chinese") << QStringList{"保存", "丢弃", "取消"};
+}
+
+void TestShell::standardButtons()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(QStringList, texts);
+    const QString qtTexts = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm");
+    if (language == "Chinese" && !QFileInfo::exists(qtTexts))
+        QSKIP("Qt's Chinese texts are not installed");
+    Started s(iniWith(language, "1"));
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QCOMPARE((QStringList{box.button(QMessageBox::Save)->text(), box.button(QMessageBox::Discard)->text(),
+                          box.button(QMessageBox::Cancel)->text()}),
+             texts);
 }
 
 QTEST_MAIN(TestShell)

@@ -2,29 +2,18 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>DialogButtons</name>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-</context>
-<context>
     <name>OptionalFeaturesDialog</name>
     <message>
         <source>Time Out Time (s)</source>
-        <translation>发射限时(秒)</translation>
+        <translation>超时定时器(秒)</translation>
     </message>
     <message>
         <source>Squelch Level</source>
-        <translation>静噪等级</translation>
+        <translation>静噪电平</translation>
     </message>
     <message>
         <source>Transmit Delay (s)</source>
-        <translation>发射延时(秒)</translation>
+        <translation>发射延迟(秒)</translation>
     </message>
     <message>
         <source>Optional Features</source>
@@ -36,11 +25,11 @@
     </message>
     <message>
         <source>Beep</source>
-        <translation>按键音</translation>
+        <translation>哔音</translation>
     </message>
     <message>
         <source>Battery Saver</source>
-        <translation>省电</translation>
+        <translation>电池省电</translation>
     </message>
     <message>
         <source>Priority Channel</source>
@@ -52,15 +41,15 @@
     </message>
     <message>
         <source>Vox Gain Level</source>
-        <translation>声控灵敏度</translation>
+        <translation>声控增益电平</translation>
     </message>
     <message>
         <source>Voice Annunciation</source>
-        <translation>语音提示</translation>
+        <translation>语音报号</translation>
     </message>
     <message>
         <source>Vox Delay Time (s)</source>
-        <translation>声控延时(秒)</translation>
+        <translation>声控延迟时间(秒)</translation>
     </message>
     <message>
         <source>On</source>
@@ -75,7 +64,7 @@
     <name>ProductInfoDialog</name>
     <message>
         <source>Product Information</source>
-        <translation>产品信息</translation>
+        <translation>类型设置</translation>
     </message>
     <message>
         <source>Setting</source>

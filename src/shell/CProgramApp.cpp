@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 
 namespace {
 
@@ -36,6 +38,7 @@ CProgramApp::CProgramApp() = default;
 CProgramApp::~CProgramApp()
 {
     mainFrame_.reset();
+    QCoreApplication::removeTranslator(&qtTexts_);
     QCoreApplication::removeTranslator(&translator_);
 }
 
@@ -59,7 +62,17 @@ bool CProgramApp::loadLanguageModule(const Paths& paths)
         return false;
     }
     QCoreApplication::installTranslator(&translator_);
+    loadQtTexts();
     return true;
+}
+
+// The standard buttons and the file and print dialogs speak Chinese too; without
+// Qt's translations installed they simply stay English.
+void CProgramApp::loadQtTexts()
+{
+    if (g_bChinese && qtTexts_.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts_);
 }
 
 bool CProgramApp::InitInstance(const Paths& paths, const QStringList& arguments)

@@ -31,9 +31,11 @@ public:
 
 private:
     bool loadLanguageModule(const Paths& paths);
+    void loadQtTexts();
     bool processCommandLine(const QStringList& arguments);
     void brandMainFrame();
 
     QTranslator translator_;
+    QTranslator qtTexts_; // Qt's own texts (standard buttons, file and print dialogs)
     std::unique_ptr<CMainFrame> mainFrame_;
 };

@@ -61,6 +61,7 @@ const Entry Strings[] = {
     {CommandId::About,
      QT_TRANSLATE_NOOP("StringTable", "Show the program version and copyright\nAbout")},
     {CommandId::Exit, QT_TRANSLATE_NOOP("StringTable", "Quit the program\nExit")},
+    {CommandId::Help, QT_TRANSLATE_NOOP("StringTable", "List the help topics\nHelp Topics")},
     {CommandId::ViewToolbar, QT_TRANSLATE_NOOP("StringTable", "Show or hide the toolbar\nToolbar")},
     {CommandId::ViewStatusBar,
      QT_TRANSLATE_NOOP("StringTable", "Show or hide the status bar\nStatus Bar")},

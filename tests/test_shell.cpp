@@ -13,6 +13,10 @@
 #include "DocumentManager.h"
 #include "IniFile.h"
 #include "LanguageDialog.h"
+#include "CurrentPort.h"
+#include "ProgressDialog.h"
+#include "ViewTransfer.h"
+#include "VirtualRadio.h"
 #include "support/GuiTestEnv.h"
 
 #include <QAction>
@@ -89,6 +93,7 @@ private Q_SLOTS:
     void chineseWindow();
     void standardButtons_data();
     void standardButtons();
+    void commandsRefusedDuringTransfer();
 };
 
 void TestShell::startUpLanguage_data()
@@ -370,6 +375,36 @@ void TestShell::standardButtons()
     QCOMPARE((QStringList{box.button(QMessageBox::Save)->text(), box.button(QMessageBox::Discard)->text(),
                           box.button(QMessageBox::Cancel)->text()}),
              texts);
+}
+
+void TestShell::commandsRefusedDuringTransfer()
+{
+    VirtualRadio::Options paced;
+    paced.paced = true;
+    VirtualRadio radio(CloneFrames::transferAreaOf(RadioImage::makeNew()), paced);
+    QVERIFY(radio.start());
+    Started s;
+    CurrentPort::setDeviceOverride(radio.devicePath());
+    CChildFrame* frame = s.docs().activeFrame();
+    ViewTransfer& transfer = frame->view()->transfer();
+    bool checked = false;
+    QTimer::singleShot(500, s.frame(), [&] {
+        QVERIFY(transfer.isRunning());
+        QVERIFY(!s.frame()->action(CommandId::FileNew)->isEnabled());
+        s.frame()->runCommand(CommandId::FileNew);
+        s.frame()->runCommand(CommandId::FileClose);
+        QVERIFY(!s.frame()->close());
+        QCOMPARE(s.docs().activeFrame(), frame);
+        QVERIFY(frame->isVisible());
+        checked = true;
+    });
+    s.frame()->runCommand(CommandId::Read);
+    QTest::mouseClick(transfer.progress().okButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!transfer.progress().isOpen(), 15000);
+    CurrentPort::setDeviceOverride(QString());
+    QVERIFY(checked);
+    QVERIFY(s.env.boxes.isEmpty());
+    QVERIFY(s.frame()->action(CommandId::FileNew)->isEnabled());
 }
 
 QTEST_MAIN(TestShell)

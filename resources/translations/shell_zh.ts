@@ -134,6 +134,10 @@
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
+    <message>
+        <source>Demo radio</source>
+        <translation>演示对讲机</translation>
+    </message>
 </context>
 <context>
     <name>ControlBar</name>
@@ -204,6 +208,17 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>PortSettingDialog</name>
+    <message>
+        <source>Port Setting</source>
+        <translation>端口设置</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
     </message>
 </context>
 <context>
@@ -374,6 +389,13 @@ Status Bar</source>
 Help Topics</source>
         <translation>列出帮助主题
 帮助主题</translation>
+    </message>
+</context>
+<context>
+    <name>ViewTransfer</name>
+    <message>
+        <source>On Linux the user must belong to the group that owns the device, usually &quot;dialout&quot; (sudo adduser $USER dialout, then log in again).</source>
+        <translation>在 Linux 上，用户必须属于拥有该设备的用户组，通常是“dialout”（执行 sudo adduser $USER dialout，然后重新登录）。</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,248 @@
+#include "AppGlobals.h"
+#include "CMSFlexGrid.h"
+#include "CProgramDoc.h"
+#include "CProgramView.h"
+#include "CommandIds.h"
+#include "CurrentPort.h"
+#include "PortNames.h"
+#include "PortSettingDialog.h"
+#include "ProgressDialog.h"
+#include "SettingsKey.h"
+#include "ViewTransfer.h"
+#include "VirtualRadio.h"
+#include "support/GuiTestEnv.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Every COM slot points at a path that does not exist: no test opens a real serial port.
+QByteArray iniWithPorts(const QString& com1)
+{
+    QByteArray ini = GuiTestEnv::defaultIni() + "[Ports]\r\n";
+    for (int n = 1; n <= 16; ++n) {
+        const QString device = n == 1 ? com1 : QStringLiteral("/nonexistent/ttyXR%1").arg(n);
+        ini += QStringLiteral("COM%1=%2\r\n").arg(n).arg(device).toUtf8();
+    }
+    return ini;
+}
+
+RadioImage radioImage()
+{
+    RadioImage image = RadioImage::makeNew();
+    RadioImage::frequencyToBytes(14512500, image.channel(1));
+    RadioImage::frequencyToBytes(14612500, image.channel(1) + 4);
+    image.channel(1)[13] = 0x30;
+    image[RadioImage::OptSquelch] = 7;
+    image[RadioImage::ProductType] = 1;
+    image[RadioImage::ProductBand] = 0;
+    return image;
+}
+
+struct Bench {
+    VirtualRadio radio;
+    std::unique_ptr<GuiTestEnv> env;
+    CProgramDoc document;
+    std::unique_ptr<CProgramView> view;
+
+    explicit Bench(const VirtualRadio::Options& options = {})
+        : radio(CloneFrames::transferAreaOf(radioImage()), options)
+    {
+        QVERIFY(radio.start());
+        env = std::make_unique<GuiTestEnv>(iniWithPorts(radio.devicePath()));
+        env->loadIni();
+        g_radioVariant = RadioVariant::ReceiveOnly;
+        document.OnNewDocument(false, QStringLiteral("XrTest"));
+        document.image()[1000] = 0x5A;
+        g_bNewDocument = true;
+        view = std::make_unique<CProgramView>(&document);
+        view->show();
+        view->OnInitialUpdate();
+        CurrentPort::setDeviceOverride(radio.devicePath());
+    }
+    ~Bench() { CurrentPort::setDeviceOverride(QString()); }
+
+    ProgressDialog& progress() const { return view->transfer().progress(); }
+    // Runs a command to its end: OK in the progress window, then wait for the window to go.
+    void run(ViewTransfer::Direction direction)
+    {
+        view->transfer().command(direction);
+        QVERIFY(progress().isOpen());
+        QTest::mouseClick(progress().okButton(), Qt::LeftButton);
+        QVERIFY(!progress().okButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!progress().isOpen(), 15000);
+    }
+};
+
+} // namespace
+
+class TestTransferGui : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readRefreshesGrid_data();
+    void readRefreshesGrid();
+    void writeStoresGridAndOptions();
+    void cancelBeforeOkTouchesNothing();
+    void cancelDuringRead();
+    void failuresShowTheirMessageOnce_data();
+    void failuresShowTheirMessageOnce();
+    void portMissing();
+    void portSettingDialog();
+};
+
+void TestTransferGui::readRefreshesGrid_data()
+{
+    QTest::addColumn<int>("variantByte");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QList<int>>("visible");
+    QTest::newRow("receive only") << 0xFF << int(RadioVariant::ReceiveOnly) << QList<int>{1, 3, 5, 6};
+    QTest::newRow("transmit only") << 0xF5 << int(RadioVariant::TransmitOnly) << QList<int>{2, 4, 5};
+    QTest::newRow("other") << 0x00 << int(RadioVariant::Other) << QList<int>{1, 2, 3, 4, 5, 6};
+}
+
+void TestTransferGui::readRefreshesGrid()
+{
+    QFETCH(int, variantByte);
+    QFETCH(int, variant);
+    QFETCH(QList<int>, visible);
+    VirtualRadio::Options options;
+    options.identity.variantByte = static_cast<std::uint8_t>(variantByte);
+    Bench bench(options);
+    bench.run(ViewTransfer::Direction::Read);
+    QVERIFY(bench.env->boxes.isEmpty());
+    QCOMPARE(bench.progress().counter()->text(), QStringLiteral("51"));
+    QCOMPARE(int(g_radioVariant), variant);
+    QVERIFY(!g_bNewDocument);
+    QVERIFY(bench.document.isModified());
+    QList<int> shown;
+    for (int c = 1; c <= 8; ++c)
+        if (bench.view->grid()->colWidth(c) > 0)
+            shown << c;
+    QCOMPARE(shown, visible);
+    const QString rx = variant == int(RadioVariant::TransmitOnly) ? QString() : QStringLiteral("145.12500");
+    QCOMPARE(bench.view->grid()->TextMatrix(1, 1), rx);
+    QCOMPARE(int(bench.document.image()[RadioImage::OptSquelch]), 7);
+    QCOMPARE(int(bench.document.image()[1000]), 0x5A); // beyond the transfer area
+    QCOMPARE(g_strCaption, QStringLiteral("Test Programmer  [ Type:UHF  Fre:400-420 ]"));
+}
+
+void TestTransferGui::writeStoresGridAndOptions()
+{
+    Bench bench;
+    bench.view->grid()->setTextMatrix(2, 1, QStringLiteral("150.00000"));
+    bench.view->grid()->setTextMatrix(2, 5, QStringLiteral("Narrow"));
+    bench.document.image()[RadioImage::OptVoice] = 2;
+    bench.run(ViewTransfer::Direction::Write);
+    QVERIFY(bench.env->boxes.isEmpty());
+    const CloneFrames::TransferArea held = bench.radio.memory();
+    QVERIFY(held == CloneFrames::transferAreaOf(bench.document.image()));
+    RadioImage fromRadio = RadioImage::makeNew();
+    CloneFrames::applyTransferArea(fromRadio, held);
+    QCOMPARE(RadioImage::frequencyFromBytes(fromRadio.channel(2)), 15000000u);
+    QCOMPARE(int(fromRadio[RadioImage::OptVoice]), 2);
+}
+
+void TestTransferGui::cancelBeforeOkTouchesNothing()
+{
+    Bench bench;
+    const RadioImage before = bench.document.image();
+    bench.view->transfer().command(ViewTransfer::Direction::Read);
+    QCOMPARE(bench.progress().windowTitle(), QStringLiteral("Read Data"));
+    QTest::mouseClick(bench.progress().cancelButton(), Qt::LeftButton);
+    QVERIFY(!bench.progress().isOpen());
+    QTest::qWait(50);
+    QCOMPARE(bench.radio.bytesReceived(), 0);
+    QVERIFY(bench.document.image() == before);
+    // The next command opens a fresh window.
+    bench.view->transfer().command(ViewTransfer::Direction::Write);
+    QCOMPARE(bench.progress().windowTitle(), QStringLiteral("Write Data"));
+    QCOMPARE(bench.progress().counter()->text(), QStringLiteral("0"));
+    QVERIFY(bench.progress().okButton()->isEnabled());
+}
+
+void TestTransferGui::cancelDuringRead()
+{
+    VirtualRadio::Options options;
+    options.paced = true; // slow enough to be cancelled halfway
+    Bench bench(options);
+    const RadioImage before = bench.document.image();
+    QTimer::singleShot(700, &bench.progress(), [&bench] { bench.progress().cancelButton()->click(); });
+    bench.run(ViewTransfer::Direction::Read);
+    QVERIFY(bench.env->boxes.isEmpty());
+    const int rows = bench.progress().counter()->text().toInt();
+    QVERIFY2(rows > 0 && rows < 51, qPrintable(bench.progress().counter()->text()));
+    QVERIFY(bench.document.image() == before);
+    QCOMPARE(int(g_radioVariant), int(RadioVariant::ReceiveOnly));
+    QVERIFY(g_bNewDocument);
+}
+
+void TestTransferGui::failuresShowTheirMessageOnce_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no answer") << "no-wakeup" << "Communication Error,Please check all the connections and the radio power";
+    QTest::newRow("wrong radio") << "wrong-id"
+                                 << "Becuase the type of radio does not match,\ncommunications is interrupt.";
+    QTest::newRow("short reply") << "short-reply=3" << "Program Interrupt, Please reset the radio and try again";
+}
+
+void TestTransferGui::failuresShowTheirMessageOnce()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, message);
+    VirtualRadio::Options options;
+    QVERIFY(addFault(fault, options.faults, nullptr));
+    Bench bench(options);
+    const RadioImage before = bench.document.image();
+    bench.env->answers = {QMessageBox::Cancel};
+    bench.run(ViewTransfer::Direction::Read);
+    QCOMPARE(bench.env->boxes.size(), 1);
+    QCOMPARE(bench.env->boxes[0].text, message);
+    QVERIFY(bench.document.image() == before);
+}
+
+void TestTransferGui::portMissing()
+{
+    Bench bench;
+    CurrentPort::setDeviceOverride(QStringLiteral("/nonexistent/ttyXR"));
+    bench.run(ViewTransfer::Direction::Write);
+    QCOMPARE(bench.env->boxes.size(), 1);
+    const QString text = bench.env->boxes[0].text;
+    QVERIFY(text.startsWith(QStringLiteral("Could not Open the Port,Please check whether the Port are occupied")));
+    QVERIFY2(text.count(QLatin1Char('\n')) >= 2, qPrintable(text)); // the system's reason under it
+}
+
+void TestTransferGui::portSettingDialog()
+{
+    Bench bench;
+    CurrentPort::setDeviceOverride(QString());
+    CurrentPort::setNumber(2);
+    auto* dialog = bench.view->findChild<PortSettingDialog*>();
+    QVERIFY(dialog);
+    QTimer::singleShot(0, dialog, [dialog] {
+        QVERIFY(dialog->button(1)->isEnabled());  // the virtual radio's terminal opens
+        QVERIFY(!dialog->button(2)->isEnabled()); // an absent device does not
+        QCOMPARE(dialog->selectedNumber(), 0);    // the current port cannot be opened
+        QVERIFY(dialog->button(1)->text().startsWith(QStringLiteral("COM1 (")));
+        dialog->button(1)->setChecked(true);
+        dialog->accept();
+    });
+    bench.view->OnComSetup();
+    QCOMPARE(CurrentPort::name(), QStringLiteral("COM1"));
+    QCOMPARE(PortNames::loadPortNumber(), 1);
+
+    QTimer::singleShot(0, dialog, [dialog] {
+        QCOMPARE(dialog->selectedNumber(), 1); // current and present: selected
+        dialog->reject();
+    });
+    bench.view->OnComSetup();
+    QCOMPARE(PortNames::loadPortNumber(), 1);
+}
+
+QTEST_MAIN(TestTransferGui)
+#include "test_transfer_gui.moc"

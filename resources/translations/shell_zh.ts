@@ -224,8 +224,8 @@
 <context>
     <name>PrintCommands</name>
     <message>
-        <source>The report could not be printed.</source>
-        <translation>无法打印报表。</translation>
+        <source>The report could not be printed. Check that a printer is set up and switched on.</source>
+        <translation>无法打印报表。请检查打印机是否已安装并已开启。</translation>
     </message>
 </context>
 <context>

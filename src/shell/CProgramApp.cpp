@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 #include "CMainFrame.h"
+#include "CommandIds.h"
 #include "DocumentManager.h"
 #include "IniFile.h"
 #include "MessageBox.h"
@@ -100,7 +101,15 @@ bool CProgramApp::processCommandLine(const QStringList& arguments)
             files << argument;
     if (files.isEmpty())
         return mainFrame_->documents().newDocument();
-    return mainFrame_->documents().openDocument(files.front());
+    if (!mainFrame_->documents().openDocument(files.front()))
+        return false;
+    // "--print FILE": print it on the current printer, then end, as a shell's Print verb.
+    if (arguments.contains(QStringLiteral("--print"))) {
+        mainFrame_->runCommand(CommandId::PrintDirect);
+        printedAtStartUp_ = true;
+        return false;
+    }
+    return true;
 }
 
 void CProgramApp::brandMainFrame()

@@ -26,6 +26,8 @@ public:
     bool InitInstance(const Paths& paths, const QStringList& arguments);
 
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
+    // Start-up ended after printing the file named with --print.
+    bool printedAtStartUp() const { return printedAtStartUp_; }
     // The language module file found for a language name, or empty.
     static QString findLanguageModule(const QString& language, const Paths& paths);
 
@@ -38,4 +40,5 @@ private:
     QTranslator translator_;
     QTranslator qtTexts_; // Qt's own texts (standard buttons, file and print dialogs)
     std::unique_ptr<CMainFrame> mainFrame_;
+    bool printedAtStartUp_ = false;
 };

@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
 
     CProgramApp program;
     if (!program.InitInstance(paths, QApplication::arguments().mid(1)))
-        return 1;
+        return program.printedAtStartUp() ? 0 : 1;
     if (demoRunning)
         program.mainFrame()->showDemoIndicator();
     const int status = QApplication::exec();

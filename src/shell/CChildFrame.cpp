@@ -38,6 +38,13 @@ void CChildFrame::showNormalAgain()
         mdiArea()->setActiveSubWindow(this);
 }
 
+void CChildFrame::shrinkToFitView()
+{
+    const QSize decorations = size() - widget()->size();
+    const QSize needed = view_->minimumSize() + decorations;
+    resize(size().boundedTo(needed));
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
     event->ignore();

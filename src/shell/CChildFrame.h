@@ -20,6 +20,8 @@ public:
     CProgramView* view() const { return view_; }
     // Shows the window again in its normal state.
     void showNormalAgain();
+    // Makes the window no larger than the channel form needs (it never grows).
+    void shrinkToFitView();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -73,6 +73,7 @@ CChildFrame* DocumentManager::createFrame(CProgramDoc* document)
             &DocumentManager::transferRunningChanged);
     frame->show();
     frame->setGeometry(0, 0, CChildFrame::InitialWidth, CChildFrame::InitialHeight);
+    frame->shrinkToFitView();
     frame->view()->OnInitialUpdate();
     setActive(frame);
     area_->setActiveSubWindow(frame);

@@ -1,55 +1,9 @@
 #include "ChannelFile.h"
 
-#include <QProcess>
+#include "support/CliRun.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(XR_CLI_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-// xr970-cli simulate in the background, for as long as the object lives.
-class Simulator {
-public:
-    explicit Simulator(const QStringList& options) {
-        process_.start(QStringLiteral(XR_CLI_PATH),
-                       QStringList{QStringLiteral("simulate")} + options);
-        if (process_.waitForReadyRead(10000))
-            device_ = QString::fromUtf8(process_.readLine()).trimmed();
-    }
-    ~Simulator() {
-        process_.terminate();
-        process_.waitForFinished(5000);
-    }
-    Simulator(const Simulator&) = delete;
-    Simulator& operator=(const Simulator&) = delete;
-
-    QString device() const { return device_; }
-    // Ends the simulator with a termination request; its exit status.
-    int interrupt() {
-        process_.terminate();
-        process_.waitForFinished(5000);
-        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
-    }
-
-private:
-    QProcess process_;
-    QString device_;
-};
-
-} // namespace
 
 class TestCliLink : public QObject {
     Q_OBJECT
@@ -70,12 +24,12 @@ void TestCliLink::writeThenReadRoundTrip() {
     const QString copy = dir_.filePath(QStringLiteral("copy.dat"));
     QVERIFY(ChannelFile::save(original, image).ok());
 
-    Simulator radio({QStringLiteral("--variant-byte"), QStringLiteral("0xF5")});
+    CliSimulator radio({QStringLiteral("--variant-byte"), QStringLiteral("0xF5")});
     QVERIFY(radio.device().startsWith(QStringLiteral("/dev/")));
-    const Run written = runCli({"write", "--port", radio.device(), original});
+    const CliRun written = runCli({"write", "--port", radio.device(), original});
     QCOMPARE(written.exitCode, 0);
     QVERIFY(written.err.isEmpty());
-    const Run read = runCli({"read", "--port", radio.device(), "-o", copy, "--base", original});
+    const CliRun read = runCli({"read", "--port", radio.device(), "-o", copy, "--base", original});
     QCOMPARE(read.exitCode, 0);
     QCOMPARE(read.out, QStringLiteral("variant: transmit-only\n"));
 
@@ -111,11 +65,11 @@ void TestCliLink::failures() {
     QFETCH(QStringList, options);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
-    Simulator radio(simulate);
+    CliSimulator radio(simulate);
     QStringList arguments{"read", "-o", dir_.filePath(QStringLiteral("failed.dat"))};
     if (!options.contains(QStringLiteral("--port")))
         arguments << "--port" << radio.device();
-    const Run run = runCli(arguments + options);
+    const CliRun run = runCli(arguments + options);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.startsWith(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());

@@ -39,6 +39,9 @@ private Q_SLOTS:
     void gbkFileKeepsEncoding();
     void autoSaveOnDestruction();
     void locationFallsBackToUserCopy();
+    void installedProgramStartsFromTheDefault();
+    void installedDataFollowsTheProgram_data();
+    void installedDataFollowsTheProgram();
 };
 
 void TestIniFile::lookups_data()
@@ -202,6 +205,48 @@ void TestIniFile::locationFallsBackToUserCopy()
     writeFile(exeDir, "[Setup]\nLanguage=Chinese\n");
     QCOMPARE(locateProgramIni(blocked, installed), chosen);
     QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=English\n"));
+}
+
+// An installation in a folder the user may write (a home prefix): no empty Program.ini
+// beside the program, the per-user copy of the installed default instead.
+void TestIniFile::installedProgramStartsFromTheDefault()
+{
+    QTemporaryDir exeDir;
+    QTemporaryDir dataDir;
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    const QString installed = writeFile(dataDir, "[Setup]\nLanguage=Chinese\n");
+    const QString chosen = locateProgramIni(exeDir.path(), installed);
+    QVERIFY2(chosen.startsWith(home.path()), qPrintable(chosen));
+    QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=Chinese\n"));
+    QVERIFY(!QFile::exists(exeDir.filePath(QStringLiteral("Program.ini"))));
+    // A Program.ini put beside the program still wins.
+    const QString beside = writeFile(exeDir, "[Setup]\nLanguage=English\n");
+    QCOMPARE(locateProgramIni(exeDir.path(), installed), beside);
+}
+
+void TestIniFile::installedDataFollowsTheProgram_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<bool>("createRelative");
+    QTest::addColumn<bool>("expectRelative");
+    QTest::newRow("moved installation") << "../share/xr970" << true << true;
+    QTest::newRow("installation where it was configured") << "../share/xr970" << false << false;
+    QTest::newRow("no relative folder known") << QString() << false << false;
+}
+
+void TestIniFile::installedDataFollowsTheProgram()
+{
+    QFETCH(QString, relative);
+    QFETCH(bool, createRelative);
+    QFETCH(bool, expectRelative);
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    if (createRelative)
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/xr970")));
+    const QString configured = QStringLiteral("/configured/share/xr970");
+    const QString found = installedDataDir(prefix.filePath(QStringLiteral("bin")), relative, configured);
+    QCOMPARE(found, expectRelative ? prefix.filePath(QStringLiteral("share/xr970")) : configured);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

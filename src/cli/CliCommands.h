@@ -6,6 +6,7 @@
 
 // One function per xr970-cli command; each parses its own arguments.
 int runDump(const QStringList& arguments);
+int runDiff(const QStringList& arguments);
 int runNew(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
 int runRead(const QStringList& arguments);

@@ -7,6 +7,7 @@ const std::vector<CliCommand>& cliCommands()
 {
     static const std::vector<CliCommand> commands = {
         {"dump", "print the channel grid of a .dat file", runDump},
+        {"diff", "show what differs between two .dat files", runDiff},
         {"new", "write the .dat file of a new document", runNew},
         {"read", "read the radio into a .dat file", runRead},
         {"write", "write a .dat file into the radio", runWrite},

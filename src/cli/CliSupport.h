@@ -20,6 +20,8 @@ constexpr int Interrupted = 6;
 constexpr int RadioType = 7;
 constexpr int Cancelled = 8;
 constexpr int RowsRefused = 9;
+constexpr int Different = 1;     // diff: the two files differ
+constexpr int VerifyFailed = 10; // write --verify: the radio does not hold what was written
 } // namespace CliExit
 
 struct CliCommand {

@@ -25,7 +25,12 @@ QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
 {
     const QString beside = QDir(exeDir).filePath(FileName);
     const QFileInfo besideInfo(beside);
-    if (besideInfo.exists() ? besideInfo.isWritable() : canCreateIn(exeDir))
+    // A missing Program.ini is only created beside the executable when there is no
+    // installed default to start from: created empty, the program could not start.
+    const bool besideWanted = besideInfo.exists()
+                                  ? besideInfo.isWritable()
+                                  : !QFileInfo::exists(installedDefault) && canCreateIn(exeDir);
+    if (besideWanted)
         return beside;
 
     const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -37,4 +42,13 @@ QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
             QFile::setPermissions(perUser, QFile::ReadOwner | QFile::WriteOwner);
     }
     return perUser;
+}
+
+QString installedDataDir(const QString& exeDir, const QString& relativeToExe,
+                         const QString& configured)
+{
+    const QString relative = QDir::cleanPath(QDir(exeDir).filePath(relativeToExe));
+    if (!relativeToExe.isEmpty() && QFileInfo(relative).isDir())
+        return relative;
+    return configured;
 }

@@ -2,7 +2,15 @@
 
 #include <QString>
 
-// Where Program.ini lives: beside the executable when it exists there or can be created
-// there; for an installation in a folder the user cannot write, a per-user copy in the
-// user's configuration folder, first copied from the installed default.
+// Where Program.ini lives: beside the executable when it exists there, or when it can be
+// created there and no installed default exists (a bare program folder); otherwise a
+// per-user copy in the user's configuration folder, first copied from the one beside the
+// executable or from the installed default.
 QString locateProgramIni(const QString& exeDir, const QString& installedDefault);
+
+// The folder of the installed data (language modules, the default Program.ini): the
+// folder at relativeToExe (such as "../share/xr970") from the program's folder when it
+// exists, so an installation moved to another prefix finds its own files; otherwise the
+// folder configured at build time.
+QString installedDataDir(const QString& exeDir, const QString& relativeToExe,
+                         const QString& configured);

@@ -136,7 +136,11 @@ RadioProtocol::Answer RadioProtocol::storeBlock() {
     state_ = State::Ready;
     if (silent() || block_ == faults_.missingAckAtBlock)
         return {};
+    const int stuck = faults_.stuckByte;
+    const std::uint8_t kept = stuck >= 0 ? memory_[static_cast<std::size_t>(stuck)] : 0;
     std::copy(frame_.cbegin(), frame_.cend(), memory_.begin() + block_ * BlockSize);
+    if (stuck >= 0)
+        memory_[static_cast<std::size_t>(stuck)] = kept;
     return {QByteArray(1, static_cast<char>(Ack)), false};
 }
 

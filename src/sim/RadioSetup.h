@@ -21,10 +21,11 @@ struct RadioFaults {
     // That block's acknowledgement answer (read) or acknowledgement (write) never comes.
     int missingAckAtBlock = -1;
     int silentFromBlock = -1; // from that block on the radio says nothing more
+    int stuckByte = -1;       // that byte of memory (0..815) keeps its value whatever is written
 };
 
 // Adds one fault named as on the command line: no-wakeup, wrong-id, short-id[=N],
-// refuse-confirm[=N], short-reply=K, no-ack=K, silent-from=K. False (with the reason)
-// for anything else.
+// refuse-confirm[=N], short-reply=K, no-ack=K, silent-from=K, stuck-byte=A. False (with
+// the reason) for anything else.
 bool addFault(const QString& faultText, RadioFaults& faults, QString* error);
 QString faultHelp();

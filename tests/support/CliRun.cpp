@@ -1,0 +1,26 @@
+#include "CliRun.h"
+
+CliRun runCli(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(XR_CLI_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+CliSimulator::CliSimulator(const QStringList& options) {
+    process_.start(QStringLiteral(XR_CLI_PATH), QStringList{QStringLiteral("simulate")} + options);
+    if (process_.waitForReadyRead(10000))
+        device_ = QString::fromUtf8(process_.readLine()).trimmed();
+}
+
+CliSimulator::~CliSimulator() {
+    process_.terminate();
+    process_.waitForFinished(5000);
+}
+
+int CliSimulator::interrupt() {
+    process_.terminate();
+    process_.waitForFinished(5000);
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}

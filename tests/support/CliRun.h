@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// Runs xr970-cli of this build and collects what it printed.
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments);
+
+// xr970-cli simulate in the background, for as long as the object lives.
+class CliSimulator {
+public:
+    explicit CliSimulator(const QStringList& options);
+    ~CliSimulator();
+    CliSimulator(const CliSimulator&) = delete;
+    CliSimulator& operator=(const CliSimulator&) = delete;
+
+    QString device() const { return device_; }
+    // Ends the simulator with a termination request; its exit status.
+    int interrupt();
+
+private:
+    QProcess process_;
+    QString device_;
+};

@@ -16,9 +16,30 @@ void printErr(const QString& text)
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 
+namespace {
+
+QString& currentCommand()
+{
+    static QString name;
+    return name;
+}
+
+// Qt names the executable as it was started ("./xr970-cli"); the usage line names the
+// command as the user types it.
+QString helpText(const QCommandLineParser& parser)
+{
+    QString text = parser.helpText();
+    const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+    if (text.startsWith(QStringLiteral("Usage: ")) && options > 0)
+        text.replace(7, options - 7, QStringLiteral("xr970-cli ") + currentCommand());
+    return text;
+}
+
+} // namespace
+
 int usageError(const QCommandLineParser& parser, const QString& message)
 {
-    printErr(QStringLiteral("xr970-cli: ") + message + QStringLiteral("\n\n") + parser.helpText());
+    printErr(QStringLiteral("xr970-cli: ") + message + QStringLiteral("\n\n") + helpText(parser));
     return CliExit::Usage;
 }
 
@@ -28,12 +49,11 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     parser.addOption(help);
-    QStringList withProgram = arguments;
-    withProgram.front() = QStringLiteral("xr970-cli ") + arguments.front();
-    if (!parser.parse(withProgram))
+    currentCommand() = arguments.front();
+    if (!parser.parse(arguments))
         return usageError(parser, parser.errorText());
     if (parser.isSet(help)) {
-        printOut(parser.helpText());
+        printOut(helpText(parser));
         return CliExit::Ok;
     }
     if (parser.positionalArguments().size() != positionalCount)

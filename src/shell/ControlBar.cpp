@@ -15,6 +15,7 @@ class ControlBarPanel : public QWidget {
 public:
     ControlBarPanel(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {}
     QSize sizeHint() const override { return {ControlBar::InitialWidth, 300}; }
+    QSize minimumSizeHint() const override { return {ControlBar::MinimumWidth, 0}; }
     QRect frameRect() const { return rect().adjusted(3, 6, -6, -49).adjusted(1, 1, 0, 0); }
     void setParts(QWidget* closeButton, QWidget* tree)
     {
@@ -60,6 +61,13 @@ private:
     QWidget* tree_ = nullptr;
 };
 
+// Takes the place of the dock's own title bar, without taking any room.
+class NoTitleBar : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return {0, 0}; }
+};
+
 QFont barFont()
 {
     QFont font;
@@ -86,8 +94,7 @@ ControlBar::ControlBar(const QString& company, bool chinese, QWidget* parent)
     setWindowTitle(QStringLiteral("IE Control Bar"));
     setFeatures(QDockWidget::NoDockWidgetFeatures); // no floating, no moving
     setAllowedAreas(Qt::LeftDockWidgetArea);
-    setTitleBarWidget(new QWidget(this));
-    setMinimumSize(MinimumWidth, 0);
+    setTitleBarWidget(new NoTitleBar(this)); // the panel draws the caption band itself
 
     auto* panel = new ControlBarPanel(company, this);
     panel->setFont(barFont());

@@ -14,7 +14,8 @@ struct Run {
     QString err;
 };
 
-Run runCli(const QStringList& arguments) {
+Run runCli(const QStringList& arguments)
+{
     QProcess process;
     process.start(QStringLiteral(XR_CLI_PATH), arguments);
     process.waitForFinished(30000);
@@ -22,7 +23,8 @@ Run runCli(const QStringList& arguments) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-RadioImage sampleImage() {
+RadioImage sampleImage()
+{
     RadioImage image = RadioImage::makeNew();
     for (int n : {2, 5}) {
         std::uint8_t* record = image.channel(n);
@@ -57,19 +59,22 @@ private:
     QString dat_;
 };
 
-QString TestCliCsv::writeText(const QString& name, const QByteArray& text) const {
+QString TestCliCsv::writeText(const QString& name, const QByteArray& text) const
+{
     QFile file(path(name));
     file.open(QIODevice::WriteOnly);
     file.write(text);
     return file.fileName();
 }
 
-void TestCliCsv::initTestCase() {
+void TestCliCsv::initTestCase()
+{
     dat_ = path(QStringLiteral("sample.dat"));
     QVERIFY(ChannelFile::save(dat_, sampleImage()).ok());
 }
 
-void TestCliCsv::exportToStdoutAndFile_data() {
+void TestCliCsv::exportToStdoutAndFile_data()
+{
     QTest::addColumn<QString>("variant");
     QTest::addColumn<int>("expected");
     QTest::newRow("receive") << "receive" << int(RadioVariant::ReceiveOnly);
@@ -77,7 +82,8 @@ void TestCliCsv::exportToStdoutAndFile_data() {
     QTest::newRow("other") << "other" << int(RadioVariant::Other);
 }
 
-void TestCliCsv::exportToStdoutAndFile() {
+void TestCliCsv::exportToStdoutAndFile()
+{
     QFETCH(QString, variant);
     QFETCH(int, expected);
     const QByteArray csv = exportChannelsCsv(sampleImage(), RadioVariant(expected));
@@ -96,7 +102,8 @@ void TestCliCsv::exportToStdoutAndFile() {
     QCOMPARE(written.readAll(), csv);
 }
 
-void TestCliCsv::roundTripKeepsTheFile() {
+void TestCliCsv::roundTripKeepsTheFile()
+{
     const QString csv = path(QStringLiteral("round.csv"));
     const QString back = path(QStringLiteral("round.dat"));
     const QStringList other{QStringLiteral("--variant"), QStringLiteral("other")};
@@ -116,7 +123,8 @@ void TestCliCsv::roundTripKeepsTheFile() {
     QCOMPARE(b.readAll(), a.readAll());
 }
 
-void TestCliCsv::import_data() {
+void TestCliCsv::import_data()
+{
     const QString good =
         writeText(QStringLiteral("good.csv"), "Location,Frequency\n1,146.52\n3,150.0125\n");
     const QString mixed = writeText(QStringLiteral("mixed.csv"),
@@ -165,7 +173,8 @@ void TestCliCsv::import_data() {
                                   << QList<int>{};
 }
 
-void TestCliCsv::import() {
+void TestCliCsv::import()
+{
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QStringList, stderrHas);

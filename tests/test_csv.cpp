@@ -17,7 +17,8 @@ const QByteArray Header21 =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
 
-Row gridRow(const RadioImage& image, int n) {
+Row gridRow(const RadioImage& image, int n)
+{
     ChannelTexts cells;
     decodeChannels(image, RadioVariant::Other, false, cells);
     Row row;
@@ -27,20 +28,23 @@ Row gridRow(const RadioImage& image, int n) {
 }
 
 CsvImportResult importText(const QByteArray& csv, RadioVariant variant = RadioVariant::Other,
-                           const RadioImage& base = RadioImage::makeNew()) {
+                           const RadioImage& base = RadioImage::makeNew())
+{
     return importChannelsCsv(csv, base, variant, TestBand);
 }
 
 // A 21-column row from the columns that matter here.
 QByteArray row21(const QByteArray& location, const QByteArray& frequency, const QByteArray& duplex,
                  const QByteArray& offset, const QByteArray& tones, const QByteArray& mode = "FM",
-                 const QByteArray& skip = "", const QByteArray& power = "High") {
+                 const QByteArray& skip = "", const QByteArray& power = "High")
+{
     // tones: Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode
     return location + ",name," + frequency + "," + duplex + "," + offset + "," + tones + "," +
            mode + ",5.00," + skip + "," + power + ",,,,,\r\n";
 }
 
-QByteArray dump(const CsvImportResult& result) {
+QByteArray dump(const CsvImportResult& result)
+{
     QByteArray text;
     for (const ImportedRow& row : result.report.rows)
         text += QByteArray::number(row.line) + ": " +
@@ -50,7 +54,8 @@ QByteArray dump(const CsvImportResult& result) {
     return text;
 }
 
-ToneField randomTone(QRandomGenerator& random) {
+ToneField randomTone(QRandomGenerator& random)
+{
     const QStringList choices = BuildToneChoices(false);
     const int pick = random.bounded(3);
     if (pick == 0)
@@ -62,20 +67,23 @@ ToneField randomTone(QRandomGenerator& random) {
     return toneFieldFromText(QString::asprintf("D%03d%c", code, random.bounded(2) ? 'N' : 'I'));
 }
 
-std::uint32_t randomFrequency(QRandomGenerator& random) {
+std::uint32_t randomFrequency(QRandomGenerator& random)
+{
     const int step = random.bounded(2) ? 500 : 625;
     return static_cast<std::uint32_t>((13600000 + step - 1) / step * step +
                                       step * random.bounded((17400000 - 13600000) / step));
 }
 
-void putTone(std::uint8_t* record, int offset, ToneField tone) {
+void putTone(std::uint8_t* record, int offset, ToneField tone)
+{
     record[offset] = tone.low;
     record[offset + 1] = tone.high;
 }
 
 // A channel as the grid of the variant stores it; Tx-only channels only on transmit-only
 // radios, where the layout can express them.
-void randomChannel(RadioImage& image, int n, RadioVariant variant, QRandomGenerator& random) {
+void randomChannel(RadioImage& image, int n, RadioVariant variant, QRandomGenerator& random)
+{
     std::uint8_t* record = image.channel(n);
     const std::uint32_t rx = randomFrequency(random);
     const int txKind = random.bounded(3); // same, other, none
@@ -125,7 +133,8 @@ private Q_SLOTS:
     void refusalTextTakesValuesLiterally();
 };
 
-void TestCsv::parsing_data() {
+void TestCsv::parsing_data()
+{
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QList<QStringList>>("records");
     QTest::addColumn<QList<int>>("lines");
@@ -156,7 +165,8 @@ void TestCsv::parsing_data() {
         << QList<int>{1, 2} << 2;
 }
 
-void TestCsv::parsing() {
+void TestCsv::parsing()
+{
     QFETCH(QByteArray, text);
     QFETCH(QList<QStringList>, records);
     QFETCH(QList<int>, lines);
@@ -173,7 +183,8 @@ void TestCsv::parsing() {
     QCOMPARE(parsed.unclosedQuoteLine, unclosedLine);
 }
 
-void TestCsv::writerQuotes_data() {
+void TestCsv::writerQuotes_data()
+{
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QByteArray>("line");
     QTest::newRow("plain") << QStringList{"1", "146.520000", ""} << QByteArray("1,146.520000,\r\n");
@@ -185,7 +196,8 @@ void TestCsv::writerQuotes_data() {
     QTest::newRow("Chinese") << QStringList{"频道"} << QByteArray("频道\r\n");
 }
 
-void TestCsv::writerQuotes() {
+void TestCsv::writerQuotes()
+{
     QFETCH(QStringList, fields);
     QFETCH(QByteArray, line);
     QCOMPARE(csvRecordLine(fields), line);
@@ -194,7 +206,8 @@ void TestCsv::writerQuotes() {
     QCOMPARE(back.records[0].fields, fields);
 }
 
-void TestCsv::roundTrip_data() {
+void TestCsv::roundTrip_data()
+{
     QTest::addColumn<int>("variant");
     QTest::addColumn<quint32>("seed");
     for (quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
@@ -204,7 +217,8 @@ void TestCsv::roundTrip_data() {
     }
 }
 
-void TestCsv::roundTrip() {
+void TestCsv::roundTrip()
+{
     QFETCH(int, variant);
     QFETCH(quint32, seed);
     const auto v = RadioVariant(variant);
@@ -238,7 +252,8 @@ void TestCsv::roundTrip() {
     QVERIFY(importText(csv, v, busy).image == busy);
 }
 
-void TestCsv::otherTools_data() {
+void TestCsv::otherTools_data()
+{
     QTest::addColumn<QByteArray>("csv");
     QTest::addColumn<QList<Row>>("channels"); // channels 1..3
 
@@ -280,7 +295,8 @@ void TestCsv::otherTools_data() {
         << QList<Row>{ch1, Row{"", "", "", "", "", "", "", ""}, ch3};
 }
 
-void TestCsv::otherTools() {
+void TestCsv::otherTools()
+{
     QFETCH(QByteArray, csv);
     QFETCH(QList<Row>, channels);
     const CsvImportResult result = importText(csv);
@@ -290,7 +306,8 @@ void TestCsv::otherTools() {
         QCOMPARE(gridRow(result.image, n), channels[n - 1]);
 }
 
-void TestCsv::zeroBasedLocations_data() {
+void TestCsv::zeroBasedLocations_data()
+{
     QTest::addColumn<QByteArray>("locations");
     QTest::addColumn<QList<int>>("channels"); // per row, 0 = refused
     QTest::addColumn<bool>("zeroBased");
@@ -302,7 +319,8 @@ void TestCsv::zeroBasedLocations_data() {
         << QByteArray("17 x 3.0 -1 1") << QList<int>{0, 0, 0, 0, 1} << false;
 }
 
-void TestCsv::zeroBasedLocations() {
+void TestCsv::zeroBasedLocations()
+{
     QFETCH(QByteArray, locations);
     QFETCH(QList<int>, channels);
     QFETCH(bool, zeroBased);
@@ -323,7 +341,8 @@ void TestCsv::zeroBasedLocations() {
             QCOMPARE(gridRow(result.image, channel).at(0), QStringLiteral("146.52000"));
 }
 
-void TestCsv::duplex_data() {
+void TestCsv::duplex_data()
+{
     QTest::addColumn<int>("variant");
     QTest::addColumn<QByteArray>("duplex");
     QTest::addColumn<QByteArray>("offset");
@@ -360,7 +379,8 @@ void TestCsv::duplex_data() {
         << "151.00000";
 }
 
-void TestCsv::duplex() {
+void TestCsv::duplex()
+{
     QFETCH(int, variant);
     QFETCH(QByteArray, duplex);
     QFETCH(QByteArray, offset);
@@ -375,7 +395,8 @@ void TestCsv::duplex() {
     QCOMPARE(row.at(1), tx);
 }
 
-void TestCsv::toneModes_data() {
+void TestCsv::toneModes_data()
+{
     QTest::addColumn<QByteArray>(
         "tones"); // Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode
     QTest::addColumn<QString>("decode");
@@ -422,7 +443,8 @@ void TestCsv::toneModes_data() {
                                       << "88.5" << false;
 }
 
-void TestCsv::toneModes() {
+void TestCsv::toneModes()
+{
     QFETCH(QByteArray, tones);
     QFETCH(QString, decode);
     QFETCH(QString, encode);
@@ -440,7 +462,8 @@ void TestCsv::toneModes() {
     QCOMPARE(fields.mid(CsvColumn::Tone, 7).join(QLatin1Char(',')).toUtf8(), tones);
 }
 
-void TestCsv::refusals_data() {
+void TestCsv::refusals_data()
+{
     QTest::addColumn<int>("variant");
     QTest::addColumn<QByteArray>("row");
     QTest::addColumn<int>("reason");
@@ -524,7 +547,8 @@ void TestCsv::refusals_data() {
         "Location \"A1\" is not a channel number (1-16)");
 }
 
-void TestCsv::refusals() {
+void TestCsv::refusals()
+{
     QFETCH(int, variant);
     QFETCH(QByteArray, row);
     QFETCH(int, reason);
@@ -549,7 +573,8 @@ void TestCsv::refusals() {
     QVERIFY(result.image == RadioImage::makeNew());
 }
 
-void TestCsv::refusedRowsLeaveChannel() {
+void TestCsv::refusedRowsLeaveChannel()
+{
     // Channel 2 holds data; a refused row for it changes no byte, a duplicate is refused
     // even after a good row, and the good rows around them are taken.
     RadioImage base = RadioImage::makeNew();
@@ -573,7 +598,8 @@ void TestCsv::refusedRowsLeaveChannel() {
     QCOMPARE(result.report.refused(), 2);
 }
 
-void TestCsv::keptAndDefaultBits() {
+void TestCsv::keptAndDefaultBits()
+{
     // Channel 1 in use: Narrow, Low, scanned, busy lock Carrier, odd other bits. Channel 2
     // empty with busy lock QT/DQT left over. The file names neither Mode, Skip nor Power.
     RadioImage base = RadioImage::makeNew();
@@ -598,7 +624,8 @@ void TestCsv::keptAndDefaultBits() {
     QCOMPARE(int(result.image.channel(2)[RadioImage::RecBusyLock]), 0x07);
 }
 
-void TestCsv::power_data() {
+void TestCsv::power_data()
+{
     QTest::addColumn<QByteArray>("powers"); // one per row, '|' between
     QTest::addColumn<QString>("expected");  // grid Power of channels 1..n
     QTest::newRow("words") << QByteArray("High|low|LOW") << "High Low Low";
@@ -609,7 +636,8 @@ void TestCsv::power_data() {
     QTest::newRow("empty is the default") << QByteArray("|Low") << "High Low";
 }
 
-void TestCsv::power() {
+void TestCsv::power()
+{
     QFETCH(QByteArray, powers);
     QFETCH(QString, expected);
     QByteArray csv = "Location,Frequency,Power\n";
@@ -624,7 +652,8 @@ void TestCsv::power() {
     QCOMPARE(got.join(QLatin1Char(' ')), expected);
 }
 
-void TestCsv::fileProblems_data() {
+void TestCsv::fileProblems_data()
+{
     QTest::addColumn<QByteArray>("csv");
     QTest::addColumn<int>("problem");
     QTest::addColumn<int>("line");
@@ -646,7 +675,8 @@ void TestCsv::fileProblems_data() {
                             << int(CsvFileProblem::UnclosedQuote) << 1;
 }
 
-void TestCsv::fileProblems() {
+void TestCsv::fileProblems()
+{
     QFETCH(QByteArray, csv);
     QFETCH(int, problem);
     QFETCH(int, line);
@@ -659,7 +689,8 @@ void TestCsv::fileProblems() {
     QCOMPARE(csvFileProblemText(result, true).isEmpty(), problem == int(CsvFileProblem::None));
 }
 
-void TestCsv::exportedRow() {
+void TestCsv::exportedRow()
+{
     RadioImage image = RadioImage::makeNew();
     std::uint8_t* record = image.channel(9);
     RadioImage::frequencyToBytes(44600625, record);
@@ -682,7 +713,8 @@ void TestCsv::exportedRow() {
     QCOMPARE(exportChannelsCsv(RadioImage::makeNew(), RadioVariant::Other), Header21 + "\r\n");
 }
 
-void TestCsv::refusalTextTakesValuesLiterally() {
+void TestCsv::refusalTextTakesValuesLiterally()
+{
     const Refusal refusal{RefusalReason::NotANumber, QStringLiteral("Frequency"),
                           QStringLiteral("%3 and %1"), 0};
     QCOMPARE(refusalText(refusal, TestBand, false),

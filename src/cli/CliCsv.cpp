@@ -16,7 +16,8 @@ namespace {
 
 // The band text of the document's type and band (bytes 814 and 815) from the Program.ini
 // beside this executable; empty when there is none.
-QString bandTextOfImage(const RadioImage& image) {
+QString bandTextOfImage(const RadioImage& image)
+{
     const QString path =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini"));
     if (!QFileInfo::exists(path) || !theIniFile().Load(path))
@@ -26,7 +27,8 @@ QString bandTextOfImage(const RadioImage& image) {
                       image[RadioImage::ProductBand]);
 }
 
-bool writeOutput(const QString& path, const QByteArray& bytes) {
+bool writeOutput(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
@@ -34,7 +36,8 @@ bool writeOutput(const QString& path, const QByteArray& bytes) {
     return false;
 }
 
-bool readInput(const QString& path, QByteArray& bytes) {
+bool readInput(const QString& path, QByteArray& bytes)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
@@ -45,7 +48,8 @@ bool readInput(const QString& path, QByteArray& bytes) {
     return true;
 }
 
-void printReport(const QString& csvPath, const CsvImportReport& report, bool chinese) {
+void printReport(const QString& csvPath, const CsvImportReport& report, bool chinese)
+{
     for (const ImportedRow& row : report.rows) {
         if (row.refusal)
             printErr(QStringLiteral("%1:%2: %3\n")
@@ -59,7 +63,8 @@ void printReport(const QString& csvPath, const CsvImportReport& report, bool chi
 
 } // namespace
 
-int runExportCsv(const QStringList& arguments) {
+int runExportCsv(const QStringList& arguments)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Write the channels in use of a channel-data file as a CSV channel list (to "
@@ -87,7 +92,8 @@ int runExportCsv(const QStringList& arguments) {
     return writeOutput(parser.value(output), csv) ? CliExit::Ok : CliExit::Failure;
 }
 
-int runImportCsv(const QStringList& arguments) {
+int runImportCsv(const QStringList& arguments)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Apply a CSV channel list to a channel-data file and write the result. Every row is "

@@ -8,12 +8,14 @@ namespace {
 
 constexpr long long CountsPerMHz = 100000;
 
-QString mhzText(long long count) {
+QString mhzText(long long count)
+{
     return QString::asprintf("%lld.%06lld", count / CountsPerMHz, (count % CountsPerMHz) * 10);
 }
 
 // The step a frequency fits: 6.25 kHz only when it is not also on the 5 kHz raster.
-QString stepText(long long count) {
+QString stepText(long long count)
+{
     return (count % 500 != 0 && count % 625 == 0) ? QStringLiteral("6.25") : QStringLiteral("5.00");
 }
 
@@ -24,12 +26,14 @@ struct ShownChannel {
     ToneField encode;
 };
 
-ToneField toneAt(const std::uint8_t* record, int offset) {
+ToneField toneAt(const std::uint8_t* record, int offset)
+{
     return {record[offset], record[offset + 1]};
 }
 
 // The channel with what the variant hides taken away.
-ShownChannel shownChannel(const RadioImage& image, int n, RadioVariant variant) {
+ShownChannel shownChannel(const RadioImage& image, int n, RadioVariant variant)
+{
     const std::uint8_t* record = image.channel(n);
     ShownChannel shown{RadioImage::frequencyFromBytes(record + RadioImage::RecRxFreq),
                        RadioImage::frequencyFromBytes(record + RadioImage::RecTxFreq),
@@ -45,7 +49,8 @@ ShownChannel shownChannel(const RadioImage& image, int n, RadioVariant variant) 
     return shown;
 }
 
-void fillFrequencies(QStringList& row, const ShownChannel& shown) {
+void fillFrequencies(QStringList& row, const ShownChannel& shown)
+{
     const long long frequency = shown.rx != 0 ? shown.rx : shown.tx;
     row[CsvColumn::Frequency] = mhzText(frequency);
     row[CsvColumn::TStep] = stepText(frequency);
@@ -61,7 +66,8 @@ void fillFrequencies(QStringList& row, const ShownChannel& shown) {
         mhzText(shown.tx > shown.rx ? shown.tx - shown.rx : shown.rx - shown.tx);
 }
 
-void fillTones(QStringList& row, const ShownChannel& shown) {
+void fillTones(QStringList& row, const ShownChannel& shown)
+{
     const ToneColumns tones = toneColumnsOf(shown.decode, shown.encode);
     row[CsvColumn::Tone] = tones.tone;
     row[CsvColumn::RToneFreq] = tones.rToneFreq;
@@ -72,7 +78,8 @@ void fillTones(QStringList& row, const ShownChannel& shown) {
     row[CsvColumn::CrossMode] = tones.crossMode;
 }
 
-QStringList channelRow(const RadioImage& image, int n, RadioVariant variant) {
+QStringList channelRow(const RadioImage& image, int n, RadioVariant variant)
+{
     QStringList row(CsvColumn::Count);
     const std::uint8_t widthPower = image.channel(n)[RadioImage::RecWidthPower];
     row[CsvColumn::Location] = QString::number(n);
@@ -89,7 +96,8 @@ QStringList channelRow(const RadioImage& image, int n, RadioVariant variant) {
 
 } // namespace
 
-QByteArray exportChannelsCsv(const RadioImage& image, RadioVariant variant) {
+QByteArray exportChannelsCsv(const RadioImage& image, RadioVariant variant)
+{
     QByteArray text = csvRecordLine(csvColumnNames());
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
         if (!isChannelEmpty(image, n, variant))

@@ -11,30 +11,35 @@
 
 namespace {
 
-bool isBlank(const CsvRecord& record) {
+bool isBlank(const CsvRecord& record)
+{
     return std::all_of(record.fields.cbegin(), record.fields.cend(),
                        [](const QString& field) { return field.trimmed().isEmpty(); });
 }
 
-std::optional<int> locationNumber(const QString& location) {
+std::optional<int> locationNumber(const QString& location)
+{
     static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]{1,9}$"));
     if (!integer.match(location).hasMatch())
         return std::nullopt;
     return location.toInt();
 }
 
-bool startsAtZero(const CsvHeader& header, const std::vector<CsvRecord>& rows) {
+bool startsAtZero(const CsvHeader& header, const std::vector<CsvRecord>& rows)
+{
     return std::any_of(rows.cbegin(), rows.cend(), [&header](const CsvRecord& row) {
         return locationNumber(header.value(row, CsvColumn::Location)) == 0;
     });
 }
 
-void setBit(std::uint8_t& byte, std::uint8_t mask, bool on) {
+void setBit(std::uint8_t& byte, std::uint8_t mask, bool on)
+{
     byte = static_cast<std::uint8_t>(on ? (byte | mask) : (byte & ~mask));
 }
 
 // A channel that was empty takes the grid's row defaults for what the row leaves open.
-void storeChannel(RadioImage& image, int n, const ChannelValues& values, RadioVariant variant) {
+void storeChannel(RadioImage& image, int n, const ChannelValues& values, RadioVariant variant)
+{
     const bool wasEmpty = isChannelEmpty(image, n, variant);
     std::uint8_t* record = image.channel(n);
     RadioImage::frequencyToBytes(values.rx, record + RadioImage::RecRxFreq);
@@ -55,7 +60,8 @@ void storeChannel(RadioImage& image, int n, const ChannelValues& values, RadioVa
 
 // The data rows, each taken or refused.
 void importRows(const CsvHeader& header, const std::vector<CsvRecord>& rows, RadioVariant variant,
-                CsvImportResult& result) {
+                CsvImportResult& result)
+{
     CsvImportReport& report = result.report;
     report.zeroBased = startsAtZero(header, rows);
     const CsvRowReader reader(header, variant, report.band, highestWatts(header, rows));
@@ -85,17 +91,20 @@ void importRows(const CsvHeader& header, const std::vector<CsvRecord>& rows, Rad
 
 } // namespace
 
-int CsvImportReport::taken() const {
+int CsvImportReport::taken() const
+{
     return static_cast<int>(
         std::count_if(rows.cbegin(), rows.cend(), [](const ImportedRow& r) { return !r.refusal; }));
 }
 
-int CsvImportReport::refused() const {
+int CsvImportReport::refused() const
+{
     return static_cast<int>(rows.size()) - taken();
 }
 
 CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& base,
-                                  RadioVariant variant, BandLimits band) {
+                                  RadioVariant variant, BandLimits band)
+{
     CsvImportResult result;
     result.image = base;
     result.report.band = band;
@@ -120,7 +129,8 @@ CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& bas
     return result;
 }
 
-QString csvFileProblemText(const CsvImportResult& result, bool chinese) {
+QString csvFileProblemText(const CsvImportResult& result, bool chinese)
+{
     switch (result.problem) {
     case CsvFileProblem::TooLarge:
         return chinese
@@ -144,7 +154,8 @@ QString csvFileProblemText(const CsvImportResult& result, bool chinese) {
     return {};
 }
 
-QString importSummaryText(const CsvImportReport& report, bool chinese) {
+QString importSummaryText(const CsvImportReport& report, bool chinese)
+{
     QString text = (chinese ? QStringLiteral("接受 %1 行，拒绝 %2 行。")
                             : QStringLiteral("Rows taken: %1, rows refused: %2."))
                        .arg(report.taken())

@@ -9,18 +9,21 @@ constexpr const char* Names[CsvColumn::Count] = {
 
 } // namespace
 
-QString csvColumnName(CsvColumn::Id column) {
+QString csvColumnName(CsvColumn::Id column)
+{
     return QString::fromLatin1(Names[column]);
 }
 
-QStringList csvColumnNames() {
+QStringList csvColumnNames()
+{
     QStringList names;
     for (int c = 0; c < CsvColumn::Count; ++c)
         names << csvColumnName(static_cast<CsvColumn::Id>(c));
     return names;
 }
 
-CsvHeader::CsvHeader(const QStringList& names) {
+CsvHeader::CsvHeader(const QStringList& names)
+{
     index_.fill(-1);
     for (int c = 0; c < CsvColumn::Count; ++c) {
         const QString wanted = csvColumnName(static_cast<CsvColumn::Id>(c));
@@ -33,7 +36,8 @@ CsvHeader::CsvHeader(const QStringList& names) {
     }
 }
 
-QString CsvHeader::value(const CsvRecord& row, CsvColumn::Id column) const {
+QString CsvHeader::value(const CsvRecord& row, CsvColumn::Id column) const
+{
     const int i = index_[column];
     return (i >= 0 && i < row.fields.size()) ? row.fields[i].trimmed() : QString();
 }

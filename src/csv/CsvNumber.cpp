@@ -4,7 +4,8 @@
 
 #include <QRegularExpression>
 
-std::optional<double> csvNumber(const QString& cell) {
+std::optional<double> csvNumber(const QString& cell)
+{
     static const QRegularExpression plain(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
     if (!plain.match(cell).hasMatch())
         return std::nullopt;

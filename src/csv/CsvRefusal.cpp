@@ -8,7 +8,8 @@ struct Wording {
 };
 
 // %1 column, %2 value, %3 and %4 the band limits, %5 the earlier line.
-Wording wordingOf(RefusalReason reason) {
+Wording wordingOf(RefusalReason reason)
+{
     switch (reason) {
     case RefusalReason::BadLocation:
         return {"Location \"%2\" is not a channel number (1-16)", "位置“%2”不是信道号 (1-16)"};
@@ -46,7 +47,8 @@ Wording wordingOf(RefusalReason reason) {
 
 } // namespace
 
-QString shortMHzText(long long count) {
+QString shortMHzText(long long count)
+{
     QString text = QString::number(count / 100000.0, 'f', 5);
     while (text.endsWith(QLatin1Char('0')))
         text.chop(1);
@@ -55,7 +57,8 @@ QString shortMHzText(long long count) {
     return text;
 }
 
-QString refusalText(const Refusal& refusal, BandLimits band, bool chinese) {
+QString refusalText(const Refusal& refusal, BandLimits band, bool chinese)
+{
     const Wording wording = wordingOf(refusal.reason);
     const QString pattern = QString::fromUtf8(chinese ? wording.chinese : wording.english);
     const QString values[] = {refusal.column, refusal.value, shortMHzText(band.low),

@@ -13,21 +13,25 @@ namespace {
 constexpr long long LowestStorable = 1000000;
 constexpr long long HighestStorable = 99999999;
 
-Refusal refusal(RefusalReason reason, CsvColumn::Id column, const QString& value) {
+Refusal refusal(RefusalReason reason, CsvColumn::Id column, const QString& value)
+{
     return {reason, csvColumnName(column), value, 0};
 }
 
-bool is(const QString& cell, const char* word) {
+bool is(const QString& cell, const char* word)
+{
     return cell.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
 }
 
-long long countOf(const QString& mhz) {
+long long countOf(const QString& mhz)
+{
     return typedFrequency(mhz).count;
 }
 
 } // namespace
 
-std::optional<double> powerWatts(const QString& cell) {
+std::optional<double> powerWatts(const QString& cell)
+{
     QString number = cell.trimmed();
     if (number.endsWith(QLatin1Char('W'), Qt::CaseInsensitive))
         number = number.chopped(1).trimmed();
@@ -35,7 +39,8 @@ std::optional<double> powerWatts(const QString& cell) {
     return (watts && *watts >= 0.0) ? watts : std::nullopt;
 }
 
-std::optional<double> highestWatts(const CsvHeader& header, const std::vector<CsvRecord>& rows) {
+std::optional<double> highestWatts(const CsvHeader& header, const std::vector<CsvRecord>& rows)
+{
     std::optional<double> highest;
     for (const CsvRecord& row : rows) {
         if (const auto watts = powerWatts(header.value(row, CsvColumn::Power)))
@@ -46,9 +51,12 @@ std::optional<double> highestWatts(const CsvHeader& header, const std::vector<Cs
 
 CsvRowReader::CsvRowReader(const CsvHeader& header, RadioVariant variant, BandLimits band,
                            std::optional<double> highestWatts)
-    : header_(header), variant_(variant), band_(band), highestWatts_(highestWatts) {}
+    : header_(header), variant_(variant), band_(band), highestWatts_(highestWatts)
+{
+}
 
-std::optional<Refusal> CsvRowReader::read(const CsvRecord& row, ChannelValues& values) const {
+std::optional<Refusal> CsvRowReader::read(const CsvRecord& row, ChannelValues& values) const
+{
     values = {};
     if (auto refused = readFrequencies(row, values))
         return refused;
@@ -57,7 +65,8 @@ std::optional<Refusal> CsvRowReader::read(const CsvRecord& row, ChannelValues& v
     return readChoices(row, values);
 }
 
-std::optional<Refusal> CsvRowReader::checkFrequency(long long count, bool transmit) const {
+std::optional<Refusal> CsvRowReader::checkFrequency(long long count, bool transmit) const
+{
     const QString mhz = shortMHzText(count);
     if (!isInBand(count, band_) || count < LowestStorable || count > HighestStorable)
         return Refusal{
@@ -69,7 +78,8 @@ std::optional<Refusal> CsvRowReader::checkFrequency(long long count, bool transm
 }
 
 std::optional<Refusal> CsvRowReader::readFrequencies(const CsvRecord& row,
-                                                     ChannelValues& values) const {
+                                                     ChannelValues& values) const
+{
     const QString text = header_.value(row, CsvColumn::Frequency);
     if (text.isEmpty())
         return refusal(RefusalReason::MissingValue, CsvColumn::Frequency, text);
@@ -99,7 +109,8 @@ std::optional<Refusal> CsvRowReader::readFrequencies(const CsvRecord& row,
 // Duplex "" is Tx = Rx, "+" / "-" add or take the Offset, "split" makes the Offset the Tx
 // frequency and "off" leaves no Tx (0).
 std::optional<Refusal> CsvRowReader::transmitCount(const CsvRecord& row, long long rx,
-                                                   long long& tx) const {
+                                                   long long& tx) const
+{
     const QString duplex = header_.value(row, CsvColumn::Duplex);
     const QString offset = header_.value(row, CsvColumn::Offset);
     const bool plus = duplex == QLatin1String("+");
@@ -124,7 +135,8 @@ std::optional<Refusal> CsvRowReader::transmitCount(const CsvRecord& row, long lo
     return std::nullopt;
 }
 
-std::optional<Refusal> CsvRowReader::readTones(const CsvRecord& row, ChannelValues& values) const {
+std::optional<Refusal> CsvRowReader::readTones(const CsvRecord& row, ChannelValues& values) const
+{
     ToneRoute route;
     if (auto refused = routeTones(header_, row, route))
         return refused;
@@ -139,8 +151,8 @@ std::optional<Refusal> CsvRowReader::readTones(const CsvRecord& row, ChannelValu
 
 // Mode FM / NFM, Skip "" (scanned) / "S", Power High / Low or a wattage. An empty Mode or
 // Power, or a file without the Skip column, leaves the choice open.
-std::optional<Refusal> CsvRowReader::readChoices(const CsvRecord& row,
-                                                 ChannelValues& values) const {
+std::optional<Refusal> CsvRowReader::readChoices(const CsvRecord& row, ChannelValues& values) const
+{
     const QString mode = header_.value(row, CsvColumn::Mode);
     if (is(mode, "FM") || is(mode, "NFM"))
         values.wide = is(mode, "FM");

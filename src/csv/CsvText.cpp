@@ -9,27 +9,31 @@ class CsvReader {
 public:
     explicit CsvReader(const QString& text) : text_(text) {}
 
-    CsvParse run() {
+    CsvParse run()
+    {
         while (pos_ < text_.size())
             readRecord();
         return std::move(result_);
     }
 
 private:
-    QChar peek(qsizetype ahead = 0) const {
+    QChar peek(qsizetype ahead = 0) const
+    {
         return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : QChar();
     }
 
     bool atLineEnd() const { return peek() == u'\r' || peek() == u'\n'; }
 
-    void skipLineEnd() {
+    void skipLineEnd()
+    {
         if (peek() == u'\r' && peek(1) == u'\n')
             ++pos_;
         ++pos_;
         ++line_;
     }
 
-    void readRecord() {
+    void readRecord()
+    {
         CsvRecord record;
         record.line = line_;
         for (;;) {
@@ -45,7 +49,8 @@ private:
         result_.records.push_back(std::move(record));
     }
 
-    QString readPlain() {
+    QString readPlain()
+    {
         const qsizetype start = pos_;
         while (pos_ < text_.size() && peek() != u',' && !atLineEnd())
             ++pos_;
@@ -53,7 +58,8 @@ private:
     }
 
     // Characters after the closing quote, up to the next separator, are kept as written.
-    QString readQuoted() {
+    QString readQuoted()
+    {
         const int startLine = line_;
         ++pos_;
         QString field;
@@ -85,7 +91,8 @@ private:
     CsvParse result_;
 };
 
-bool needsQuotes(const QString& field) {
+bool needsQuotes(const QString& field)
+{
     if (field.isEmpty())
         return false;
     return field.contains(u',') || field.contains(u'"') || field.contains(u'\r') ||
@@ -94,14 +101,16 @@ bool needsQuotes(const QString& field) {
 
 } // namespace
 
-CsvParse parseCsv(const QByteArray& bytes) {
+CsvParse parseCsv(const QByteArray& bytes)
+{
     const QByteArray body =
         bytes.startsWith(Utf8ByteOrderMark) ? bytes.mid(Utf8ByteOrderMark.size()) : bytes;
     const QString text = QString::fromUtf8(body);
     return CsvReader(text).run();
 }
 
-QByteArray csvRecordLine(const QStringList& fields) {
+QByteArray csvRecordLine(const QStringList& fields)
+{
     QStringList written;
     written.reserve(fields.size());
     for (const QString& field : fields) {

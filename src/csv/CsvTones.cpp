@@ -19,7 +19,8 @@ struct ToneSide {
     QChar polarity = QLatin1Char('N');
 };
 
-ToneSide sideOf(ToneField field) {
+ToneSide sideOf(ToneField field)
+{
     if (isNoTone(field.high))
         return {};
     const QString text = toneTextFromField(field); // "88.5", "D023N", "D754I"
@@ -29,7 +30,8 @@ ToneSide sideOf(ToneField field) {
     return {Kind::Ctcss, text, QLatin1Char('N')};
 }
 
-QString crossName(Kind kind) {
+QString crossName(Kind kind)
+{
     switch (kind) {
     case Kind::Ctcss:
         return QStringLiteral("Tone");
@@ -41,7 +43,8 @@ QString crossName(Kind kind) {
     return {};
 }
 
-std::optional<Kind> kindOfCrossName(const QString& name) {
+std::optional<Kind> kindOfCrossName(const QString& name)
+{
     if (name.isEmpty())
         return Kind::None;
     if (name.compare(QLatin1String("Tone"), Qt::CaseInsensitive) == 0)
@@ -51,7 +54,8 @@ std::optional<Kind> kindOfCrossName(const QString& name) {
     return std::nullopt;
 }
 
-void fillCross(ToneColumns& columns, const ToneSide& decode, const ToneSide& encode) {
+void fillCross(ToneColumns& columns, const ToneSide& decode, const ToneSide& encode)
+{
     columns.tone = QStringLiteral("Cross");
     columns.crossMode = crossName(encode.kind) + QStringLiteral("->") + crossName(decode.kind);
     if (encode.kind == Kind::Ctcss)
@@ -66,11 +70,13 @@ void fillCross(ToneColumns& columns, const ToneSide& decode, const ToneSide& enc
         columns.dtcsPolarity = QString(encode.polarity) + decode.polarity;
 }
 
-Refusal refusal(RefusalReason reason, CsvColumn::Id column, const QString& value) {
+Refusal refusal(RefusalReason reason, CsvColumn::Id column, const QString& value)
+{
     return {reason, csvColumnName(column), value, 0};
 }
 
-std::optional<Refusal> ctcssField(CsvColumn::Id column, const QString& text, ToneField& field) {
+std::optional<Refusal> ctcssField(CsvColumn::Id column, const QString& text, ToneField& field)
+{
     const std::optional<double> hertz = csvNumber(text);
     if (!hertz)
         return refusal(RefusalReason::NotANumber, column, text);
@@ -84,7 +90,8 @@ std::optional<Refusal> ctcssField(CsvColumn::Id column, const QString& text, Ton
 }
 
 std::optional<Refusal> dcsField(const ToneSource& source, const QString& text,
-                                const QString& polarity, ToneField& field) {
+                                const QString& polarity, ToneField& field)
+{
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
     if (!digits.match(text).hasMatch() || !isDcsTableCode(text.toInt()))
         return refusal(RefusalReason::UnknownDcs, source.column, text);
@@ -99,15 +106,18 @@ std::optional<Refusal> dcsField(const ToneSource& source, const QString& text,
     return std::nullopt;
 }
 
-ToneSource ctcssFrom(CsvColumn::Id column) {
+ToneSource ctcssFrom(CsvColumn::Id column)
+{
     return {Kind::Ctcss, column, 0};
 }
 
-ToneSource dcsFrom(CsvColumn::Id column, int polarityLetter) {
+ToneSource dcsFrom(CsvColumn::Id column, int polarityLetter)
+{
     return {Kind::Dcs, column, polarityLetter};
 }
 
-std::optional<Refusal> routeCross(const CsvHeader& header, const CsvRecord& row, ToneRoute& route) {
+std::optional<Refusal> routeCross(const CsvHeader& header, const CsvRecord& row, ToneRoute& route)
+{
     const QString mode = header.value(row, CsvColumn::CrossMode);
     const qsizetype arrow = mode.indexOf(QLatin1String("->"));
     const auto transmit = kindOfCrossName(mode.left(std::max<qsizetype>(arrow, 0)).trimmed());
@@ -127,7 +137,8 @@ std::optional<Refusal> routeCross(const CsvHeader& header, const CsvRecord& row,
 
 } // namespace
 
-ToneColumns toneColumnsOf(ToneField decodeField, ToneField encodeField) {
+ToneColumns toneColumnsOf(ToneField decodeField, ToneField encodeField)
+{
     const ToneSide decode = sideOf(decodeField);
     const ToneSide encode = sideOf(encodeField);
     ToneColumns columns;
@@ -151,7 +162,8 @@ ToneColumns toneColumnsOf(ToneField decodeField, ToneField encodeField) {
     return columns;
 }
 
-std::optional<Refusal> routeTones(const CsvHeader& header, const CsvRecord& row, ToneRoute& route) {
+std::optional<Refusal> routeTones(const CsvHeader& header, const CsvRecord& row, ToneRoute& route)
+{
     route = {};
     const QString mode = header.value(row, CsvColumn::Tone);
     if (mode.isEmpty())
@@ -176,7 +188,8 @@ std::optional<Refusal> routeTones(const CsvHeader& header, const CsvRecord& row,
 }
 
 std::optional<Refusal> toneFieldFrom(const ToneSource& source, const CsvHeader& header,
-                                     const CsvRecord& row, ToneField& field) {
+                                     const CsvRecord& row, ToneField& field)
+{
     field = {};
     if (source.kind == Kind::None)
         return std::nullopt;

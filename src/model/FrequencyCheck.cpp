@@ -12,7 +12,8 @@ constexpr int RasterSixPointTwoFiveKHz = 625;
 
 } // namespace
 
-TypedFrequency typedFrequency(const QString& editorText) {
+TypedFrequency typedFrequency(const QString& editorText)
+{
     const double value = parseLeadingDouble(editorText);
     const double count = std::trunc(DecimalMultiply(value, 100000.0));
     // Far outside any band either way; keeps the conversion defined.
@@ -20,10 +21,12 @@ TypedFrequency typedFrequency(const QString& editorText) {
     return {QString::asprintf("%3.5f", value), static_cast<long long>(bounded)};
 }
 
-bool isInBand(long long count, BandLimits band) {
+bool isInBand(long long count, BandLimits band)
+{
     return count >= band.low && count <= band.high;
 }
 
-bool isOnRaster(long long count) {
+bool isOnRaster(long long count)
+{
     return count % RasterFiveKHz == 0 || count % RasterSixPointTwoFiveKHz == 0;
 }

@@ -16,23 +16,27 @@
 
 namespace {
 
-QString fileFilter() {
+QString fileFilter()
+{
     return CsvCommands::tr("Channel lists (*.csv);;All files (*)");
 }
 
-void reportFileError(const QString& what, const QString& path, const QString& reason) {
+void reportFileError(const QString& what, const QString& path, const QString& reason)
+{
     appMessageBox(what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason,
                   QMessageBox::Ok, QMessageBox::Warning);
 }
 
 // The grid's texts, an open editor's value included, become the image.
-void storeGrid(CProgramView& view) {
+void storeGrid(CProgramView& view)
+{
     view.leaveCommit();
     view.StoreGridToImage();
 }
 
 // The document's file name with .csv for .dat, in the same folder.
-QString proposedCsvPath(const CProgramDoc& document) {
+QString proposedCsvPath(const CProgramDoc& document)
+{
     QString path = document.pathName();
     if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
         path.chop(4);
@@ -41,24 +45,28 @@ QString proposedCsvPath(const CProgramDoc& document) {
 
 } // namespace
 
-CsvCommands::CsvCommands(QWidget* dialogParent)
-    : QObject(dialogParent), dialogParent_(dialogParent) {}
+CsvCommands::CsvCommands(QWidget* dialogParent) : QObject(dialogParent), dialogParent_(dialogParent)
+{
+}
 
-void CsvCommands::importChannels(CProgramView& view) {
+void CsvCommands::importChannels(CProgramView& view)
+{
     const QString path =
         QFileDialog::getOpenFileName(dialogParent_, tr("Import Channels"), QString(), fileFilter());
     if (!path.isEmpty())
         importFile(view, path);
 }
 
-void CsvCommands::exportChannels(CProgramView& view) {
+void CsvCommands::exportChannels(CProgramView& view)
+{
     const QString path = QFileDialog::getSaveFileName(
         dialogParent_, tr("Export Channels"), proposedCsvPath(*view.document()), fileFilter());
     if (!path.isEmpty())
         exportFile(view, path);
 }
 
-bool CsvCommands::importFile(CProgramView& view, const QString& path) {
+bool CsvCommands::importFile(CProgramView& view, const QString& path)
+{
     if (g_radioVariant == RadioVariant::Other) {
         appMessageBox(tr("The channels of this radio type cannot be edited."), QMessageBox::Ok,
                       QMessageBox::Warning);
@@ -88,7 +96,8 @@ bool CsvCommands::importFile(CProgramView& view, const QString& path) {
     return true;
 }
 
-bool CsvCommands::exportFile(CProgramView& view, const QString& path) {
+bool CsvCommands::exportFile(CProgramView& view, const QString& path)
+{
     storeGrid(view);
     const QByteArray csv = exportChannelsCsv(view.document()->image(), g_radioVariant);
     QSaveFile file(path);

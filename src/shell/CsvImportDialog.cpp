@@ -20,7 +20,8 @@ enum ReportColumn { LineColumn, LocationColumn, ResultColumn, ColumnCount };
 
 const QColor RefusedColour(190, 0, 0);
 
-QTableWidgetItem* cell(const QString& text) {
+QTableWidgetItem* cell(const QString& text)
+{
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
@@ -30,7 +31,8 @@ QTableWidgetItem* cell(const QString& text) {
 
 CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& fileName,
                                  QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setWindowTitle(tr("Import Channels"));
     setFont(templateFont(9));
     const DialogUnits dlu(font());
@@ -74,7 +76,8 @@ CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& f
     installControlHelp(this);
 }
 
-void CsvImportDialog::fillTable(const CsvImportReport& report) {
+void CsvImportDialog::fillTable(const CsvImportReport& report)
+{
     table_->setRowCount(static_cast<int>(report.rows.size()));
     int r = 0;
     for (const ImportedRow& row : report.rows) {

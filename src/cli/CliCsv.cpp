@@ -48,7 +48,7 @@ bool readInput(const QString& path, QByteArray& bytes)
     return true;
 }
 
-void printReport(const QString& csvPath, const CsvImportReport& report, bool chinese)
+void printImportReport(const QString& csvPath, const CsvImportReport& report, bool chinese)
 {
     for (const ImportedRow& row : report.rows) {
         if (row.refusal)
@@ -144,7 +144,7 @@ int runImportCsv(const QStringList& arguments)
                  QLatin1Char('\n'));
         return CliExit::BadFile;
     }
-    printReport(csvPath, result.report, choice->chinese);
+    printImportReport(csvPath, result.report, choice->chinese);
     if (result.report.refused() > 0 && !parser.isSet(skipBad))
         return CliExit::RowsRefused;
     return saveChannelFileOrReport(parser.value(output), result.image) ? CliExit::Ok

@@ -47,6 +47,7 @@ CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& f
     table_ = new QTableWidget(0, ColumnCount, this);
     table_->setHorizontalHeaderLabels({tr("Line"), tr("Location"), tr("Result")});
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 6);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);

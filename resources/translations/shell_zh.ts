@@ -138,12 +138,82 @@
         <source>Demo radio</source>
         <translation>演示对讲机</translation>
     </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>导入信道(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Channels...</source>
+        <translation>导出信道(&amp;E)...</translation>
+    </message>
 </context>
 <context>
     <name>ControlBar</name>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>CsvCommands</name>
+    <message>
+        <source>Channel lists (*.csv);;All files (*)</source>
+        <translation>信道列表 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出信道</translation>
+    </message>
+    <message>
+        <source>The channels of this radio type cannot be edited.</source>
+        <translation>此机型的信道不能编辑。</translation>
+    </message>
+    <message>
+        <source>Could not open the file %1.</source>
+        <translation>无法打开文件 %1。</translation>
+    </message>
+    <message>
+        <source>Could not save the file %1.</source>
+        <translation>无法保存文件 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行号</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Apply the rows taken to the channels?</source>
+        <translation>把接受的行写入信道吗？</translation>
+    </message>
+    <message>
+        <source>No row can be taken; the channels stay as they are.</source>
+        <translation>没有可以接受的行，信道保持不变。</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>接受</translation>
+    </message>
+    <message>
+        <source>Taken as channel %1</source>
+        <translation>已作为信道 %1 接受</translation>
     </message>
 </context>
 <context>
@@ -389,6 +459,18 @@ Status Bar</source>
 Help Topics</source>
         <translation>列出帮助主题
 帮助主题</translation>
+    </message>
+    <message>
+        <source>Take channels from a CSV channel list
+Import Channels</source>
+        <translation>从 CSV 信道列表导入信道
+导入信道</translation>
+    </message>
+    <message>
+        <source>Write the channels in use to a CSV channel list
+Export Channels</source>
+        <translation>把使用中的信道写入 CSV 信道列表
+导出信道</translation>
     </message>
 </context>
 <context>

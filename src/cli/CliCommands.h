@@ -12,6 +12,8 @@ int runPrint(const QStringList& arguments);
 int runRead(const QStringList& arguments);
 int runWrite(const QStringList& arguments);
 int runSimulate(const QStringList& arguments);
+int runExportCsv(const QStringList& arguments);
+int runImportCsv(const QStringList& arguments);
 
 // Loads a channel-data file, printing "Data Format Error" or the system's reason on
 // stderr when it cannot.

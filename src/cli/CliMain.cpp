@@ -12,6 +12,8 @@ const std::vector<CliCommand>& cliCommands()
         {"read", "read the radio into a .dat file", runRead},
         {"write", "write a .dat file into the radio", runWrite},
         {"simulate", "serve a virtual radio on a pseudo-terminal", runSimulate},
+        {"export-csv", "write the channels of a .dat file as a CSV channel list", runExportCsv},
+        {"import-csv", "apply a CSV channel list to a .dat file", runImportCsv},
 #ifdef XR_CLI_WITH_GUI
         {"print", "write the options and channel report as PDF", runPrint, true},
 #endif
@@ -26,7 +28,7 @@ QString generalHelp()
     QString text = QStringLiteral("Usage: xr970-cli COMMAND [OPTIONS]\n\n"
                                   "XR-970 Programmer on the command line.\n\nCommands:\n");
     for (const CliCommand& command : cliCommands())
-        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(command.name), -10).arg(QString::fromLatin1(command.summary));
+        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(command.name), -12).arg(QString::fromLatin1(command.summary));
     text += QStringLiteral("\nRun 'xr970-cli COMMAND --help' for the options of a command.\n");
     return text;
 }

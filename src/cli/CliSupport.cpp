@@ -61,25 +61,36 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
     return std::nullopt;
 }
 
-void addDecodeOptions(QCommandLineParser& parser)
+void addVariantOption(QCommandLineParser& parser)
 {
     parser.addOption({QStringLiteral("variant"), QStringLiteral("Radio variant: receive (default), transmit or other."),
                       QStringLiteral("receive|transmit|other"), QStringLiteral("receive")});
+}
+
+std::optional<RadioVariant> variantFrom(const QCommandLineParser& parser)
+{
+    static const QHash<QString, RadioVariant> variants = {
+        {QStringLiteral("receive"), RadioVariant::ReceiveOnly},
+        {QStringLiteral("transmit"), RadioVariant::TransmitOnly},
+        {QStringLiteral("other"), RadioVariant::Other}};
+    const auto found = variants.constFind(parser.value(QStringLiteral("variant")));
+    return found == variants.cend() ? std::nullopt : std::optional<RadioVariant>(*found);
+}
+
+void addDecodeOptions(QCommandLineParser& parser)
+{
+    addVariantOption(parser);
     parser.addOption({QStringLiteral("lang"), QStringLiteral("Language of the texts: en (default) or zh."),
                       QStringLiteral("en|zh"), QStringLiteral("en")});
 }
 
 std::optional<DecodeChoice> decodeChoiceFrom(const QCommandLineParser& parser)
 {
-    static const QHash<QString, RadioVariant> variants = {
-        {QStringLiteral("receive"), RadioVariant::ReceiveOnly},
-        {QStringLiteral("transmit"), RadioVariant::TransmitOnly},
-        {QStringLiteral("other"), RadioVariant::Other}};
-    const QString variant = parser.value(QStringLiteral("variant"));
+    const auto variant = variantFrom(parser);
     const QString lang = parser.value(QStringLiteral("lang"));
-    if (!variants.contains(variant) || (lang != QLatin1String("en") && lang != QLatin1String("zh")))
+    if (!variant || (lang != QLatin1String("en") && lang != QLatin1String("zh")))
         return std::nullopt;
-    return DecodeChoice{variants.value(variant), lang == QLatin1String("zh")};
+    return DecodeChoice{*variant, lang == QLatin1String("zh")};
 }
 
 const CliCommand* guiCommandOf(int argc, char* argv[])

@@ -54,6 +54,9 @@ struct DecodeChoice {
     bool chinese = false;
 };
 void addDecodeOptions(QCommandLineParser& parser);
+// --variant receive|transmit|other alone; nullopt for an unknown value.
+void addVariantOption(QCommandLineParser& parser);
+std::optional<RadioVariant> variantFrom(const QCommandLineParser& parser);
 // nullopt for an unknown value.
 std::optional<DecodeChoice> decodeChoiceFrom(const QCommandLineParser& parser);
 int usageError(const QCommandLineParser& parser, const QString& message);

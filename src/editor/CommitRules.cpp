@@ -2,16 +2,9 @@
 
 #include "ChannelCodec.h"
 #include "ChoiceTexts.h"
-#include "DecimalMath.h"
-#include "NumberParse.h"
 #include "CommandIds.h"
 
-#include <cmath>
-
 namespace {
-
-constexpr int RasterFiveKHz = 500;
-constexpr int RasterSixPointTwoFiveKHz = 625;
 
 enum class Outcome { Empty, OutsideBand, OffRaster, FirstFrequency, Replaced };
 
@@ -36,7 +29,7 @@ Outcome classify(const CommitInput& in, const TypedFrequency& typed)
 {
     if (in.editorText.isEmpty())
         return Outcome::Empty;
-    if (typed.count < in.band.low || typed.count > in.band.high)
+    if (!isInBand(typed.count, in.band))
         return Outcome::OutsideBand;
     if (!isOnRaster(typed.count))
         return Outcome::OffRaster;
@@ -92,20 +85,6 @@ void planTx(CommitPlan& plan, Outcome outcome, const TypedFrequency& typed, cons
 }
 
 } // namespace
-
-TypedFrequency typedFrequency(const QString& editorText)
-{
-    const double value = parseLeadingDouble(editorText);
-    const double count = std::trunc(DecimalMultiply(value, 100000.0));
-    // Far outside any band either way; keeps the conversion defined.
-    const double bounded = std::isfinite(count) ? std::fmax(std::fmin(count, 1e15), -1e15) : 1e15;
-    return {QString::asprintf("%3.5f", value), static_cast<long long>(bounded)};
-}
-
-bool isOnRaster(long long count)
-{
-    return count % RasterFiveKHz == 0 || count % RasterSixPointTwoFiveKHz == 0;
-}
 
 CommitPlan planCommit(const CommitInput& in, CommitKind kind)
 {

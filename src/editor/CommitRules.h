@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrequencyCheck.h"
 #include "ProductBand.h"
 
 #include <QString>
@@ -30,11 +31,3 @@ struct CommitInput {
 };
 
 CommitPlan planCommit(const CommitInput& input, CommitKind kind);
-
-// The text stored for a typed frequency ("%3.5f") and its 10 Hz count.
-struct TypedFrequency {
-    QString text;
-    long long count = 0;
-};
-TypedFrequency typedFrequency(const QString& editorText);
-bool isOnRaster(long long count);

@@ -61,6 +61,18 @@ const int* dcsCodeTable()
     return DcsCodes;
 }
 
+bool isDcsTableCode(int code)
+{
+    return std::find(std::begin(DcsCodes), std::end(DcsCodes), code) != std::end(DcsCodes);
+}
+
+bool isListedCtcssTone(int tenths)
+{
+    const QString text = QString::asprintf("%3.1f", tenths * 1.0 / 10.0);
+    return std::any_of(std::begin(CtcssTones), std::end(CtcssTones),
+                       [&text](const char* tone) { return text == QLatin1String(tone); });
+}
+
 int DcsCodeFromBits(std::uint8_t low, std::uint8_t high)
 {
     const int value = low + 256 * (high & 1);
@@ -71,8 +83,7 @@ int DcsCodeFromBits(std::uint8_t low, std::uint8_t high)
 
 std::uint8_t DcsBitsFromCode(int code)
 {
-    const bool known = std::find(std::begin(DcsCodes), std::end(DcsCodes), code) != std::end(DcsCodes);
-    return known ? static_cast<std::uint8_t>(valueOfCode(code) & 0xFF) : 0;
+    return isDcsTableCode(code) ? static_cast<std::uint8_t>(valueOfCode(code) & 0xFF) : 0;
 }
 
 bool isNoTone(std::uint8_t high)

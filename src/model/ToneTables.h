@@ -19,6 +19,11 @@ constexpr int ToneChoiceCount = 219;
 // The 107 DCS codes the radio knows, written as their octal digits read in decimal.
 const int* dcsCodeTable();
 
+// Whether a code number (23, 754) is one of the 107 the radio knows.
+bool isDcsTableCode(int code);
+// Whether a CTCSS tone in tenths of a hertz (885 for 88.5 Hz) is one of the 50 offered.
+bool isListedCtcssTone(int tenths);
+
 // Code digits (19 -> 23) for the 9-bit value low + 256 x (high bit 0); 0 when unknown.
 int DcsCodeFromBits(std::uint8_t low, std::uint8_t high);
 // Low 8 bits of the 9-bit value of a code number (754 -> 0xEC); 0 when unknown.

@@ -8,6 +8,7 @@
 #include "CProgramView.h"
 #include "CommandIds.h"
 #include "ControlBar.h"
+#include "CsvCommands.h"
 #include "DocumentManager.h"
 #include "HelpRequest.h"
 #include "HelpWindow.h"
@@ -45,6 +46,8 @@ const CommandSpec Commands[] = {
     {CommandId::FileClose, QT_TRANSLATE_NOOP("CMainFrame", "&Close"), {}, false},
     {CommandId::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), false},
     {CommandId::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), {}, false},
+    {CommandId::ImportChannels, QT_TRANSLATE_NOOP("CMainFrame", "&Import Channels..."), {}, false},
+    {CommandId::ExportChannels, QT_TRANSLATE_NOOP("CMainFrame", "&Export Channels..."), {}, false},
     {CommandId::Print, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), false},
     {CommandId::PrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), {}, false},
     {CommandId::PrintDirect, QT_TRANSLATE_NOOP("CMainFrame", "Print &Direct"), {}, false},
@@ -74,7 +77,8 @@ const QList<int> RefusedWhileTransferring = {
     CommandId::FileNew,      CommandId::FileOpen,     CommandId::FileClose,          CommandId::FileSave,
     CommandId::FileSaveAs,   CommandId::Print,        CommandId::PrintDirect,        CommandId::PrintPreview,
     CommandId::PrintSetup,   CommandId::Exit,         CommandId::ProductInformation, CommandId::OptionalFeatures,
-    CommandId::Read,         CommandId::Write,        CommandId::ComSetup,           CommandId::Language};
+    CommandId::Read,         CommandId::Write,        CommandId::ComSetup,           CommandId::Language,
+    CommandId::ImportChannels, CommandId::ExportChannels};
 
 } // namespace
 
@@ -86,6 +90,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(client_);
     documents_ = new DocumentManager(client_, this);
     printing_ = new PrintCommands(this);
+    csv_ = new CsvCommands(this);
     connect(documents_, &DocumentManager::captionChanged, this, &QWidget::setWindowTitle);
     connect(documents_, &DocumentManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
     connect(documents_, &DocumentManager::transferRunningChanged, this, &CMainFrame::setTransferRunning);
@@ -146,8 +151,8 @@ void CMainFrame::createMenus()
     };
     setupMenu_ = menu(tr("&Setup"), {ComSetup, Language});
     documentMenus_ = {
-        menu(tr("&File"), {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator, Print, PrintPreview,
-                           PrintSetup, Separator, Exit}),
+        menu(tr("&File"), {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,
+                           ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
         menu(tr("&Edit"), {ProductInformation, ChannelInformation, OptionalFeatures}),
         menu(tr("&Program"), {Read, Write}),
         menu(tr("&View"), {ViewToolbar, ViewStatusBar, ViewControlBar}),
@@ -165,7 +170,7 @@ void CMainFrame::updateMenuBar()
     // Commands of the document menus need a document window.
     using namespace CommandId;
     for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation, ChannelInformation,
-                   OptionalFeatures, Read, Write, ComSetup, Language, ViewControlBar})
+                   OptionalFeatures, Read, Write, ComSetup, Language, ViewControlBar, ImportChannels, ExportChannels})
         action(id)->setEnabled(documentOpen);
 }
 
@@ -293,6 +298,12 @@ void CMainFrame::runDocumentCommand(int commandId, CChildFrame& frame)
         break;
     case OptionalFeatures:
         showOptionalFeatures(frame);
+        break;
+    case ImportChannels:
+        csv_->importChannels(*frame.view());
+        break;
+    case ExportChannels:
+        csv_->exportChannels(*frame.view());
         break;
     case Print:
         printing_->print(*frame.view());

@@ -8,6 +8,7 @@ class CChildFrame;
 class CMdiClientWnd;
 class CProgramView;
 class ControlBar;
+class CsvCommands;
 class DocumentManager;
 class HelpWindow;
 class KeyStateIndicators;
@@ -34,6 +35,7 @@ public:
     QToolBar* toolBar() const { return toolBar_; }
     QLabel* messagePane() const { return messagePane_; }
     HelpWindow* helpWindow() const { return help_; }
+    CsvCommands& csvCommands() const { return *csv_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     // The view of the active document window, or nullptr.
     CProgramView* activeView() const;
@@ -75,6 +77,7 @@ private:
     QLabel* messagePane_ = nullptr;
     HelpWindow* help_ = nullptr;
     PrintCommands* printing_;
+    CsvCommands* csv_;
     QHash<int, QAction*> actions_;
     QList<QMenu*> noDocumentMenus_;
     QList<QMenu*> documentMenus_;

@@ -10,6 +10,8 @@ constexpr int ProductInformation = 32786;
 constexpr int ChannelInformation = 32787;
 constexpr int OptionalFeatures = 32788;
 constexpr int Language = 32799;
+constexpr int ImportChannels = 32800;
+constexpr int ExportChannels = 32801;
 
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;

@@ -1,0 +1,152 @@
+#include "CliCommands.h"
+#include "CliSupport.h"
+
+#include "CsvExport.h"
+#include "CsvImport.h"
+#include "IniFile.h"
+#include "ProductBand.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// The band text of the document's type and band (bytes 814 and 815) from the Program.ini
+// beside this executable; empty when there is none.
+QString bandTextOfImage(const RadioImage& image)
+{
+    const QString path =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini"));
+    if (!QFileInfo::exists(path) || !theIniFile().Load(path))
+        return {};
+    const int type = image[RadioImage::ProductType];
+    return bandTextAt(theIniFile().GetValue(QStringLiteral("Setup"), fieldKey(type), QString()),
+                      image[RadioImage::ProductBand]);
+}
+
+bool writeOutput(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
+    return false;
+}
+
+bool readInput(const QString& path, QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
+        return false;
+    }
+    // One byte more than a channel list may have tells a file that is too large.
+    bytes = file.read(MaxCsvFileSize + 1);
+    return true;
+}
+
+void printImportReport(const QString& csvPath, const CsvImportReport& report, bool chinese)
+{
+    for (const ImportedRow& row : report.rows) {
+        if (row.refusal)
+            printErr(QStringLiteral("%1:%2: %3\n")
+                         .arg(csvPath)
+                         .arg(row.line)
+                         .arg(refusalText(*row.refusal, report.band, chinese)));
+    }
+    printErr(csvPath + QStringLiteral(": ") + importSummaryText(report, chinese) +
+             QLatin1Char('\n'));
+}
+
+} // namespace
+
+int runExportCsv(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Write the channels in use of a channel-data file as a CSV channel list (to "
+                       "stdout without -o)."));
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Channel-data file."));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("CSV file to write."),
+                                    QStringLiteral("OUT.csv"));
+    parser.addOption(output);
+    addVariantOption(parser);
+    if (const auto stop = parseCommandLine(parser, arguments, 1))
+        return *stop;
+    const auto variant = variantFrom(parser);
+    if (!variant)
+        return usageError(parser, QStringLiteral("unknown --variant value"));
+
+    RadioImage image;
+    if (!loadChannelFileOrReport(parser.positionalArguments().front(), image))
+        return CliExit::BadFile;
+    const QByteArray csv = exportChannelsCsv(image, *variant);
+    if (!parser.isSet(output)) {
+        printOut(QString::fromUtf8(csv));
+        return CliExit::Ok;
+    }
+    return writeOutput(parser.value(output), csv) ? CliExit::Ok : CliExit::Failure;
+}
+
+int runImportCsv(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Apply a CSV channel list to a channel-data file and write the result. Every row is "
+        "checked "
+        "against the band and the 5 / 6.25 kHz raster; the report goes to stderr. When a row is "
+        "refused, nothing is written (exit 9) unless --skip-bad is given."));
+    parser.addPositionalArgument(QStringLiteral("IN.csv"), QStringLiteral("Channel list."));
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"),
+                                 QStringLiteral("Channel-data file to start from."));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Channel-data file to write."),
+                                    QStringLiteral("OUT.dat"));
+    const QCommandLineOption skipBad(
+        QStringLiteral("skip-bad"),
+        QStringLiteral("Write the rows that were taken even when others were refused."));
+    const QCommandLineOption band(
+        QStringLiteral("band"),
+        QStringLiteral("Frequency band, e.g. \"136 - 174MHz\" (default: the file's band "
+                       "from the Program.ini beside xr970-cli)."),
+        QStringLiteral("TEXT"));
+    parser.addOptions({output, skipBad, band});
+    addDecodeOptions(parser);
+    if (const auto stop = parseCommandLine(parser, arguments, 2))
+        return *stop;
+    const auto choice = decodeChoiceFrom(parser);
+    if (!choice)
+        return usageError(parser, QStringLiteral("unknown --variant or --lang value"));
+    if (!parser.isSet(output))
+        return usageError(parser, QStringLiteral("-o OUT.dat is required"));
+
+    const QString csvPath = parser.positionalArguments().at(0);
+    RadioImage image;
+    QByteArray csv;
+    if (!loadChannelFileOrReport(parser.positionalArguments().at(1), image) ||
+        !readInput(csvPath, csv))
+        return CliExit::BadFile;
+    const QString bandText = parser.isSet(band) ? parser.value(band) : bandTextOfImage(image);
+    if (bandText.trimmed().isEmpty())
+        return usageError(
+            parser,
+            QStringLiteral("the file's band is unknown (no Program.ini beside xr970-cli, or "
+                           "no band there); give --band"));
+
+    const CsvImportResult result =
+        importChannelsCsv(csv, image, choice->variant, bandLimitsFromText(bandText));
+    if (result.problem != CsvFileProblem::None) {
+        printErr(csvPath + QStringLiteral(": ") + csvFileProblemText(result, choice->chinese) +
+                 QLatin1Char('\n'));
+        return CliExit::BadFile;
+    }
+    printImportReport(csvPath, result.report, choice->chinese);
+    if (result.report.refused() > 0 && !parser.isSet(skipBad))
+        return CliExit::RowsRefused;
+    return saveChannelFileOrReport(parser.value(output), result.image) ? CliExit::Ok
+                                                                       : CliExit::Failure;
+}

@@ -1,0 +1,13 @@
+#include "CsvNumber.h"
+
+#include "NumberParse.h"
+
+#include <QRegularExpression>
+
+std::optional<double> csvNumber(const QString& cell)
+{
+    static const QRegularExpression plain(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
+    if (!plain.match(cell).hasMatch())
+        return std::nullopt;
+    return parseLeadingDouble(cell);
+}

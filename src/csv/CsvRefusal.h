@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ProductBand.h"
+
+#include <QString>
+
+// Why a row of a channel list was not taken.
+enum class RefusalReason {
+    BadLocation,       // value: the location as written
+    DuplicateLocation, // value: the location; earlierLine: where it came first
+    MissingValue,      // column: the empty column
+    NotANumber,        // column, value
+    RxOutsideBand,     // value: MHz
+    TxOutsideBand,
+    RxOffRaster,
+    TxOffRaster,
+    NoTransmitFrequency, // a transmit-only radio and Duplex "off"
+    UnknownValue,        // column, value
+    UnlistedCtcss,       // column, value
+    UnknownDcs,          // column, value
+};
+
+struct Refusal {
+    RefusalReason reason = RefusalReason::BadLocation;
+    QString column;
+    QString value;
+    int earlierLine = 0;
+};
+
+// The reason in words, English or Chinese; band names the limits of the band checks.
+QString refusalText(const Refusal& refusal, BandLimits band, bool chinese);
+
+// A frequency count as MHz without trailing zeros: 14500000 -> "145", 44600625 -> "446.00625".
+QString shortMHzText(long long count);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class CProgramView;
+class QWidget;
+
+// File > Import Channels... and Export Channels...: the channels of the active document
+// as a CSV channel list. Both commit an open cell editor and store the grid into the
+// image first, so what the grid shows is what they work on.
+class CsvCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit CsvCommands(QWidget* dialogParent);
+
+    void importChannels(CProgramView& view); // asks for the file
+    void exportChannels(CProgramView& view);
+
+    // Reads the list, shows the report and, on Accept, refills the grid from the new
+    // image. False when nothing changed.
+    bool importFile(CProgramView& view, const QString& path);
+    bool exportFile(CProgramView& view, const QString& path);
+
+private:
+    QWidget* dialogParent_;
+};

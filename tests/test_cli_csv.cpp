@@ -1,0 +1,203 @@
+#include "ChannelFile.h"
+#include "CsvExport.h"
+#include "ToneTables.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run runCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(XR_CLI_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+RadioImage sampleImage()
+{
+    RadioImage image = RadioImage::makeNew();
+    for (int n : {2, 5}) {
+        std::uint8_t* record = image.channel(n);
+        RadioImage::frequencyToBytes(14500000 + 2500u * n, record);
+        RadioImage::frequencyToBytes(14560000 + 2500u * n, record + 4);
+        const ToneField tone = toneFieldFromText(QStringLiteral("D023N"));
+        record[8] = tone.low;
+        record[9] = tone.high;
+    }
+    return image;
+}
+
+const QString Band = QStringLiteral("136 - 174MHz");
+
+} // namespace
+
+class TestCliCsv : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void exportToStdoutAndFile_data();
+    void exportToStdoutAndFile();
+    void roundTripKeepsTheFile();
+    void import_data();
+    void import();
+
+private:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString writeText(const QString& name, const QByteArray& text) const;
+
+    QTemporaryDir dir_;
+    QString dat_;
+};
+
+QString TestCliCsv::writeText(const QString& name, const QByteArray& text) const
+{
+    QFile file(path(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    return file.fileName();
+}
+
+void TestCliCsv::initTestCase()
+{
+    dat_ = path(QStringLiteral("sample.dat"));
+    QVERIFY(ChannelFile::save(dat_, sampleImage()).ok());
+}
+
+void TestCliCsv::exportToStdoutAndFile_data()
+{
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("receive") << "receive" << int(RadioVariant::ReceiveOnly);
+    QTest::newRow("transmit") << "transmit" << int(RadioVariant::TransmitOnly);
+    QTest::newRow("other") << "other" << int(RadioVariant::Other);
+}
+
+void TestCliCsv::exportToStdoutAndFile()
+{
+    QFETCH(QString, variant);
+    QFETCH(int, expected);
+    const QByteArray csv = exportChannelsCsv(sampleImage(), RadioVariant(expected));
+    const Run toStdout =
+        runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"), variant});
+    QCOMPARE(toStdout.exitCode, 0);
+    QCOMPARE(toStdout.out, csv);
+
+    const QString out = path(QStringLiteral("out-%1.csv").arg(variant));
+    const Run toFile = runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"),
+                               variant, QStringLiteral("-o"), out});
+    QCOMPARE(toFile.exitCode, 0);
+    QVERIFY(toFile.out.isEmpty());
+    QFile written(out);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), csv);
+}
+
+void TestCliCsv::roundTripKeepsTheFile()
+{
+    const QString csv = path(QStringLiteral("round.csv"));
+    const QString back = path(QStringLiteral("round.dat"));
+    const QStringList other{QStringLiteral("--variant"), QStringLiteral("other")};
+    QCOMPARE(
+        runCli(QStringList{QStringLiteral("export-csv"), dat_, QStringLiteral("-o"), csv} + other)
+            .exitCode,
+        0);
+    const Run imported =
+        runCli(QStringList{QStringLiteral("import-csv"), csv, dat_, QStringLiteral("-o"), back,
+                           QStringLiteral("--band"), Band} +
+               other);
+    QCOMPARE(imported.exitCode, 0);
+    QVERIFY2(imported.err.contains(QStringLiteral("Rows taken: 2, rows refused: 0.")),
+             qPrintable(imported.err));
+    QFile a(dat_), b(back);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(b.readAll(), a.readAll());
+}
+
+void TestCliCsv::import_data()
+{
+    const QString good =
+        writeText(QStringLiteral("good.csv"), "Location,Frequency\n1,146.52\n3,150.0125\n");
+    const QString mixed = writeText(QStringLiteral("mixed.csv"),
+                                    "Location,Frequency,Tone,rToneFreq\n1,146.52,,\n2,180,,\n"
+                                    "3,150,TSQL,88.6\n4,150,Tone,88.5\n");
+    const QString broken = writeText(QStringLiteral("broken.csv"), "Name,Comment\nx,y\n");
+    const QString missing = path(QStringLiteral("missing.csv"));
+
+    QTest::addColumn<QStringList>("arguments"); // after "import-csv"; OUT.dat is added
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("stderrHas");
+    QTest::addColumn<QList<int>>(
+        "channelsInOutput"); // channels in use in OUT.dat; empty: not written
+    const QStringList band{QStringLiteral("--band"), Band};
+    QTest::newRow("all taken") << QStringList{good, dat_} + band << 0
+                               << QStringList{"Rows taken: 2, rows refused: 0."}
+                               << QList<int>{1, 2, 3, 5};
+    QTest::newRow("refused rows stop it")
+        << QStringList{mixed, dat_} + band << 9
+        << QStringList{"mixed.csv:3: Receive frequency 180 MHz is outside the band 136 - 174 MHz",
+                       "mixed.csv:4: rToneFreq 88.6 Hz is not one of the radio's 50 CTCSS tones",
+                       "Rows taken: 2, rows refused: 2."}
+        << QList<int>{};
+    QTest::newRow("--skip-bad writes the rest")
+        << QStringList{mixed, dat_, QStringLiteral("--skip-bad")} + band << 0
+        << QStringList{"rows refused: 2"} << QList<int>{1, 2, 4, 5};
+    QTest::newRow("report in Chinese")
+        << QStringList{mixed, dat_, QStringLiteral("--lang"), QStringLiteral("zh")} + band << 9
+        << QStringList{"接收频率 180 MHz 超出频段 136 - 174 MHz", "接受 2 行，拒绝 2 行。"}
+        << QList<int>{};
+    QTest::newRow("transmit-only")
+        << QStringList{good, dat_, QStringLiteral("--variant"), QStringLiteral("transmit")} + band
+        << 0 << QStringList{"rows refused: 0"} << QList<int>{1, 2, 3, 5};
+    QTest::newRow("not a channel list") << QStringList{broken, dat_} + band << 3
+                                        << QStringList{"Location and Frequency"} << QList<int>{};
+    QTest::newRow("no csv file") << QStringList{missing, dat_} + band << 3
+                                 << QStringList{"missing.csv"} << QList<int>{};
+    QTest::newRow("not a .dat") << QStringList{good, good} + band << 3
+                                << QStringList{"Data Format Error"} << QList<int>{};
+    QTest::newRow("empty band") << QStringList{good, dat_, QStringLiteral("--band"), QString()} << 2
+                                << QStringList{"--band"} << QList<int>{};
+    QTest::newRow("unknown variant")
+        << QStringList{good, dat_, QStringLiteral("--variant"), QStringLiteral("x")} + band << 2
+        << QStringList{"--variant"} << QList<int>{};
+    QTest::newRow("one argument") << QStringList{good} + band << 2 << QStringList{"Usage"}
+                                  << QList<int>{};
+}
+
+void TestCliCsv::import()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, stderrHas);
+    QFETCH(QList<int>, channelsInOutput);
+    const QString out =
+        path(QStringLiteral("%1.dat").arg(QString::fromLatin1(QTest::currentDataTag())));
+    const Run run = runCli(QStringList{QStringLiteral("import-csv")} + arguments +
+                           QStringList{QStringLiteral("-o"), out});
+    QCOMPARE(run.exitCode, exitCode);
+    for (const QString& part : stderrHas)
+        QVERIFY2(run.err.contains(part), qPrintable(run.err));
+    QCOMPARE(QFileInfo::exists(out), !channelsInOutput.isEmpty());
+    if (channelsInOutput.isEmpty())
+        return;
+    RadioImage image;
+    QVERIFY(ChannelFile::load(out, image).ok());
+    QList<int> used;
+    for (int n = 1; n <= RadioImage::ChannelCount; ++n)
+        if (!RadioImage::isFrequencyAbsent(image.channel(n)) ||
+            !RadioImage::isFrequencyAbsent(image.channel(n) + 4))
+            used << n;
+    QCOMPARE(used, channelsInOutput);
+}
+
+QTEST_GUILESS_MAIN(TestCliCsv)
+#include "test_cli_csv.moc"

@@ -1,0 +1,263 @@
+#include "AppGlobals.h"
+#include "CChildFrame.h"
+#include "CMSFlexGrid.h"
+#include "CMainFrame.h"
+#include "CProgramApp.h"
+#include "CProgramDoc.h"
+#include "CProgramView.h"
+#include "CellEditors.h"
+#include "ChannelFile.h"
+#include "CommandIds.h"
+#include "CsvCommands.h"
+#include "CsvExport.h"
+#include "CsvImportDialog.h"
+#include "DocumentManager.h"
+#include "support/GuiTestEnv.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// The program started on an opened file; its band is 136 - 174MHz (type 1, band index 2
+// past the end of "130 - 160MHz|136 - 174MHz").
+struct Opened {
+    GuiTestEnv env;
+    CProgramApp app;
+    CProgramView* view = nullptr;
+
+    explicit Opened(const QByteArray& language = "English")
+        : env(QByteArray(GuiTestEnv::defaultIni())
+                  .replace("Language=English", "Language=" + language))
+    {
+        g_radioVariant = RadioVariant::ReceiveOnly;
+        if (!app.InitInstance({env.iniPath(), env.dir(), QString()}, {}))
+            return;
+        const QString path = env.filePath(QStringLiteral("start.dat"));
+        ChannelFile::save(path, RadioImage::makeNew());
+        if (frame()->documents().openDocument(path))
+            view = frame()->documents().activeFrame()->view();
+    }
+    CMainFrame* frame() const { return app.mainFrame(); }
+    CProgramDoc& document() const { return *view->document(); }
+    CsvCommands& csv() const { return frame()->csvCommands(); }
+    QString grid(int row, int col) const { return view->grid()->TextMatrix(row, col); }
+    QString writeCsv(const QByteArray& text) const
+    {
+        QFile file(env.filePath(QStringLiteral("list.csv")));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        return file.fileName();
+    }
+    // Types a receive frequency into row 2 and leaves the editor open.
+    void typeIntoOpenEditor(const QString& text) const
+    {
+        view->grid()->setCurrentCell(2, 1);
+        qobject_cast<QLineEdit*>(view->editors().editorOf(1))->setText(text);
+    }
+};
+
+// What the report showed, and which button answered it.
+struct ReportSeen {
+    QString title;
+    QString summary;
+    QStringList headers;
+    QStringList results;
+    bool acceptEnabled = false;
+};
+
+void answerReport(bool accept, ReportSeen& seen)
+{
+    QTimer::singleShot(0, [accept, &seen] {
+        auto* dialog = qobject_cast<CsvImportDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        seen.title = dialog->windowTitle();
+        seen.summary = dialog->findChild<QLabel*>(QStringLiteral("summary"))->text();
+        QTableWidget* table = dialog->table();
+        for (int c = 0; c < table->columnCount(); ++c)
+            seen.headers << table->horizontalHeaderItem(c)->text();
+        for (int r = 0; r < table->rowCount(); ++r)
+            seen.results << table->item(r, 0)->text() + QLatin1Char(' ') +
+                                table->item(r, 2)->text();
+        seen.acceptEnabled = dialog->acceptButton()->isEnabled();
+        if (accept)
+            dialog->acceptButton()->click();
+        else
+            dialog->reject();
+    });
+}
+
+const QByteArray ListCsv = "Location,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Skip\r\n"
+                           "1,146.520000,,0,TSQL,,88.5,NFM,\r\n"
+                           "3,180.000000,,0,,,,FM,\r\n"
+                           "4,147.000000,+,0.6,,,,FM,S\r\n";
+
+} // namespace
+
+class TestCsvGui : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fileMenuHasTheCommands();
+    void acceptedImportRefillsTheGrid();
+    void cancelledImportChangesNothing();
+    void nothingToTake();
+    void refusedForOtherRadios();
+    void notAChannelList();
+    void exportWritesTheGrid();
+    void chineseReport();
+};
+
+void TestCsvGui::fileMenuHasTheCommands()
+{
+    Opened s;
+    QVERIFY(s.view);
+    QMenu* file = s.frame()->menuBar()->actions().at(0)->menu();
+    QStringList items;
+    for (QAction* item : file->actions())
+        items << item->text();
+    QVERIFY2(items.join(QLatin1Char('|'))
+                 .contains(QStringLiteral(
+                     "Save &As...||&Import Channels...|&Export Channels...||&Print...")),
+             qPrintable(items.join(QLatin1Char('|'))));
+    for (int id : {CommandId::ImportChannels, CommandId::ExportChannels}) {
+        QAction* action = s.frame()->action(id);
+        QVERIFY(action->isEnabled());
+        QVERIFY(!action->statusTip().isEmpty());
+        QVERIFY(!action->toolTip().isEmpty());
+    }
+    QCOMPARE(s.frame()->action(CommandId::ExportChannels)->statusTip(),
+             QStringLiteral("Write the channels in use to a CSV channel list"));
+}
+
+void TestCsvGui::acceptedImportRefillsTheGrid()
+{
+    Opened s;
+    QVERIFY(s.view);
+    s.typeIntoOpenEditor(QStringLiteral("150.0125")); // not yet committed
+    ReportSeen seen;
+    answerReport(true, seen);
+    QVERIFY(s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
+    QCOMPARE(seen.title, QStringLiteral("Import Channels"));
+    QVERIFY2(seen.summary.endsWith(QStringLiteral("Rows taken: 2, rows refused: 1.")),
+             qPrintable(seen.summary));
+    QCOMPARE(seen.headers, (QStringList{"Line", "Location", "Result"}));
+    QCOMPARE(seen.results,
+             (QStringList{"2 Taken as channel 1",
+                          "3 Receive frequency 180 MHz is outside the band 136 - 174 MHz",
+                          "4 Taken as channel 4"}));
+    QVERIFY(seen.acceptEnabled);
+    // The taken rows, and the value that was still in the editor, are in the grid.
+    QCOMPARE(s.grid(1, 1), QStringLiteral("146.52000"));
+    QCOMPARE(s.grid(1, 3), QStringLiteral("88.5"));
+    QCOMPARE(s.grid(1, 5), QStringLiteral("Narrow"));
+    QCOMPARE(s.grid(1, 6), QStringLiteral("Yes"));
+    QCOMPARE(s.grid(2, 1), QStringLiteral("150.01250"));
+    QCOMPARE(s.grid(3, 1), QString());
+    QCOMPARE(s.grid(4, 1), QStringLiteral("147.00000"));
+    QCOMPARE(s.grid(4, 6), QStringLiteral("No"));
+    QCOMPARE(s.grid(4, 2), QString()); // receive-only: no Tx
+    QVERIFY(s.document().isModified());
+    QCOMPARE(RadioImage::frequencyFromBytes(s.document().image().channel(4)), 14700000u);
+    QVERIFY(s.env.boxes.isEmpty());
+}
+
+void TestCsvGui::cancelledImportChangesNothing()
+{
+    Opened s;
+    QVERIFY(s.view);
+    // The grid is the data: the import stores it into the image first, as saving does.
+    s.view->StoreGridToImage();
+    const RadioImage before = s.document().image();
+    ReportSeen seen;
+    answerReport(false, seen);
+    QVERIFY(!s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
+    QCOMPARE(seen.results.size(), 3);
+    QVERIFY(s.document().image() == before);
+    QVERIFY(!s.document().isModified());
+    QCOMPARE(s.grid(1, 1), QString());
+}
+
+void TestCsvGui::nothingToTake()
+{
+    Opened s;
+    QVERIFY(s.view);
+    ReportSeen seen;
+    answerReport(false, seen);
+    QVERIFY(!s.csv().importFile(*s.view, s.writeCsv("Location,Frequency\n1,99\n2,abc\n")));
+    QVERIFY(!seen.acceptEnabled);
+    QCOMPARE(seen.results,
+             (QStringList{"2 Receive frequency 99 MHz is outside the band 136 - 174 MHz",
+                          "3 Frequency \"abc\" is not a number"}));
+}
+
+void TestCsvGui::refusedForOtherRadios()
+{
+    Opened s;
+    QVERIFY(s.view);
+    g_radioVariant = RadioVariant::Other;
+    const bool imported = s.csv().importFile(*s.view, s.writeCsv(ListCsv));
+    g_radioVariant = RadioVariant::ReceiveOnly;
+    QVERIFY(!imported);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QCOMPARE(s.env.boxes[0].text,
+             QStringLiteral("The channels of this radio type cannot be edited."));
+}
+
+void TestCsvGui::notAChannelList()
+{
+    Opened s;
+    QVERIFY(s.view);
+    QVERIFY(!s.csv().importFile(*s.view, s.writeCsv("just,some\ntext\n")));
+    QVERIFY(!s.csv().importFile(*s.view, s.env.filePath(QStringLiteral("missing.csv"))));
+    QCOMPARE(s.env.boxes.size(), 2);
+    QVERIFY(s.env.boxes[0].text.startsWith(QStringLiteral("The file is not a channel list")));
+    QVERIFY(s.env.boxes[1].text.contains(QStringLiteral("missing.csv")));
+    QVERIFY(!s.document().isModified());
+}
+
+void TestCsvGui::exportWritesTheGrid()
+{
+    Opened s;
+    QVERIFY(s.view);
+    s.typeIntoOpenEditor(QStringLiteral("145.0125"));
+    const QString path = s.env.filePath(QStringLiteral("out.csv"));
+    QVERIFY(s.csv().exportFile(*s.view, path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    QCOMPARE(written, exportChannelsCsv(s.document().image(), RadioVariant::ReceiveOnly));
+    QVERIFY2(written.contains("\r\n2,,145.012500,off,"), written.constData());
+    // A folder that does not exist: the message names the file.
+    QVERIFY(!s.csv().exportFile(*s.view, s.env.filePath(QStringLiteral("no/such/dir/out.csv"))));
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("out.csv")));
+}
+
+void TestCsvGui::chineseReport()
+{
+    Opened s("Chinese");
+    QVERIFY(s.view);
+    ReportSeen seen;
+    answerReport(true, seen);
+    QVERIFY(s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
+    QCOMPARE(seen.title, QStringLiteral("导入信道"));
+    QCOMPARE(seen.headers, (QStringList{"行号", "位置", "结果"}));
+    QCOMPARE(seen.results,
+             (QStringList{"2 已作为信道 1 接受", "3 接收频率 180 MHz 超出频段 136 - 174 MHz",
+                          "4 已作为信道 4 接受"}));
+    QVERIFY(seen.summary.endsWith(QStringLiteral("接受 2 行，拒绝 1 行。")));
+    QCOMPARE(s.grid(1, 5), QStringLiteral("窄"));
+}
+
+QTEST_MAIN(TestCsvGui)
+#include "test_csv_gui.moc"

@@ -75,7 +75,7 @@ void TestInstall::installedProgramStarts() {
     QCOMPARE(program.state(), QProcess::Running);
 
     // The per-user copy of the installed default, and nothing beside the program.
-    const QString perUser = config.filePath(QStringLiteral("xr970/xr970/Program.ini"));
+    const QString perUser = config.filePath(QStringLiteral("xr970/Program.ini"));
     QFile copy(perUser);
     QFile original(installed(QStringLiteral("share/xr970/Program.ini")));
     QVERIFY2(copy.open(QIODevice::ReadOnly), qPrintable(perUser));

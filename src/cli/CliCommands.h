@@ -18,4 +18,7 @@ int runImportCsv(const QStringList& arguments);
 // Loads a channel-data file, printing "Data Format Error" or the system's reason on
 // stderr when it cannot.
 bool loadChannelFileOrReport(const QString& path, RadioImage& image);
+// Loads the Program.ini the program uses (beside it, the per-user copy or the installed
+// default) into theIniFile, without creating one. False when there is none.
+bool loadProgramIni();
 bool saveChannelFileOrReport(const QString& path, const RadioImage& image);

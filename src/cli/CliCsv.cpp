@@ -18,9 +18,7 @@ namespace {
 // beside this executable; empty when there is none.
 QString bandTextOfImage(const RadioImage& image)
 {
-    const QString path =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini"));
-    if (!QFileInfo::exists(path) || !theIniFile().Load(path))
+    if (!loadProgramIni())
         return {};
     const int type = image[RadioImage::ProductType];
     return bandTextAt(theIniFile().GetValue(QStringLiteral("Setup"), fieldKey(type), QString()),
@@ -112,7 +110,7 @@ int runImportCsv(const QStringList& arguments)
     const QCommandLineOption band(
         QStringLiteral("band"),
         QStringLiteral("Frequency band, e.g. \"136 - 174MHz\" (default: the file's band "
-                       "from the Program.ini beside xr970-cli)."),
+                       "from the Program.ini of the program)."),
         QStringLiteral("TEXT"));
     parser.addOptions({output, skipBad, band});
     addDecodeOptions(parser);
@@ -134,7 +132,7 @@ int runImportCsv(const QStringList& arguments)
     if (bandText.trimmed().isEmpty())
         return usageError(
             parser,
-            QStringLiteral("the file's band is unknown (no Program.ini beside xr970-cli, or "
+            QStringLiteral("the file's band is unknown (no Program.ini, or "
                            "no band there); give --band"));
 
     const CsvImportResult result =

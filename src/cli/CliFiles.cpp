@@ -2,6 +2,10 @@
 #include "CliSupport.h"
 
 #include "ChannelFile.h"
+#include "IniFile.h"
+#include "IniLocation.h"
+
+#include <QCoreApplication>
 
 bool loadChannelFileOrReport(const QString& path, RadioImage& image)
 {
@@ -19,4 +23,12 @@ bool saveChannelFileOrReport(const QString& path, const RadioImage& image)
     if (!result.ok())
         printErr(path + QStringLiteral(": ") + result.errorText + QLatin1Char('\n'));
     return result.ok();
+}
+
+bool loadProgramIni()
+{
+    if (theIniFile().isLoaded())
+        return true;
+    const QString path = existingProgramIni(QCoreApplication::applicationDirPath());
+    return !path.isEmpty() && theIniFile().Load(path);
 }

@@ -14,12 +14,10 @@
 
 namespace {
 
-// The report's branding comes from the Program.ini beside this executable, when there is one.
+// The report's branding comes from the program's Program.ini, when there is one.
 QString copyrightsOwner(bool chinese)
 {
-    const QString path =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini"));
-    if (!QFileInfo::exists(path) || !theIniFile().Load(path))
+    if (!loadProgramIni())
         return {};
     return theIniFile().GetValue(chinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
                                  QStringLiteral("Copyrights Owner"), QString());

@@ -1,4 +1,5 @@
 #include "CliTransfer.h"
+#include "CliCommands.h"
 
 #include "CliSupport.h"
 #include "IniFile.h"
@@ -35,13 +36,10 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
-// COM1 .. COM16 map to devices through the [Ports] section of the Program.ini beside
-// the program, when there is one.
+// COM1 .. COM16 map to devices through the [Ports] section of the program's Program.ini,
+// when there is one.
 QString resolveDevice(const QString& port) {
-    const QString ini =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini"));
-    if (!theIniFile().isLoaded() && QFileInfo::exists(ini))
-        theIniFile().Load(ini);
+    loadProgramIni();
     return PortNames::deviceFor(port);
 }
 

@@ -33,9 +33,8 @@ QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
     if (besideWanted)
         return beside;
 
-    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(userDir);
-    const QString perUser = QDir(userDir).filePath(FileName);
+    const QString perUser = perUserProgramIni();
+    QDir().mkpath(QFileInfo(perUser).path());
     if (!QFileInfo::exists(perUser)) {
         const QString source = besideInfo.exists() ? beside : installedDefault;
         if (QFile::copy(source, perUser))
@@ -51,4 +50,25 @@ QString installedDataDir(const QString& exeDir, const QString& relativeToExe,
     if (!relativeToExe.isEmpty() && QFileInfo(relative).isDir())
         return relative;
     return configured;
+}
+
+QString installedDataDir(const QString& exeDir)
+{
+    return installedDataDir(exeDir, QStringLiteral(XR970_DATA_FROM_BIN), QStringLiteral(XR970_INSTALL_DATA_DIR));
+}
+
+QString perUserProgramIni()
+{
+    const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return config.filePath(QStringLiteral("xr970/") + FileName);
+}
+
+QString existingProgramIni(const QString& exeDir)
+{
+    const QString candidates[] = {QDir(exeDir).filePath(FileName), perUserProgramIni(),
+                                  QDir(installedDataDir(exeDir)).filePath(FileName)};
+    for (const QString& candidate : candidates)
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    return {};
 }

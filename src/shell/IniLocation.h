@@ -14,3 +14,13 @@ QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
 // folder configured at build time.
 QString installedDataDir(const QString& exeDir, const QString& relativeToExe,
                          const QString& configured);
+// The same for this build's installation layout.
+QString installedDataDir(const QString& exeDir);
+
+// The per-user copy of Program.ini for an installed program.
+QString perUserProgramIni();
+
+// For tools that only read the configuration: the Program.ini the program would use
+// (beside the executable, the per-user copy, or the installed default), or empty when
+// there is none. Nothing is created.
+QString existingProgramIni(const QString& exeDir);

@@ -38,8 +38,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("xr970"));
 
     const QString exeDir = QApplication::applicationDirPath();
-    const QString installData = installedDataDir(exeDir, QStringLiteral(XR970_DATA_FROM_BIN),
-                                                 QStringLiteral(XR970_INSTALL_DATA_DIR));
+    const QString installData = installedDataDir(exeDir);
     CProgramApp::Paths paths{locateProgramIni(exeDir, QDir(installData).filePath(QStringLiteral("Program.ini"))),
                              exeDir, installData};
     // --demo: a virtual radio on a pseudo-terminal stands in for the cable, for this run.

@@ -4,22 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/CliRun.h"
+
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(XR_CLI_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 } // namespace
 
@@ -39,13 +26,13 @@ private:
 void TestCli::newThenDump()
 {
     const QString path = dir_.filePath(QStringLiteral("new.dat"));
-    const Run made = runCli({QStringLiteral("new"), QStringLiteral("-o"), path});
+    const CliRun made = runCli({QStringLiteral("new"), QStringLiteral("-o"), path});
     QCOMPARE(made.exitCode, 0);
     RadioImage image;
     QVERIFY(ChannelFile::load(path, image).ok());
     QVERIFY(image == RadioImage::makeNew());
 
-    const Run dump = runCli({QStringLiteral("dump"), path});
+    const CliRun dump = runCli({QStringLiteral("dump"), path});
     QCOMPARE(dump.exitCode, 0);
     const QStringList lines = dump.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 17);
@@ -83,7 +70,7 @@ void TestCli::dumpLanguagesAndVariants()
     const QString path = dir_.filePath(QStringLiteral("two.dat"));
     QVERIFY(ChannelFile::save(path, image).ok());
 
-    const Run dump = runCli(QStringList{QStringLiteral("dump"), path} + options);
+    const CliRun dump = runCli(QStringList{QStringLiteral("dump"), path} + options);
     QCOMPARE(dump.exitCode, 0);
     const QStringList lines = dump.out.split(QLatin1Char('\n'));
     QCOMPARE(lines[0].section(QLatin1Char('\t'), 0, 0), title);
@@ -116,7 +103,7 @@ void TestCli::errors()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, stderrHas);
-    const Run run = runCli(arguments);
+    const CliRun run = runCli(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
 }

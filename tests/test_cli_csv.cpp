@@ -6,22 +6,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/CliRun.h"
+
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(XR_CLI_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 RadioImage sampleImage()
 {
@@ -87,16 +74,16 @@ void TestCliCsv::exportToStdoutAndFile()
     QFETCH(QString, variant);
     QFETCH(int, expected);
     const QByteArray csv = exportChannelsCsv(sampleImage(), RadioVariant(expected));
-    const Run toStdout =
+    const CliRun toStdout =
         runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"), variant});
     QCOMPARE(toStdout.exitCode, 0);
-    QCOMPARE(toStdout.out, csv);
+    QCOMPARE(toStdout.rawOut, csv);
 
     const QString out = path(QStringLiteral("out-%1.csv").arg(variant));
-    const Run toFile = runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"),
+    const CliRun toFile = runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"),
                                variant, QStringLiteral("-o"), out});
     QCOMPARE(toFile.exitCode, 0);
-    QVERIFY(toFile.out.isEmpty());
+    QVERIFY(toFile.rawOut.isEmpty());
     QFile written(out);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), csv);
@@ -111,7 +98,7 @@ void TestCliCsv::roundTripKeepsTheFile()
         runCli(QStringList{QStringLiteral("export-csv"), dat_, QStringLiteral("-o"), csv} + other)
             .exitCode,
         0);
-    const Run imported =
+    const CliRun imported =
         runCli(QStringList{QStringLiteral("import-csv"), csv, dat_, QStringLiteral("-o"), back,
                            QStringLiteral("--band"), Band} +
                other);
@@ -181,7 +168,7 @@ void TestCliCsv::import()
     QFETCH(QList<int>, channelsInOutput);
     const QString out =
         path(QStringLiteral("%1.dat").arg(QString::fromLatin1(QTest::currentDataTag())));
-    const Run run = runCli(QStringList{QStringLiteral("import-csv")} + arguments +
+    const CliRun run = runCli(QStringList{QStringLiteral("import-csv")} + arguments +
                            QStringList{QStringLiteral("-o"), out});
     QCOMPARE(run.exitCode, exitCode);
     for (const QString& part : stderrHas)

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/CliRun.h"
+
 namespace {
 
 struct Word {
@@ -17,20 +19,6 @@ struct Word {
     double y;
 };
 using Page = QList<Word>;
-
-struct Run {
-    int exitCode = -1;
-    QString err;
-};
-
-Run runCli(const QStringList& arguments, const QProcessEnvironment& environment)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(XR_CLI_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-}
 
 // No display at all: the print command must not need one.
 QProcessEnvironment headless()
@@ -177,7 +165,7 @@ void TestCliPrint::pagesAndFooter()
     const QString dat = writeFile(QStringLiteral("sixteen.dat"),
                                   {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
     const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
-    const Run run =
+    const CliRun run =
         runCli(QStringList{QStringLiteral("print"), dat, QStringLiteral("--pdf"), pdf} + options,
                headless());
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
@@ -204,7 +192,7 @@ void TestCliPrint::positions()
 {
     const QString dat = writeFile(QStringLiteral("nine.dat"), {1, 2, 3, 4, 5, 6, 7, 8, 16});
     const QString pdf = dir_.filePath(QStringLiteral("nine.pdf"));
-    const Run run =
+    const CliRun run =
         runCli({QStringLiteral("print"), dat, QStringLiteral("--pdf"), pdf}, headless());
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QList<Page> pages = pdfWords(pdftotext_, pdf);
@@ -260,7 +248,7 @@ void TestCliPrint::errors()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, stderrHas);
-    const Run run = runCli(arguments, headless());
+    const CliRun run = runCli(arguments, headless());
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
     if (exitCode != 0)

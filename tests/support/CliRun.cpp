@@ -1,11 +1,12 @@
 #include "CliRun.h"
 
-CliRun runCli(const QStringList& arguments) {
+CliRun runCli(const QStringList& arguments, const QProcessEnvironment& environment) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(XR_CLI_PATH), arguments);
     process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    const QByteArray out = process.readAllStandardOutput();
+    return {process.exitCode(), QString::fromUtf8(out), QString::fromUtf8(process.readAllStandardError()), out};
 }
 
 CliSimulator::CliSimulator(const QStringList& options) {

@@ -7,11 +7,13 @@
 // Runs xr970-cli of this build and collects what it printed.
 struct CliRun {
     int exitCode = -1;
-    QString out;
+    QString out;     // stdout as UTF-8 text
     QString err;
+    QByteArray rawOut; // stdout byte for byte
 };
 
-CliRun runCli(const QStringList& arguments);
+CliRun runCli(const QStringList& arguments,
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 // xr970-cli simulate in the background, for as long as the object lives.
 class CliSimulator {

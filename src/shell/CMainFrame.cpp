@@ -15,6 +15,7 @@
 #include "IniFile.h"
 #include "KeyStateIndicators.h"
 #include "LanguageDialog.h"
+#include "MainCommands.h"
 #include "OptionalFeaturesDialog.h"
 #include "PrintCommands.h"
 #include "ProductInfoDialog.h"
@@ -32,53 +33,7 @@
 
 namespace {
 
-struct CommandSpec {
-    int id;
-    const char* text;
-    QKeySequence shortcut;
-    bool checkable;
-};
-
-// Menu texts with their access keys; the accelerators are shown by Qt itself.
-const CommandSpec Commands[] = {
-    {CommandId::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence(Qt::CTRL | Qt::Key_N), false},
-    {CommandId::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O), false},
-    {CommandId::FileClose, QT_TRANSLATE_NOOP("CMainFrame", "&Close"), {}, false},
-    {CommandId::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), false},
-    {CommandId::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), {}, false},
-    {CommandId::ImportChannels, QT_TRANSLATE_NOOP("CMainFrame", "&Import Channels..."), {}, false},
-    {CommandId::ExportChannels, QT_TRANSLATE_NOOP("CMainFrame", "&Export Channels..."), {}, false},
-    {CommandId::Print, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), false},
-    {CommandId::PrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), {}, false},
-    {CommandId::PrintDirect, QT_TRANSLATE_NOOP("CMainFrame", "Print &Direct"), {}, false},
-    {CommandId::PrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), {}, false},
-    {CommandId::Exit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), {}, false},
-    {CommandId::ProductInformation, QT_TRANSLATE_NOOP("CMainFrame", "&Product Information"), {}, false},
-    {CommandId::ChannelInformation, QT_TRANSLATE_NOOP("CMainFrame", "&Channel Information"), {}, false},
-    {CommandId::OptionalFeatures, QT_TRANSLATE_NOOP("CMainFrame", "&Optional Features"), {}, false},
-    {CommandId::Read, QT_TRANSLATE_NOOP("CMainFrame", "&Read"), QKeySequence(Qt::CTRL | Qt::Key_R), false},
-    {CommandId::Write, QT_TRANSLATE_NOOP("CMainFrame", "&Write"), QKeySequence(Qt::CTRL | Qt::Key_W), false},
-    {CommandId::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), {}, true},
-    {CommandId::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), {}, true},
-    {CommandId::ViewControlBar, QT_TRANSLATE_NOOP("CMainFrame", "&Control Bar"), {}, true},
-    {CommandId::ComSetup, QT_TRANSLATE_NOOP("CMainFrame", "&Com Setup"), {}, false},
-    {CommandId::Language, QT_TRANSLATE_NOOP("CMainFrame", "&Language"), {}, false},
-    {CommandId::About, QT_TRANSLATE_NOOP("CMainFrame", "&About XR_970..."), {}, false},
-    {CommandId::Help, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), QKeySequence(Qt::Key_F1), false},
-    {CommandId::NextPane, "", QKeySequence(Qt::Key_F6), false},
-    {CommandId::PreviousPane, "", QKeySequence(Qt::SHIFT | Qt::Key_F6), false},
-};
-
 constexpr int Separator = 0;
-
-// While a transfer runs, nothing may take its view, document or progress window away,
-// nor start a second one.
-const QList<int> RefusedWhileTransferring = {
-    CommandId::FileNew,      CommandId::FileOpen,     CommandId::FileClose,          CommandId::FileSave,
-    CommandId::FileSaveAs,   CommandId::Print,        CommandId::PrintDirect,        CommandId::PrintPreview,
-    CommandId::PrintSetup,   CommandId::Exit,         CommandId::ProductInformation, CommandId::OptionalFeatures,
-    CommandId::Read,         CommandId::Write,        CommandId::ComSetup,           CommandId::Language,
-    CommandId::ImportChannels, CommandId::ExportChannels};
 
 } // namespace
 
@@ -110,7 +65,7 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::createActions()
 {
-    for (const CommandSpec& spec : Commands) {
+    for (const CommandSpec& spec : mainCommands()) {
         auto* act = new QAction(tr(spec.text), this);
         act->setData(spec.id);
         act->setShortcut(spec.shortcut);
@@ -331,7 +286,7 @@ void CMainFrame::runDocumentCommand(int commandId, CChildFrame& frame)
 void CMainFrame::setTransferRunning(bool running)
 {
     transferRunning_ = running;
-    for (int id : RefusedWhileTransferring)
+    for (int id : refusedWhileTransferring())
         action(id)->setEnabled(!running);
     if (!running)
         updateMenuBar(); // the document commands follow the document state again
@@ -340,7 +295,7 @@ void CMainFrame::setTransferRunning(bool running)
 void CMainFrame::runCommand(int commandId)
 {
     using namespace CommandId;
-    if (transferRunning_ && RefusedWhileTransferring.contains(commandId))
+    if (transferRunning_ && refusedWhileTransferring().contains(commandId))
         return;
     switch (commandId) {
     case FileNew:

@@ -12,3 +12,6 @@ cmake --build build -j2
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DXR_WITH_GUI=OFF -DXR_SANITIZE=ON >/dev/null
 cmake --build build-asan -j2
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2)
+
+# Last, each libFuzzer target for 30 seconds (clang build in build-fuzz/).
+fuzz/run.sh 30

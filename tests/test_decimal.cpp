@@ -81,6 +81,9 @@ void TestDecimal::leadingDouble_data()
     QTest::newRow("overflow") << "1e999" << std::numeric_limits<double>::infinity();
     QTest::newRow("underflow") << "1e-999" << 0.0;
     QTest::newRow("tiny without exponent") << ("0." + QString(400, QLatin1Char('0')) + "1") << 0.0;
+    QTest::newRow("exponent past 64 bits, tiny") << ".5e-31333333333333333333333" << 0.0;
+    QTest::newRow("exponent past 64 bits, huge")
+        << "-50e99999999999999999999" << -std::numeric_limits<double>::infinity();
 }
 
 void TestDecimal::leadingDouble()
@@ -99,6 +102,9 @@ void TestDecimal::leadingInt_data()
     QTest::newRow("negative") << "-5" << qint64(-5);
     QTest::newRow("none") << "MHz" << qint64(0);
     QTest::newRow("clamped") << "99999999999999999999999" << std::numeric_limits<qint64>::max();
+    QTest::newRow("most negative") << "-9223372036854775808" << std::numeric_limits<qint64>::min();
+    QTest::newRow("clamped negative")
+        << "-99999999999999999999999" << std::numeric_limits<qint64>::min();
 }
 
 void TestDecimal::leadingInt()

@@ -70,6 +70,10 @@ void TestIniFile::lookups_data()
     QTest::newRow("entries before a header") << QByteArray("A=0\n[S]\n") << "" << "A" << "0";
     QTest::newRow("UTF-8 text") << QByteArray("[Chinese]\nCompany=北风\n") << "chinese" << "Company"
                                 << QString::fromUtf8("北风");
+    QTest::newRow("byte-order mark at the start")
+        << QByteArray("\xEF\xBB\xBF[Setup]\nLanguage=Chinese\n") << "Setup" << "Language" << "Chinese";
+    QTest::newRow("byte-order mark inside")
+        << QByteArray("[S]\nA=1\n\t\xEF\xBB\xBF[T]\nA=2\n") << "T" << "A" << "2";
 }
 
 void TestIniFile::lookups()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages this project needs, only those that are missing.
-# Usage: tools/deps.sh build|test|run
+# Usage: tools/deps.sh build|test|run|fuzz
 set -euo pipefail
 
 build=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
@@ -9,11 +9,14 @@ build=(cmake g++ make pkg-config qt6-base-dev qt6-serialport-dev qt6-tools-dev q
 build+=(fonts-liberation2)
 test_extra=(xvfb xauth poppler-utils)
 run_extra=(xvfb xauth)
+# The fuzz build: clang with its sanitizer and libFuzzer runtimes (Debian 12 has clang 14).
+fuzz_extra=(clang libclang-rt-14-dev)
 
 wanted=("${build[@]}")
 case "${1:-build}" in
     test) wanted+=("${test_extra[@]}") ;;
     run) wanted+=("${run_extra[@]}") ;;
+    fuzz) wanted+=("${fuzz_extra[@]}") ;;
 esac
 
 missing=()

@@ -39,9 +39,10 @@ qsizetype skipDigits(QStringView text, qsizetype i)
     return i;
 }
 
-// Rough power of ten of a well-formed decimal number: positive when it is large,
-// negative when it is tiny. Only its sign is used, to tell overflow from underflow.
-std::int64_t decimalMagnitude(const std::string& number)
+// Whether a decimal number out of a double's range is tiny rather than huge, judged by
+// the place of its first significant digit once the exponent is applied. Compared, not
+// added, as the exponent may be clamped to the 64-bit range.
+bool isTiny(const std::string& number)
 {
     const auto ePos = number.find_first_of("eE");
     const std::string mantissa = number.substr(0, ePos);
@@ -50,9 +51,9 @@ std::int64_t decimalMagnitude(const std::string& number)
     const auto firstNonZero = mantissa.find_first_of("123456789");
     const auto point = std::min(mantissa.find('.'), mantissa.size());
     if (firstNonZero == std::string::npos)
-        return -1;
+        return true;
     const auto position = static_cast<std::int64_t>(point) - static_cast<std::int64_t>(firstNonZero);
-    return position + exponent;
+    return exponent < -position;
 }
 
 } // namespace
@@ -87,7 +88,7 @@ double parseLeadingDouble(QStringView text)
     const auto result = std::from_chars(first, number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Like strtod: overflow gives an infinity of the right sign, underflow gives 0.
-        if (decimalMagnitude(number) < 0)
+        if (isTiny(number))
             return 0.0;
         return number[0] == '-' ? -std::numeric_limits<double>::infinity()
                                 : std::numeric_limits<double>::infinity();
@@ -100,11 +101,16 @@ std::int64_t parseLeadingInt(QStringView text)
     qsizetype i = skipSpace(text);
     const bool negative = i < text.size() && text[i] == QLatin1Char('-');
     i = skipSign(text, i);
-    constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
+    // Digits gather on the side of the sign, so the most negative value is reached too.
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
     std::int64_t value = 0;
     for (; isDigit(text, i); ++i) {
         const int digit = text[i].unicode() - '0';
-        value = (value > (limit - digit) / 10) ? limit : value * 10 + digit;
+        if (negative)
+            value = (value < (min + digit) / 10) ? min : value * 10 - digit;
+        else
+            value = (value > (max - digit) / 10) ? max : value * 10 + digit;
     }
-    return negative ? -value : value;
+    return value;
 }

@@ -7,19 +7,22 @@
 
 namespace {
 
-bool isCSpace(QChar c)
+// White space around names and values. A byte-order mark counts too: the decoder drops
+// it only at the start of the file, and one left inside (two files joined into one)
+// would otherwise hide the header or key after it.
+bool isBlank(QChar c)
 {
     const char16_t u = c.unicode();
-    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r';
+    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r' || u == 0xFEFF;
 }
 
 QString trimmedC(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isCSpace(text[begin]))
+    while (begin < end && isBlank(text[begin]))
         ++begin;
-    while (end > begin && isCSpace(text[end - 1]))
+    while (end > begin && isBlank(text[end - 1]))
         --end;
     return text.mid(begin, end - begin).toString();
 }

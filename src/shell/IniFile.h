@@ -27,6 +27,8 @@ public:
     bool isModified() const { return modified_; }
     QString path() const { return path_; }
     Encoding encoding() const { return encoding_; }
+    // The bytes a save writes: every section and entry as held now.
+    QByteArray serialize() const;
     // Forgets everything (tests and a start-up that loads again).
     void clear();
 
@@ -42,7 +44,6 @@ private:
 
     void parse(const QString& text);
     qsizetype sectionIndex(const QString& name) const; // -1 when missing
-    QByteArray serialize() const;
 
     QString path_;
     std::vector<Section> sections_;

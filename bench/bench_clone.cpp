@@ -33,7 +33,8 @@ struct Run {
     bool ok = false;
 };
 
-Run timeOne(bool paced, bool write) {
+Run timeOne(bool paced, bool write)
+{
     VirtualRadio::Options options;
     options.paced = paced;
     TransferArea memory;
@@ -53,7 +54,8 @@ Run timeOne(bool paced, bool write) {
 }
 
 // The median of a few runs; false when any run failed.
-bool timeMedian(bool paced, bool write, int runs, Run& median) {
+bool timeMedian(bool paced, bool write, int runs, Run& median)
+{
     std::vector<Run> all;
     for (int i = 0; i < runs; ++i) {
         all.push_back(timeOne(paced, write));
@@ -65,7 +67,8 @@ bool timeMedian(bool paced, bool write, int runs, Run& median) {
     return true;
 }
 
-bool report(bool paced, bool write, int runs) {
+bool report(bool paced, bool write, int runs)
+{
     Run run;
     if (!timeMedian(paced, write, runs, run)) {
         std::printf("%-5s %-7s FAILED\n", write ? "write" : "read", paced ? "paced" : "unpaced");
@@ -81,7 +84,8 @@ bool report(bool paced, bool write, int runs) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     std::printf("Full clone transfers against the virtual radio (median of runs)\n");
     bool ok = report(false, false, 5);

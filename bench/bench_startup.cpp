@@ -38,7 +38,8 @@ constexpr double TargetMs = 150.0;
 constexpr double TargetMiB = 60.0;
 const char* const ChildFlag = "--child";
 
-double nowMs() {
+double nowMs()
+{
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
@@ -60,7 +61,8 @@ public:
     double paintedAt() const { return paintedAt_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (paintedAt_ == 0 && event->type() == QEvent::Paint && watched->isWidgetType() &&
             qobject_cast<QMainWindow*>(static_cast<QWidget*>(watched)->window())) {
             paintedAt_ = nowMs();
@@ -75,7 +77,8 @@ private:
 };
 
 // The child: start as main() does, then write the milestones to the pipe and leave.
-int runChild(int argc, char* argv[], const QString& iniFile, double spawnedAt, int reportFd) {
+int runChild(int argc, char* argv[], const QString& iniFile, double spawnedAt, int reportFd)
+{
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xr970"));
     QApplication::setOrganizationName(QStringLiteral("xr970"));
@@ -102,7 +105,8 @@ int runChild(int argc, char* argv[], const QString& iniFile, double spawnedAt, i
 }
 
 // One run: spawn the child, read its milestones, reap it with its resource usage.
-bool runOnce(const char* self, const std::string& iniFile, Start& start, bool quiet) {
+bool runOnce(const char* self, const std::string& iniFile, Start& start, bool quiet)
+{
     int fds[2];
     if (pipe(fds) != 0)
         return false;
@@ -129,8 +133,7 @@ bool runOnce(const char* self, const std::string& iniFile, Start& start, bool qu
     }
     char line[128] = {};
     std::size_t got = 0;
-    for (ssize_t n;
-         got + 1 < sizeof line && (n = read(fds[0], line + got, sizeof line - 1 - got)) != 0;) {
+    for (ssize_t n; got + 1 < sizeof line && (n = read(fds[0], line + got, sizeof line - 1 - got)) != 0;) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -143,20 +146,21 @@ bool runOnce(const char* self, const std::string& iniFile, Start& start, bool qu
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return false;
     start.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
-    return std::sscanf(line, "%lf %lf %lf %lf", &start.application, &start.initialised,
-                       &start.painted, &start.idle) == 4;
+    return std::sscanf(line, "%lf %lf %lf %lf", &start.application, &start.initialised, &start.painted,
+                       &start.idle) == 4;
 }
 
-double median(std::vector<double> values) {
+double median(std::vector<double> values)
+{
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 // A private copy of the Program.ini beside this executable, in the given language.
-std::string programIni(const QTemporaryDir& dir, const QString& language) {
-    QFile original(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini")));
+std::string programIni(const QTemporaryDir& dir, const QString& language)
+{
+    QFile original(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Program.ini")));
     QSaveFile copy(dir.filePath(language + QStringLiteral(".ini")));
     if (!original.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly))
         return {};
@@ -166,7 +170,8 @@ std::string programIni(const QTemporaryDir& dir, const QString& language) {
     return copy.commit() ? copy.fileName().toStdString() : std::string();
 }
 
-bool measure(const char* self, const std::string& iniFile, const char* language) {
+bool measure(const char* self, const std::string& iniFile, const char* language)
+{
     std::vector<Start> starts;
     Start warmUp; // fills the file cache, so every measured run starts alike; shows warnings
     if (iniFile.empty() || !runOnce(self, iniFile, warmUp, false)) {
@@ -203,7 +208,8 @@ bool measure(const char* self, const std::string& iniFile, const char* language)
     return idle < TargetMs && peak < TargetMiB;
 }
 
-int runParent(int argc, char* argv[]) {
+int runParent(int argc, char* argv[])
+{
     // Every child starts alike: offscreen, with settings of its own and a private
     // Program.ini, so nothing of the user's or the build's changes.
     QCoreApplication application(argc, argv);
@@ -221,9 +227,9 @@ int runParent(int argc, char* argv[]) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (argc == 5 && std::strcmp(argv[1], ChildFlag) == 0)
-        return runChild(argc, argv, QString::fromLocal8Bit(argv[2]), std::atof(argv[3]),
-                        std::atoi(argv[4]));
+        return runChild(argc, argv, QString::fromLocal8Bit(argv[2]), std::atof(argv[3]), std::atoi(argv[4]));
     return runParent(argc, argv);
 }

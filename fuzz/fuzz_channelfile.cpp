@@ -12,19 +12,22 @@ namespace {
 constexpr RadioVariant Variants[] = {RadioVariant::ReceiveOnly, RadioVariant::TransmitOnly,
                                      RadioVariant::Other};
 
-ChannelTexts decoded(const RadioImage& image, RadioVariant variant, bool chinese) {
+ChannelTexts decoded(const RadioImage& image, RadioVariant variant, bool chinese)
+{
     ChannelTexts cells;
     decodeChannels(image, variant, chinese, cells);
     return cells;
 }
 
-RadioImage encoded(ChannelTexts cells, RadioVariant variant, RadioImage image) {
+RadioImage encoded(ChannelTexts cells, RadioVariant variant, RadioImage image)
+{
     encodeChannels(cells, variant, image);
     return image;
 }
 
 // The bits of an image byte that the channel encoder may change.
-std::uint8_t encoderOwnedBits(int offset) {
+std::uint8_t encoderOwnedBits(int offset)
+{
     if (offset == RadioImage::ScanBitmap || offset == RadioImage::ScanBitmap + 1)
         return 0xFF;
     const int row = offset / RadioImage::RowSize;
@@ -41,27 +44,27 @@ std::uint8_t encoderOwnedBits(int offset) {
 }
 
 // True when the file was taken.
-bool checkLoad(const QByteArray& bytes, RadioImage& image) {
+bool checkLoad(const QByteArray& bytes, RadioImage& image)
+{
     const RadioImage before = image;
-    const bool wellFormed = bytes.size() >= ChannelFile::FileSize &&
-                            std::memcmp(bytes.constData(), ChannelFile::Magic, 4) == 0;
+    const bool wellFormed =
+        bytes.size() >= ChannelFile::FileSize && std::memcmp(bytes.constData(), ChannelFile::Magic, 4) == 0;
     const bool loaded = ChannelFile::loadFromBytes(bytes, image).ok();
     fuzzCheck(loaded == wellFormed, "a file was refused or taken against its size and magic");
     if (!loaded) {
         fuzzCheck(image == before, "a refused file changed the image");
         return false;
     }
-    fuzzCheck(std::memcmp(image.data(), bytes.constData() + ChannelFile::HeaderSize,
-                          RadioImage::Size) == 0,
+    fuzzCheck(std::memcmp(image.data(), bytes.constData() + ChannelFile::HeaderSize, RadioImage::Size) == 0,
               "the image is not the file's 1024 bytes after the header");
     RadioImage reloaded;
-    fuzzCheck(ChannelFile::loadFromBytes(ChannelFile::toBytes(image), reloaded).ok() &&
-                  reloaded == image,
+    fuzzCheck(ChannelFile::loadFromBytes(ChannelFile::toBytes(image), reloaded).ok() && reloaded == image,
               "a saved image loads back otherwise");
     return true;
 }
 
-void checkCodec(const RadioImage& image, RadioVariant variant) {
+void checkCodec(const RadioImage& image, RadioVariant variant)
+{
     const RadioImage stored = encoded(decoded(image, variant, false), variant, image);
     for (int i = 0; i < RadioImage::Size; ++i)
         fuzzCheck(((image[i] ^ stored[i]) & ~encoderOwnedBits(i)) == 0,
@@ -77,7 +80,8 @@ void checkCodec(const RadioImage& image, RadioVariant variant) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     RadioImage image;
     if (!checkLoad(bytes, image))

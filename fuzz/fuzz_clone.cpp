@@ -19,9 +19,12 @@ using namespace CloneFrames;
 class FuzzLine final : public SerialLine {
 public:
     FuzzLine(const std::uint8_t* radio, std::size_t size, const TransferArea& outgoing)
-        : radio_(radio), size_(size), outgoing_(outgoing) {}
+        : radio_(radio), size_(size), outgoing_(outgoing)
+    {
+    }
 
-    bool open(const QString&) override {
+    bool open(const QString&) override
+    {
         fuzzCheck(!openCalled_, "the line was opened twice");
         openCalled_ = true;
         open_ = opened_ = openAllowed_;
@@ -57,12 +60,12 @@ private:
     QByteArray identification_;
 };
 
-void FuzzLine::write(const QByteArray& bytes) {
+void FuzzLine::write(const QByteArray& bytes)
+{
     fuzzCheck(open_, "write() on a closed line");
     if (bytes.size() == CommandSize) {
         const auto code = static_cast<std::uint8_t>(bytes[0]);
-        const int address =
-            static_cast<std::uint8_t>(bytes[1]) * 256 + static_cast<std::uint8_t>(bytes[2]);
+        const int address = static_cast<std::uint8_t>(bytes[1]) * 256 + static_cast<std::uint8_t>(bytes[2]);
         fuzzCheck(code == ReadCommand || code == WriteCommand, "an unknown command");
         fuzzCheck(address == nextAddress_ && bytes[3] == BlockSize, "blocks out of order");
         lastCommand_ = code;
@@ -77,28 +80,28 @@ void FuzzLine::write(const QByteArray& bytes) {
     }
 }
 
-QByteArray FuzzLine::read(int count) {
+QByteArray FuzzLine::read(int count)
+{
     fuzzCheck(open_ && count > 0, "read() on a closed line");
     QByteArray answer;
     if (size_ > 0) {
         const std::size_t length =
             std::min<std::size_t>({radio_[0], static_cast<std::size_t>(count), size_ - 1});
-        answer =
-            QByteArray(reinterpret_cast<const char*>(radio_ + 1), static_cast<qsizetype>(length));
+        answer = QByteArray(reinterpret_cast<const char*>(radio_ + 1), static_cast<qsizetype>(length));
         radio_ += length + 1;
         size_ -= length + 1;
     }
     if (count == IdentificationSize)
         identification_ = answer;
-    fuzzCheck(count != ReadReplySize || lastCommand_ == ReadCommand,
-              "a block read without a read command");
+    fuzzCheck(count != ReadReplySize || lastCommand_ == ReadCommand, "a block read without a read command");
     if (count == ReadReplySize && answer.size() == ReadReplySize)
-        std::memcpy(radioArea_.data() + nextAddress_ - BlockSize,
-                    answer.constData() + ReadReplyHeader, BlockSize);
+        std::memcpy(radioArea_.data() + nextAddress_ - BlockSize, answer.constData() + ReadReplyHeader,
+                    BlockSize);
     return answer;
 }
 
-TransferArea patternArea() {
+TransferArea patternArea()
+{
     TransferArea area;
     for (std::size_t i = 0; i < area.size(); ++i)
         area[i] = static_cast<std::uint8_t>(i * 7 + 13);
@@ -107,7 +110,8 @@ TransferArea patternArea() {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     if (size < 2)
         return 0;
     const bool writing = data[0] & 1;
@@ -129,9 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     hooks.retry = [&] { return retries++ < retriesAllowed; };
     CloneTransfer transfer(line, hooks);
-    const CloneTransfer::Result result = writing
-                                             ? transfer.write(QStringLiteral("/dev/fuzz"), outgoing)
-                                             : transfer.read(QStringLiteral("/dev/fuzz"));
+    const CloneTransfer::Result result = writing ? transfer.write(QStringLiteral("/dev/fuzz"), outgoing)
+                                                 : transfer.read(QStringLiteral("/dev/fuzz"));
 
     fuzzCheck(!line.isOpen(), "the line was left open");
     fuzzCheck(line.wasOpened() == (result.outcome != CloneTransfer::Outcome::PortError),
@@ -140,12 +143,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "a transfer area came back from anything but a completed read");
     fuzzCheck(retries <= retriesAllowed + 1, "Retry was asked again after Cancel");
     const QByteArray& id = line.identification();
-    fuzzCheck(
-        result.variantByte ==
-            (id.size() > VariantByteIndex ? static_cast<std::uint8_t>(id[VariantByteIndex]) : 0),
-        "the variant byte is not byte 8 of the last identification");
-    const bool idMatches = identificationMatches(
-        reinterpret_cast<const std::uint8_t*>(id.constData()), static_cast<int>(id.size()));
+    fuzzCheck(result.variantByte ==
+                  (id.size() > VariantByteIndex ? static_cast<std::uint8_t>(id[VariantByteIndex]) : 0),
+              "the variant byte is not byte 8 of the last identification");
+    const bool idMatches = identificationMatches(reinterpret_cast<const std::uint8_t*>(id.constData()),
+                                                 static_cast<int>(id.size()));
     if (result.outcome == CloneTransfer::Outcome::RadioTypeMismatch)
         fuzzCheck(!idMatches, "a matching identification was refused");
     if (result.outcome == CloneTransfer::Outcome::Cancelled)

@@ -16,10 +16,9 @@ const QString Sections[] = {QString(),
                             QStringLiteral("Ports"),
                             QStringLiteral("中文"),
                             QStringLiteral("New Section")};
-const QString Keys[] = {
-    QStringLiteral("Language"), QStringLiteral("language"), QStringLiteral("ShowLang"),
-    QStringLiteral("AppName"),  QStringLiteral("Type1"),    QStringLiteral("Field1"),
-    QStringLiteral("Company"),  QStringLiteral("COM1"),     QStringLiteral("公司")};
+const QString Keys[] = {QStringLiteral("Language"), QStringLiteral("language"), QStringLiteral("ShowLang"),
+                        QStringLiteral("AppName"),  QStringLiteral("Type1"),    QStringLiteral("Field1"),
+                        QStringLiteral("Company"),  QStringLiteral("COM1"),     QStringLiteral("公司")};
 // Values as the program sets them: no line breaks, no blanks at the ends, no remarks.
 const QString Values[] = {QStringLiteral("English"),
                           QStringLiteral("Chinese"),
@@ -31,31 +30,33 @@ const QString Values[] = {QStringLiteral("English"),
 // No name read from a file holds a line break.
 const QString MissingName = QStringLiteral("no\nsuch name");
 
-const QString& iniPath() {
+const QString& iniPath()
+{
     static const QTemporaryDir dir;
     static const QString path = dir.filePath(QStringLiteral("Program.ini"));
     return path;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
-    fuzzCheck(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                  file.write(bytes) == bytes.size(),
+    fuzzCheck(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
               "cannot write the temporary Program.ini");
 }
 
-QByteArray readFile(const QString& path) {
+QByteArray readFile(const QString& path)
+{
     QFile file(path);
     fuzzCheck(file.open(QIODevice::ReadOnly), "cannot read the temporary Program.ini");
     return file.readAll();
 }
 
-void checkLookups(const IniFile& ini) {
+void checkLookups(const IniFile& ini)
+{
     for (const QString& section : Sections) {
         for (const QString& key : Keys) {
             const QString value = ini.GetValue(section, key, QString());
-            fuzzCheck(!value.contains(QLatin1String("//")) &&
-                          !value.contains(QLatin1String("\t;")) &&
+            fuzzCheck(!value.contains(QLatin1String("//")) && !value.contains(QLatin1String("\t;")) &&
                           !value.contains(QLatin1String("/*")),
                       "a value read back still holds a remark");
         }
@@ -63,14 +64,14 @@ void checkLookups(const IniFile& ini) {
         fuzzCheck(fallback == QLatin1String("default") || fallback == QLatin1String(" default "),
                   "a missing key does not give the default");
     }
-    fuzzCheck(ini.GetValue(MissingName, Keys[0], QStringLiteral(" default ")) ==
-                  QLatin1String(" default "),
+    fuzzCheck(ini.GetValue(MissingName, Keys[0], QStringLiteral(" default ")) == QLatin1String(" default "),
               "a missing section does not give the default unchanged");
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString& path = iniPath();
     writeFile(path, input);
@@ -83,19 +84,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned pick = size >= 2 ? data[size - 1] * 256u + data[size - 2] : 0;
     const QString& section = Sections[pick % std::size(Sections)];
     const QString& key = Keys[(pick / std::size(Sections)) % std::size(Keys)];
-    const QString& value =
-        Values[(pick / std::size(Sections) / std::size(Keys)) % std::size(Values)];
+    const QString& value = Values[(pick / std::size(Sections) / std::size(Keys)) % std::size(Values)];
     ini.SetValue(section, key, value);
-    fuzzCheck(ini.GetValue(section, key, MissingName) == value,
-              "a changed value reads back otherwise");
+    fuzzCheck(ini.GetValue(section, key, MissingName) == value, "a changed value reads back otherwise");
 
     const QByteArray content = ini.serialize();
     const bool modified = ini.isModified();
     const IniFile::Encoding encoding = ini.encoding();
     ini.Save();
     ini.clear(); // no second save on destruction
-    fuzzCheck(readFile(path) == (modified ? content : input),
-              "the saved file is not the content held");
+    fuzzCheck(readFile(path) == (modified ? content : input), "the saved file is not the content held");
     if (!modified)
         return 0;
 

@@ -19,11 +19,13 @@
 
 namespace {
 
-bool isCSpace(QChar c) {
+bool isCSpace(QChar c)
+{
     return c == QLatin1Char(' ') || (c.unicode() >= '\t' && c.unicode() <= '\r');
 }
 
-qsizetype afterSpaceAndSign(const QString& text) {
+qsizetype afterSpaceAndSign(const QString& text)
+{
     qsizetype i = 0;
     while (i < text.size() && isCSpace(text[i]))
         ++i;
@@ -33,38 +35,41 @@ qsizetype afterSpaceAndSign(const QString& text) {
 }
 
 // strtod also reads hexadecimal numbers, infinities and NaNs, which the program does not.
-bool strtodReadsMore(const QString& text) {
+bool strtodReadsMore(const QString& text)
+{
     const QStringView rest = QStringView(text).mid(afterSpaceAndSign(text));
     return rest.startsWith(QLatin1Char('i'), Qt::CaseInsensitive) ||
            rest.startsWith(QLatin1Char('n'), Qt::CaseInsensitive) ||
            rest.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
 }
 
-void checkParsing(const QString& text) {
+void checkParsing(const QString& text)
+{
     // No setlocale() here: the C library parses in the "C" locale, as the program must.
     const std::string bytes = text.toStdString();
     const std::int64_t integer = parseLeadingInt(text);
-    fuzzCheck(integer == std::strtoll(bytes.c_str(), nullptr, 10),
-              "parseLeadingInt differs from strtoll");
+    fuzzCheck(integer == std::strtoll(bytes.c_str(), nullptr, 10), "parseLeadingInt differs from strtoll");
     if (strtodReadsMore(text))
         return;
     const double value = parseLeadingDouble(text);
     // The sign of a zero does not matter to any caller.
-    fuzzCheck(value == std::strtod(bytes.c_str(), nullptr),
-              "parseLeadingDouble differs from strtod");
+    fuzzCheck(value == std::strtod(bytes.c_str(), nullptr), "parseLeadingDouble differs from strtod");
 }
 
-double roundedTo15Digits(double x) {
+double roundedTo15Digits(double x)
+{
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14e", x);
     return std::strtod(buffer, nullptr);
 }
 
-bool sameDouble(double a, double b) {
+bool sameDouble(double a, double b)
+{
     return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-bool closeTo(double exactish, double plain) {
+bool closeTo(double exactish, double plain)
+{
     const double magnitude = std::fabs(plain);
     // Outside the normal range the plain result is no yardstick.
     if (!(magnitude > 1e-290 && magnitude < 1e290))
@@ -72,7 +77,8 @@ bool closeTo(double exactish, double plain) {
     return std::fabs(exactish - plain) <= 1.1e-14 * magnitude;
 }
 
-void checkDecimal(double a, double b) {
+void checkDecimal(double a, double b)
+{
     const double product = DecimalMultiply(a, b);
     const double quotient = DecimalDivide(a, b);
     fuzzCheck(sameDouble(product, DecimalMultiply(b, a)), "DecimalMultiply is not commutative");
@@ -83,15 +89,15 @@ void checkDecimal(double a, double b) {
     fuzzCheck(closeTo(product, a * b), "DecimalMultiply is far from the product");
     fuzzCheck(closeTo(quotient, a / b), "DecimalDivide is far from the quotient");
     fuzzCheck(DecimalMultiply(a, 1.0) == roundedTo15Digits(a), "x times 1 is not x to 15 digits");
-    fuzzCheck(DecimalDivide(a, 1.0) == roundedTo15Digits(a),
-              "x divided by 1 is not x to 15 digits");
+    fuzzCheck(DecimalDivide(a, 1.0) == roundedTo15Digits(a), "x divided by 1 is not x to 15 digits");
     fuzzCheck(DecimalDivide(a, a) == 1.0, "x divided by x is not 1");
 }
 
 // A plain decimal numeral ("-12.345") at the start of a text, with at most 9 integer
 // digits and 15 significant digits: its value times 10^places, truncated, computed
 // exactly. The decimal scaling promises this result for such texts.
-std::optional<std::int64_t> exactScaled(const QString& text, int places) {
+std::optional<std::int64_t> exactScaled(const QString& text, int places)
+{
     qsizetype i = 0;
     while (i < text.size() && isCSpace(text[i]))
         ++i;
@@ -122,7 +128,8 @@ std::optional<std::int64_t> exactScaled(const QString& text, int places) {
     return negative ? -magnitude : magnitude;
 }
 
-void checkFrequency(const QString& text) {
+void checkFrequency(const QString& text)
+{
     const std::uint32_t count = frequencyCountFromText(text);
     fuzzCheck(count < 100000000u, "a frequency count has more than 8 digits");
     if (const auto exact = exactScaled(text, 5)) {
@@ -133,13 +140,13 @@ void checkFrequency(const QString& text) {
     RadioImage::frequencyToBytes(count, field);
     if (RadioImage::isFrequencyAbsent(field))
         return;
-    fuzzCheck(RadioImage::frequencyFromBytes(field) == count,
-              "a frequency's BCD reads back otherwise");
+    fuzzCheck(RadioImage::frequencyFromBytes(field) == count, "a frequency's BCD reads back otherwise");
     fuzzCheck(frequencyCountFromText(frequencyText(field)) == count,
               "a shown frequency reads back as another");
 }
 
-void checkTone(const QString& text) {
+void checkTone(const QString& text)
+{
     const ToneField field = toneFieldFromText(text);
     const bool dcs = text.contains(QLatin1Char('D'));
     if (dcs) {
@@ -155,23 +162,22 @@ void checkTone(const QString& text) {
         return;
     // What the grid shows for the stored tone stores the same and shows the same again.
     const QString shown = toneTextFromField(field);
-    fuzzCheck(toneTextFromField(toneFieldFromText(shown)) == shown,
-              "a shown tone reads back as another");
+    fuzzCheck(toneTextFromField(toneFieldFromText(shown)) == shown, "a shown tone reads back as another");
 }
 
-void checkBand(const QString& text, int bandIndex) {
+void checkBand(const QString& text, int bandIndex)
+{
     const BandLimits limits = bandLimitsFromText(text);
-    fuzzCheck(limits.low % 100000 == 0 && limits.high % 100000 == 0,
-              "band limits are not whole MHz");
+    fuzzCheck(limits.low % 100000 == 0 && limits.high % 100000 == 0, "band limits are not whole MHz");
     const QStringList bands = text.split(QLatin1Char('|'));
     fuzzCheck(bands.contains(bandTextAt(text, bandIndex)), "the band text is none of the bands");
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     checkParsing(text);
     checkFrequency(text);
     checkTone(text);

@@ -4,13 +4,15 @@
 
 #include <utility>
 
-QString hexBytes(const QByteArray& bytes) {
+QString hexBytes(const QByteArray& bytes)
+{
     return QString::fromLatin1(bytes.toHex(' ')).toUpper();
 }
 
 FakeSerialLine::FakeSerialLine(Radio radio) : radio_(std::move(radio)) {}
 
-FakeSerialLine::Radio FakeSerialLine::answeringWith(RadioProtocol& protocol) {
+FakeSerialLine::Radio FakeSerialLine::answeringWith(RadioProtocol& protocol)
+{
     return [&protocol](const QByteArray& written) {
         QByteArray answer;
         for (const char byte : written)
@@ -19,29 +21,34 @@ FakeSerialLine::Radio FakeSerialLine::answeringWith(RadioProtocol& protocol) {
     };
 }
 
-bool FakeSerialLine::open(const QString& device) {
+bool FakeSerialLine::open(const QString& device)
+{
     log.append(QStringLiteral("open ") + device);
     open_ = !failOpen;
     return open_;
 }
 
-void FakeSerialLine::close() {
+void FakeSerialLine::close()
+{
     if (open_)
         log.append(QStringLiteral("close"));
     open_ = false;
 }
 
-void FakeSerialLine::clear(Clear what) {
+void FakeSerialLine::clear(Clear what)
+{
     log.append(what == Clear::Buffers ? QStringLiteral("clear") : QStringLiteral("abort"));
     received_.clear();
 }
 
-void FakeSerialLine::write(const QByteArray& bytes) {
+void FakeSerialLine::write(const QByteArray& bytes)
+{
     log.append(QStringLiteral("write ") + hexBytes(bytes));
     inFlight_ += radio_(bytes);
 }
 
-QByteArray FakeSerialLine::read(int count) {
+QByteArray FakeSerialLine::read(int count)
+{
     deliver();
     const QByteArray data = received_.left(count);
     received_.remove(0, data.size());
@@ -49,12 +56,14 @@ QByteArray FakeSerialLine::read(int count) {
     return data;
 }
 
-void FakeSerialLine::pause(int ms) {
+void FakeSerialLine::pause(int ms)
+{
     log.append(QStringLiteral("pause %1").arg(ms));
     deliver();
 }
 
-void FakeSerialLine::deliver() {
+void FakeSerialLine::deliver()
+{
     received_ += inFlight_;
     inFlight_.clear();
 }

@@ -27,7 +27,8 @@ public:
     bool open(const QString& device) override;
     void close() override;
     bool isOpen() const override { return open_; }
-    QString errorString() const override {
+    QString errorString() const override
+    {
         return failOpen ? QStringLiteral("No such file or directory") : QString();
     }
     void clear(Clear what) override;

@@ -36,7 +36,9 @@ void TestCli::newThenDump()
     QCOMPARE(dump.exitCode, 0);
     const QStringList lines = dump.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 17);
-    QCOMPARE(lines[0], QStringLiteral("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tW/N\tScan\tBusy Lock\tPower"));
+    QCOMPARE(lines[0],
+             QStringLiteral(
+                 "CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tW/N\tScan\tBusy Lock\tPower"));
     QCOMPARE(lines[1], QStringLiteral(" 1\t\t\t\t\t\t\t\t"));
     QCOMPARE(lines[16], QStringLiteral("16\t\t\t\t\t\t\t\t"));
 }
@@ -46,12 +48,13 @@ void TestCli::dumpLanguagesAndVariants_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("channel2");
-    QTest::newRow("default") << QStringList{} << "CH" << " 2\t145.12500\t\tD023N\t\tNarrow\tYes\tOff\tLow";
+    QTest::newRow("default") << QStringList{} << "CH"
+                             << " 2\t145.12500\t\tD023N\t\tNarrow\tYes\tOff\tLow";
     QTest::newRow("other") << QStringList{"--variant", "other"} << "CH"
                            << " 2\t145.12500\t145.72500\tD023N\t67.0\tNarrow\tYes\tOff\tLow";
-    QTest::newRow("transmit, Chinese") << QStringList{"--variant", "transmit", "--lang", "zh"}
-                                       << QString::fromUtf8("信道")
-                                       << QString::fromUtf8(" 2\t\t145.72500\t\t67.0\t窄\t是\t关\t低");
+    QTest::newRow("transmit, Chinese")
+        << QStringList{"--variant", "transmit", "--lang", "zh"} << QString::fromUtf8("信道")
+        << QString::fromUtf8(" 2\t\t145.72500\t\t67.0\t窄\t是\t关\t低");
 }
 
 void TestCli::dumpLanguagesAndVariants()

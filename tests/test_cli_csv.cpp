@@ -80,8 +80,8 @@ void TestCliCsv::exportToStdoutAndFile()
     QCOMPARE(toStdout.rawOut, csv);
 
     const QString out = path(QStringLiteral("out-%1.csv").arg(variant));
-    const CliRun toFile = runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"),
-                               variant, QStringLiteral("-o"), out});
+    const CliRun toFile = runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"), variant,
+                                  QStringLiteral("-o"), out});
     QCOMPARE(toFile.exitCode, 0);
     QVERIFY(toFile.rawOut.isEmpty());
     QFile written(out);
@@ -95,13 +95,11 @@ void TestCliCsv::roundTripKeepsTheFile()
     const QString back = path(QStringLiteral("round.dat"));
     const QStringList other{QStringLiteral("--variant"), QStringLiteral("other")};
     QCOMPARE(
-        runCli(QStringList{QStringLiteral("export-csv"), dat_, QStringLiteral("-o"), csv} + other)
-            .exitCode,
+        runCli(QStringList{QStringLiteral("export-csv"), dat_, QStringLiteral("-o"), csv} + other).exitCode,
         0);
-    const CliRun imported =
-        runCli(QStringList{QStringLiteral("import-csv"), csv, dat_, QStringLiteral("-o"), back,
-                           QStringLiteral("--band"), Band} +
-               other);
+    const CliRun imported = runCli(QStringList{QStringLiteral("import-csv"), csv, dat_, QStringLiteral("-o"),
+                                               back, QStringLiteral("--band"), Band} +
+                                   other);
     QCOMPARE(imported.exitCode, 0);
     QVERIFY2(imported.err.contains(QStringLiteral("Rows taken: 2, rows refused: 0.")),
              qPrintable(imported.err));
@@ -112,23 +110,20 @@ void TestCliCsv::roundTripKeepsTheFile()
 
 void TestCliCsv::import_data()
 {
-    const QString good =
-        writeText(QStringLiteral("good.csv"), "Location,Frequency\n1,146.52\n3,150.0125\n");
-    const QString mixed = writeText(QStringLiteral("mixed.csv"),
-                                    "Location,Frequency,Tone,rToneFreq\n1,146.52,,\n2,180,,\n"
-                                    "3,150,TSQL,88.6\n4,150,Tone,88.5\n");
+    const QString good = writeText(QStringLiteral("good.csv"), "Location,Frequency\n1,146.52\n3,150.0125\n");
+    const QString mixed =
+        writeText(QStringLiteral("mixed.csv"), "Location,Frequency,Tone,rToneFreq\n1,146.52,,\n2,180,,\n"
+                                               "3,150,TSQL,88.6\n4,150,Tone,88.5\n");
     const QString broken = writeText(QStringLiteral("broken.csv"), "Name,Comment\nx,y\n");
     const QString missing = path(QStringLiteral("missing.csv"));
 
     QTest::addColumn<QStringList>("arguments"); // after "import-csv"; OUT.dat is added
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("stderrHas");
-    QTest::addColumn<QList<int>>(
-        "channelsInOutput"); // channels in use in OUT.dat; empty: not written
+    QTest::addColumn<QList<int>>("channelsInOutput"); // channels in use in OUT.dat; empty: not written
     const QStringList band{QStringLiteral("--band"), Band};
     QTest::newRow("all taken") << QStringList{good, dat_} + band << 0
-                               << QStringList{"Rows taken: 2, rows refused: 0."}
-                               << QList<int>{1, 2, 3, 5};
+                               << QStringList{"Rows taken: 2, rows refused: 0."} << QList<int>{1, 2, 3, 5};
     QTest::newRow("refused rows stop it")
         << QStringList{mixed, dat_} + band << 9
         << QStringList{"mixed.csv:3: Receive frequency 180 MHz is outside the band 136 - 174 MHz",
@@ -140,24 +135,24 @@ void TestCliCsv::import_data()
         << QStringList{"rows refused: 2"} << QList<int>{1, 2, 4, 5};
     QTest::newRow("report in Chinese")
         << QStringList{mixed, dat_, QStringLiteral("--lang"), QStringLiteral("zh")} + band << 9
-        << QStringList{"接收频率 180 MHz 超出频段 136 - 174 MHz", "接受 2 行，拒绝 2 行。"}
-        << QList<int>{};
-    QTest::newRow("transmit-only")
-        << QStringList{good, dat_, QStringLiteral("--variant"), QStringLiteral("transmit")} + band
-        << 0 << QStringList{"rows refused: 0"} << QList<int>{1, 2, 3, 5};
-    QTest::newRow("not a channel list") << QStringList{broken, dat_} + band << 3
-                                        << QStringList{"Location and Frequency"} << QList<int>{};
-    QTest::newRow("no csv file") << QStringList{missing, dat_} + band << 3
-                                 << QStringList{"missing.csv"} << QList<int>{};
-    QTest::newRow("not a .dat") << QStringList{good, good} + band << 3
-                                << QStringList{"Data Format Error"} << QList<int>{};
+        << QStringList{"接收频率 180 MHz 超出频段 136 - 174 MHz", "接受 2 行，拒绝 2 行。"} << QList<int>{};
+    QTest::newRow("transmit-only") << QStringList{good, dat_, QStringLiteral("--variant"),
+                                                  QStringLiteral("transmit")} +
+                                          band
+                                   << 0 << QStringList{"rows refused: 0"} << QList<int>{1, 2, 3, 5};
+    QTest::newRow("not a channel list")
+        << QStringList{broken, dat_} + band << 3 << QStringList{"Location and Frequency"} << QList<int>{};
+    QTest::newRow("no csv file") << QStringList{missing, dat_} + band << 3 << QStringList{"missing.csv"}
+                                 << QList<int>{};
+    QTest::newRow("not a .dat") << QStringList{good, good} + band << 3 << QStringList{"Data Format Error"}
+                                << QList<int>{};
     QTest::newRow("empty band") << QStringList{good, dat_, QStringLiteral("--band"), QString()} << 2
                                 << QStringList{"--band"} << QList<int>{};
-    QTest::newRow("unknown variant")
-        << QStringList{good, dat_, QStringLiteral("--variant"), QStringLiteral("x")} + band << 2
-        << QStringList{"--variant"} << QList<int>{};
-    QTest::newRow("one argument") << QStringList{good} + band << 2 << QStringList{"Usage"}
-                                  << QList<int>{};
+    QTest::newRow("unknown variant") << QStringList{good, dat_, QStringLiteral("--variant"),
+                                                    QStringLiteral("x")} +
+                                            band
+                                     << 2 << QStringList{"--variant"} << QList<int>{};
+    QTest::newRow("one argument") << QStringList{good} + band << 2 << QStringList{"Usage"} << QList<int>{};
 }
 
 void TestCliCsv::import()
@@ -166,10 +161,9 @@ void TestCliCsv::import()
     QFETCH(int, exitCode);
     QFETCH(QStringList, stderrHas);
     QFETCH(QList<int>, channelsInOutput);
-    const QString out =
-        path(QStringLiteral("%1.dat").arg(QString::fromLatin1(QTest::currentDataTag())));
+    const QString out = path(QStringLiteral("%1.dat").arg(QString::fromLatin1(QTest::currentDataTag())));
     const CliRun run = runCli(QStringList{QStringLiteral("import-csv")} + arguments +
-                           QStringList{QStringLiteral("-o"), out});
+                              QStringList{QStringLiteral("-o"), out});
     QCOMPARE(run.exitCode, exitCode);
     for (const QString& part : stderrHas)
         QVERIFY2(run.err.contains(part), qPrintable(run.err));

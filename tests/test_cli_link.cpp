@@ -16,7 +16,8 @@ private:
     QTemporaryDir dir_;
 };
 
-void TestCliLink::writeThenReadRoundTrip() {
+void TestCliLink::writeThenReadRoundTrip()
+{
     RadioImage image = RadioImage::makeNew();
     for (int i = 0; i < RadioImage::Size; ++i)
         image[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 5 + 1);
@@ -40,27 +41,27 @@ void TestCliLink::writeThenReadRoundTrip() {
     QCOMPARE(radio.interrupt(), 0);
 }
 
-void TestCliLink::failures_data() {
+void TestCliLink::failures_data()
+{
     QTest::addColumn<QStringList>("simulate");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no such port") << QStringList{} << QStringList{"--port", "/dev/xr970-absent"}
-                                  << 4
+    QTest::newRow("no such port") << QStringList{} << QStringList{"--port", "/dev/xr970-absent"} << 4
                                   << "Could not Open the Port,Please check whether the Port are "
                                      "occupied or the device are ok";
     QTest::newRow("no answer, one retry")
         << QStringList{"--fault", "no-wakeup"} << QStringList{"--retries", "1"} << 5
         << "Communication Error,Please check all the connections and the radio power";
-    QTest::newRow("missing acknowledgement")
-        << QStringList{"--fault", "no-ack=2"} << QStringList{} << 6
-        << "Program Interrupt, Please reset the radio and try again";
+    QTest::newRow("missing acknowledgement") << QStringList{"--fault", "no-ack=2"} << QStringList{} << 6
+                                             << "Program Interrupt, Please reset the radio and try again";
     QTest::newRow("another radio")
         << QStringList{"--id-byte2", "0x34"} << QStringList{} << 7
         << "Becuase the type of radio does not match,\ncommunications is interrupt.";
 }
 
-void TestCliLink::failures() {
+void TestCliLink::failures()
+{
     QFETCH(QStringList, simulate);
     QFETCH(QStringList, options);
     QFETCH(int, exitCode);

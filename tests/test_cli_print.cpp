@@ -140,16 +140,16 @@ void TestCliPrint::pagesAndFooter_data()
     QTest::addColumn<QStringList>("firstPageHas");
     QTest::addColumn<QStringList>("lastPageHas");
     // The default receive-only grid leaves the Tx Frequency column empty.
-    QTest::newRow("English")
-        << QStringList{} << 3 << "English"
-        << QStringList{"Option", "Function", "Time Out Time: 60s", "Voice Annunication: English"}
-        << QStringList{"Channel Channel 9:", "Channel 16:", "Receive Frequency: 145.40000",
-                       "Transceive Frequency: QT/DQT Decode:"};
+    QTest::newRow("English") << QStringList{} << 3 << "English"
+                             << QStringList{"Option", "Function", "Time Out Time: 60s",
+                                            "Voice Annunication: English"}
+                             << QStringList{
+                                    "Channel Channel 9:", "Channel 16:", "Receive Frequency: 145.40000",
+                                    "Transceive Frequency: QT/DQT Decode:"};
     QTest::newRow("Chinese, all columns")
         << QStringList{"--lang", "zh", "--variant", "other"} << 3 << "Chinese"
         << QStringList{"可选功能", "功能", "超时定时器: 60s", "语音报号: 英文"}
-        << QStringList{"信道 信道9:", "信道16:", "接收频率: 145.40000", "发射频率: 150.40000",
-                       "宽/窄: 宽"};
+        << QStringList{"信道 信道9:", "信道16:", "接收频率: 145.40000", "发射频率: 150.40000", "宽/窄: 宽"};
     // A transmit-only radio's grid has no receive frequencies, so no channel is printed.
     QTest::newRow("transmit variant") << QStringList{"--variant", "transmit"} << 1 << "English"
                                       << QStringList{"Option"} << QStringList{"Option"};
@@ -162,12 +162,11 @@ void TestCliPrint::pagesAndFooter()
     QFETCH(QString, section);
     QFETCH(QStringList, firstPageHas);
     QFETCH(QStringList, lastPageHas);
-    const QString dat = writeFile(QStringLiteral("sixteen.dat"),
-                                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
+    const QString dat =
+        writeFile(QStringLiteral("sixteen.dat"), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
     const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
     const CliRun run =
-        runCli(QStringList{QStringLiteral("print"), dat, QStringLiteral("--pdf"), pdf} + options,
-               headless());
+        runCli(QStringList{QStringLiteral("print"), dat, QStringLiteral("--pdf"), pdf} + options, headless());
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
 
     const QList<Page> words = pdfWords(pdftotext_, pdf);
@@ -176,8 +175,7 @@ void TestCliPrint::pagesAndFooter()
     QVERIFY(!owner.isEmpty());
     for (int p = 0; p < pages; ++p) {
         const QString text = pageText(words[p]);
-        QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages)),
-                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages)), qPrintable(text));
         QVERIFY2(text.contains(owner), qPrintable(text));
     }
     for (const QString& expected : firstPageHas)
@@ -192,8 +190,7 @@ void TestCliPrint::positions()
 {
     const QString dat = writeFile(QStringLiteral("nine.dat"), {1, 2, 3, 4, 5, 6, 7, 8, 16});
     const QString pdf = dir_.filePath(QStringLiteral("nine.pdf"));
-    const CliRun run =
-        runCli({QStringLiteral("print"), dat, QStringLiteral("--pdf"), pdf}, headless());
+    const CliRun run = runCli({QStringLiteral("print"), dat, QStringLiteral("--pdf"), pdf}, headless());
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     const QList<Page> pages = pdfWords(pdftotext_, pdf);
     QCOMPARE(pages.size(), 3);
@@ -210,8 +207,7 @@ void TestCliPrint::positions()
     QCOMPARE(frequency->y, receive->y);
     QVERIFY(frequency->x > receive->x && receive->y > sixteen->y);
 
-    const Word* owner =
-        wordAt(pages[0], iniOwner(QStringLiteral("English")).section(QLatin1Char(' '), 0, 0));
+    const Word* owner = wordAt(pages[0], iniOwner(QStringLiteral("English")).section(QLatin1Char(' '), 0, 0));
     const Word* beep = wordAt(pages[0], QStringLiteral("Beep:"));
     const Word* pageWord = wordAt(pages[0], QStringLiteral("Page"));
     QVERIFY(owner && beep && pageWord);

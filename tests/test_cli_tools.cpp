@@ -7,7 +7,8 @@
 namespace {
 
 // An image whose transfer area differs from a new image's in every byte.
-RadioImage patternImage() {
+RadioImage patternImage()
+{
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image;
     for (std::size_t i = 0; i < RadioImage::Size; ++i)
@@ -31,12 +32,14 @@ private:
     QTemporaryDir dir_;
 };
 
-QString TestCliTools::saved(const QString& name, const RadioImage& image) {
+QString TestCliTools::saved(const QString& name, const RadioImage& image)
+{
     const QString path = dir_.filePath(name);
     return ChannelFile::save(path, image).ok() ? path : QString();
 }
 
-void TestCliTools::writeVerify_data() {
+void TestCliTools::writeVerify_data()
+{
     QTest::addColumn<QStringList>("faults"); // of the virtual radio, which starts as a new image
     QTest::addColumn<bool>("verify");
     QTest::addColumn<int>("sameAsRadioAt"); // a byte of the file that equals the radio's, or -1
@@ -44,9 +47,8 @@ void TestCliTools::writeVerify_data() {
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("errStart");
 
-    QTest::newRow("radio keeps everything")
-        << QStringList{} << true << -1 << 0 << "verified: 816 bytes\n"
-        << QString();
+    QTest::newRow("radio keeps everything") << QStringList{} << true << -1 << 0 << "verified: 816 bytes\n"
+                                            << QString();
     QTest::newRow("stuck byte 0x123")
         << QStringList{"--fault", "stuck-byte=0x123"} << true << -1 << 10 << QString()
         << "Verify failed: 1 byte(s) differ; the first at offset 0x123 (291): written ";
@@ -57,8 +59,7 @@ void TestCliTools::writeVerify_data() {
         << QStringList{"--fault", "stuck-byte=815"} << true << -1 << 10 << QString()
         << "Verify failed: 1 byte(s) differ; the first at offset 0x32F (815): written ";
     QTest::newRow("stuck byte already holding the value")
-        << QStringList{"--fault", "stuck-byte=0x123"} << true << 0x123 << 0
-        << "verified: 816 bytes\n"
+        << QStringList{"--fault", "stuck-byte=0x123"} << true << 0x123 << 0 << "verified: 816 bytes\n"
         << QString();
     QTest::newRow("stuck byte unnoticed without --verify")
         << QStringList{"--fault", "stuck-byte=0x123"} << false << -1 << 0 << QString() << QString();
@@ -71,7 +72,8 @@ void TestCliTools::writeVerify_data() {
         << "Program Interrupt, Please reset the radio and try again";
 }
 
-void TestCliTools::writeVerify() {
+void TestCliTools::writeVerify()
+{
     QFETCH(QStringList, faults);
     QFETCH(bool, verify);
     QFETCH(int, sameAsRadioAt);
@@ -91,11 +93,11 @@ void TestCliTools::writeVerify() {
     const CliRun run = runCli(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, out);
-    QVERIFY2(errStart.isEmpty() ? run.err.isEmpty() : run.err.startsWith(errStart),
-             qPrintable(run.err));
+    QVERIFY2(errStart.isEmpty() ? run.err.isEmpty() : run.err.startsWith(errStart), qPrintable(run.err));
 }
 
-void TestCliTools::diff_data() {
+void TestCliTools::diff_data()
+{
     QTest::addColumn<QList<int>>("patches"); // offset, value ... applied to the second file
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("exitCode");
@@ -126,37 +128,36 @@ void TestCliTools::diff_data() {
                                                        "CH 1, Power: (blank) -> High\n"
                                                        "Squelch Level: 4 -> 9\n"
                                                        "Byte 0x3E8: FF -> 12\n";
-    QTest::newRow("chinese, transmit-only")
-        << QList<int>{ch1 + 4,
-                      0x25,
-                      ch1 + 5,
-                      0x06,
-                      ch1 + 6,
-                      0x60,
-                      ch1 + 7,
-                      0x44,
-                      ch1 + 13,
-                      0xDF,
-                      ch1 + 12,
-                      0xE7,
-                      RadioImage::OptVoice,
-                      2,
-                      ch1 + 14,
-                      0x00}
-        << QStringList{"--lang", "zh", "--variant", "transmit"} << 1
-        << "信道 1, 发射频率: (空) -> 446.00625\n"
-           "信道 1, QT/DQT编码: (空) -> 无\n"
-           "信道 1, 宽/窄: (空) -> 宽\n"
-           "信道 1, 扫描: (空) -> 是\n"
-           "信道 1, 繁忙锁定: (空) -> 关\n"
-           "信道 1, 功率: (空) -> 低\n"
-           "语音报号: 关 -> 英文\n"
-           "字节 0x01E: FF -> 00\n";
-    QTest::newRow("unknown variant")
-        << QList<int>{} << QStringList{"--variant", "both"} << 2 << QString();
+    QTest::newRow("chinese, transmit-only") << QList<int>{ch1 + 4,
+                                                          0x25,
+                                                          ch1 + 5,
+                                                          0x06,
+                                                          ch1 + 6,
+                                                          0x60,
+                                                          ch1 + 7,
+                                                          0x44,
+                                                          ch1 + 13,
+                                                          0xDF,
+                                                          ch1 + 12,
+                                                          0xE7,
+                                                          RadioImage::OptVoice,
+                                                          2,
+                                                          ch1 + 14,
+                                                          0x00}
+                                            << QStringList{"--lang", "zh", "--variant", "transmit"} << 1
+                                            << "信道 1, 发射频率: (空) -> 446.00625\n"
+                                               "信道 1, QT/DQT编码: (空) -> 无\n"
+                                               "信道 1, 宽/窄: (空) -> 宽\n"
+                                               "信道 1, 扫描: (空) -> 是\n"
+                                               "信道 1, 繁忙锁定: (空) -> 关\n"
+                                               "信道 1, 功率: (空) -> 低\n"
+                                               "语音报号: 关 -> 英文\n"
+                                               "字节 0x01E: FF -> 00\n";
+    QTest::newRow("unknown variant") << QList<int>{} << QStringList{"--variant", "both"} << 2 << QString();
 }
 
-void TestCliTools::diff() {
+void TestCliTools::diff()
+{
     QFETCH(QList<int>, patches);
     QFETCH(QStringList, options);
     QFETCH(int, exitCode);
@@ -177,7 +178,8 @@ void TestCliTools::diff() {
     QCOMPARE(reverse.out.count(QLatin1Char('\n')), out.count(QLatin1Char('\n')));
 }
 
-void TestCliTools::diffOfBadFiles() {
+void TestCliTools::diffOfBadFiles()
+{
     const QString good = saved(QStringLiteral("good.dat"), RadioImage::makeNew());
     QFile text(dir_.filePath(QStringLiteral("notes.dat")));
     QVERIFY(text.open(QIODevice::WriteOnly));

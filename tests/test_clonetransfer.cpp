@@ -15,26 +15,30 @@ namespace {
 
 const QString Device = QStringLiteral("/dev/fake0");
 
-TransferArea patternArea(int seed) {
+TransferArea patternArea(int seed)
+{
     TransferArea area;
     for (std::size_t i = 0; i < area.size(); ++i)
         area[i] = static_cast<std::uint8_t>(i * 7 + static_cast<std::size_t>(seed));
     return area;
 }
 
-QByteArray bytes(std::initializer_list<int> values) {
+QByteArray bytes(std::initializer_list<int> values)
+{
     QByteArray result;
     for (const int value : values)
         result.append(static_cast<char>(value));
     return result;
 }
 
-QString writeLine(const QByteArray& data) {
+QString writeLine(const QByteArray& data)
+{
     return QStringLiteral("write ") + hexBytes(data);
 }
 
 // The handshake as the radio's clone procedure lays it out.
-QStringList handshakeLog(bool earlyAnswer = false) {
+QStringList handshakeLog(bool earlyAnswer = false)
+{
     QStringList log;
     for (int i = 0; i < 6; ++i)
         log << "poll"
@@ -61,20 +65,21 @@ QStringList handshakeLog(bool earlyAnswer = false) {
     return log;
 }
 
-QStringList rowEndLog(int row) {
+QStringList rowEndLog(int row)
+{
     QStringList log{QStringLiteral("progress %1").arg(row + 1)};
     for (int i = 0; i < 5; ++i)
         log << "poll";
     return log;
 }
 
-QStringList readBlocksLog() {
+QStringList readBlocksLog()
+{
     QStringList log;
     for (int address = 0; address < 816; address += 8) {
         if (address % 16 == 8)
             log << "pause 1";
-        log << "clear" << writeLine(bytes({0x52, address >> 8, address & 0xFF, 0x08}))
-            << "read 12 -> 12";
+        log << "clear" << writeLine(bytes({0x52, address >> 8, address & 0xFF, 0x08})) << "read 12 -> 12";
         log << "pause 1"
             << "clear"
             << "write 06"
@@ -85,7 +90,8 @@ QStringList readBlocksLog() {
     return log;
 }
 
-QStringList writeBlocksLog(const TransferArea& area) {
+QStringList writeBlocksLog(const TransferArea& area)
+{
     QStringList log;
     for (int address = 0; address < 816; address += 8) {
         const QByteArray data(reinterpret_cast<const char*>(area.data()) + address, 8);
@@ -101,10 +107,13 @@ QStringList writeBlocksLog(const TransferArea& area) {
 // progress step in the line's log.
 struct Rig {
     explicit Rig(const TransferArea& radioMemory, const RadioIdentity& identity = {},
-                   const RadioFaults& faults = {})
-        : radio(radioMemory, identity, faults), line(FakeSerialLine::answeringWith(radio)) {}
+                 const RadioFaults& faults = {})
+        : radio(radioMemory, identity, faults), line(FakeSerialLine::answeringWith(radio))
+    {
+    }
 
-    CloneTransfer transfer() {
+    CloneTransfer transfer()
+    {
         CloneTransfer::Hooks hooks;
         hooks.poll = [this] {
             line.note(QStringLiteral("poll"));
@@ -123,7 +132,8 @@ struct Rig {
     std::function<bool()> retry;
 };
 
-int countOf(const QStringList& log, const QString& line) {
+int countOf(const QStringList& log, const QString& line)
+{
     return static_cast<int>(log.count(line));
 }
 
@@ -149,7 +159,8 @@ private Q_SLOTS:
     void portCannotBeOpened();
 };
 
-void TestCloneTransfer::completedReadByteStream() {
+void TestCloneTransfer::completedReadByteStream()
+{
     const TransferArea memory = patternArea(3);
     Rig rig(memory);
     const CloneTransfer::Result result = rig.transfer().read(Device);
@@ -171,7 +182,8 @@ void TestCloneTransfer::completedReadByteStream() {
     QCOMPARE(countOf(rig.line.log, "write 06"), 1 + 102);
 }
 
-void TestCloneTransfer::completedWriteByteStream() {
+void TestCloneTransfer::completedWriteByteStream()
+{
     const TransferArea before = patternArea(1);
     const TransferArea sent = patternArea(200);
     Rig rig(before);
@@ -180,12 +192,13 @@ void TestCloneTransfer::completedWriteByteStream() {
     QCOMPARE(result.outcome, Outcome::Completed);
     QVERIFY(!result.received.has_value());
     QVERIFY(rig.radio.memory() == sent);
-    const QStringList expected = QStringList{"open " + Device} + handshakeLog() +
-                                 writeBlocksLog(sent) + QStringList{"close"};
+    const QStringList expected =
+        QStringList{"open " + Device} + handshakeLog() + writeBlocksLog(sent) + QStringList{"close"};
     QCOMPARE(rig.line.log, expected);
 }
 
-void TestCloneTransfer::identification_data() {
+void TestCloneTransfer::identification_data()
+{
     QTest::addColumn<int>("modelByte");
     QTest::addColumn<int>("variantByte");
     QTest::addColumn<int>("length");
@@ -195,8 +208,7 @@ void TestCloneTransfer::identification_data() {
         << 0x33 << 0xFF << 8 << Outcome::Completed << RadioVariant::ReceiveOnly;
     QTest::newRow("0x32, transmit-only")
         << 0x32 << 0xF5 << 8 << Outcome::Completed << RadioVariant::TransmitOnly;
-    QTest::newRow("variant byte 0x00")
-        << 0x33 << 0x00 << 8 << Outcome::Completed << RadioVariant::Other;
+    QTest::newRow("variant byte 0x00") << 0x33 << 0x00 << 8 << Outcome::Completed << RadioVariant::Other;
     QTest::newRow("0x34 is another radio")
         << 0x34 << 0xFF << 8 << Outcome::RadioTypeMismatch << RadioVariant::ReceiveOnly;
     QTest::newRow("6 bytes: no variant byte")
@@ -205,7 +217,8 @@ void TestCloneTransfer::identification_data() {
         << 0x33 << 0xFF << 4 << Outcome::RadioTypeMismatch << RadioVariant::Other;
 }
 
-void TestCloneTransfer::identification() {
+void TestCloneTransfer::identification()
+{
     QFETCH(int, modelByte);
     QFETCH(int, variantByte);
     QFETCH(int, length);
@@ -213,9 +226,8 @@ void TestCloneTransfer::identification() {
     QFETCH(RadioVariant, variant);
     RadioFaults faults;
     faults.identificationLength = length;
-    Rig rig(patternArea(5),
-                {static_cast<std::uint8_t>(modelByte), static_cast<std::uint8_t>(variantByte)},
-                faults);
+    Rig rig(patternArea(5), {static_cast<std::uint8_t>(modelByte), static_cast<std::uint8_t>(variantByte)},
+            faults);
     const CloneTransfer::Result result = rig.transfer().read(Device);
 
     QCOMPARE(result.outcome, outcome);
@@ -231,7 +243,8 @@ void TestCloneTransfer::identification() {
     QCOMPARE(countOf(rig.line.log, "write 06"), 0);
 }
 
-void TestCloneTransfer::earlyWakeUpAnswerCounts() {
+void TestCloneTransfer::earlyWakeUpAnswerCounts()
+{
     const TransferArea memory = patternArea(9);
     RadioProtocol protocol(memory, {}, {});
     // This radio already answers the seventh wake-up byte.
@@ -248,7 +261,8 @@ void TestCloneTransfer::earlyWakeUpAnswerCounts() {
     QCOMPARE(line.log.mid(1, handshake.size()), handshake);
 }
 
-void TestCloneTransfer::blockFailures_data() {
+void TestCloneTransfer::blockFailures_data()
+{
     QTest::addColumn<bool>("write");
     QTest::addColumn<RadioFaults>("faults");
     QTest::addColumn<int>("commands");
@@ -271,7 +285,8 @@ void TestCloneTransfer::blockFailures_data() {
         << true << noWriteAck << 1 << QStringList{"read 1 -> 0", "close"};
 }
 
-void TestCloneTransfer::blockFailures() {
+void TestCloneTransfer::blockFailures()
+{
     QFETCH(bool, write);
     QFETCH(RadioFaults, faults);
     QFETCH(int, commands);
@@ -292,7 +307,8 @@ void TestCloneTransfer::blockFailures() {
         QVERIFY(rig.radio.memory() == memory);
 }
 
-void TestCloneTransfer::cancelAtPollPoint_data() {
+void TestCloneTransfer::cancelAtPollPoint_data()
+{
     QTest::addColumn<bool>("write");
     QTest::addColumn<int>("cancelAtPoll");
     QTest::addColumn<int>("rowsDone");
@@ -302,7 +318,8 @@ void TestCloneTransfer::cancelAtPollPoint_data() {
     QTest::newRow("write, after row 10") << true << 6 + 9 * 5 + 3 << 10;
 }
 
-void TestCloneTransfer::cancelAtPollPoint() {
+void TestCloneTransfer::cancelAtPollPoint()
+{
     QFETCH(bool, write);
     QFETCH(int, cancelAtPoll);
     QFETCH(int, rowsDone);
@@ -322,7 +339,8 @@ void TestCloneTransfer::cancelAtPollPoint() {
     QCOMPARE(rig.line.log.filter(QRegularExpression("^write 5[27] ")).size(), 2 * rowsDone);
 }
 
-void TestCloneTransfer::retryAfterCommunicationError() {
+void TestCloneTransfer::retryAfterCommunicationError()
+{
     const TransferArea memory = patternArea(2);
     RadioProtocol protocol(memory, {}, {});
     bool poweredOn = false;
@@ -351,7 +369,8 @@ void TestCloneTransfer::retryAfterCommunicationError() {
     QCOMPARE(line.log.mid(0, retried).count("write 02"), 1);
 }
 
-void TestCloneTransfer::communicationErrorWithoutRetry() {
+void TestCloneTransfer::communicationErrorWithoutRetry()
+{
     RadioFaults faults;
     faults.noWakeUpAnswer = true;
     Rig rig(patternArea(0), {}, faults);
@@ -363,11 +382,11 @@ void TestCloneTransfer::communicationErrorWithoutRetry() {
     QCOMPARE(result.messageId, LinkMessages::CommunicationError);
     QCOMPARE(asked, 3);
     QCOMPARE(countOf(rig.line.log, "abort"), 3);
-    QCOMPARE(rig.line.log.mid(rig.line.log.size() - 3),
-             (QStringList{"write 4D", "read 1 -> 0", "close"}));
+    QCOMPARE(rig.line.log.mid(rig.line.log.size() - 3), (QStringList{"write 4D", "read 1 -> 0", "close"}));
 }
 
-void TestCloneTransfer::refusedConfirmations_data() {
+void TestCloneTransfer::refusedConfirmations_data()
+{
     QTest::addColumn<int>("refusals");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<int>("attempts");
@@ -376,7 +395,8 @@ void TestCloneTransfer::refusedConfirmations_data() {
     QTest::newRow("five refusals give up") << 5 << Outcome::Interrupted << 5;
 }
 
-void TestCloneTransfer::refusedConfirmations() {
+void TestCloneTransfer::refusedConfirmations()
+{
     QFETCH(int, refusals);
     QFETCH(Outcome, outcome);
     QFETCH(int, attempts);
@@ -390,12 +410,12 @@ void TestCloneTransfer::refusedConfirmations() {
     QCOMPARE(result.outcome, outcome);
     QVERIFY(!asked); // a refusal is not a Communication Error
     QCOMPARE(countOf(rig.line.log, "abort"), attempts);
-    QCOMPARE(rig.line.log.filter(QRegularExpression("^write 57 ")).isEmpty(),
-             outcome != Outcome::Completed);
+    QCOMPARE(rig.line.log.filter(QRegularExpression("^write 57 ")).isEmpty(), outcome != Outcome::Completed);
     QCOMPARE(result.messageId, outcome == Outcome::Completed ? 0 : LinkMessages::ProgramInterrupt);
 }
 
-void TestCloneTransfer::retryStartsRefusalCountAgain() {
+void TestCloneTransfer::retryStartsRefusalCountAgain()
+{
     const TransferArea memory = patternArea(12);
     RadioFaults faults;
     faults.refusedConfirmations = 6;
@@ -420,7 +440,8 @@ void TestCloneTransfer::retryStartsRefusalCountAgain() {
     QVERIFY(*result.received == memory);
 }
 
-void TestCloneTransfer::portCannotBeOpened() {
+void TestCloneTransfer::portCannotBeOpened()
+{
     Rig rig(patternArea(0));
     rig.line.failOpen = true;
     bool asked = false;

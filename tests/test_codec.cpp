@@ -78,13 +78,14 @@ void TestCodec::decodeRows_data()
     QTest::newRow("sample is empty for TransmitOnly")
         << sample << true << int(RadioVariant::TransmitOnly) << false << Row{"", "", "", "", "", "", "", ""};
     const QByteArray txOnly("\xFF\xFF\xFF\xFF\x00\x00\x00\x05\x13\x28\x9E\x02\x10\x00\xFF\xFF", 16);
-    QTest::newRow("tx only, TransmitOnly") << txOnly << false << int(RadioVariant::TransmitOnly) << false
-                                           << Row{"", "50.00000", "", "67.0", "Narrow", "No", "QT/DQT", "Low"};
-    QTest::newRow("tones shown on empty channel") << txOnly << false << int(RadioVariant::ReceiveOnly) << false
-                                                  << Row{"", "", "D023N", "", "", "", "", ""};
+    QTest::newRow("tx only, TransmitOnly")
+        << txOnly << false << int(RadioVariant::TransmitOnly) << false
+        << Row{"", "50.00000", "", "67.0", "Narrow", "No", "QT/DQT", "Low"};
+    QTest::newRow("tones shown on empty channel") << txOnly << false << int(RadioVariant::ReceiveOnly)
+                                                  << false << Row{"", "", "D023N", "", "", "", "", ""};
     const QByteArray zeros(16, '\0');
-    QTest::newRow("zeros are empty for Other") << zeros << true << int(RadioVariant::Other) << false
-                                               << Row{"", "", "", "", "", "", "", ""};
+    QTest::newRow("zeros are empty for Other")
+        << zeros << true << int(RadioVariant::Other) << false << Row{"", "", "", "", "", "", "", ""};
     const QByteArray busy11("\x00\x25\x45\x14\xFF\xFF\xFF\xFF\x00\x00\x00\x00\x18\x00\x00\x00", 16);
     QTest::newRow("busy lock 11") << busy11 << false << int(RadioVariant::Other) << false
                                   << Row{"144.52500", "", "None", "None", "Narrow", "No", "QT/DQT", "Low"};
@@ -113,22 +114,23 @@ void TestCodec::encodeRows_data()
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<bool>("scan");
     const QByteArray ones(16, '\xFF');
-    QTest::newRow("sample row")
-        << Row{"446.00625", "", "None", "None", "Narrow", "No", "Off", "Low"} << ones
-        << QByteArray("\x25\x06\x60\x44\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xE7\xCF\xFF\xFF", 16) << false;
+    QTest::newRow("sample row") << Row{"446.00625", "", "None", "None", "Narrow", "No", "Off", "Low"} << ones
+                                << QByteArray(
+                                       "\x25\x06\x60\x44\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xE7\xCF\xFF\xFF", 16)
+                                << false;
     QTest::newRow("empty row") << Row{"", "", "", "", "", "", "", ""} << QByteArray(16, '\0')
-                               << QByteArray("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x10\x30\x00\x00", 16)
+                               << QByteArray(
+                                      "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x10\x30\x00\x00", 16)
                                << false;
     QTest::newRow("Chinese texts")
         << Row{"130.2", "136.0125", "D023N", "67.0", "窄", "是", "载波", "高"} << QByteArray(16, '\0')
         << QByteArray("\x00\x00\x02\x13\x50\x12\x60\x13\x13\x28\x9E\x02\x08\x20\x00\x00", 16) << true;
-    QTest::newRow("case matters") << Row{"150", "150", "none", "None", "wide", "yes", "off", "low"}
-                                   << QByteArray(16, '\0')
-                                   << QByteArray("\x00\x00\x00\x15\x00\x00\x00\x15\xFF\xFF\xFF\xFF\x10\x30\x00\x00", 16)
-                                   << false;
-    QTest::newRow("nonsense frequency") << Row{"abc", "-145", "", "", "Wide", "No", "QT/DQT", "High"} << ones
-                                        << QByteArray("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xF7\xFF\xFF\xFF", 16)
-                                        << false;
+    QTest::newRow("case matters")
+        << Row{"150", "150", "none", "None", "wide", "yes", "off", "low"} << QByteArray(16, '\0')
+        << QByteArray("\x00\x00\x00\x15\x00\x00\x00\x15\xFF\xFF\xFF\xFF\x10\x30\x00\x00", 16) << false;
+    QTest::newRow("nonsense frequency")
+        << Row{"abc", "-145", "", "", "Wide", "No", "QT/DQT", "High"} << ones
+        << QByteArray("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xF7\xFF\xFF\xFF", 16) << false;
 }
 
 void TestCodec::encodeRows()
@@ -225,7 +227,8 @@ void TestCodec::roundTripValidChannels()
                     field = toneFieldFromText(tones[1 + random.bounded(50)]);
                 else if (pick == 2) {
                     const int code = dcs[random.bounded(DcsCodeCount)];
-                    field = toneFieldFromText(QString::asprintf(random.bounded(2) ? "D%03dN" : "D%03dI", code));
+                    field =
+                        toneFieldFromText(QString::asprintf(random.bounded(2) ? "D%03dN" : "D%03dI", code));
                 }
                 record[offset] = field.low;
                 record[offset + 1] = field.high;

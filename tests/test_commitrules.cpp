@@ -38,34 +38,71 @@ void TestCommitRules::frequencyCommits_data()
     QTest::addColumn<int>("message");
     QTest::addColumn<Writes>("writes");
     const Writes rxDefaults = {"1=145.12500", "3=None", "5=Wide", "6=No", "7=Off", "8=High"};
-    const Writes rxEnterDefaults = {"1=145.12500", "2=145.12500", "4=None", "3=None", "5=Wide", "6=No", "7=Off", "8=High"};
+    const Writes rxEnterDefaults = {"1=145.12500", "2=145.12500", "4=None", "3=None",
+                                    "5=Wide",      "6=No",        "7=Off",  "8=High"};
     const int outOfRange = MessageId::OutOfRange;
     const int step = MessageId::StepValue;
 
-    QTest::newRow("on 5 kHz, replaces") << 1 << "145.125" << "146.00000" << "" << true << 0 << Writes{"1=145.12500"};
-    QTest::newRow("on 6.25 kHz") << 1 << "145.0125" << "146.00000" << "" << true << 0 << Writes{"1=145.01250"};
-    QTest::newRow("off raster") << 1 << "145.0123" << "146.00000" << "" << true << step << ClearRow;
-    QTest::newRow("upper limit") << 1 << "160" << "146.00000" << "" << true << 0 << Writes{"1=160.00000"};
-    QTest::newRow("above band") << 1 << "160.005" << "146.00000" << "" << true << outOfRange << ClearRow;
-    QTest::newRow("below band") << 1 << "129.995" << "146.00000" << "" << false << outOfRange << ClearRow;
-    QTest::newRow("truncated") << 1 << "145.1250001" << "146.00000" << "" << true << 0 << Writes{"1=145.12500"};
-    QTest::newRow("decimal scaling") << 1 << "136.0125" << "146.00000" << "" << true << 0 << Writes{"1=136.01250"};
-    QTest::newRow("not a number") << 1 << "abc" << "146.00000" << "" << true << outOfRange << ClearRow;
-    QTest::newRow("Rx emptied deletes") << 1 << "" << "146.00000" << "146.00000" << true << 0 << ClearRow;
-    QTest::newRow("Rx emptied on leave") << 1 << "" << "146.00000" << "" << false << 0 << ClearRow;
-    QTest::newRow("first Rx, Enter") << 1 << "145.125" << "" << "" << true << 0 << rxEnterDefaults;
-    QTest::newRow("first Rx, leave") << 1 << "145.125" << "" << "" << false << 0 << rxDefaults;
-    QTest::newRow("empty Tx, Enter copies Rx") << 2 << "" << "146.00000" << "147.00000" << true << 0
-                                               << Writes{"2=146.00000"};
-    QTest::newRow("empty Tx, leave clears") << 2 << "" << "146.00000" << "147.00000" << false << 0 << ClearRow;
-    QTest::newRow("Tx outside, Enter") << 2 << "170" << "146.00000" << "147.00000" << true << outOfRange << ClearRow;
-    QTest::newRow("Tx outside, leave") << 2 << "170" << "146.00000" << "147.00000" << false << outOfRange
-                                       << Writes{"2="};
-    QTest::newRow("Tx off raster, Enter") << 2 << "146.0001" << "146.00000" << "147.00000" << true << step
-                                          << Writes{"2="};
-    QTest::newRow("Tx off raster, leave") << 2 << "146.0001" << "146.00000" << "147.00000" << false << step
-                                          << ClearRow;
-    QTest::newRow("first Tx") << 2 << "150" << "" << "" << false << 0
+    QTest::newRow("on 5 kHz, replaces") << 1 << "145.125"
+                                        << "146.00000"
+                                        << "" << true << 0 << Writes{"1=145.12500"};
+    QTest::newRow("on 6.25 kHz") << 1 << "145.0125"
+                                 << "146.00000"
+                                 << "" << true << 0 << Writes{"1=145.01250"};
+    QTest::newRow("off raster") << 1 << "145.0123"
+                                << "146.00000"
+                                << "" << true << step << ClearRow;
+    QTest::newRow("upper limit") << 1 << "160"
+                                 << "146.00000"
+                                 << "" << true << 0 << Writes{"1=160.00000"};
+    QTest::newRow("above band") << 1 << "160.005"
+                                << "146.00000"
+                                << "" << true << outOfRange << ClearRow;
+    QTest::newRow("below band") << 1 << "129.995"
+                                << "146.00000"
+                                << "" << false << outOfRange << ClearRow;
+    QTest::newRow("truncated") << 1 << "145.1250001"
+                               << "146.00000"
+                               << "" << true << 0 << Writes{"1=145.12500"};
+    QTest::newRow("decimal scaling") << 1 << "136.0125"
+                                     << "146.00000"
+                                     << "" << true << 0 << Writes{"1=136.01250"};
+    QTest::newRow("not a number") << 1 << "abc"
+                                  << "146.00000"
+                                  << "" << true << outOfRange << ClearRow;
+    QTest::newRow("Rx emptied deletes") << 1 << ""
+                                        << "146.00000"
+                                        << "146.00000" << true << 0 << ClearRow;
+    QTest::newRow("Rx emptied on leave") << 1 << ""
+                                         << "146.00000"
+                                         << "" << false << 0 << ClearRow;
+    QTest::newRow("first Rx, Enter") << 1 << "145.125"
+                                     << ""
+                                     << "" << true << 0 << rxEnterDefaults;
+    QTest::newRow("first Rx, leave") << 1 << "145.125"
+                                     << ""
+                                     << "" << false << 0 << rxDefaults;
+    QTest::newRow("empty Tx, Enter copies Rx") << 2 << ""
+                                               << "146.00000"
+                                               << "147.00000" << true << 0 << Writes{"2=146.00000"};
+    QTest::newRow("empty Tx, leave clears") << 2 << ""
+                                            << "146.00000"
+                                            << "147.00000" << false << 0 << ClearRow;
+    QTest::newRow("Tx outside, Enter") << 2 << "170"
+                                       << "146.00000"
+                                       << "147.00000" << true << outOfRange << ClearRow;
+    QTest::newRow("Tx outside, leave") << 2 << "170"
+                                       << "146.00000"
+                                       << "147.00000" << false << outOfRange << Writes{"2="};
+    QTest::newRow("Tx off raster, Enter") << 2 << "146.0001"
+                                          << "146.00000"
+                                          << "147.00000" << true << step << Writes{"2="};
+    QTest::newRow("Tx off raster, leave") << 2 << "146.0001"
+                                          << "146.00000"
+                                          << "147.00000" << false << step << ClearRow;
+    QTest::newRow("first Tx") << 2 << "150"
+                              << ""
+                              << "" << false << 0
                               << Writes{"2=150.00000", "4=None", "5=Wide", "6=No", "7=Off", "8=High"};
 }
 
@@ -90,9 +127,12 @@ void TestCommitRules::listColumns_data()
     QTest::addColumn<QString>("rx");
     QTest::addColumn<QString>("tx");
     QTest::addColumn<Writes>("writes");
-    QTest::newRow("empty row stays empty") << "" << "" << Writes{"5="};
-    QTest::newRow("row with Rx") << "146.00000" << "" << Writes{"5=Narrow"};
-    QTest::newRow("row with Tx only") << "" << "146.00000" << Writes{"5=Narrow"};
+    QTest::newRow("empty row stays empty") << ""
+                                           << "" << Writes{"5="};
+    QTest::newRow("row with Rx") << "146.00000"
+                                 << "" << Writes{"5=Narrow"};
+    QTest::newRow("row with Tx only") << ""
+                                      << "146.00000" << Writes{"5=Narrow"};
 }
 
 void TestCommitRules::listColumns()

@@ -39,8 +39,8 @@ QByteArray row21(const QByteArray& location, const QByteArray& frequency, const 
                  const QByteArray& skip = "", const QByteArray& power = "High")
 {
     // tones: Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode
-    return location + ",name," + frequency + "," + duplex + "," + offset + "," + tones + "," +
-           mode + ",5.00," + skip + "," + power + ",,,,,\r\n";
+    return location + ",name," + frequency + "," + duplex + "," + offset + "," + tones + "," + mode +
+           ",5.00," + skip + "," + power + ",,,,,\r\n";
 }
 
 QByteArray dump(const CsvImportResult& result)
@@ -48,8 +48,7 @@ QByteArray dump(const CsvImportResult& result)
     QByteArray text;
     for (const ImportedRow& row : result.report.rows)
         text += QByteArray::number(row.line) + ": " +
-                (row.refusal ? refusalText(*row.refusal, result.report.band, false).toUtf8()
-                             : "taken") +
+                (row.refusal ? refusalText(*row.refusal, result.report.band, false).toUtf8() : "taken") +
                 "\n";
     return text;
 }
@@ -89,8 +88,7 @@ void randomChannel(RadioImage& image, int n, RadioVariant variant, QRandomGenera
     const int txKind = random.bounded(3); // same, other, none
     const std::uint32_t tx = txKind == 0 ? rx : (txKind == 1 ? randomFrequency(random) : 0);
     const bool hasRx = variant != RadioVariant::TransmitOnly;
-    const bool hasTx =
-        variant == RadioVariant::TransmitOnly || (variant == RadioVariant::Other && tx != 0);
+    const bool hasTx = variant == RadioVariant::TransmitOnly || (variant == RadioVariant::Other && tx != 0);
     RadioImage::frequencyToBytes(hasRx ? rx : 0, record + RadioImage::RecRxFreq);
     RadioImage::frequencyToBytes(hasTx ? (tx != 0 ? tx : rx) : 0, record + RadioImage::RecTxFreq);
     putTone(record, RadioImage::RecDecodeTone, hasRx ? randomTone(random) : ToneField{});
@@ -145,25 +143,21 @@ void TestCsv::parsing_data()
                            << QList<int>{1, 2} << 0;
     QTest::newRow("LF, no final break")
         << QByteArray("a,b\nc,d") << Records{{"a", "b"}, {"c", "d"}} << QList<int>{1, 2} << 0;
-    QTest::newRow("lone CR") << QByteArray("a\rb") << Records{{"a"}, {"b"}} << QList<int>{1, 2}
-                             << 0;
-    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFLocation,x\n")
-                                     << Records{{"Location", "x"}} << QList<int>{1} << 0;
-    QTest::newRow("empty fields") << QByteArray(",,\n") << Records{{"", "", ""}} << QList<int>{1}
-                                  << 0;
-    QTest::newRow("quoted comma and quote")
-        << QByteArray("\"a,b\",\"say \"\"hi\"\"\",\"\"\n") << Records{{"a,b", "say \"hi\"", ""}}
-        << QList<int>{1} << 0;
+    QTest::newRow("lone CR") << QByteArray("a\rb") << Records{{"a"}, {"b"}} << QList<int>{1, 2} << 0;
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFLocation,x\n") << Records{{"Location", "x"}}
+                                     << QList<int>{1} << 0;
+    QTest::newRow("empty fields") << QByteArray(",,\n") << Records{{"", "", ""}} << QList<int>{1} << 0;
+    QTest::newRow("quoted comma and quote") << QByteArray("\"a,b\",\"say \"\"hi\"\"\",\"\"\n")
+                                            << Records{{"a,b", "say \"hi\"", ""}} << QList<int>{1} << 0;
     QTest::newRow("line break inside quotes")
         << QByteArray("1,\"two\r\nlines\",x\r\n2,y,z\n")
         << Records{{"1", "two\r\nlines", "x"}, {"2", "y", "z"}} << QList<int>{1, 3} << 0;
     QTest::newRow("text after closing quote")
         << QByteArray("\"ab\"c,d\n") << Records{{"abc", "d"}} << QList<int>{1} << 0;
-    QTest::newRow("UTF-8") << QByteArray("名称,\"频道 1\"\n") << Records{{"名称", "频道 1"}}
-                           << QList<int>{1} << 0;
-    QTest::newRow("unclosed quote")
-        << QByteArray("a\nb,\"open\nstill\n") << Records{{"a"}, {"b", "open\nstill\n"}}
-        << QList<int>{1, 2} << 2;
+    QTest::newRow("UTF-8") << QByteArray("名称,\"频道 1\"\n") << Records{{"名称", "频道 1"}} << QList<int>{1}
+                           << 0;
+    QTest::newRow("unclosed quote") << QByteArray("a\nb,\"open\nstill\n")
+                                    << Records{{"a"}, {"b", "open\nstill\n"}} << QList<int>{1, 2} << 2;
 }
 
 void TestCsv::parsing()
@@ -191,8 +185,7 @@ void TestCsv::writerQuotes_data()
     QTest::newRow("plain") << QStringList{"1", "146.520000", ""} << QByteArray("1,146.520000,\r\n");
     QTest::newRow("comma") << QStringList{"a,b", "c"} << QByteArray("\"a,b\",c\r\n");
     QTest::newRow("quote") << QStringList{"say \"hi\""} << QByteArray("\"say \"\"hi\"\"\"\r\n");
-    QTest::newRow("line break") << QStringList{"two\nlines", "x"}
-                                << QByteArray("\"two\nlines\",x\r\n");
+    QTest::newRow("line break") << QStringList{"two\nlines", "x"} << QByteArray("\"two\nlines\",x\r\n");
     QTest::newRow("outer blank") << QStringList{" pad"} << QByteArray("\" pad\"\r\n");
     QTest::newRow("Chinese") << QStringList{"频道"} << QByteArray("频道\r\n");
 }
@@ -262,13 +255,13 @@ void TestCsv::otherTools_data()
     const Row ch2{"145.25000", "144.65000", "None", "88.5", "Narrow", "No", "Off", "High"};
     const Row ch3{"147.00000", "147.60000", "D023I", "D023N", "Wide", "Yes", "Off", "High"};
     // Older files: no RxDtcsCode, CrossMode, Power and no D-STAR columns.
-    QTest::newRow("13 columns")
-        << QByteArray("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
-                      "DtcsCode,DtcsPolarity,Mode,TStep,Skip\r\n"
-                      "1,CALL,146.520000,,0.000000,,88.5,88.5,023,NN,FM,5.00,\r\n"
-                      "2,RPT,145.250000,-,0.600000,Tone,88.5,88.5,023,NN,NFM,12.50,S\r\n"
-                      "3,DCS,147.000000,+,0.600000,DTCS,88.5,88.5,023,NR,FM,5.00,\r\n")
-        << QList<Row>{ch1, ch2, ch3};
+    QTest::newRow("13 columns") << QByteArray(
+                                       "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                                       "DtcsCode,DtcsPolarity,Mode,TStep,Skip\r\n"
+                                       "1,CALL,146.520000,,0.000000,,88.5,88.5,023,NN,FM,5.00,\r\n"
+                                       "2,RPT,145.250000,-,0.600000,Tone,88.5,88.5,023,NN,NFM,12.50,S\r\n"
+                                       "3,DCS,147.000000,+,0.600000,DTCS,88.5,88.5,023,NR,FM,5.00,\r\n")
+                                << QList<Row>{ch1, ch2, ch3};
     QTest::newRow("18 columns, LF")
         << QByteArray("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
                       "DtcsCode,DtcsPolarity,Mode,TStep,Skip,Comment,URCALL,RPT1CALL,"
@@ -285,9 +278,7 @@ void TestCsv::otherTools_data()
                       "1.0W,,,,,\r\n" +
                       "3,DCS,147.000000,+,0.600000,DTCS,88.5,88.5,023,NR,023,Tone->Tone,FM,5.00,,5."
                       "0W,,,,,\r\n")
-        << QList<Row>{ch1,
-                      Row{"145.25000", "144.65000", "None", "88.5", "Narrow", "No", "Off", "Low"},
-                      ch3};
+        << QList<Row>{ch1, Row{"145.25000", "144.65000", "None", "88.5", "Narrow", "No", "Off", "Low"}, ch3};
     QTest::newRow("columns in another order, byte-order mark")
         << QByteArray("\xEF\xBB\xBF"
                       "Frequency,Skip,Location,Mode,Tone,DtcsCode,DtcsPolarity,Duplex,Offset\r\n"
@@ -316,8 +307,7 @@ void TestCsv::zeroBasedLocations_data()
     QTest::newRow("from 0") << QByteArray("0 1 15") << QList<int>{1, 2, 16} << true;
     QTest::newRow("0-based past the end") << QByteArray("0 16") << QList<int>{1, 0} << true;
     QTest::newRow("0 anywhere makes it 0-based") << QByteArray("5 0") << QList<int>{6, 1} << true;
-    QTest::newRow("17 and text refused")
-        << QByteArray("17 x 3.0 -1 1") << QList<int>{0, 0, 0, 0, 1} << false;
+    QTest::newRow("17 and text refused") << QByteArray("17 x 3.0 -1 1") << QList<int>{0, 0, 0, 0, 1} << false;
 }
 
 void TestCsv::zeroBasedLocations()
@@ -358,8 +348,7 @@ void TestCsv::duplex_data()
                            << "145.92000";
     QTest::newRow("plus, no offset") << other << QByteArray("+") << QByteArray("") << "146.52000"
                                      << "146.52000";
-    QTest::newRow("split") << other << QByteArray("split") << QByteArray("150.006250")
-                           << "146.52000"
+    QTest::newRow("split") << other << QByteArray("split") << QByteArray("150.006250") << "146.52000"
                            << "150.00625";
     QTest::newRow("Split") << other << QByteArray("Split") << QByteArray("150") << "146.52000"
                            << "150.00000";
@@ -369,8 +358,7 @@ void TestCsv::duplex_data()
         << int(RadioVariant::ReceiveOnly) << QByteArray("+") << QByteArray("0.6") << "146.52000"
         << "";
     QTest::newRow("receive-only ignores a bad Duplex")
-        << int(RadioVariant::ReceiveOnly) << QByteArray("sideways") << QByteArray("x")
-        << "146.52000"
+        << int(RadioVariant::ReceiveOnly) << QByteArray("sideways") << QByteArray("x") << "146.52000"
         << "";
     QTest::newRow("transmit-only keeps Tx")
         << int(RadioVariant::TransmitOnly) << QByteArray("-") << QByteArray("0.6") << ""
@@ -387,9 +375,9 @@ void TestCsv::duplex()
     QFETCH(QByteArray, offset);
     QFETCH(QString, rx);
     QFETCH(QString, tx);
-    const CsvImportResult result = importText("Location,Frequency,Duplex,Offset\r\n4,146.520000," +
-                                                  duplex + "," + offset + "\r\n",
-                                              RadioVariant(variant));
+    const CsvImportResult result =
+        importText("Location,Frequency,Duplex,Offset\r\n4,146.520000," + duplex + "," + offset + "\r\n",
+                   RadioVariant(variant));
     QVERIFY2(result.report.refused() == 0, dump(result).constData());
     const Row row = gridRow(result.image, 4);
     QCOMPARE(row.at(0), rx);
@@ -405,9 +393,8 @@ void TestCsv::toneModes_data()
     QTest::addColumn<bool>("written"); // export writes exactly these columns back
     QTest::newRow("none") << QByteArray(",,,,,,") << "None"
                           << "None" << true;
-    QTest::newRow("none ignores the tone columns")
-        << QByteArray(",88.5,77.0,023,RR,031,Tone->DTCS") << "None"
-        << "None" << false;
+    QTest::newRow("none ignores the tone columns") << QByteArray(",88.5,77.0,023,RR,031,Tone->DTCS") << "None"
+                                                   << "None" << false;
     QTest::newRow("Tone") << QByteArray("Tone,88.5,,,,,") << "None"
                           << "88.5" << true;
     QTest::newRow("TSQL") << QByteArray("TSQL,,100.0,,,,") << "100.0"
@@ -450,8 +437,7 @@ void TestCsv::toneModes()
     QFETCH(QString, decode);
     QFETCH(QString, encode);
     QFETCH(bool, written);
-    const CsvImportResult result =
-        importText(Header21 + "\r\n" + row21("7", "146.52", "", "0", tones));
+    const CsvImportResult result = importText(Header21 + "\r\n" + row21("7", "146.52", "", "0", tones));
     QVERIFY2(result.report.refused() == 0, dump(result).constData());
     const Row row = gridRow(result.image, 7);
     QCOMPARE(row.at(2), decode);
@@ -478,54 +464,52 @@ void TestCsv::refusals_data()
                             << QString::fromUtf8(words);
     };
     const QByteArray none = ",,,,,,";
-    add("above the band", other, row21("1", "174.005", "", "0", none), RefusalReason::RxOutsideBand,
-        "", "Receive frequency 174.005 MHz is outside the band 136 - 174 MHz");
-    add("below the band", other, row21("1", "135.995", "", "0", none), RefusalReason::RxOutsideBand,
-        "", "135.995");
-    add("band edges are inside", other, row21("1", "136", "split", "174", none), RefusalReason(-1),
-        "", "");
+    add("above the band", other, row21("1", "174.005", "", "0", none), RefusalReason::RxOutsideBand, "",
+        "Receive frequency 174.005 MHz is outside the band 136 - 174 MHz");
+    add("below the band", other, row21("1", "135.995", "", "0", none), RefusalReason::RxOutsideBand, "",
+        "135.995");
+    add("band edges are inside", other, row21("1", "136", "split", "174", none), RefusalReason(-1), "", "");
     add("Tx out of band by offset", other, row21("1", "173.5", "+", "0.6", none),
         RefusalReason::TxOutsideBand, "", "Transmit frequency 174.1 MHz");
     add("Tx out of band by split", other, row21("1", "146.52", "split", "446", none),
         RefusalReason::TxOutsideBand, "", "446");
     add("off raster", other, row21("1", "145.0123", "", "0", none), RefusalReason::RxOffRaster, "",
         "not a multiple of 5 kHz or 6.25 kHz");
-    add("Tx off raster", other, row21("1", "145.0125", "+", "0.0001", none),
-        RefusalReason::TxOffRaster, "", "145.0126");
-    add("6.25 kHz raster is fine", other, row21("1", "145.00625", "-", "0.00625", none),
-        RefusalReason(-1), "", "");
+    add("Tx off raster", other, row21("1", "145.0125", "+", "0.0001", none), RefusalReason::TxOffRaster, "",
+        "145.0126");
+    add("6.25 kHz raster is fine", other, row21("1", "145.00625", "-", "0.00625", none), RefusalReason(-1),
+        "", "");
     add("transmit-only with Duplex off", int(RadioVariant::TransmitOnly),
-        row21("1", "146.52", "off", "0", none), RefusalReason::NoTransmitFrequency, "",
-        "only transmits");
+        row21("1", "146.52", "off", "0", none), RefusalReason::NoTransmitFrequency, "", "only transmits");
     add("receive-only ignores Tx band", int(RadioVariant::ReceiveOnly),
         row21("1", "146.52", "+", "100", none), RefusalReason(-1), "", "");
-    add("no frequency", other, row21("1", "", "", "0", none), RefusalReason::MissingValue,
-        "Frequency", "Frequency is empty");
-    add("frequency not a number", other, row21("1", "146.52MHz", "", "0", none),
-        RefusalReason::NotANumber, "Frequency", "Frequency \"146.52MHz\" is not a number");
-    add("offset not a number", other, row21("1", "146.52", "+", "\"0,6\"", none),
-        RefusalReason::NotANumber, "Offset", "0,6");
-    add("split without offset", other, row21("1", "146.52", "split", "", none),
-        RefusalReason::MissingValue, "Offset", "Offset is empty");
-    add("unknown duplex", other, row21("1", "146.52", "both", "0", none),
-        RefusalReason::UnknownValue, "Duplex", "Duplex \"both\" is not supported");
+    add("no frequency", other, row21("1", "", "", "0", none), RefusalReason::MissingValue, "Frequency",
+        "Frequency is empty");
+    add("frequency not a number", other, row21("1", "146.52MHz", "", "0", none), RefusalReason::NotANumber,
+        "Frequency", "Frequency \"146.52MHz\" is not a number");
+    add("offset not a number", other, row21("1", "146.52", "+", "\"0,6\"", none), RefusalReason::NotANumber,
+        "Offset", "0,6");
+    add("split without offset", other, row21("1", "146.52", "split", "", none), RefusalReason::MissingValue,
+        "Offset", "Offset is empty");
+    add("unknown duplex", other, row21("1", "146.52", "both", "0", none), RefusalReason::UnknownValue,
+        "Duplex", "Duplex \"both\" is not supported");
     add("CTCSS not in the list", other, row21("1", "146.52", "", "0", "Tone,88.6,,,,,"),
         RefusalReason::UnlistedCtcss, "rToneFreq",
         "rToneFreq 88.6 Hz is not one of the radio's 50 CTCSS tones");
     add("CTCSS hundredths", other, row21("1", "146.52", "", "0", "TSQL,,88.55,,,,"),
         RefusalReason::UnlistedCtcss, "cToneFreq", "88.55");
-    add("CTCSS text", other, row21("1", "146.52", "", "0", "Tone,88.5Hz,,,,,"),
-        RefusalReason::NotANumber, "rToneFreq", "88.5Hz");
-    add("CTCSS missing", other, row21("1", "146.52", "", "0", "Tone,,88.5,,,,"),
-        RefusalReason::MissingValue, "rToneFreq", "rToneFreq is empty");
+    add("CTCSS text", other, row21("1", "146.52", "", "0", "Tone,88.5Hz,,,,,"), RefusalReason::NotANumber,
+        "rToneFreq", "88.5Hz");
+    add("CTCSS missing", other, row21("1", "146.52", "", "0", "Tone,,88.5,,,,"), RefusalReason::MissingValue,
+        "rToneFreq", "rToneFreq is empty");
     add("DCS not in the table", other, row21("1", "146.52", "", "0", "DTCS,,,024,NN,,"),
         RefusalReason::UnknownDcs, "DtcsCode", "DtcsCode 024 is not a DCS code of the radio");
-    add("DCS as text", other, row21("1", "146.52", "", "0", "DTCS,,,D023N,NN,,"),
-        RefusalReason::UnknownDcs, "DtcsCode", "D023N");
+    add("DCS as text", other, row21("1", "146.52", "", "0", "DTCS,,,D023N,NN,,"), RefusalReason::UnknownDcs,
+        "DtcsCode", "D023N");
     add("DCS receive code", other, row21("1", "146.52", "", "0", "Cross,,,023,NN,999,DTCS->DTCS"),
         RefusalReason::UnknownDcs, "RxDtcsCode", "999");
-    add("bad polarity", other, row21("1", "146.52", "", "0", "DTCS,,,023,NX,,"),
-        RefusalReason::UnknownValue, "DtcsPolarity", "NX");
+    add("bad polarity", other, row21("1", "146.52", "", "0", "DTCS,,,023,NX,,"), RefusalReason::UnknownValue,
+        "DtcsPolarity", "NX");
     add("one-letter polarity", other, row21("1", "146.52", "", "0", "DTCS,,,023,N,,"),
         RefusalReason::UnknownValue, "DtcsPolarity", "");
     add("unknown tone mode", other, row21("1", "146.52", "", "0", "TSQL-R,,88.5,,,,"),
@@ -538,12 +522,12 @@ void TestCsv::refusals_data()
         row21("1", "146.52", "", "0", "Tone,88.6,,,,,"), RefusalReason(-1), "", "");
     add("receive tone of a transmit-only radio is not checked", int(RadioVariant::TransmitOnly),
         row21("1", "146.52", "", "0", "Cross,,1.0,,,,->Tone"), RefusalReason(-1), "", "");
-    add("mode AM", other, row21("1", "146.52", "", "0", none, "AM"), RefusalReason::UnknownValue,
-        "Mode", "AM");
-    add("skip X", other, row21("1", "146.52", "", "0", none, "FM", "X"),
-        RefusalReason::UnknownValue, "Skip", "X");
-    add("power Max", other, row21("1", "146.52", "", "0", none, "FM", "", "Max"),
-        RefusalReason::UnknownValue, "Power", "Max");
+    add("mode AM", other, row21("1", "146.52", "", "0", none, "AM"), RefusalReason::UnknownValue, "Mode",
+        "AM");
+    add("skip X", other, row21("1", "146.52", "", "0", none, "FM", "X"), RefusalReason::UnknownValue, "Skip",
+        "X");
+    add("power Max", other, row21("1", "146.52", "", "0", none, "FM", "", "Max"), RefusalReason::UnknownValue,
+        "Power", "Max");
     add("bad location", other, row21("A1", "146.52", "", "0", none), RefusalReason::BadLocation, "",
         "Location \"A1\" is not a channel number (1-16)");
 }
@@ -569,8 +553,7 @@ void TestCsv::refusals()
     QVERIFY2(refusalText(*imported.refusal, TestBand, false).contains(english),
              qPrintable(refusalText(*imported.refusal, TestBand, false)));
     const QString chinese = refusalText(*imported.refusal, TestBand, true);
-    QVERIFY(
-        std::any_of(chinese.begin(), chinese.end(), [](QChar c) { return c.unicode() >= 0x4E00; }));
+    QVERIFY(std::any_of(chinese.begin(), chinese.end(), [](QChar c) { return c.unicode() >= 0x4E00; }));
     QVERIFY(result.image == RadioImage::makeNew());
 }
 
@@ -586,11 +569,10 @@ void TestCsv::refusedRowsLeaveChannel()
         row21("2", "146.52", "", "0", "Tone,88.5,,,,,", "FM", "", "High").replace("88.5", "88.6") +
         row21("3", "147.0", "", "0", ",,,,,,") + row21("1", "148.0", "", "0", ",,,,,,");
     const CsvImportResult result = importText(csv, RadioVariant::Other, base);
-    QCOMPARE(dump(result),
-             QByteArray("2: taken\n"
-                        "3: rToneFreq 88.6 Hz is not one of the radio's 50 CTCSS tones\n"
-                        "4: taken\n"
-                        "5: Location 1 was already given on line 2\n"));
+    QCOMPARE(dump(result), QByteArray("2: taken\n"
+                                      "3: rToneFreq 88.6 Hz is not one of the radio's 50 CTCSS tones\n"
+                                      "4: taken\n"
+                                      "5: Location 1 was already given on line 2\n"));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(result.image.channel(2)), 16).toHex(' '),
              record.toHex(' '));
     QCOMPARE(gridRow(result.image, 1).at(0), QStringLiteral("146.52000"));
@@ -659,21 +641,17 @@ void TestCsv::fileProblems_data()
     QTest::addColumn<int>("problem");
     QTest::addColumn<int>("line");
     QTest::newRow("empty file") << QByteArray() << int(CsvFileProblem::NoHeader) << 0;
-    QTest::newRow("blank lines only")
-        << QByteArray("\r\n,,\r\n") << int(CsvFileProblem::NoHeader) << 0;
+    QTest::newRow("blank lines only") << QByteArray("\r\n,,\r\n") << int(CsvFileProblem::NoHeader) << 0;
     QTest::newRow("no Frequency column")
         << QByteArray("Location,Name\n1,x\n") << int(CsvFileProblem::NoHeader) << 0;
-    QTest::newRow("data without header")
-        << QByteArray("1,,146.52\n") << int(CsvFileProblem::NoHeader) << 0;
+    QTest::newRow("data without header") << QByteArray("1,,146.52\n") << int(CsvFileProblem::NoHeader) << 0;
     QTest::newRow("unclosed quote") << QByteArray("Location,Frequency\n1,146.52\n2,\"146.52\n")
                                     << int(CsvFileProblem::UnclosedQuote) << 3;
-    QTest::newRow("too large") << QByteArray("Location,Frequency\n") +
-                                      QByteArray(MaxCsvFileSize, '\n')
+    QTest::newRow("too large") << QByteArray("Location,Frequency\n") + QByteArray(MaxCsvFileSize, '\n')
                                << int(CsvFileProblem::TooLarge) << 0;
-    QTest::newRow("header only") << QByteArray("Location,Frequency\n") << int(CsvFileProblem::None)
-                                 << 0;
-    QTest::newRow("binary") << QByteArray("\x00\xFF\xFE,\"\x01", 6)
-                            << int(CsvFileProblem::UnclosedQuote) << 1;
+    QTest::newRow("header only") << QByteArray("Location,Frequency\n") << int(CsvFileProblem::None) << 0;
+    QTest::newRow("binary") << QByteArray("\x00\xFF\xFE,\"\x01", 6) << int(CsvFileProblem::UnclosedQuote)
+                            << 1;
 }
 
 void TestCsv::fileProblems()
@@ -700,14 +678,11 @@ void TestCsv::exportedRow()
     putTone(record, RadioImage::RecEncodeTone, toneFieldFromText(QStringLiteral("67.0")));
     record[RadioImage::RecWidthPower] = 0xDF; // Wide, Low
     image.setScanBit(9, false);
-    QCOMPARE(
-        exportChannelsCsv(image, RadioVariant::Other),
-        Header21 +
-            "\r\n9,,446.006250,-,5.000000,Cross,67.0,,,NR,023,Tone->DTCS,FM,6.25,S,Low,,,,,\r\n");
+    QCOMPARE(exportChannelsCsv(image, RadioVariant::Other),
+             Header21 + "\r\n9,,446.006250,-,5.000000,Cross,67.0,,,NR,023,Tone->DTCS,FM,6.25,S,Low,,,,,\r\n");
     // A receive-only radio neither has nor writes the transmit side.
     QCOMPARE(exportChannelsCsv(image, RadioVariant::ReceiveOnly),
-             Header21 +
-                 "\r\n9,,446.006250,off,0.000000,Cross,,,,NR,023,->DTCS,FM,6.25,S,Low,,,,,\r\n");
+             Header21 + "\r\n9,,446.006250,off,0.000000,Cross,,,,NR,023,->DTCS,FM,6.25,S,Low,,,,,\r\n");
     // A transmit-only radio gives its Tx frequency as Frequency.
     QCOMPARE(exportChannelsCsv(image, RadioVariant::TransmitOnly),
              Header21 + "\r\n9,,441.006250,,0.000000,Tone,67.0,,,,,,FM,6.25,S,Low,,,,,\r\n");
@@ -716,8 +691,8 @@ void TestCsv::exportedRow()
 
 void TestCsv::refusalTextTakesValuesLiterally()
 {
-    const Refusal refusal{RefusalReason::NotANumber, QStringLiteral("Frequency"),
-                          QStringLiteral("%3 and %1"), 0};
+    const Refusal refusal{RefusalReason::NotANumber, QStringLiteral("Frequency"), QStringLiteral("%3 and %1"),
+                          0};
     QCOMPARE(refusalText(refusal, TestBand, false),
              QStringLiteral("Frequency \"%3 and %1\" is not a number"));
 }
@@ -744,8 +719,7 @@ void TestCsv::mangledFilesAreSafe()
                 mangled.remove(at, random.bounded(4));
                 break;
             default:
-                mangled.insert(
-                    at, mangled.mid(random.bounded(int(mangled.size()) + 1), random.bounded(40)));
+                mangled.insert(at, mangled.mid(random.bounded(int(mangled.size()) + 1), random.bounded(40)));
                 break;
             }
         }
@@ -754,18 +728,15 @@ void TestCsv::mangledFilesAreSafe()
             QVERIFY(row.refusal.has_value() != (row.channel != 0));
             if (row.channel == 0)
                 continue;
-            const std::uint32_t rx =
-                RadioImage::frequencyFromBytes(result.image.channel(row.channel));
+            const std::uint32_t rx = RadioImage::frequencyFromBytes(result.image.channel(row.channel));
             QVERIFY(rx >= std::uint32_t(TestBand.low) && rx <= std::uint32_t(TestBand.high));
             QVERIFY(rx % 500 == 0 || rx % 625 == 0);
         }
         for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
-            const bool named =
-                std::any_of(result.report.rows.cbegin(), result.report.rows.cend(),
-                            [n](const ImportedRow& row) { return row.channel == n; });
+            const bool named = std::any_of(result.report.rows.cbegin(), result.report.rows.cend(),
+                                           [n](const ImportedRow& row) { return row.channel == n; });
             if (!named)
-                QVERIFY(std::memcmp(result.image.channel(n), RadioImage::makeNew().channel(n),
-                                    16) == 0);
+                QVERIFY(std::memcmp(result.image.channel(n), RadioImage::makeNew().channel(n), 16) == 0);
         }
     }
 }

@@ -37,8 +37,7 @@ struct Opened {
     CProgramView* view = nullptr;
 
     explicit Opened(const QByteArray& language = "English")
-        : env(QByteArray(GuiTestEnv::defaultIni())
-                  .replace("Language=English", "Language=" + language))
+        : env(QByteArray(GuiTestEnv::defaultIni()).replace("Language=English", "Language=" + language))
     {
         g_radioVariant = RadioVariant::ReceiveOnly;
         if (!app.InitInstance({env.iniPath(), env.dir(), QString()}, {}))
@@ -87,8 +86,7 @@ void answerReport(bool accept, ReportSeen& seen)
         for (int c = 0; c < table->columnCount(); ++c)
             seen.headers << table->horizontalHeaderItem(c)->text();
         for (int r = 0; r < table->rowCount(); ++r)
-            seen.results << table->item(r, 0)->text() + QLatin1Char(' ') +
-                                table->item(r, 2)->text();
+            seen.results << table->item(r, 0)->text() + QLatin1Char(' ') + table->item(r, 2)->text();
         seen.acceptEnabled = dialog->acceptButton()->isEnabled();
         if (accept)
             dialog->acceptButton()->click();
@@ -126,8 +124,7 @@ void TestCsvGui::fileMenuHasTheCommands()
     for (QAction* item : file->actions())
         items << item->text();
     QVERIFY2(items.join(QLatin1Char('|'))
-                 .contains(QStringLiteral(
-                     "Save &As...||&Import Channels...|&Export Channels...||&Print...")),
+                 .contains(QStringLiteral("Save &As...||&Import Channels...|&Export Channels...||&Print...")),
              qPrintable(items.join(QLatin1Char('|'))));
     for (int id : {CommandId::ImportChannels, CommandId::ExportChannels}) {
         QAction* action = s.frame()->action(id);
@@ -151,10 +148,9 @@ void TestCsvGui::acceptedImportRefillsTheGrid()
     QVERIFY2(seen.summary.endsWith(QStringLiteral("Rows taken: 2, rows refused: 1.")),
              qPrintable(seen.summary));
     QCOMPARE(seen.headers, (QStringList{"Line", "Location", "Result"}));
-    QCOMPARE(seen.results,
-             (QStringList{"2 Taken as channel 1",
-                          "3 Receive frequency 180 MHz is outside the band 136 - 174 MHz",
-                          "4 Taken as channel 4"}));
+    QCOMPARE(seen.results, (QStringList{"2 Taken as channel 1",
+                                        "3 Receive frequency 180 MHz is outside the band 136 - 174 MHz",
+                                        "4 Taken as channel 4"}));
     QVERIFY(seen.acceptEnabled);
     // The taken rows, and the value that was still in the editor, are in the grid.
     QCOMPARE(s.grid(1, 1), QStringLiteral("146.52000"));
@@ -195,9 +191,8 @@ void TestCsvGui::nothingToTake()
     answerReport(false, seen);
     QVERIFY(!s.csv().importFile(*s.view, s.writeCsv("Location,Frequency\n1,99\n2,abc\n")));
     QVERIFY(!seen.acceptEnabled);
-    QCOMPARE(seen.results,
-             (QStringList{"2 Receive frequency 99 MHz is outside the band 136 - 174 MHz",
-                          "3 Frequency \"abc\" is not a number"}));
+    QCOMPARE(seen.results, (QStringList{"2 Receive frequency 99 MHz is outside the band 136 - 174 MHz",
+                                        "3 Frequency \"abc\" is not a number"}));
 }
 
 void TestCsvGui::refusedForOtherRadios()
@@ -209,8 +204,7 @@ void TestCsvGui::refusedForOtherRadios()
     g_radioVariant = RadioVariant::ReceiveOnly;
     QVERIFY(!imported);
     QCOMPARE(s.env.boxes.size(), 1);
-    QCOMPARE(s.env.boxes[0].text,
-             QStringLiteral("The channels of this radio type cannot be edited."));
+    QCOMPARE(s.env.boxes[0].text, QStringLiteral("The channels of this radio type cannot be edited."));
 }
 
 void TestCsvGui::notAChannelList()
@@ -252,9 +246,8 @@ void TestCsvGui::chineseReport()
     QVERIFY(s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
     QCOMPARE(seen.title, QStringLiteral("导入信道"));
     QCOMPARE(seen.headers, (QStringList{"行号", "位置", "结果"}));
-    QCOMPARE(seen.results,
-             (QStringList{"2 已作为信道 1 接受", "3 接收频率 180 MHz 超出频段 136 - 174 MHz",
-                          "4 已作为信道 4 接受"}));
+    QCOMPARE(seen.results, (QStringList{"2 已作为信道 1 接受", "3 接收频率 180 MHz 超出频段 136 - 174 MHz",
+                                        "4 已作为信道 4 接受"}));
     QVERIFY(seen.summary.endsWith(QStringLiteral("接受 2 行，拒绝 1 行。")));
     QCOMPARE(s.grid(1, 5), QStringLiteral("窄"));
 }

@@ -103,8 +103,7 @@ void TestDecimal::leadingInt_data()
     QTest::newRow("none") << "MHz" << qint64(0);
     QTest::newRow("clamped") << "99999999999999999999999" << std::numeric_limits<qint64>::max();
     QTest::newRow("most negative") << "-9223372036854775808" << std::numeric_limits<qint64>::min();
-    QTest::newRow("clamped negative")
-        << "-99999999999999999999999" << std::numeric_limits<qint64>::min();
+    QTest::newRow("clamped negative") << "-99999999999999999999999" << std::numeric_limits<qint64>::min();
 }
 
 void TestDecimal::leadingInt()

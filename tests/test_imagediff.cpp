@@ -8,7 +8,8 @@ namespace {
 constexpr int Ch3 = 3 * RadioImage::RowSize;
 
 // A new image with channel 3 in use: 446.00625 MHz, no tones, busy lock Off, Wide, High.
-RadioImage baseImage() {
+RadioImage baseImage()
+{
     RadioImage image = RadioImage::makeNew();
     const std::uint8_t record[16] = {0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF,
                                      0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x30, 0xFF, 0xFF};
@@ -17,13 +18,11 @@ RadioImage baseImage() {
 }
 
 // One line per change, so a table row can list what it expects.
-QStringList describe(const ImageDiff& diff) {
+QStringList describe(const ImageDiff& diff)
+{
     QStringList lines;
     for (const CellChange& c : diff.cells)
-        lines << QStringLiteral("ch%1 col%2 %3>%4")
-                     .arg(c.channel)
-                     .arg(c.column)
-                     .arg(c.before, c.after);
+        lines << QStringLiteral("ch%1 col%2 %3>%4").arg(c.channel).arg(c.column).arg(c.before, c.after);
     for (const OptionChange& o : diff.options)
         lines << QStringLiteral("%1 %2>%3").arg(o.label, o.before, o.after);
     for (const ByteChange& b : diff.bytes)
@@ -41,7 +40,8 @@ private Q_SLOTS:
     void singleBitShowsOnce();
 };
 
-void TestImageDiff::differences_data() {
+void TestImageDiff::differences_data()
+{
     QTest::addColumn<QList<int>>("patches"); // offset, value, offset, value ...
     QTest::addColumn<int>("variant");
     QTest::addColumn<bool>("chinese");
@@ -64,26 +64,25 @@ void TestImageDiff::differences_data() {
         << QStringList{"ch3 col5 Wide>Narrow", "0x03D 30>21"};
     QTest::newRow("only a bit nobody reads")
         << QList<int>{Ch3 + 13, 0x31} << receive << false << QStringList{"0x03D 30>31"};
-    QTest::newRow("busy lock and power")
-        << QList<int>{Ch3 + 12, 0x08, Ch3 + 13, 0x10} << receive << false
-        << QStringList{"ch3 col7 Off>Carrier", "ch3 col8 High>Low"};
-    QTest::newRow("scan bit of channel 3") << QList<int>{RadioImage::ScanBitmap, 0xFB} << receive
-                                           << false << QStringList{"ch3 col6 Yes>No"};
-    QTest::newRow("scan bit of an empty channel") << QList<int>{RadioImage::ScanBitmap + 1, 0xFE}
-                                                  << receive << false << QStringList{"0x17F FF>FE"};
+    QTest::newRow("busy lock and power") << QList<int>{Ch3 + 12, 0x08, Ch3 + 13, 0x10} << receive << false
+                                         << QStringList{"ch3 col7 Off>Carrier", "ch3 col8 High>Low"};
+    QTest::newRow("scan bit of channel 3")
+        << QList<int>{RadioImage::ScanBitmap, 0xFB} << receive << false << QStringList{"ch3 col6 Yes>No"};
+    QTest::newRow("scan bit of an empty channel")
+        << QList<int>{RadioImage::ScanBitmap + 1, 0xFE} << receive << false << QStringList{"0x17F FF>FE"};
     QTest::newRow("channel becomes empty")
         << QList<int>{Ch3 + 3, 0x00} << receive << false
         << QStringList{"ch3 col1 446.00625>", "ch3 col3 None>", "ch3 col5 Wide>",
                        "ch3 col6 Yes>",       "ch3 col7 Off>",  "ch3 col8 High>"};
     QTest::newRow("squelch") << QList<int>{RadioImage::OptSquelch, 5} << receive << false
                              << QStringList{"Squelch Level 4>5"};
-    QTest::newRow("squelch out of range") << QList<int>{RadioImage::OptSquelch, 0x0C} << receive
-                                          << false << QStringList{"Squelch Level 4>0x0C"};
-    QTest::newRow("transmit delay") << QList<int>{RadioImage::OptTransmitDelay, 123} << receive
-                                    << false << QStringList{"Transmit Delay (s) Off>12.3"};
-    QTest::newRow("two ways of Off")
-        << QList<int>{RadioImage::OptTransmitDelay, 0x09, RadioImage::OptTransmitDelay + 1, 0x07}
-        << receive << false << QStringList{"0x13C 00>09", "0x13D 00>07"};
+    QTest::newRow("squelch out of range") << QList<int>{RadioImage::OptSquelch, 0x0C} << receive << false
+                                          << QStringList{"Squelch Level 4>0x0C"};
+    QTest::newRow("transmit delay") << QList<int>{RadioImage::OptTransmitDelay, 123} << receive << false
+                                    << QStringList{"Transmit Delay (s) Off>12.3"};
+    QTest::newRow("two ways of Off") << QList<int>{RadioImage::OptTransmitDelay, 0x09,
+                                                   RadioImage::OptTransmitDelay + 1, 0x07}
+                                     << receive << false << QStringList{"0x13C 00>09", "0x13D 00>07"};
     QTest::newRow("battery saver and its spare bit")
         << QList<int>{RadioImage::OptBatterySaver, 3} << receive << false
         << QStringList{"Battery Saver Off>On", "0x135 00>03"};
@@ -91,18 +90,18 @@ void TestImageDiff::differences_data() {
         << QList<int>{RadioImage::OptTimeOut, 2, RadioImage::OptSideKey,         3,
                       RadioImage::OptVox,     1, RadioImage::OptPriorityChannel, 16}
         << receive << false
-        << QStringList{"Time Out Time (s) 600s>30s", "Side Key None>Power select",
-                       "Priority Channel Off>16", "VOX Off>On"};
+        << QStringList{"Time Out Time (s) 600s>30s", "Side Key None>Power select", "Priority Channel Off>16",
+                       "VOX Off>On"};
     QTest::newRow("band index") << QList<int>{RadioImage::ProductBand, 1} << receive << false
                                 << QStringList{"Frequency (index) 2>1"};
     QTest::newRow("outside the transfer area")
-        << QList<int>{1000, 0x12, 0, 0x00} << receive << false
-        << QStringList{"0x000 FF>00", "0x3E8 FF>12"};
+        << QList<int>{1000, 0x12, 0, 0x00} << receive << false << QStringList{"0x000 FF>00", "0x3E8 FF>12"};
     QTest::newRow("chinese") << QList<int>{RadioImage::OptVox, 1, Ch3 + 13, 0x10} << receive << true
                              << QStringList{"ch3 col8 高>低", "声控 关>开"};
 }
 
-void TestImageDiff::differences() {
+void TestImageDiff::differences()
+{
     QFETCH(QList<int>, patches);
     QFETCH(int, variant);
     QFETCH(bool, chinese);
@@ -118,7 +117,8 @@ void TestImageDiff::differences() {
 
 // A single flipped bit shows either as a changed text and nothing else, or, when no text
 // changes, as its byte alone: a text that changed never leaves its own bits listed again.
-void TestImageDiff::singleBitShowsOnce() {
+void TestImageDiff::singleBitShowsOnce()
+{
     const RadioImage before = baseImage();
     for (RadioVariant variant :
          {RadioVariant::ReceiveOnly, RadioVariant::TransmitOnly, RadioVariant::Other}) {
@@ -128,8 +128,7 @@ void TestImageDiff::singleBitShowsOnce() {
                 after[static_cast<std::size_t>(offset)] ^= static_cast<std::uint8_t>(1u << bit);
                 const ImageDiff diff = diffImages(before, after, variant, false);
                 const bool texts = !diff.cells.empty() || !diff.options.empty();
-                const bool byteAlone =
-                    diff.bytes.size() == 1 && diff.bytes.front().offset == offset;
+                const bool byteAlone = diff.bytes.size() == 1 && diff.bytes.front().offset == offset;
                 if (texts ? !diff.bytes.empty() : !byteAlone)
                     QFAIL(qPrintable(QStringLiteral("bit %1 of byte %2, variant %3: %4")
                                          .arg(bit)

@@ -51,29 +51,59 @@ void TestIniFile::lookups_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::newRow("blanks around =") << QByteArray("[Setup]\r\n  Language  =  English  \r\n") << "Setup"
-                                     << "Language" << "English";
+                                     << "Language"
+                                     << "English";
     QTest::newRow("case-insensitive names") << QByteArray("[setup]\nlanguage=Chinese\n") << "Setup"
-                                            << "Language" << "Chinese";
-    QTest::newRow("TAB ; cuts") << QByteArray("[S]\nK=Chinese\t;remark\n") << "S" << "K" << "Chinese";
-    QTest::newRow("blank ; stays") << QByteArray("[S]\nK=Chinese ;remark\n") << "S" << "K" << "Chinese ;remark";
-    QTest::newRow("// cut keeps blank") << QByteArray("[S]\nK=Chinese //remark\n") << "S" << "K" << "Chinese ";
-    QTest::newRow("/* in a path") << QByteArray("[S]\nK=C:/dir/*x\n") << "S" << "K" << "C:/dir";
-    QTest::newRow("// in a url") << QByteArray("[S]\nK=http://x\n") << "S" << "K" << "http:";
-    QTest::newRow("remark header is no header") << QByteArray("[S]\n[T] ;x\nK=1\n") << "S" << "K" << "1";
-    QTest::newRow("comment lines dropped")
-        << QByteArray("[S]\n;K=1\n/K=2\n\\K=3\n*K=4\n=K\nK=5\n") << "S" << "K" << "5";
-    QTest::newRow("commented key missing") << QByteArray("[S]\n;K=1\n") << "S" << ";K" << "";
-    QTest::newRow("first section wins") << QByteArray("[S]\nA=1\n[S]\nA=2\nB=3\n") << "S" << "B" << "";
-    QTest::newRow("last key wins") << QByteArray("[S]\nA=1\nA=2\n") << "S" << "A" << "2";
-    QTest::newRow("no = gives empty value") << QByteArray("[S]\nFlag\n") << "S" << "Flag" << "";
-    QTest::newRow("blanks inside brackets") << QByteArray("[ S ]\nA=1\n") << " S " << "A" << "1";
-    QTest::newRow("entries before a header") << QByteArray("A=0\n[S]\n") << "" << "A" << "0";
-    QTest::newRow("UTF-8 text") << QByteArray("[Chinese]\nCompany=北风\n") << "chinese" << "Company"
-                                << QString::fromUtf8("北风");
+                                            << "Language"
+                                            << "Chinese";
+    QTest::newRow("TAB ; cuts") << QByteArray("[S]\nK=Chinese\t;remark\n") << "S"
+                                << "K"
+                                << "Chinese";
+    QTest::newRow("blank ; stays") << QByteArray("[S]\nK=Chinese ;remark\n") << "S"
+                                   << "K"
+                                   << "Chinese ;remark";
+    QTest::newRow("// cut keeps blank") << QByteArray("[S]\nK=Chinese //remark\n") << "S"
+                                        << "K"
+                                        << "Chinese ";
+    QTest::newRow("/* in a path") << QByteArray("[S]\nK=C:/dir/*x\n") << "S"
+                                  << "K"
+                                  << "C:/dir";
+    QTest::newRow("// in a url") << QByteArray("[S]\nK=http://x\n") << "S"
+                                 << "K"
+                                 << "http:";
+    QTest::newRow("remark header is no header") << QByteArray("[S]\n[T] ;x\nK=1\n") << "S"
+                                                << "K"
+                                                << "1";
+    QTest::newRow("comment lines dropped") << QByteArray("[S]\n;K=1\n/K=2\n\\K=3\n*K=4\n=K\nK=5\n") << "S"
+                                           << "K"
+                                           << "5";
+    QTest::newRow("commented key missing") << QByteArray("[S]\n;K=1\n") << "S"
+                                           << ";K"
+                                           << "";
+    QTest::newRow("first section wins") << QByteArray("[S]\nA=1\n[S]\nA=2\nB=3\n") << "S"
+                                        << "B"
+                                        << "";
+    QTest::newRow("last key wins") << QByteArray("[S]\nA=1\nA=2\n") << "S"
+                                   << "A"
+                                   << "2";
+    QTest::newRow("no = gives empty value") << QByteArray("[S]\nFlag\n") << "S"
+                                            << "Flag"
+                                            << "";
+    QTest::newRow("blanks inside brackets") << QByteArray("[ S ]\nA=1\n") << " S "
+                                            << "A"
+                                            << "1";
+    QTest::newRow("entries before a header") << QByteArray("A=0\n[S]\n") << ""
+                                             << "A"
+                                             << "0";
+    QTest::newRow("UTF-8 text") << QByteArray("[Chinese]\nCompany=北风\n") << "chinese"
+                                << "Company" << QString::fromUtf8("北风");
     QTest::newRow("byte-order mark at the start")
-        << QByteArray("\xEF\xBB\xBF[Setup]\nLanguage=Chinese\n") << "Setup" << "Language" << "Chinese";
-    QTest::newRow("byte-order mark inside")
-        << QByteArray("[S]\nA=1\n\t\xEF\xBB\xBF[T]\nA=2\n") << "T" << "A" << "2";
+        << QByteArray("\xEF\xBB\xBF[Setup]\nLanguage=Chinese\n") << "Setup"
+        << "Language"
+        << "Chinese";
+    QTest::newRow("byte-order mark inside") << QByteArray("[S]\nA=1\n\t\xEF\xBB\xBF[T]\nA=2\n") << "T"
+                                            << "A"
+                                            << "2";
 }
 
 void TestIniFile::lookups()
@@ -99,7 +129,8 @@ void TestIniFile::missingFileIsCreatedEmpty()
     // A missing key in an existing section gives the default trimmed; a missing section
     // gives it unchanged.
     QCOMPARE(ini.GetValue(QString(), QStringLiteral("x"), QStringLiteral(" d ")), QStringLiteral("d"));
-    QCOMPARE(ini.GetValue(QStringLiteral("No"), QStringLiteral("x"), QStringLiteral(" d ")), QStringLiteral(" d "));
+    QCOMPARE(ini.GetValue(QStringLiteral("No"), QStringLiteral("x"), QStringLiteral(" d ")),
+             QStringLiteral(" d "));
 }
 
 void TestIniFile::unloadedIgnoresChanges()
@@ -125,9 +156,10 @@ void TestIniFile::setValueAndSave()
         QVERIFY(ini.isModified());
         ini.Save();
         QVERIFY(ini.isModified());
-        QCOMPARE(readFile(path), QByteArray("[Setup]\r\nLanguage=English\t; which\r\nLanguage=English\r\n"
-                                            "ShowLang=1\r\nNew=v\r\n[Setup]\r\nX=1\r\n[English]\r\nCompany=A\r\n"
-                                            "[Extra]\r\nK=w\r\n"));
+        QCOMPARE(readFile(path),
+                 QByteArray("[Setup]\r\nLanguage=English\t; which\r\nLanguage=English\r\n"
+                            "ShowLang=1\r\nNew=v\r\n[Setup]\r\nX=1\r\n[English]\r\nCompany=A\r\n"
+                            "[Extra]\r\nK=w\r\n"));
         QFile::remove(path);
     }
     // Still modified at destruction: the file is written again.
@@ -142,7 +174,8 @@ void TestIniFile::caseOnlyChangeKeepsFlagDown()
     QVERIFY(ini.Load(path));
     ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("ENGLISH"));
     QVERIFY(!ini.isModified());
-    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QStringLiteral("ENGLISH"));
+    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
+             QStringLiteral("ENGLISH"));
     ini.Save();
     QCOMPARE(readFile(path), QByteArray("[Setup]\nLanguage=English\n"));
 }

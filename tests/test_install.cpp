@@ -22,16 +22,18 @@ private:
     QTemporaryDir prefix_;
 };
 
-void TestInstall::initTestCase() {
+void TestInstall::initTestCase()
+{
     QProcess install;
     install.start(QStringLiteral(XR_CMAKE_COMMAND),
-                  {QStringLiteral("--install"), QStringLiteral(XR_BUILD_DIR),
-                   QStringLiteral("--prefix"), prefix_.path()});
+                  {QStringLiteral("--install"), QStringLiteral(XR_BUILD_DIR), QStringLiteral("--prefix"),
+                   prefix_.path()});
     QVERIFY(install.waitForFinished(60000));
     QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
 }
 
-void TestInstall::installedFiles_data() {
+void TestInstall::installedFiles_data()
+{
     QTest::addColumn<QString>("path");
     for (const char* path :
          {"bin/xr970", "bin/xr970-cli", "share/xr970/English.qm", "share/xr970/Chinese.qm",
@@ -40,7 +42,8 @@ void TestInstall::installedFiles_data() {
         QTest::newRow(path) << QString::fromLatin1(path);
 }
 
-void TestInstall::installedFiles() {
+void TestInstall::installedFiles()
+{
     QFETCH(QString, path);
     const QFileInfo info(installed(path));
     QVERIFY2(info.isFile() && info.size() > 0, qPrintable(info.filePath()));
@@ -52,7 +55,8 @@ void TestInstall::installedFiles() {
     }
 }
 
-void TestInstall::installedProgramStarts() {
+void TestInstall::installedProgramStarts()
+{
     QTemporaryDir config;
     QTemporaryDir work;
     QVERIFY(!QFile::exists(installed(QStringLiteral("bin/Program.ini"))));

@@ -21,11 +21,11 @@ namespace {
 QList<int> optionBytes(const RadioImage& image)
 {
     QList<int> bytes;
-    for (int offset : {RadioImage::OptSideKey, RadioImage::OptVoice, RadioImage::OptTimeOut,
-                       RadioImage::OptSquelch, RadioImage::OptBatterySaver, RadioImage::OptBeep,
-                       RadioImage::OptVox, RadioImage::OptVoxGain, RadioImage::OptVoxDelay,
-                       RadioImage::OptTransmitDelay, RadioImage::OptTransmitDelay + 1,
-                       RadioImage::OptPriorityChannel})
+    for (int offset :
+         {RadioImage::OptSideKey, RadioImage::OptVoice, RadioImage::OptTimeOut, RadioImage::OptSquelch,
+          RadioImage::OptBatterySaver, RadioImage::OptBeep, RadioImage::OptVox, RadioImage::OptVoxGain,
+          RadioImage::OptVoxDelay, RadioImage::OptTransmitDelay, RadioImage::OptTransmitDelay + 1,
+          RadioImage::OptPriorityChannel})
         bytes << image[offset];
     return bytes;
 }
@@ -153,14 +153,13 @@ void TestOptionalFeatures::allFFBlockOpensAndStores()
     RadioImage image; // every byte 0xFF
     OptionalFeaturesDialog dialog(image, RadioVariant::Other);
 
-    QCOMPARE(list(&dialog, ControlId::SideKeyList)->currentText(),
-             QStringLiteral("Monitor Momentary"));
+    QCOMPARE(list(&dialog, ControlId::SideKeyList)->currentText(), QStringLiteral("Monitor Momentary"));
     QVERIFY(findControl<QCheckBox>(&dialog, ControlId::BeepCheck)->isChecked());
     QVERIFY(findControl<QCheckBox>(&dialog, ControlId::BatterySaverCheck)->isChecked());
     QCOMPARE(delayEdit(&dialog)->text(), QStringLiteral("Off"));
-    for (int id : {ControlId::TimeOutList, ControlId::SquelchList, ControlId::VoiceList,
-                   ControlId::VoxGainList, ControlId::VoxDelayList, ControlId::VoxList,
-                   ControlId::PriorityChannelList})
+    for (int id :
+         {ControlId::TimeOutList, ControlId::SquelchList, ControlId::VoiceList, ControlId::VoxGainList,
+          ControlId::VoxDelayList, ControlId::VoxList, ControlId::PriorityChannelList})
         QCOMPARE(list(&dialog, id)->currentIndex(), -1);
 
     dialog.accept();

@@ -25,7 +25,8 @@ private:
     QTemporaryDir dir_;
 };
 
-void TestPortNames::initTestCase() {
+void TestPortNames::initTestCase()
+{
     QVERIFY(dir_.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     const QString ini = dir_.filePath(QStringLiteral("Program.ini"));
@@ -36,11 +37,13 @@ void TestPortNames::initTestCase() {
     QVERIFY(theIniFile().Load(ini));
 }
 
-void TestPortNames::cleanupTestCase() {
+void TestPortNames::cleanupTestCase()
+{
     theIniFile().clear();
 }
 
-void TestPortNames::portName_data() {
+void TestPortNames::portName_data()
+{
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("name");
     QTest::newRow("1") << 1 << "COM1";
@@ -49,13 +52,15 @@ void TestPortNames::portName_data() {
     QTest::newRow("16") << 16 << "\\\\.\\COM16";
 }
 
-void TestPortNames::portName() {
+void TestPortNames::portName()
+{
     QFETCH(int, number);
     QFETCH(QString, name);
     QCOMPARE(PortNames::portName(number), name);
 }
 
-void TestPortNames::deviceFor_data() {
+void TestPortNames::deviceFor_data()
+{
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("device");
     QTest::newRow("COM1 default") << "COM1"
@@ -82,13 +87,15 @@ void TestPortNames::deviceFor_data() {
                                   << "/dev/pts/7";
 }
 
-void TestPortNames::deviceFor() {
+void TestPortNames::deviceFor()
+{
     QFETCH(QString, port);
     QFETCH(QString, device);
     QCOMPARE(PortNames::deviceFor(port), device);
 }
 
-void TestPortNames::numberAfterM_data() {
+void TestPortNames::numberAfterM_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("number");
     QTest::newRow("COM3") << "COM3" << 3;
@@ -97,13 +104,15 @@ void TestPortNames::numberAfterM_data() {
     QTest::newRow("no number after M") << "COMX" << 0;
 }
 
-void TestPortNames::numberAfterM() {
+void TestPortNames::numberAfterM()
+{
     QFETCH(QString, name);
     QFETCH(int, number);
     QCOMPARE(PortNames::numberAfterM(name), number);
 }
 
-void TestPortNames::loadStoredNumber_data() {
+void TestPortNames::loadStoredNumber_data()
+{
     QTest::addColumn<QString>("valueName");
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<int>("number");
@@ -116,7 +125,8 @@ void TestPortNames::loadStoredNumber_data() {
     QTest::newRow("not a number gives 1") << "com" << QVariant("x") << 1;
 }
 
-void TestPortNames::loadStoredNumber() {
+void TestPortNames::loadStoredNumber()
+{
     QFETCH(QString, valueName);
     QFETCH(QVariant, stored);
     QFETCH(int, number);
@@ -129,7 +139,8 @@ void TestPortNames::loadStoredNumber() {
     QCOMPARE(PortNames::loadPortNumber(), number);
 }
 
-void TestPortNames::storeThenLoad() {
+void TestPortNames::storeThenLoad()
+{
     {
         const auto key = openSettingsKey(QStringLiteral("Port Test"));
         key->clear();

@@ -29,13 +29,11 @@ struct Placed {
 
 // Texts that the engine received in pieces (one per font of a mixed-script text) are
 // joined again when a piece starts where the previous one ended.
-void appendJoined(std::vector<Placed>& placed, const RecordingPaintDevice::Text& item,
-                  const QPoint& at)
+void appendJoined(std::vector<Placed>& placed, const RecordingPaintDevice::Text& item, const QPoint& at)
 {
     if (!placed.empty()) {
         Placed& last = placed.back();
-        const int lastEnd =
-            last.topLeft.x() + qRound(QFontMetricsF(last.font).horizontalAdvance(last.text));
+        const int lastEnd = last.topLeft.x() + qRound(QFontMetricsF(last.font).horizontalAdvance(last.text));
         if (last.topLeft.y() == at.y() && qAbs(lastEnd - at.x()) <= 2) {
             last.text += item.text;
             last.upright = last.upright && item.upright;
@@ -67,10 +65,9 @@ public:
     {
         std::vector<QLine> result;
         for (const QLineF& line : device_.lines())
-            result.push_back(
-                QLineF(line.x1() - printableArea.left(), printableArea.top() - line.y1(),
-                       line.x2() - printableArea.left(), printableArea.top() - line.y2())
-                    .toLine());
+            result.push_back(QLineF(line.x1() - printableArea.left(), printableArea.top() - line.y1(),
+                                    line.x2() - printableArea.left(), printableArea.top() - line.y2())
+                                 .toLine());
         return result;
     }
 
@@ -117,8 +114,7 @@ QList<int> channelsOn(const std::vector<Placed>& placed)
 
 // An image whose listed channels have a receive frequency (and a transmit frequency),
 // plus channels with a transmit frequency only, decoded as the grid shows them.
-ReportInput inputWith(const QList<int>& used, const QList<int>& transmitOnly = {},
-                      bool chinese = false)
+ReportInput inputWith(const QList<int>& used, const QList<int>& transmitOnly = {}, bool chinese = false)
 {
     ReportInput input;
     input.image = RadioImage::makeNew();
@@ -168,10 +164,8 @@ void TestPrint::pages_data()
     QTest::newRow("eight") << range(1, 8) << QList<int>{} << QList<QList<int>>{range(1, 8)};
     QTest::newRow("nine, the ninth is 16")
         << range(1, 8) + QList<int>{16} << QList<int>{} << QList<QList<int>>{range(1, 8), {16}};
-    QTest::newRow("sixteen") << range(1, 16) << QList<int>{}
-                             << QList<QList<int>>{range(1, 8), range(9, 16)};
-    QTest::newRow("sparse") << QList<int>{3, 9, 14} << QList<int>{}
-                            << QList<QList<int>>{{3, 9, 14}};
+    QTest::newRow("sixteen") << range(1, 16) << QList<int>{} << QList<QList<int>>{range(1, 8), range(9, 16)};
+    QTest::newRow("sparse") << QList<int>{3, 9, 14} << QList<int>{} << QList<QList<int>>{{3, 9, 14}};
     QTest::newRow("transmit only") << QList<int>{2} << QList<int>{5, 6} << QList<QList<int>>{{2}};
     QTest::newRow("eight and transmit only")
         << range(1, 8) << QList<int>{12} << QList<QList<int>>{range(1, 8)};
@@ -326,10 +320,9 @@ void TestPrint::optionsPageLayout()
     QCOMPARE(textAt(placed, QPoint(10 * W, -36 * l1)), QStringLiteral("Owner Co."));
     QCOMPARE(textAt(placed, QPoint(45 * W, -36 * l1)), QStringLiteral("Page 1 of 1"));
 
-    const std::vector<QLine> expected = {
-        QLine(5 * W, -(2 * l1 + 50), 60 * W, -(2 * l1 + 50)),
-        QLine(5 * W, -(2 * l1 + 120), 60 * W, -(2 * l1 + 120)),
-        QLine(5 * W, -36 * l1 + l1 / 2, 60 * W, -36 * l1 + l1 / 2)};
+    const std::vector<QLine> expected = {QLine(5 * W, -(2 * l1 + 50), 60 * W, -(2 * l1 + 50)),
+                                         QLine(5 * W, -(2 * l1 + 120), 60 * W, -(2 * l1 + 120)),
+                                         QLine(5 * W, -36 * l1 + l1 / 2, 60 * W, -36 * l1 + l1 / 2)};
     QCOMPARE(recorder.lines(), expected);
 }
 
@@ -421,8 +414,8 @@ void TestPrint::printerPageRange()
     QProcess process;
     process.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
     QVERIFY(process.waitForFinished(30000));
-    const QStringList pages = QString::fromUtf8(process.readAllStandardOutput())
-                                  .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    const QStringList pages =
+        QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     QCOMPARE(pages.size(), 2);
     QVERIFY(pages[0].contains(QStringLiteral("Channel 1:")));
     QVERIFY(pages[0].contains(QStringLiteral("Page 2 of 3")));

@@ -80,8 +80,7 @@ void TestProductInfo::loadIni(const QString& setupLines)
     const QString path = dir_.filePath(QStringLiteral("Program.ini"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    const QString text = QStringLiteral("[Setup]\nAppName=") + AppName + QLatin1Char('\n') +
-                         setupLines +
+    const QString text = QStringLiteral("[Setup]\nAppName=") + AppName + QLatin1Char('\n') + setupLines +
                          QStringLiteral("[English]\nAppName=XR-970 Programmer\n"
                                         "[Chinese]\nAppName=XR-970 写频软件\n");
     file.write(text.toUtf8());

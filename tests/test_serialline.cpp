@@ -14,7 +14,8 @@ namespace {
 // The far end of a pseudo-terminal; the line under test opens its device.
 class FarEnd {
 public:
-    FarEnd() {
+    FarEnd()
+    {
         termios raw{};
         ::cfmakeraw(&raw);
         char name[256] = {};
@@ -23,7 +24,8 @@ public:
             device_ = QString::fromLocal8Bit(name);
         }
     }
-    ~FarEnd() {
+    ~FarEnd()
+    {
         ::close(master_);
         ::close(slave_);
     }
@@ -31,11 +33,12 @@ public:
     FarEnd& operator=(const FarEnd&) = delete;
 
     QString device() const { return device_; }
-    void send(const QByteArray& bytes) const {
-        QVERIFY(::write(master_, bytes.constData(), static_cast<std::size_t>(bytes.size())) ==
-                bytes.size());
+    void send(const QByteArray& bytes) const
+    {
+        QVERIFY(::write(master_, bytes.constData(), static_cast<std::size_t>(bytes.size())) == bytes.size());
     }
-    QByteArray received() const {
+    QByteArray received() const
+    {
         QByteArray all;
         char buffer[256];
         ssize_t count = 0;
@@ -55,7 +58,8 @@ struct TimedRead {
     qint64 ms = 0;
 };
 
-TimedRead timedRead(SerialLine& line, int count) {
+TimedRead timedRead(SerialLine& line, int count)
+{
     QElapsedTimer clock;
     clock.start();
     TimedRead result;
@@ -80,14 +84,16 @@ private Q_SLOTS:
     void missingDeviceDoesNotOpen();
 };
 
-void TestSerialLine::totalTimeout_data() {
+void TestSerialLine::totalTimeout_data()
+{
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("expectedMs");
     QTest::newRow("1 byte") << 1 << 140;
     QTest::newRow("12 bytes") << 12 << 690;
 }
 
-void TestSerialLine::totalTimeout() {
+void TestSerialLine::totalTimeout()
+{
     QFETCH(int, count);
     QFETCH(int, expectedMs);
     QCOMPARE(SerialLine::readTimeoutMs(count), expectedMs);
@@ -96,18 +102,19 @@ void TestSerialLine::totalTimeout() {
     QVERIFY(line.open(far.device()));
     const TimedRead read = timedRead(line, count);
     QVERIFY(read.data.isEmpty());
-    QVERIFY2(read.ms >= expectedMs - 5 && read.ms < expectedMs + 300,
-             qPrintable(QString::number(read.ms)));
+    QVERIFY2(read.ms >= expectedMs - 5 && read.ms < expectedMs + 300, qPrintable(QString::number(read.ms)));
 }
 
-void TestSerialLine::intervalTimeout_data() {
+void TestSerialLine::intervalTimeout_data()
+{
     QTest::addColumn<int>("bytes");
     QTest::addColumn<int>("gapMs");
     QTest::newRow("3 bytes at once") << 3 << 0;
     QTest::newRow("4 bytes 12 ms apart") << 4 << 12;
 }
 
-void TestSerialLine::intervalTimeout() {
+void TestSerialLine::intervalTimeout()
+{
     QFETCH(int, bytes);
     QFETCH(int, gapMs);
     FarEnd far;
@@ -124,11 +131,11 @@ void TestSerialLine::intervalTimeout() {
     QCOMPARE(read.data, QByteArray("abcd").left(bytes));
     // The read ends 30 ms after the last byte, long before its 690 ms total.
     const int lastByteMs = bytes * gapMs;
-    QVERIFY2(read.ms >= lastByteMs + 25 && read.ms < lastByteMs + 300,
-             qPrintable(QString::number(read.ms)));
+    QVERIFY2(read.ms >= lastByteMs + 25 && read.ms < lastByteMs + 300, qPrintable(QString::number(read.ms)));
 }
 
-void TestSerialLine::readStopsAtCount() {
+void TestSerialLine::readStopsAtCount()
+{
     FarEnd far;
     SerialPortLine line;
     QVERIFY(line.open(far.device()));
@@ -139,7 +146,8 @@ void TestSerialLine::readStopsAtCount() {
     QCOMPARE(line.read(8), QByteArray("CDEFGHIJ"));
 }
 
-void TestSerialLine::clearAfterWriteKeepsWrittenBytes() {
+void TestSerialLine::clearAfterWriteKeepsWrittenBytes()
+{
     FarEnd far;
     SerialPortLine line;
     QVERIFY(line.open(far.device()));
@@ -151,7 +159,8 @@ void TestSerialLine::clearAfterWriteKeepsWrittenBytes() {
     QCOMPARE(far.received(), QByteArray("\x02PROGRAM"));
 }
 
-void TestSerialLine::clearDiscardsReceivedBytes() {
+void TestSerialLine::clearDiscardsReceivedBytes()
+{
     FarEnd far;
     SerialPortLine line;
     QVERIFY(line.open(far.device()));
@@ -163,7 +172,8 @@ void TestSerialLine::clearDiscardsReceivedBytes() {
     QCOMPARE(line.read(1), QByteArray());
 }
 
-void TestSerialLine::openIsExclusive() {
+void TestSerialLine::openIsExclusive()
+{
     FarEnd far;
     SerialPortLine first;
     SerialPortLine second;
@@ -174,7 +184,8 @@ void TestSerialLine::openIsExclusive() {
     QVERIFY(second.open(far.device()));
 }
 
-void TestSerialLine::missingDeviceDoesNotOpen() {
+void TestSerialLine::missingDeviceDoesNotOpen()
+{
     SerialPortLine line;
     QVERIFY(!line.open(QStringLiteral("/dev/xr970-no-such-device")));
     QVERIFY(!line.isOpen());

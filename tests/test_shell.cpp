@@ -335,13 +335,15 @@ void TestShell::chineseWindow()
 {
     Started s(iniWith("Chinese", "1"));
     QVERIFY(s.ok);
-    QCOMPARE(s.menuTitles(), (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)", "帮助(&H)"}));
+    QCOMPARE(s.menuTitles(),
+             (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)", "帮助(&H)"}));
     auto chinese = [](const QString& text) {
         return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
     };
     for (QAction* title : s.frame()->menuBar()->actions()) {
         for (QAction* item : title->menu()->actions()) {
-            if (item->isSeparator() || item->data().toInt() == CommandId::About) // About: the dealer's own title
+            if (item->isSeparator() ||
+                item->data().toInt() == CommandId::About) // About: the dealer's own title
                 continue;
             QVERIFY2(chinese(item->text()), qPrintable(item->text()));
             QVERIFY2(chinese(item->statusTip()), qPrintable(item->text()));
@@ -366,7 +368,8 @@ void TestShell::standardButtons()
 {
     QFETCH(QByteArray, language);
     QFETCH(QStringList, texts);
-    const QString qtTexts = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm");
+    const QString qtTexts =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm");
     if (language == "Chinese" && !QFileInfo::exists(qtTexts))
         QSKIP("Qt's Chinese texts are not installed");
     Started s(iniWith(language, "1"));

@@ -185,10 +185,12 @@ void TestTransferGui::failuresShowTheirMessageOnce_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no answer") << "no-wakeup" << "Communication Error,Please check all the connections and the radio power";
+    QTest::newRow("no answer") << "no-wakeup"
+                               << "Communication Error,Please check all the connections and the radio power";
     QTest::newRow("wrong radio") << "wrong-id"
                                  << "Becuase the type of radio does not match,\ncommunications is interrupt.";
-    QTest::newRow("short reply") << "short-reply=3" << "Program Interrupt, Please reset the radio and try again";
+    QTest::newRow("short reply") << "short-reply=3"
+                                 << "Program Interrupt, Please reset the radio and try again";
 }
 
 void TestTransferGui::failuresShowTheirMessageOnce()
@@ -213,7 +215,8 @@ void TestTransferGui::portMissing()
     bench.run(ViewTransfer::Direction::Write);
     QCOMPARE(bench.env->boxes.size(), 1);
     const QString text = bench.env->boxes[0].text;
-    QVERIFY(text.startsWith(QStringLiteral("Could not Open the Port,Please check whether the Port are occupied")));
+    QVERIFY(text.startsWith(
+        QStringLiteral("Could not Open the Port,Please check whether the Port are occupied")));
     QVERIFY2(text.count(QLatin1Char('\n')) >= 2, qPrintable(text)); // the system's reason under it
 }
 

@@ -73,7 +73,8 @@ QList<TsMessage> chineseMessages()
 
 QString rowName(const TsMessage& m)
 {
-    return m.file + QLatin1Char('/') + m.context + QLatin1Char('/') + m.source.section(QLatin1Char('\n'), 0, 0);
+    return m.file + QLatin1Char('/') + m.context + QLatin1Char('/') +
+           m.source.section(QLatin1Char('\n'), 0, 0);
 }
 
 // The access-key letter marked by a single "&" ("&&" is a literal ampersand), or a null char.
@@ -101,7 +102,8 @@ QStringList placeholders(const QString& text)
 
 bool hasChinese(const QString& text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
 }
 
 QString chineseHelpText()
@@ -178,7 +180,8 @@ void TestTranslations::messages()
     if (key.isNull())
         QVERIFY(accessKey(translation).isNull());
     else
-        QVERIFY2(translation.contains(QStringLiteral("(&") + key.toUpper() + QLatin1Char(')')), qPrintable(translation));
+        QVERIFY2(translation.contains(QStringLiteral("(&") + key.toUpper() + QLatin1Char(')')),
+                 qPrintable(translation));
 }
 
 void TestTranslations::messagesAsInHelp_data()

@@ -12,19 +12,22 @@ Q_DECLARE_METATYPE(CloneTransfer::Outcome)
 
 namespace {
 
-TransferArea patternArea(int seed) {
+TransferArea patternArea(int seed)
+{
     TransferArea area;
     for (std::size_t i = 0; i < area.size(); ++i)
         area[i] = static_cast<std::uint8_t>(i * 13 + static_cast<std::size_t>(seed));
     return area;
 }
 
-CloneTransfer::Result readFrom(const VirtualRadio& radio) {
+CloneTransfer::Result readFrom(const VirtualRadio& radio)
+{
     SerialPortLine line;
     return CloneTransfer(line, {}).read(radio.devicePath());
 }
 
-CloneTransfer::Result writeTo(const VirtualRadio& radio, const TransferArea& area) {
+CloneTransfer::Result writeTo(const VirtualRadio& radio, const TransferArea& area)
+{
     SerialPortLine line;
     return CloneTransfer(line, {}).write(radio.devicePath(), area);
 }
@@ -43,7 +46,8 @@ private Q_SLOTS:
     void faultNames();
 };
 
-void TestVirtualRadio::readIntoImageKeepsUpperRows() {
+void TestVirtualRadio::readIntoImageKeepsUpperRows()
+{
     const TransferArea memory = patternArea(1);
     VirtualRadio radio(memory, {});
     QVERIFY(radio.start());
@@ -63,7 +67,8 @@ void TestVirtualRadio::readIntoImageKeepsUpperRows() {
     QCOMPARE(radio.bytesSent(), 1 + 8 + 1 + 102 * (12 + 1));
 }
 
-void TestVirtualRadio::writeThenReadBack() {
+void TestVirtualRadio::writeThenReadBack()
+{
     VirtualRadio radio(transferAreaOf(RadioImage::makeNew()), {});
     QVERIFY(radio.start());
     const TransferArea sent = patternArea(77);
@@ -74,7 +79,8 @@ void TestVirtualRadio::writeThenReadBack() {
     QVERIFY(*back.received == sent);
 }
 
-void TestVirtualRadio::faults_data() {
+void TestVirtualRadio::faults_data()
+{
     QTest::addColumn<QStringList>("faults");
     QTest::addColumn<bool>("paced");
     QTest::addColumn<bool>("write");
@@ -83,8 +89,7 @@ void TestVirtualRadio::faults_data() {
         << QStringList{"no-wakeup"} << false << false << Outcome::CommunicationError;
     QTest::newRow("wrong identification")
         << QStringList{"wrong-id"} << false << true << Outcome::RadioTypeMismatch;
-    QTest::newRow("two refusals") << QStringList{"refuse-confirm=2"} << false << false
-                                  << Outcome::Completed;
+    QTest::newRow("two refusals") << QStringList{"refuse-confirm=2"} << false << false << Outcome::Completed;
     QTest::newRow("silent from block 20")
         << QStringList{"silent-from=20"} << false << false << Outcome::Interrupted;
     QTest::newRow("write, no ack at block 7")
@@ -93,7 +98,8 @@ void TestVirtualRadio::faults_data() {
         << QStringList{"short-reply=3"} << true << false << Outcome::Interrupted;
 }
 
-void TestVirtualRadio::faults() {
+void TestVirtualRadio::faults()
+{
     QFETCH(QStringList, faults);
     QFETCH(bool, paced);
     QFETCH(bool, write);
@@ -112,7 +118,8 @@ void TestVirtualRadio::faults() {
         QVERIFY(*result.received == memory);
 }
 
-void TestVirtualRadio::stopsWhileTheLineIsOpen() {
+void TestVirtualRadio::stopsWhileTheLineIsOpen()
+{
     VirtualRadio radio(patternArea(0), {});
     QVERIFY(radio.start());
     SerialPortLine line;
@@ -123,7 +130,8 @@ void TestVirtualRadio::stopsWhileTheLineIsOpen() {
     QVERIFY(line.read(1).isEmpty());
 }
 
-void TestVirtualRadio::faultNames_data() {
+void TestVirtualRadio::faultNames_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<int>("idLength");
@@ -141,7 +149,8 @@ void TestVirtualRadio::faultNames_data() {
     QTest::newRow("unknown") << "garble" << false << 8 << 0 << -1;
 }
 
-void TestVirtualRadio::faultNames() {
+void TestVirtualRadio::faultNames()
+{
     QFETCH(QString, text);
     QFETCH(bool, accepted);
     QFETCH(int, idLength);

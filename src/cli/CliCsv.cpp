@@ -55,8 +55,7 @@ void printImportReport(const QString& csvPath, const CsvImportReport& report, bo
                          .arg(row.line)
                          .arg(refusalText(*row.refusal, report.band, chinese)));
     }
-    printErr(csvPath + QStringLiteral(": ") + importSummaryText(report, chinese) +
-             QLatin1Char('\n'));
+    printErr(csvPath + QStringLiteral(": ") + importSummaryText(report, chinese) + QLatin1Char('\n'));
 }
 
 } // namespace
@@ -69,8 +68,7 @@ int runExportCsv(const QStringList& arguments)
                        "stdout without -o)."));
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Channel-data file."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("CSV file to write."),
-                                    QStringLiteral("OUT.csv"));
+                                    QStringLiteral("CSV file to write."), QStringLiteral("OUT.csv"));
     parser.addOption(output);
     addVariantOption(parser);
     if (const auto stop = parseCommandLine(parser, arguments, 1))
@@ -102,8 +100,7 @@ int runImportCsv(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("FILE.dat"),
                                  QStringLiteral("Channel-data file to start from."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Channel-data file to write."),
-                                    QStringLiteral("OUT.dat"));
+                                    QStringLiteral("Channel-data file to write."), QStringLiteral("OUT.dat"));
     const QCommandLineOption skipBad(
         QStringLiteral("skip-bad"),
         QStringLiteral("Write the rows that were taken even when others were refused."));
@@ -125,15 +122,12 @@ int runImportCsv(const QStringList& arguments)
     const QString csvPath = parser.positionalArguments().at(0);
     RadioImage image;
     QByteArray csv;
-    if (!loadChannelFileOrReport(parser.positionalArguments().at(1), image) ||
-        !readInput(csvPath, csv))
+    if (!loadChannelFileOrReport(parser.positionalArguments().at(1), image) || !readInput(csvPath, csv))
         return CliExit::BadFile;
     const QString bandText = parser.isSet(band) ? parser.value(band) : bandTextOfImage(image);
     if (bandText.trimmed().isEmpty())
-        return usageError(
-            parser,
-            QStringLiteral("the file's band is unknown (no Program.ini, or "
-                           "no band there); give --band"));
+        return usageError(parser, QStringLiteral("the file's band is unknown (no Program.ini, or "
+                                                 "no band there); give --band"));
 
     const CsvImportResult result =
         importChannelsCsv(csv, image, choice->variant, bandLimitsFromText(bandText));
@@ -145,6 +139,5 @@ int runImportCsv(const QStringList& arguments)
     printImportReport(csvPath, result.report, choice->chinese);
     if (result.report.refused() > 0 && !parser.isSet(skipBad))
         return CliExit::RowsRefused;
-    return saveChannelFileOrReport(parser.value(output), result.image) ? CliExit::Ok
-                                                                       : CliExit::Failure;
+    return saveChannelFileOrReport(parser.value(output), result.image) ? CliExit::Ok : CliExit::Failure;
 }

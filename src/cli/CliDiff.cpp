@@ -6,46 +6,45 @@
 
 namespace {
 
-QString shown(const QString& text, bool chinese) {
+QString shown(const QString& text, bool chinese)
+{
     if (!text.isEmpty())
         return text;
     return chinese ? QStringLiteral("(空)") : QStringLiteral("(blank)");
 }
 
-QString changeText(const QString& before, const QString& after, bool chinese) {
+QString changeText(const QString& before, const QString& after, bool chinese)
+{
     return shown(before, chinese) + QStringLiteral(" -> ") + shown(after, chinese);
 }
 
-QStringList diffLines(const ImageDiff& diff, bool chinese) {
+QStringList diffLines(const ImageDiff& diff, bool chinese)
+{
     QStringList lines;
     for (const CellChange& cell : diff.cells)
         lines << QStringLiteral("%1 %2, %3: %4")
                      .arg(columnTitle(0, chinese))
                      .arg(cell.channel)
-                     .arg(columnTitle(cell.column, chinese),
-                          changeText(cell.before, cell.after, chinese));
+                     .arg(columnTitle(cell.column, chinese), changeText(cell.before, cell.after, chinese));
     for (const OptionChange& option : diff.options)
-        lines << option.label + QStringLiteral(": ") +
-                     changeText(option.before, option.after, chinese);
+        lines << option.label + QStringLiteral(": ") + changeText(option.before, option.after, chinese);
     const QString byteLabel = chinese ? QStringLiteral("字节") : QStringLiteral("Byte");
     for (const ByteChange& byte : diff.bytes)
-        lines << byteLabel + QString::asprintf(" 0x%03X: %02X -> %02X", byte.offset, byte.before,
-                                               byte.after);
+        lines << byteLabel + QString::asprintf(" 0x%03X: %02X -> %02X", byte.offset, byte.before, byte.after);
     return lines;
 }
 
 } // namespace
 
-int runDiff(const QStringList& arguments) {
+int runDiff(const QStringList& arguments)
+{
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Show what differs between two channel-data files: channel cells in the grid's texts, "
-        "options in the Optional Features texts, and any other differing byte by its offset. "
-        "Exit status 0 when the files hold the same image, 1 when they differ."));
-    parser.addPositionalArgument(QStringLiteral("A.dat"),
-                                 QStringLiteral("First channel-data file."));
-    parser.addPositionalArgument(QStringLiteral("B.dat"),
-                                 QStringLiteral("Second channel-data file."));
+    parser.setApplicationDescription(
+        QStringLiteral("Show what differs between two channel-data files: channel cells in the grid's texts, "
+                       "options in the Optional Features texts, and any other differing byte by its offset. "
+                       "Exit status 0 when the files hold the same image, 1 when they differ."));
+    parser.addPositionalArgument(QStringLiteral("A.dat"), QStringLiteral("First channel-data file."));
+    parser.addPositionalArgument(QStringLiteral("B.dat"), QStringLiteral("Second channel-data file."));
     addDecodeOptions(parser);
     if (const auto stop = parseCommandLine(parser, arguments, 2))
         return *stop;

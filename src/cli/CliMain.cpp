@@ -28,7 +28,9 @@ QString generalHelp()
     QString text = QStringLiteral("Usage: xr970-cli COMMAND [OPTIONS]\n\n"
                                   "XR-970 Programmer on the command line.\n\nCommands:\n");
     for (const CliCommand& command : cliCommands())
-        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(command.name), -12).arg(QString::fromLatin1(command.summary));
+        text += QStringLiteral("  %1%2\n")
+                    .arg(QString::fromLatin1(command.name), -12)
+                    .arg(QString::fromLatin1(command.summary));
     text += QStringLiteral("\nRun 'xr970-cli COMMAND --help' for the options of a command.\n");
     return text;
 }

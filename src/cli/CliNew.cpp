@@ -15,5 +15,5 @@ int runNew(const QStringList& arguments)
     if (!parser.isSet(output))
         return usageError(parser, QStringLiteral("-o FILE.dat is required"));
     return saveChannelFileOrReport(parser.value(output), RadioImage::makeNew()) ? CliExit::Ok
-                                                                               : CliExit::Failure;
+                                                                                : CliExit::Failure;
 }

@@ -36,8 +36,7 @@ bool writePdf(const QString& path, const ReportInput& input, const QString& titl
         writer.setCreator(QStringLiteral("XR-970 Programmer"));
         // A4 with the quarter inch a printer usually cannot reach.
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(6.35, 6.35, 6.35, 6.35),
-                                         QPageLayout::Millimeter));
+                                         QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
         ReportPagination pagination;
         if (!printReport(writer, input, pagination)) {
             printErr(path + QStringLiteral(": the report could not be drawn\n"));
@@ -78,6 +77,5 @@ int runPrint(const QStringList& arguments)
     decodeChannels(input.image, choice->variant, choice->chinese, input.cells);
     input.chinese = choice->chinese;
     input.copyrightsOwner = copyrightsOwner(choice->chinese);
-    return writePdf(parser.value(pdf), input, QFileInfo(datPath).fileName()) ? CliExit::Ok
-                                                                             : CliExit::Failure;
+    return writePdf(parser.value(pdf), input, QFileInfo(datPath).fileName()) ? CliExit::Ok : CliExit::Failure;
 }

@@ -4,7 +4,8 @@
 
 namespace {
 
-QString variantName(RadioVariant variant) {
+QString variantName(RadioVariant variant)
+{
     switch (variant) {
     case RadioVariant::ReceiveOnly:
         return QStringLiteral("receive-only");
@@ -18,11 +19,12 @@ QString variantName(RadioVariant variant) {
 
 } // namespace
 
-int runRead(const QStringList& arguments) {
+int runRead(const QStringList& arguments)
+{
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Read the radio into a channel-data file. Bytes 816 to 1023, which never cross "
-        "the line, come from --base (default: a new document)."));
+    parser.setApplicationDescription(
+        QStringLiteral("Read the radio into a channel-data file. Bytes 816 to 1023, which never cross "
+                       "the line, come from --base (default: a new document)."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("File to write."), QStringLiteral("OUT.dat"));
     const QCommandLineOption base(QStringLiteral("base"),
@@ -41,10 +43,8 @@ int runRead(const QStringList& arguments) {
     RadioImage image = RadioImage::makeNew();
     if (parser.isSet(base) && !loadChannelFileOrReport(parser.value(base), image))
         return CliExit::BadFile;
-    const CloneTransfer::Result result =
-        runCliTransfer(*link, [](CloneTransfer& transfer, const QString& device) {
-            return transfer.read(device);
-        });
+    const CloneTransfer::Result result = runCliTransfer(
+        *link, [](CloneTransfer& transfer, const QString& device) { return transfer.read(device); });
     if (!result.completed())
         return reportTransferEnd(result, *link);
     CloneFrames::applyTransferArea(image, *result.received);

@@ -9,7 +9,8 @@
 
 namespace {
 
-std::optional<std::uint8_t> byteValue(const QString& text) {
+std::optional<std::uint8_t> byteValue(const QString& text)
+{
     bool ok = false;
     const int value = text.toInt(&ok, 0);
     if (!ok || value < 0 || value > 0xFF)
@@ -21,14 +22,16 @@ std::optional<std::uint8_t> byteValue(const QString& text) {
 // radio's thread (started later) inherits the mask and only this wait receives them.
 class StopSignals {
 public:
-    StopSignals() {
+    StopSignals()
+    {
         sigemptyset(&set_);
         sigaddset(&set_, SIGINT);
         sigaddset(&set_, SIGTERM);
         sigaddset(&set_, SIGHUP);
         pthread_sigmask(SIG_BLOCK, &set_, nullptr);
     }
-    void wait() const {
+    void wait() const
+    {
         int signal = 0;
         sigwait(&set_, &signal);
     }
@@ -39,22 +42,22 @@ private:
 
 } // namespace
 
-int runSimulate(const QStringList& arguments) {
+int runSimulate(const QStringList& arguments)
+{
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Serve a virtual radio on a pseudo-terminal until interrupted. The first line of "
-        "output is the device to pass to read or write with --port."));
+    parser.setApplicationDescription(
+        QStringLiteral("Serve a virtual radio on a pseudo-terminal until interrupted. The first line of "
+                       "output is the device to pass to read or write with --port."));
     const QCommandLineOption variant(QStringLiteral("variant-byte"),
                                      QStringLiteral("Byte 8 of the identification (default 0xFF)."),
                                      QStringLiteral("BYTE"), QStringLiteral("0xFF"));
     const QCommandLineOption model(QStringLiteral("id-byte2"),
                                    QStringLiteral("Byte 2 of the identification (default 0x33)."),
                                    QStringLiteral("BYTE"), QStringLiteral("0x33"));
-    const QCommandLineOption image(
-        QStringLiteral("image"),
-        QStringLiteral("Channel-data file the radio's memory starts from "
-                       "(default: a new document)."),
-        QStringLiteral("FILE.dat"));
+    const QCommandLineOption image(QStringLiteral("image"),
+                                   QStringLiteral("Channel-data file the radio's memory starts from "
+                                                  "(default: a new document)."),
+                                   QStringLiteral("FILE.dat"));
     const QCommandLineOption fault(QStringLiteral("fault"),
                                    QStringLiteral("Misbehave; may be repeated: ") + faultHelp() +
                                        QLatin1Char('.'),

@@ -63,7 +63,8 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
 
 void addVariantOption(QCommandLineParser& parser)
 {
-    parser.addOption({QStringLiteral("variant"), QStringLiteral("Radio variant: receive (default), transmit or other."),
+    parser.addOption({QStringLiteral("variant"),
+                      QStringLiteral("Radio variant: receive (default), transmit or other."),
                       QStringLiteral("receive|transmit|other"), QStringLiteral("receive")});
 }
 

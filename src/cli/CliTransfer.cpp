@@ -16,7 +16,8 @@ namespace {
 
 volatile std::sig_atomic_t interrupted = 0;
 
-extern "C" void onInterrupt(int) {
+extern "C" void onInterrupt(int)
+{
     interrupted = 1;
 }
 
@@ -24,7 +25,8 @@ extern "C" void onInterrupt(int) {
 // with the line half-way through.
 class InterruptAsCancel {
 public:
-    InterruptAsCancel() {
+    InterruptAsCancel()
+    {
         interrupted = 0;
         previous_ = std::signal(SIGINT, onInterrupt);
     }
@@ -38,27 +40,30 @@ private:
 
 // COM1 .. COM16 map to devices through the [Ports] section of the program's Program.ini,
 // when there is one.
-QString resolveDevice(const QString& port) {
+QString resolveDevice(const QString& port)
+{
     loadProgramIni();
     return PortNames::deviceFor(port);
 }
 
 } // namespace
 
-QCommandLineOption portOption() {
+QCommandLineOption portOption()
+{
     return {QStringLiteral("port"),
             QStringLiteral("Serial device to use: a path such as /dev/ttyUSB0, or COM1 .. COM16."),
             QStringLiteral("DEV")};
 }
 
-QCommandLineOption retriesOption() {
+QCommandLineOption retriesOption()
+{
     return {QStringLiteral("retries"),
-            QStringLiteral(
-                "Retry the handshake up to N times after a Communication Error (default 0)."),
+            QStringLiteral("Retry the handshake up to N times after a Communication Error (default 0)."),
             QStringLiteral("N"), QStringLiteral("0")};
 }
 
-std::optional<CliLink> cliLinkFrom(const QCommandLineParser& parser, int& exitStatus) {
+std::optional<CliLink> cliLinkFrom(const QCommandLineParser& parser, int& exitStatus)
+{
     if (!parser.isSet(QStringLiteral("port"))) {
         exitStatus = usageError(parser, QStringLiteral("--port DEV is required"));
         return std::nullopt;
@@ -74,7 +79,8 @@ std::optional<CliLink> cliLinkFrom(const QCommandLineParser& parser, int& exitSt
 
 CloneTransfer::Result
 runCliTransfer(const CliLink& link,
-               const std::function<CloneTransfer::Result(CloneTransfer&, const QString&)>& run) {
+               const std::function<CloneTransfer::Result(CloneTransfer&, const QString&)>& run)
+{
     const InterruptAsCancel cancelOnInterrupt;
     int retried = 0;
     CloneTransfer::Hooks hooks;
@@ -92,7 +98,8 @@ runCliTransfer(const CliLink& link,
     return run(transfer, link.device);
 }
 
-int reportTransferEnd(const CloneTransfer::Result& result, const CliLink& link) {
+int reportTransferEnd(const CloneTransfer::Result& result, const CliLink& link)
+{
     switch (result.outcome) {
     case CloneTransfer::Outcome::Completed:
         return CliExit::Ok;

@@ -12,7 +12,8 @@ using TransferArea = CloneFrames::TransferArea;
 
 // Reads the transfer area back in a second session and compares it with what was
 // written: a radio that acknowledged every block may still not hold them.
-int verifyWritten(const TransferArea& written, const CliLink& link) {
+int verifyWritten(const TransferArea& written, const CliLink& link)
+{
     const CloneTransfer::Result readBack = runCliTransfer(
         link, [](CloneTransfer& transfer, const QString& device) { return transfer.read(device); });
     if (!readBack.completed()) {
@@ -36,7 +37,8 @@ int verifyWritten(const TransferArea& written, const CliLink& link) {
 
 } // namespace
 
-int runWrite(const QStringList& arguments) {
+int runWrite(const QStringList& arguments)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Write bytes 0 to 815 of a channel-data file into the radio."));

@@ -37,8 +37,7 @@ ShownChannel shownChannel(const RadioImage& image, int n, RadioVariant variant)
     const std::uint8_t* record = image.channel(n);
     ShownChannel shown{RadioImage::frequencyFromBytes(record + RadioImage::RecRxFreq),
                        RadioImage::frequencyFromBytes(record + RadioImage::RecTxFreq),
-                       toneAt(record, RadioImage::RecDecodeTone),
-                       toneAt(record, RadioImage::RecEncodeTone)};
+                       toneAt(record, RadioImage::RecDecodeTone), toneAt(record, RadioImage::RecEncodeTone)};
     if (variant == RadioVariant::ReceiveOnly) {
         shown.tx = 0;
         shown.encode = {};
@@ -62,8 +61,7 @@ void fillFrequencies(QStringList& row, const ShownChannel& shown)
         return;
     }
     row[CsvColumn::Duplex] = shown.tx > shown.rx ? QStringLiteral("+") : QStringLiteral("-");
-    row[CsvColumn::Offset] =
-        mhzText(shown.tx > shown.rx ? shown.tx - shown.rx : shown.rx - shown.tx);
+    row[CsvColumn::Offset] = mhzText(shown.tx > shown.rx ? shown.tx - shown.rx : shown.rx - shown.tx);
 }
 
 void fillTones(QStringList& row, const ShownChannel& shown)
@@ -86,8 +84,7 @@ QStringList channelRow(const RadioImage& image, int n, RadioVariant variant)
     const ShownChannel shown = shownChannel(image, n, variant);
     fillFrequencies(row, shown);
     fillTones(row, shown);
-    row[CsvColumn::Mode] =
-        (widthPower & RadioImage::WideBit) ? QStringLiteral("FM") : QStringLiteral("NFM");
+    row[CsvColumn::Mode] = (widthPower & RadioImage::WideBit) ? QStringLiteral("FM") : QStringLiteral("NFM");
     row[CsvColumn::Skip] = image.scanBit(n) ? QString() : QStringLiteral("S");
     row[CsvColumn::Power] =
         (widthPower & RadioImage::HighPowerBit) ? QStringLiteral("High") : QStringLiteral("Low");

@@ -102,8 +102,8 @@ int CsvImportReport::refused() const
     return static_cast<int>(rows.size()) - taken();
 }
 
-CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& base,
-                                  RadioVariant variant, BandLimits band)
+CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& base, RadioVariant variant,
+                                  BandLimits band)
 {
     CsvImportResult result;
     result.image = base;
@@ -133,21 +133,17 @@ QString csvFileProblemText(const CsvImportResult& result, bool chinese)
 {
     switch (result.problem) {
     case CsvFileProblem::TooLarge:
-        return chinese
-                   ? QStringLiteral("文件太大，不是信道列表（超过 1 MB）。")
-                   : QStringLiteral("The file is too large for a channel list (more than 1 MB).");
+        return chinese ? QStringLiteral("文件太大，不是信道列表（超过 1 MB）。")
+                       : QStringLiteral("The file is too large for a channel list (more than 1 MB).");
     case CsvFileProblem::UnclosedQuote:
-        return (chinese
-                    ? QStringLiteral("第 %1 行开始的带引号字段没有结束。")
-                    : QStringLiteral("The quoted field that starts on line %1 is never closed."))
+        return (chinese ? QStringLiteral("第 %1 行开始的带引号字段没有结束。")
+                        : QStringLiteral("The quoted field that starts on line %1 is never closed."))
             .arg(result.problemLine);
     case CsvFileProblem::NoHeader:
         return chinese
-                   ? QStringLiteral(
-                         "该文件不是信道列表：第一行必须是列名，其中要有 Location 和 Frequency。")
-                   : QStringLiteral(
-                         "The file is not a channel list: its first row must name the columns, "
-                         "Location and Frequency among them.");
+                   ? QStringLiteral("该文件不是信道列表：第一行必须是列名，其中要有 Location 和 Frequency。")
+                   : QStringLiteral("The file is not a channel list: its first row must name the columns, "
+                                    "Location and Frequency among them.");
     case CsvFileProblem::None:
         break;
     }
@@ -162,7 +158,6 @@ QString importSummaryText(const CsvImportReport& report, bool chinese)
                        .arg(report.refused());
     if (report.zeroBased)
         text += chinese ? QStringLiteral("本文件的位置从 0 开始：位置 0 即信道 1。")
-                        : QStringLiteral(
-                              " The locations of this file start at 0: location 0 is channel 1.");
+                        : QStringLiteral(" The locations of this file start at 0: location 0 is channel 1.");
     return text;
 }

@@ -44,8 +44,8 @@ constexpr qsizetype MaxCsvFileSize = 1024 * 1024;
 // do the bits no column describes (busy lock included; a channel that was empty gets the
 // grid's defaults for what the file leaves out: Wide, not scanned, busy lock Off, High).
 // The fields the variant hides from the grid are stored absent, as the grid stores them.
-CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& base,
-                                  RadioVariant variant, BandLimits band);
+CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& base, RadioVariant variant,
+                                  BandLimits band);
 
 // Texts of the report in English or Chinese.
 QString csvFileProblemText(const CsvImportResult& result, bool chinese);

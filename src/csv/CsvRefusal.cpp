@@ -61,8 +61,8 @@ QString refusalText(const Refusal& refusal, BandLimits band, bool chinese)
 {
     const Wording wording = wordingOf(refusal.reason);
     const QString pattern = QString::fromUtf8(chinese ? wording.chinese : wording.english);
-    const QString values[] = {refusal.column, refusal.value, shortMHzText(band.low),
-                              shortMHzText(band.high), QString::number(refusal.earlierLine)};
+    const QString values[] = {refusal.column, refusal.value, shortMHzText(band.low), shortMHzText(band.high),
+                              QString::number(refusal.earlierLine)};
     // One pass over the wording: a value from the file may itself contain "%3".
     QString text;
     for (qsizetype i = 0; i < pattern.size(); ++i) {

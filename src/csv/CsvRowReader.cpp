@@ -69,16 +69,13 @@ std::optional<Refusal> CsvRowReader::checkFrequency(long long count, bool transm
 {
     const QString mhz = shortMHzText(count);
     if (!isInBand(count, band_) || count < LowestStorable || count > HighestStorable)
-        return Refusal{
-            transmit ? RefusalReason::TxOutsideBand : RefusalReason::RxOutsideBand, {}, mhz, 0};
+        return Refusal{transmit ? RefusalReason::TxOutsideBand : RefusalReason::RxOutsideBand, {}, mhz, 0};
     if (!isOnRaster(count))
-        return Refusal{
-            transmit ? RefusalReason::TxOffRaster : RefusalReason::RxOffRaster, {}, mhz, 0};
+        return Refusal{transmit ? RefusalReason::TxOffRaster : RefusalReason::RxOffRaster, {}, mhz, 0};
     return std::nullopt;
 }
 
-std::optional<Refusal> CsvRowReader::readFrequencies(const CsvRecord& row,
-                                                     ChannelValues& values) const
+std::optional<Refusal> CsvRowReader::readFrequencies(const CsvRecord& row, ChannelValues& values) const
 {
     const QString text = header_.value(row, CsvColumn::Frequency);
     if (text.isEmpty())
@@ -108,8 +105,7 @@ std::optional<Refusal> CsvRowReader::readFrequencies(const CsvRecord& row,
 
 // Duplex "" is Tx = Rx, "+" / "-" add or take the Offset, "split" makes the Offset the Tx
 // frequency and "off" leaves no Tx (0).
-std::optional<Refusal> CsvRowReader::transmitCount(const CsvRecord& row, long long rx,
-                                                   long long& tx) const
+std::optional<Refusal> CsvRowReader::transmitCount(const CsvRecord& row, long long rx, long long& tx) const
 {
     const QString duplex = header_.value(row, CsvColumn::Duplex);
     const QString offset = header_.value(row, CsvColumn::Offset);

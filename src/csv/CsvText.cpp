@@ -95,16 +95,15 @@ bool needsQuotes(const QString& field)
 {
     if (field.isEmpty())
         return false;
-    return field.contains(u',') || field.contains(u'"') || field.contains(u'\r') ||
-           field.contains(u'\n') || field.front().isSpace() || field.back().isSpace();
+    return field.contains(u',') || field.contains(u'"') || field.contains(u'\r') || field.contains(u'\n') ||
+           field.front().isSpace() || field.back().isSpace();
 }
 
 } // namespace
 
 CsvParse parseCsv(const QByteArray& bytes)
 {
-    const QByteArray body =
-        bytes.startsWith(Utf8ByteOrderMark) ? bytes.mid(Utf8ByteOrderMark.size()) : bytes;
+    const QByteArray body = bytes.startsWith(Utf8ByteOrderMark) ? bytes.mid(Utf8ByteOrderMark.size()) : bytes;
     const QString text = QString::fromUtf8(body);
     return CsvReader(text).run();
 }

@@ -89,8 +89,8 @@ std::optional<Refusal> ctcssField(CsvColumn::Id column, const QString& text, Ton
     return std::nullopt;
 }
 
-std::optional<Refusal> dcsField(const ToneSource& source, const QString& text,
-                                const QString& polarity, ToneField& field)
+std::optional<Refusal> dcsField(const ToneSource& source, const QString& text, const QString& polarity,
+                                ToneField& field)
 {
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
     if (!digits.match(text).hasMatch() || !isDcsTableCode(text.toInt()))
@@ -147,12 +147,10 @@ ToneColumns toneColumnsOf(ToneField decodeField, ToneField encodeField)
     if (decode.kind == Kind::None && encode.kind == Kind::Ctcss) {
         columns.tone = QStringLiteral("Tone");
         columns.rToneFreq = encode.value;
-    } else if (decode.kind == Kind::Ctcss && encode.kind == Kind::Ctcss &&
-               decode.value == encode.value) {
+    } else if (decode.kind == Kind::Ctcss && encode.kind == Kind::Ctcss && decode.value == encode.value) {
         columns.tone = QStringLiteral("TSQL");
         columns.cToneFreq = decode.value;
-    } else if (decode.kind == Kind::Dcs && encode.kind == Kind::Dcs &&
-               decode.value == encode.value) {
+    } else if (decode.kind == Kind::Dcs && encode.kind == Kind::Dcs && decode.value == encode.value) {
         columns.tone = QStringLiteral("DTCS");
         columns.dtcsCode = decode.value;
         columns.dtcsPolarity = QString(encode.polarity) + decode.polarity;
@@ -174,8 +172,7 @@ std::optional<Refusal> routeTones(const CsvHeader& header, const CsvRecord& row,
         // The squelch tone sits in cToneFreq; files that leave it empty give it in rToneFreq.
         const bool inRTone = header.value(row, CsvColumn::CToneFreq).isEmpty() &&
                              !header.value(row, CsvColumn::RToneFreq).isEmpty();
-        route.encode = route.decode =
-            ctcssFrom(inRTone ? CsvColumn::RToneFreq : CsvColumn::CToneFreq);
+        route.encode = route.decode = ctcssFrom(inRTone ? CsvColumn::RToneFreq : CsvColumn::CToneFreq);
     } else if (mode.compare(QLatin1String("DTCS"), Qt::CaseInsensitive) == 0) {
         route.encode = dcsFrom(CsvColumn::DtcsCode, 0);
         route.decode = dcsFrom(CsvColumn::DtcsCode, 1);
@@ -187,8 +184,8 @@ std::optional<Refusal> routeTones(const CsvHeader& header, const CsvRecord& row,
     return std::nullopt;
 }
 
-std::optional<Refusal> toneFieldFrom(const ToneSource& source, const CsvHeader& header,
-                                     const CsvRecord& row, ToneField& field)
+std::optional<Refusal> toneFieldFrom(const ToneSource& source, const CsvHeader& header, const CsvRecord& row,
+                                     ToneField& field)
 {
     field = {};
     if (source.kind == Kind::None)

@@ -36,5 +36,5 @@ std::optional<Refusal> routeTones(const CsvHeader& header, const CsvRecord& row,
 
 // The field one source gives: a CTCSS tone must be one of the 50 offered, a DCS code one
 // of the radio's table, a polarity letter N or R.
-std::optional<Refusal> toneFieldFrom(const ToneSource& source, const CsvHeader& header,
-                                     const CsvRecord& row, ToneField& field);
+std::optional<Refusal> toneFieldFrom(const ToneSource& source, const CsvHeader& header, const CsvRecord& row,
+                                     ToneField& field);

@@ -3,34 +3,42 @@
 #include "AppGlobals.h"
 #include "OptionTexts.h"
 
-QStringList timeOutItems() {
+QStringList timeOutItems()
+{
     return OptionItems::timeOut();
 }
 
-QStringList squelchItems() {
+QStringList squelchItems()
+{
     return OptionItems::squelch();
 }
 
-QStringList priorityChannelItems() {
+QStringList priorityChannelItems()
+{
     return OptionItems::priorityChannel(g_bChinese);
 }
 
-QStringList voiceItems() {
+QStringList voiceItems()
+{
     return OptionItems::voice(g_bChinese);
 }
 
-QStringList voxGainItems() {
+QStringList voxGainItems()
+{
     return OptionItems::voxGain();
 }
 
-QStringList voxDelayItems() {
+QStringList voxDelayItems()
+{
     return OptionItems::voxDelay();
 }
 
-QStringList sideKeyItems() {
+QStringList sideKeyItems()
+{
     return OptionItems::sideKey(g_bChinese);
 }
 
-QString offText() {
+QString offText()
+{
     return OptionItems::off(g_bChinese);
 }

@@ -36,8 +36,7 @@ constexpr int LabelWidth = 60;
 // The labels of the visible rows.
 const char* const TimeOutText = QT_TRANSLATE_NOOP("OptionalFeaturesDialog", "Time Out Time (s)");
 const char* const SquelchText = QT_TRANSLATE_NOOP("OptionalFeaturesDialog", "Squelch Level");
-const char* const TransmitDelayText =
-    QT_TRANSLATE_NOOP("OptionalFeaturesDialog", "Transmit Delay (s)");
+const char* const TransmitDelayText = QT_TRANSLATE_NOOP("OptionalFeaturesDialog", "Transmit Delay (s)");
 
 void selectIndex(QComboBox* list, int index)
 {
@@ -53,8 +52,7 @@ std::uint8_t selectionByte(const QComboBox* list, int offset = 0)
 
 } // namespace
 
-OptionalFeaturesDialog::OptionalFeaturesDialog(RadioImage& image, RadioVariant variant,
-                                               QWidget* parent)
+OptionalFeaturesDialog::OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, QWidget* parent)
     : QDialog(parent), image_(image), units_(font())
 {
     setObjectName(QStringLiteral("OptionalFeaturesDialog")); // its help topics
@@ -104,11 +102,11 @@ QCheckBox* OptionalFeaturesDialog::addCheck(const QString& text, int id, const Q
 void OptionalFeaturesDialog::createUpperPart()
 {
     const DialogUnits& u = units_;
-    timeOutLabel_ = addLabel(tr(TimeOutText), ControlId::TimeOutLabel,
-                             u.toPixels(24, 24, LabelWidth, RowHeight));
+    timeOutLabel_ =
+        addLabel(tr(TimeOutText), ControlId::TimeOutLabel, u.toPixels(24, 24, LabelWidth, RowHeight));
     timeOut_ = addList(ControlId::TimeOutList, u.toPixels(90, 24, 48, RowHeight));
-    squelchLabel_ = addLabel(tr(SquelchText), ControlId::SquelchLabel,
-                             u.toPixels(162, 25, LabelWidth, RowHeight));
+    squelchLabel_ =
+        addLabel(tr(SquelchText), ControlId::SquelchLabel, u.toPixels(162, 25, LabelWidth, RowHeight));
     squelch_ = addList(ControlId::SquelchList, u.toPixels(229, 25, 48, RowHeight));
     transmitDelayLabel_ = addLabel(tr(TransmitDelayText), ControlId::TransmitDelayLabel,
                                    u.toPixels(24, 42, LabelWidth, RowHeight));
@@ -132,11 +130,10 @@ void OptionalFeaturesDialog::createLowerPart()
         addLabel(tr("Side Key"), 0, u.toPixels(24, 100, LabelWidth, RowHeight)),
         sideKey_ = addList(ControlId::SideKeyList, u.toPixels(90, 100, 72, RowHeight)),
         beep_ = addCheck(tr("Beep"), ControlId::BeepCheck, u.toPixels(184, 100, 27, RowHeight)),
-        batterySaver_ = addCheck(tr("Battery Saver"), ControlId::BatterySaverCheck,
-                                 u.toPixels(224, 100, 50, RowHeight)),
+        batterySaver_ =
+            addCheck(tr("Battery Saver"), ControlId::BatterySaverCheck, u.toPixels(224, 100, 50, RowHeight)),
         addLabel(tr("Priority Channel"), 0, u.toPixels(24, 116, LabelWidth, RowHeight)),
-        priorityChannel_ =
-            addList(ControlId::PriorityChannelList, u.toPixels(90, 116, 48, RowHeight)),
+        priorityChannel_ = addList(ControlId::PriorityChannelList, u.toPixels(90, 116, 48, RowHeight)),
         addLabel(tr("VOX"), 0, u.toPixels(162, 116, LabelWidth, RowHeight)),
         vox_ = addList(ControlId::VoxList, u.toPixels(228, 116, 48, RowHeight)),
         addLabel(tr("Vox Gain Level"), 0, u.toPixels(24, 133, LabelWidth, RowHeight)),
@@ -190,8 +187,8 @@ void OptionalFeaturesDialog::applyVariant(RadioVariant variant)
     const bool receiver = variant != RadioVariant::TransmitOnly;
     const bool transmitter = variant != RadioVariant::ReceiveOnly;
     const std::initializer_list<QWidget*> squelchControls{squelchLabel_, squelch_};
-    const std::initializer_list<QWidget*> transmitControls{
-        timeOutLabel_, timeOut_, transmitDelayLabel_, transmitDelay_, transmitDelaySpin_};
+    const std::initializer_list<QWidget*> transmitControls{timeOutLabel_, timeOut_, transmitDelayLabel_,
+                                                           transmitDelay_, transmitDelaySpin_};
     for (QWidget* control : squelchControls)
         control->setVisible(receiver);
     for (QWidget* control : transmitControls)
@@ -214,10 +211,9 @@ void OptionalFeaturesDialog::loadFromImage()
     beep_->setChecked(image[RadioImage::OptBeep] & 1);
 
     const int delay = image.transmitDelay();
-    transmitDelay_->setText(
-        delay >= 1 && delay <= TransmitDelayMax
-            ? formatScaled(QLatin1String(TransmitDelayFormat), delay, TransmitDelayScale)
-            : offText());
+    transmitDelay_->setText(delay >= 1 && delay <= TransmitDelayMax
+                                ? formatScaled(QLatin1String(TransmitDelayFormat), delay, TransmitDelayScale)
+                                : offText());
 }
 
 void OptionalFeaturesDialog::storeToImage()

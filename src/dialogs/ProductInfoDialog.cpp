@@ -33,8 +33,7 @@ std::unique_ptr<QSettings> productSettings()
 
 } // namespace
 
-ProductInfoDialog::ProductInfoDialog(RadioImage& image, QWidget* parent)
-    : QDialog(parent), image_(image)
+ProductInfoDialog::ProductInfoDialog(RadioImage& image, QWidget* parent) : QDialog(parent), image_(image)
 {
     setObjectName(QStringLiteral("ProductInfoDialog")); // its help topics
     setWindowTitle(tr("Product Information"));
@@ -112,8 +111,7 @@ void ProductInfoDialog::storeChoice()
     image_[RadioImage::ProductBand] = static_cast<std::uint8_t>(band);
 
     const QString bandText = bands_->currentText();
-    const QString appName =
-        theIniFile().GetValue(g_strLanguage, QStringLiteral("AppName"), QString());
+    const QString appName = theIniFile().GetValue(g_strLanguage, QStringLiteral("AppName"), QString());
     caption_ = captionString(appName, types_->currentText(), bandText, g_bChinese);
     g_strCaption = caption_;
     bandLimits_ = bandLimitsFromText(bandText);

@@ -75,14 +75,15 @@ void CMSFlexGrid::mousePressEvent(QMouseEvent* event)
 
 int CMSFlexGrid::fullHeight() const
 {
-    return horizontalHeader()->height() + (rows_ - 1) * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+    return horizontalHeader()->height() + (rows_ - 1) * verticalHeader()->defaultSectionSize() +
+           2 * frameWidth();
 }
 
 QString CMSFlexGrid::TextMatrix(int row, int col) const
 {
-    const QTableWidgetItem* cell = row == 0 ? (col == 0 ? nullptr : horizontalHeaderItem(col - 1))
-                                 : col == 0 ? verticalHeaderItem(row - 1)
-                                            : item(row - 1, col - 1);
+    const QTableWidgetItem* cell = row == 0   ? (col == 0 ? nullptr : horizontalHeaderItem(col - 1))
+                                   : col == 0 ? verticalHeaderItem(row - 1)
+                                              : item(row - 1, col - 1);
     return cell ? cell->text() : QString();
 }
 
@@ -137,10 +138,22 @@ QRect CMSFlexGrid::currentCellPixels() const
     return cell.translated(EdgeAllowance, EdgeAllowance);
 }
 
-int CMSFlexGrid::CellLeft() const { return twipsFromPixelsX(currentCellPixels().left()); }
-int CMSFlexGrid::CellTop() const { return twipsFromPixelsY(currentCellPixels().top()); }
-int CMSFlexGrid::CellWidth() const { return twipsFromPixelsX(currentCellPixels().width()); }
-int CMSFlexGrid::CellHeight() const { return twipsFromPixelsY(currentCellPixels().height()); }
+int CMSFlexGrid::CellLeft() const
+{
+    return twipsFromPixelsX(currentCellPixels().left());
+}
+int CMSFlexGrid::CellTop() const
+{
+    return twipsFromPixelsY(currentCellPixels().top());
+}
+int CMSFlexGrid::CellWidth() const
+{
+    return twipsFromPixelsX(currentCellPixels().width());
+}
+int CMSFlexGrid::CellHeight() const
+{
+    return twipsFromPixelsY(currentCellPixels().height());
+}
 
 void CMSFlexGrid::setForeColorFixed(const QColor& color)
 {

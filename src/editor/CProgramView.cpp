@@ -33,8 +33,8 @@ const QColor TitleColour(250, 10, 10);
 QFont titleFont()
 {
     QFont font;
-    font.setFamilies(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
-                      QStringLiteral("Noto Sans CJK SC")});
+    font.setFamilies(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun"),
+                                 QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
     font.setPointSize(12);
     return font;
 }
@@ -89,7 +89,8 @@ void CProgramView::buildForm()
     connect(grid_, &CMSFlexGrid::EnterCell, this, &CProgramView::openEditor);
     connect(grid_, &CMSFlexGrid::MouseDown, this, &CProgramView::openEditor);
     connect(grid_, &CMSFlexGrid::LeaveCell, this, &CProgramView::leaveCommit);
-    setMinimumSize(dlu.toPixelsX(398), qMax(dlu.toPixelsY(218), grid_->geometry().bottom() + dlu.toPixelsY(14)));
+    setMinimumSize(dlu.toPixelsX(398),
+                   qMax(dlu.toPixelsY(218), grid_->geometry().bottom() + dlu.toPixelsY(14)));
 }
 
 void CProgramView::OnInitialUpdate()
@@ -173,8 +174,8 @@ void CProgramView::updateProductAndCaption()
     exchangeProductWithSettings(image, g_bNewDocument, *openSettingsKey(appName));
     const int type = image[RadioImage::ProductType];
     const QString typeName = theIniFile().GetValue(setup, typeKey(type), QString());
-    const QString bandText = bandTextAt(theIniFile().GetValue(setup, fieldKey(type), QString()),
-                                        image[RadioImage::ProductBand]);
+    const QString bandText =
+        bandTextAt(theIniFile().GetValue(setup, fieldKey(type), QString()), image[RadioImage::ProductBand]);
     g_strCaption = captionString(theIniFile().GetValue(g_strLanguage, QStringLiteral("AppName"), QString()),
                                  typeName, bandText, g_bChinese);
     setBand(bandLimitsFromText(bandText));

@@ -40,6 +40,6 @@ public:
     const std::array<QWidget*, 8>& all() const { return editors_; }
 
 private:
-    std::array<QWidget*, 8> editors_{}; // columns 1..8, owned by the viewport
+    std::array<QWidget*, 8> editors_{};  // columns 1..8, owned by the viewport
     std::array<int, 8> offeredCounts_{}; // entries of each list before any kept value
 };

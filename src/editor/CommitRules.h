@@ -22,10 +22,10 @@ struct CommitPlan {
 };
 
 struct CommitInput {
-    int col = 1;         // 1..8
-    QString editorText;  // for a list, the text of its selected entry
-    QString rxText;      // cell 1 of the row before the commit
-    QString txText;      // cell 2 of the row before the commit
+    int col = 1;        // 1..8
+    QString editorText; // for a list, the text of its selected entry
+    QString rxText;     // cell 1 of the row before the commit
+    QString txText;     // cell 2 of the row before the commit
     BandLimits band;
     bool chinese = false;
 };

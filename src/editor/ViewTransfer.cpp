@@ -104,7 +104,8 @@ void ViewTransfer::report(const CloneTransfer::Result& result)
 {
     switch (result.outcome) {
     case CloneTransfer::Outcome::PortError:
-        showMessageBox({&view_, portFailureText(result.portError), g_strCompany, QMessageBox::Ok, QMessageBox::Warning});
+        showMessageBox(
+            {&view_, portFailureText(result.portError), g_strCompany, QMessageBox::Ok, QMessageBox::Warning});
         break;
     case CloneTransfer::Outcome::Interrupted:
         showMessageBox({&view_, stringTableText(MessageId::ProgramInterrupt), g_strCompany, QMessageBox::Ok,

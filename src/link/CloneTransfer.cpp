@@ -11,11 +11,13 @@ using namespace CloneFrames;
 constexpr int WakeUpPauseMs = 2;
 constexpr int PauseMs = 1;
 
-QByteArray oneByte(std::uint8_t value) {
+QByteArray oneByte(std::uint8_t value)
+{
     return QByteArray(1, static_cast<char>(value));
 }
 
-QByteArray command(std::uint8_t code, int address) {
+QByteArray command(std::uint8_t code, int address)
+{
     QByteArray frame(CommandSize, '\0');
     frame[0] = static_cast<char>(code);
     frame[1] = static_cast<char>((address >> 8) & 0xFF);
@@ -24,7 +26,8 @@ QByteArray command(std::uint8_t code, int address) {
     return frame;
 }
 
-int messageIdOf(CloneTransfer::Outcome outcome) {
+int messageIdOf(CloneTransfer::Outcome outcome)
+{
     switch (outcome) {
     case CloneTransfer::Outcome::PortError:
         return LinkMessages::CouldNotOpenPort;
@@ -51,21 +54,22 @@ private:
 
 } // namespace
 
-CloneTransfer::CloneTransfer(SerialLine& line, Hooks hooks)
-    : line_(line), hooks_(std::move(hooks)) {}
+CloneTransfer::CloneTransfer(SerialLine& line, Hooks hooks) : line_(line), hooks_(std::move(hooks)) {}
 
-CloneTransfer::Result CloneTransfer::read(const QString& device) {
+CloneTransfer::Result CloneTransfer::read(const QString& device)
+{
     TransferArea area{};
     return run(device, Direction::Read, area);
 }
 
-CloneTransfer::Result CloneTransfer::write(const QString& device, const TransferArea& area) {
+CloneTransfer::Result CloneTransfer::write(const QString& device, const TransferArea& area)
+{
     TransferArea outgoing = area;
     return run(device, Direction::Write, outgoing);
 }
 
-CloneTransfer::Result CloneTransfer::run(const QString& device, Direction direction,
-                                         TransferArea& area) {
+CloneTransfer::Result CloneTransfer::run(const QString& device, Direction direction, TransferArea& area)
+{
     Result result;
     if (!line_.open(device)) {
         result.outcome = Outcome::PortError;
@@ -85,7 +89,8 @@ CloneTransfer::Result CloneTransfer::run(const QString& device, Direction direct
     return result;
 }
 
-std::optional<CloneTransfer::Outcome> CloneTransfer::connect(std::uint8_t& variantByte) {
+std::optional<CloneTransfer::Outcome> CloneTransfer::connect(std::uint8_t& variantByte)
+{
     int attempts = 1;
     for (;;) {
         switch (handshakeAttempt(variantByte)) {
@@ -109,7 +114,8 @@ std::optional<CloneTransfer::Outcome> CloneTransfer::connect(std::uint8_t& varia
     }
 }
 
-CloneTransfer::Attempt CloneTransfer::handshakeAttempt(std::uint8_t& variantByte) {
+CloneTransfer::Attempt CloneTransfer::handshakeAttempt(std::uint8_t& variantByte)
+{
     if (pollPoints(PollPointsBeforeHandshake, PauseMs))
         return Attempt::Cancelled;
     line_.clear(SerialLine::Clear::AbortAndBuffers);
@@ -135,7 +141,8 @@ CloneTransfer::Attempt CloneTransfer::handshakeAttempt(std::uint8_t& variantByte
 
 // Sends the wake-up string a byte at a time. The radio may already answer after the
 // seventh byte; that answer counts, and the read after the last byte is skipped.
-bool CloneTransfer::wakeUp() {
+bool CloneTransfer::wakeUp()
+{
     bool answered = false;
     for (int i = 0; i < static_cast<int>(WakeUp.size()); ++i) {
         line_.pause(WakeUpPauseMs);
@@ -147,7 +154,8 @@ bool CloneTransfer::wakeUp() {
     return answered || !line_.read(1).isEmpty();
 }
 
-std::optional<CloneTransfer::Outcome> CloneTransfer::readBlocks(TransferArea& area) {
+std::optional<CloneTransfer::Outcome> CloneTransfer::readBlocks(TransferArea& area)
+{
     for (int row = 0; row < RowCount; ++row) {
         for (int half = 0; half < BlocksPerRow; ++half) {
             if (half > 0)
@@ -161,7 +169,8 @@ std::optional<CloneTransfer::Outcome> CloneTransfer::readBlocks(TransferArea& ar
     return std::nullopt;
 }
 
-bool CloneTransfer::readBlock(int block, TransferArea& area) {
+bool CloneTransfer::readBlock(int block, TransferArea& area)
+{
     const int address = block * BlockSize;
     line_.clear(SerialLine::Clear::Buffers);
     line_.write(command(ReadCommand, address));
@@ -169,8 +178,7 @@ bool CloneTransfer::readBlock(int block, TransferArea& area) {
     if (reply.size() < ReadReplySize)
         return false;
     for (int i = 0; i < BlockSize; ++i)
-        area[static_cast<std::size_t>(address + i)] =
-            static_cast<std::uint8_t>(reply[ReadReplyHeader + i]);
+        area[static_cast<std::size_t>(address + i)] = static_cast<std::uint8_t>(reply[ReadReplyHeader + i]);
 
     line_.pause(PauseMs);
     line_.clear(SerialLine::Clear::Buffers);
@@ -178,7 +186,8 @@ bool CloneTransfer::readBlock(int block, TransferArea& area) {
     return answeredWithAck();
 }
 
-std::optional<CloneTransfer::Outcome> CloneTransfer::writeBlocks(const TransferArea& area) {
+std::optional<CloneTransfer::Outcome> CloneTransfer::writeBlocks(const TransferArea& area)
+{
     for (int row = 0; row < RowCount; ++row) {
         for (int half = 0; half < BlocksPerRow; ++half) {
             if (!writeBlock(row * BlocksPerRow + half, area))
@@ -190,7 +199,8 @@ std::optional<CloneTransfer::Outcome> CloneTransfer::writeBlocks(const TransferA
     return std::nullopt;
 }
 
-bool CloneTransfer::writeBlock(int block, const TransferArea& area) {
+bool CloneTransfer::writeBlock(int block, const TransferArea& area)
+{
     const int address = block * BlockSize;
     const QByteArray data(reinterpret_cast<const char*>(area.data()) + address, BlockSize);
     line_.clear(SerialLine::Clear::Buffers);
@@ -201,13 +211,15 @@ bool CloneTransfer::writeBlock(int block, const TransferArea& area) {
 }
 
 // Progress after each row, then a chance for the user to cancel.
-bool CloneTransfer::rowDone(int row) {
+bool CloneTransfer::rowDone(int row)
+{
     if (hooks_.progress)
         hooks_.progress(row + 1);
     return pollPoints(PollPointsAfterRow, 0);
 }
 
-bool CloneTransfer::pollPoints(int count, int pauseMs) {
+bool CloneTransfer::pollPoints(int count, int pauseMs)
+{
     for (int i = 0; i < count; ++i) {
         if (hooks_.poll && hooks_.poll())
             return true;
@@ -217,7 +229,8 @@ bool CloneTransfer::pollPoints(int count, int pauseMs) {
     return false;
 }
 
-bool CloneTransfer::answeredWithAck() {
+bool CloneTransfer::answeredWithAck()
+{
     const QByteArray answer = line_.read(1);
     return answer.size() == 1 && static_cast<std::uint8_t>(answer[0]) == Ack;
 }

@@ -12,12 +12,14 @@ namespace {
 
 const QString PortValue = QStringLiteral("com");
 
-bool isPortNumber(int number) {
+bool isPortNumber(int number)
+{
     return number >= FirstPort && number <= LastPort;
 }
 
 #ifndef Q_OS_WIN
-QString defaultDevicePath(int number) {
+QString defaultDevicePath(int number)
+{
     if (number <= 4)
         return QStringLiteral("/dev/ttyUSB%1").arg(number - 1);
     if (number <= 8)
@@ -26,14 +28,16 @@ QString defaultDevicePath(int number) {
 }
 #endif
 
-std::unique_ptr<QSettings> openPortKey() {
+std::unique_ptr<QSettings> openPortKey()
+{
     return openSettingsKey(
         theIniFile().GetValue(QStringLiteral("Setup"), QStringLiteral("AppName"), QString()));
 }
 
 // The registry compares value names without regard to case ("com" is written, "COM"
 // read); a settings file does not, so look the name up the same way here.
-QStringList storedPortValueNames(QSettings& key) {
+QStringList storedPortValueNames(QSettings& key)
+{
     QStringList names;
     for (const QString& name : key.childKeys()) {
         if (name.compare(PortValue, Qt::CaseInsensitive) == 0)
@@ -44,12 +48,13 @@ QStringList storedPortValueNames(QSettings& key) {
 
 } // namespace
 
-QString portName(int number) {
-    return number < 10 ? QStringLiteral("COM%1").arg(number)
-                       : QStringLiteral("\\\\.\\COM%1").arg(number);
+QString portName(int number)
+{
+    return number < 10 ? QStringLiteral("COM%1").arg(number) : QStringLiteral("\\\\.\\COM%1").arg(number);
 }
 
-QString devicePath(int number) {
+QString devicePath(int number)
+{
 #ifdef Q_OS_WIN
     return portName(number);
 #else
@@ -61,13 +66,15 @@ QString devicePath(int number) {
 #endif
 }
 
-int numberAfterM(const QString& name) {
+int numberAfterM(const QString& name)
+{
     static const QRegularExpression afterM(QStringLiteral("^[^M]+M\\s*([+-]?\\d+)"));
     const QRegularExpressionMatch match = afterM.match(name);
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
-QString deviceFor(const QString& nameOrPath) {
+QString deviceFor(const QString& nameOrPath)
+{
     static const QRegularExpression comName(QStringLiteral("^(\\\\\\\\\\.\\\\)?COM(\\d{1,2})$"),
                                             QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = comName.match(nameOrPath);
@@ -76,15 +83,16 @@ QString deviceFor(const QString& nameOrPath) {
     return nameOrPath;
 }
 
-int loadPortNumber() {
+int loadPortNumber()
+{
     const std::unique_ptr<QSettings> key = openPortKey();
     const QStringList names = storedPortValueNames(*key);
-    const int number =
-        names.isEmpty() ? FirstPort : readSettingsByte(*key, names.front(), FirstPort);
+    const int number = names.isEmpty() ? FirstPort : readSettingsByte(*key, names.front(), FirstPort);
     return isPortNumber(number) ? number : FirstPort;
 }
 
-void storePortNumber(int number) {
+void storePortNumber(int number)
+{
     const std::unique_ptr<QSettings> key = openPortKey();
     for (const QString& name : storedPortValueNames(*key))
         key->remove(name);

@@ -76,8 +76,7 @@ void PortSettingDialog::testPorts()
         b->setChecked(false);
     group_->setExclusive(true);
     const int current = PortNames::numberAfterM(CurrentPort::name());
-    if (current >= PortNames::FirstPort && current <= PortNames::LastPort &&
-        canOpen_(CurrentPort::device()))
+    if (current >= PortNames::FirstPort && current <= PortNames::LastPort && canOpen_(CurrentPort::device()))
         button(current)->setChecked(true);
 }
 

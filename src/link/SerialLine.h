@@ -24,10 +24,12 @@ public:
     static constexpr int WriteTimeoutConstantMs = 50;
 
     // Total time a read of count bytes may take: 140 ms for one byte, 690 ms for 12.
-    static constexpr int readTimeoutMs(int count) {
+    static constexpr int readTimeoutMs(int count)
+    {
         return ReadTimeoutPerByteMs * count + ReadTimeoutConstantMs;
     }
-    static constexpr int writeTimeoutMs(int count) {
+    static constexpr int writeTimeoutMs(int count)
+    {
         return WriteTimeoutPerByteMs * count + WriteTimeoutConstantMs;
     }
 

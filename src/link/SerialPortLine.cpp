@@ -13,11 +13,13 @@
 #include <sys/prctl.h>
 #endif
 
-SerialPortLine::~SerialPortLine() {
+SerialPortLine::~SerialPortLine()
+{
     close();
 }
 
-bool SerialPortLine::open(const QString& device) {
+bool SerialPortLine::open(const QString& device)
+{
     close();
     error_.clear();
     // QSerialPort opens exclusively: a lock file plus TIOCEXCL on Unix, no sharing on
@@ -31,7 +33,8 @@ bool SerialPortLine::open(const QString& device) {
     return true;
 }
 
-void SerialPortLine::configure() {
+void SerialPortLine::configure()
+{
     // The driver's own queues cannot be sized here; bounding what QSerialPort buffers
     // keeps the receive side to the radio's 1024 bytes.
     port_.setReadBufferSize(ReceiveQueueSize);
@@ -43,24 +46,26 @@ void SerialPortLine::configure() {
     port_.setStopBits(QSerialPort::OneStop);
 }
 
-void SerialPortLine::close() {
+void SerialPortLine::close()
+{
     if (port_.isOpen())
         port_.close();
 }
 
-void SerialPortLine::clear(Clear /*what*/) {
+void SerialPortLine::clear(Clear /*what*/)
+{
     // Every write() has already drained, so nothing waits on the transmit side and no
     // write is pending to abort. Flushing the transmit side anyway would be harmful on
     // a pseudo-terminal, where it discards what the other end has not read yet.
     port_.clear(QSerialPort::Input);
 }
 
-void SerialPortLine::write(const QByteArray& bytes) {
+void SerialPortLine::write(const QByteArray& bytes)
+{
     QDeadlineTimer deadline(writeTimeoutMs(static_cast<int>(bytes.size())));
     port_.write(bytes);
     while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
-        if (!port_.waitForBytesWritten(
-                static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))
+        if (!port_.waitForBytesWritten(static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))
             break;
     }
 #ifdef Q_OS_UNIX
@@ -69,7 +74,8 @@ void SerialPortLine::write(const QByteArray& bytes) {
 #endif
 }
 
-QByteArray SerialPortLine::read(int count) {
+QByteArray SerialPortLine::read(int count)
+{
     QByteArray data;
     QElapsedTimer clock;
     clock.start();
@@ -91,7 +97,8 @@ QByteArray SerialPortLine::read(int count) {
     return data;
 }
 
-void SerialPortLine::pause(int ms) {
+void SerialPortLine::pause(int ms)
+{
 #ifdef Q_OS_LINUX
     // The default timer slack (50 us) stretches each 1 ms pause by up to 5 %, and a
     // transfer makes about 170 of them; sharpen it for the pause only.

@@ -28,7 +28,8 @@ void decodeAttributes(const std::uint8_t* record, bool scan, const ChoiceTexts& 
                       std::array<QString, GridColumn::Count>& row)
 {
     const std::uint8_t widthPower = record[RadioImage::RecWidthPower];
-    const int busy = (record[RadioImage::RecBusyLock] & RadioImage::BusyLockMask) >> RadioImage::BusyLockShift;
+    const int busy =
+        (record[RadioImage::RecBusyLock] & RadioImage::BusyLockMask) >> RadioImage::BusyLockShift;
     row[GridColumn::Bandwidth] = (widthPower & RadioImage::WideBit) ? t.wide : t.narrow;
     row[GridColumn::Scan] = scan ? t.scanYes : t.scanNo;
     row[GridColumn::BusyLock] = busy == 0 ? t.busyOff : (busy == 1 ? t.busyCarrier : t.busyTone);

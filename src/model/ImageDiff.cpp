@@ -10,13 +10,15 @@ namespace {
 // Per byte, the bits whose difference a listed text difference already shows.
 using ShownBits = std::array<std::uint8_t, RadioImage::Size>;
 
-void markShown(ShownBits& shown, const ImageBits& bits) {
+void markShown(ShownBits& shown, const ImageBits& bits)
+{
     for (int i = 0; i < bits.size; ++i)
         shown[static_cast<std::size_t>(bits.offset + i)] |= bits.mask;
 }
 
 // The bits of the image that the grid cell of a channel and column shows.
-ImageBits cellBits(int channel, int column) {
+ImageBits cellBits(int channel, int column)
+{
     const int record = RadioImage::channelOffset(channel);
     switch (column) {
     case GridColumn::RxFrequency:
@@ -41,8 +43,9 @@ ImageBits cellBits(int channel, int column) {
     }
 }
 
-void diffChannels(const RadioImage& before, const RadioImage& after, RadioVariant variant,
-                  bool chinese, ImageDiff& diff, ShownBits& shown) {
+void diffChannels(const RadioImage& before, const RadioImage& after, RadioVariant variant, bool chinese,
+                  ImageDiff& diff, ShownBits& shown)
+{
     ChannelTexts old;
     ChannelTexts now;
     decodeChannels(before, variant, chinese, old);
@@ -58,7 +61,8 @@ void diffChannels(const RadioImage& before, const RadioImage& after, RadioVarian
 }
 
 void diffOptions(const RadioImage& before, const RadioImage& after, bool chinese, ImageDiff& diff,
-                 ShownBits& shown) {
+                 ShownBits& shown)
+{
     const std::vector<OptionSetting> old = optionSettings(before, chinese);
     const std::vector<OptionSetting> now = optionSettings(after, chinese);
     for (std::size_t i = 0; i < old.size(); ++i) {
@@ -71,8 +75,8 @@ void diffOptions(const RadioImage& before, const RadioImage& after, bool chinese
 
 } // namespace
 
-ImageDiff diffImages(const RadioImage& before, const RadioImage& after, RadioVariant variant,
-                     bool chinese) {
+ImageDiff diffImages(const RadioImage& before, const RadioImage& after, RadioVariant variant, bool chinese)
+{
     ImageDiff diff;
     ShownBits shown{};
     diffChannels(before, after, variant, chinese, diff, shown);

@@ -38,5 +38,4 @@ struct ImageDiff {
     bool isEmpty() const { return cells.empty() && options.empty() && bytes.empty(); }
 };
 
-ImageDiff diffImages(const RadioImage& before, const RadioImage& after, RadioVariant variant,
-                     bool chinese);
+ImageDiff diffImages(const RadioImage& before, const RadioImage& after, RadioVariant variant, bool chinese);

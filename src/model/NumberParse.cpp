@@ -28,8 +28,7 @@ qsizetype skipSpace(QStringView text)
 
 qsizetype skipSign(QStringView text, qsizetype i)
 {
-    return (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ? i + 1
-                                                                                             : i;
+    return (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ? i + 1 : i;
 }
 
 qsizetype skipDigits(QStringView text, qsizetype i)

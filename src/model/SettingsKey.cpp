@@ -8,8 +8,8 @@ std::unique_ptr<QSettings> openSettingsKey(const QString& appName)
 #else
     // An empty AppName still gets a key of its own rather than the organisation file.
     const QString application = appName.isEmpty() ? QStringLiteral("default") : appName;
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("xr970"), application);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("xr970"),
+                                       application);
 #endif
 }
 

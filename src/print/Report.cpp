@@ -55,8 +55,8 @@ void drawOptionsPage(TwipsPage& page, const ReportFonts& fonts, const ReportInpu
     }
 }
 
-void drawChannelBlock(TwipsPage& page, const ReportLabels& labels, const ChannelTexts& cells,
-                      int channel, int top, int l2)
+void drawChannelBlock(TwipsPage& page, const ReportLabels& labels, const ChannelTexts& cells, int channel,
+                      int top, int l2)
 {
     const int w = page.unitWidth();
     const auto& row = cells[channel];
@@ -67,8 +67,7 @@ void drawChannelBlock(TwipsPage& page, const ReportLabels& labels, const Channel
         const QString& rightLabel;
         int rightColumn;
     } lines[] = {
-        {labels.receiveFrequency, GridColumn::RxFrequency, labels.transmitFrequency,
-         GridColumn::TxFrequency},
+        {labels.receiveFrequency, GridColumn::RxFrequency, labels.transmitFrequency, GridColumn::TxFrequency},
         {labels.decodeTone, GridColumn::DecodeTone, labels.encodeTone, GridColumn::EncodeTone},
         {labels.bandwidth, GridColumn::Bandwidth, labels.scan, GridColumn::Scan},
     };
@@ -82,8 +81,8 @@ void drawChannelBlock(TwipsPage& page, const ReportLabels& labels, const Channel
     }
 }
 
-void drawChannelPage(TwipsPage& page, const ReportFonts& fonts, int pageNumber,
-                     const ReportInput& input, ReportPagination& pagination, int l1)
+void drawChannelPage(TwipsPage& page, const ReportFonts& fonts, int pageNumber, const ReportInput& input,
+                     ReportPagination& pagination, int l1)
 {
     pagination.recount(input.cells);
     const ReportLabels& labels = reportLabels(input.chinese);
@@ -91,8 +90,8 @@ void drawChannelPage(TwipsPage& page, const ReportFonts& fonts, int pageNumber,
     page.setFont(fonts.small);
     const int l2 = page.lineHeight();
     int block = 0;
-    for (int channel = pagination.firstChannelOf(pageNumber);
-         channel <= pagination.lastChannelOf(pageNumber); ++channel) {
+    for (int channel = pagination.firstChannelOf(pageNumber); channel <= pagination.lastChannelOf(pageNumber);
+         ++channel) {
         if (!isChannelPrinted(input.cells, channel))
             continue;
         drawChannelBlock(page, labels, input.cells, channel, -LinesPerChannel * block * l2, l2);
@@ -109,8 +108,8 @@ void drawFooter(TwipsPage& page, int l1, int pageNumber, int pageCount, const QS
 
 } // namespace
 
-void drawReportPage(QPainter& painter, const QRect& printableArea, int page,
-                    const ReportInput& input, ReportPagination& pagination)
+void drawReportPage(QPainter& painter, const QRect& printableArea, int page, const ReportInput& input,
+                    ReportPagination& pagination)
 {
     TwipsPage twips(painter, printableArea);
     const ReportFonts fonts(twips.unitWidth(), twips.unitHeight());

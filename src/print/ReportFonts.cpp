@@ -12,9 +12,8 @@ namespace {
 // narrower than the face it stands in for.
 qreal weightedAverageWidth(const QFont& font)
 {
-    static constexpr std::array<int, 26> letterWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63,
-                                                          3,  6,  35, 20, 56,  56, 17, 4,  49,
-                                                          56, 71, 31, 10, 18,  3,  18, 2};
+    static constexpr std::array<int, 26> letterWeights = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
+                                                          56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
     constexpr int spaceWeight = 166;
     const QFontMetricsF metrics(font);
     qreal sum = spaceWeight * metrics.horizontalAdvance(QLatin1Char(' '));
@@ -26,8 +25,7 @@ qreal weightedAverageWidth(const QFont& font)
 } // namespace
 
 ReportFonts::ReportFonts(int unitWidth, int unitHeight)
-    : large(reportFont(unitHeight, unitWidth)),
-      small(reportFont(unitHeight * 8 / 10, unitWidth * 8 / 10))
+    : large(reportFont(unitHeight, unitWidth)), small(reportFont(unitHeight * 8 / 10, unitWidth * 8 / 10))
 {
 }
 

@@ -23,8 +23,7 @@ QString voiceText(std::uint8_t byte, bool chinese)
 
 QString voxDelayText(std::uint8_t byte)
 {
-    static const std::array<const char*, 6> delays = {"0.3s", "0.5s", "1.0s",
-                                                      "1.5s", "2.0s", "3.0s"};
+    static const std::array<const char*, 6> delays = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s"};
     return QString::fromLatin1(delays[byte < delays.size() ? byte : delays.size() - 1]);
 }
 
@@ -47,11 +46,11 @@ const ReportLabels& reportLabels(bool chinese)
                                       QStringLiteral("QT/DQT Encode:"),
                                       QStringLiteral("W/N:"),
                                       QStringLiteral("Scan:")};
-    static const ReportLabels chineseLabels{
-        QStringLiteral("可选功能"),    QStringLiteral("功能"),        QStringLiteral("信道"),
-        QStringLiteral("信道%1:"),     QStringLiteral("接收频率:"),   QStringLiteral("发射频率:"),
-        QStringLiteral("QT/DQT解码:"), QStringLiteral("QT/DQT编码:"), QStringLiteral("宽/窄:"),
-        QStringLiteral("扫描:")};
+    static const ReportLabels chineseLabels{QStringLiteral("可选功能"),    QStringLiteral("功能"),
+                                            QStringLiteral("信道"),        QStringLiteral("信道%1:"),
+                                            QStringLiteral("接收频率:"),   QStringLiteral("发射频率:"),
+                                            QStringLiteral("QT/DQT解码:"), QStringLiteral("QT/DQT编码:"),
+                                            QStringLiteral("宽/窄:"),      QStringLiteral("扫描:")};
     return chinese ? chineseLabels : english;
 }
 
@@ -60,12 +59,9 @@ std::vector<OptionLine> optionLines(const RadioImage& image, bool chinese)
     return {
         {pick(chinese, "Time Out Time:", "超时定时器:"),
          QStringLiteral("%1s").arg(image[RadioImage::OptTimeOut] * 15)},
-        {pick(chinese, "Squelch Level:", "静噪电平:"),
-         QString::number(image[RadioImage::OptSquelch])},
-        {pick(chinese, "Voice Annunication:", "语音报号:"),
-         voiceText(image[RadioImage::OptVoice], chinese)},
-        {pick(chinese, "Vox Delay Time:", "声控延迟时间:"),
-         voxDelayText(image[RadioImage::OptVoxDelay])},
+        {pick(chinese, "Squelch Level:", "静噪电平:"), QString::number(image[RadioImage::OptSquelch])},
+        {pick(chinese, "Voice Annunication:", "语音报号:"), voiceText(image[RadioImage::OptVoice], chinese)},
+        {pick(chinese, "Vox Delay Time:", "声控延迟时间:"), voxDelayText(image[RadioImage::OptVoxDelay])},
         {pick(chinese, "Vox Gain Level:", "声控增益电平:"),
          voxGainText(image[RadioImage::OptVoxGain], chinese)},
         {pick(chinese, "Battery Saver:", "电池省电:"),

@@ -34,8 +34,9 @@ QString mnemonicToHtml(const QString& text)
         const QChar c = text[i];
         if (c == QLatin1Char('&') && i + 1 < text.size()) {
             const QChar next = text[++i];
-            html += next == QLatin1Char('&') ? QStringLiteral("&amp;")
-                                             : QStringLiteral("<u>") + QString(next).toHtmlEscaped() + QStringLiteral("</u>");
+            html += next == QLatin1Char('&')
+                        ? QStringLiteral("&amp;")
+                        : QStringLiteral("<u>") + QString(next).toHtmlEscaped() + QStringLiteral("</u>");
         } else {
             html += QString(c).toHtmlEscaped();
         }

@@ -10,8 +10,7 @@
 #include <QMdiArea>
 #include <QScrollArea>
 
-CChildFrame::CChildFrame(CProgramDoc* document, QWidget* parent)
-    : QMdiSubWindow(parent), document_(document)
+CChildFrame::CChildFrame(CProgramDoc* document, QWidget* parent) : QMdiSubWindow(parent), document_(document)
 {
     document_->setParent(this);
     setAttribute(Qt::WA_DeleteOnClose, false);

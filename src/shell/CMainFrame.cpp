@@ -124,8 +124,9 @@ void CMainFrame::updateMenuBar()
         menuBar()->addMenu(m);
     // Commands of the document menus need a document window.
     using namespace CommandId;
-    for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation, ChannelInformation,
-                   OptionalFeatures, Read, Write, ComSetup, Language, ViewControlBar, ImportChannels, ExportChannels})
+    for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation,
+                   ChannelInformation, OptionalFeatures, Read, Write, ComSetup, Language, ViewControlBar,
+                   ImportChannels, ExportChannels})
         action(id)->setEnabled(documentOpen);
 }
 

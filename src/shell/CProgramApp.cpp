@@ -58,8 +58,10 @@ bool CProgramApp::loadLanguageModule(const Paths& paths)
 {
     const QString module = findLanguageModule(g_strLanguage, paths);
     if (module.isEmpty() || !translator_.load(module)) {
-        showMessageBox({nullptr, byLanguage(QStringLiteral("Load language DLL fail"), QStringLiteral("加载语言链接库失败")),
-                        QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
+        showMessageBox(
+            {nullptr,
+             byLanguage(QStringLiteral("Load language DLL fail"), QStringLiteral("加载语言链接库失败")),
+             QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
         return false;
     }
     QCoreApplication::installTranslator(&translator_);

@@ -72,7 +72,7 @@ QFont barFont()
 {
     QFont font;
     font.setFamilies(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("WenQuanYi Micro Hei")});
+                                 QStringLiteral("WenQuanYi Micro Hei")});
     font.setPixelSize(14);
     return font;
 }

@@ -23,8 +23,8 @@ QString fileFilter()
 
 void reportFileError(const QString& what, const QString& path, const QString& reason)
 {
-    appMessageBox(what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason,
-                  QMessageBox::Ok, QMessageBox::Warning);
+    appMessageBox(what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason, QMessageBox::Ok,
+                  QMessageBox::Warning);
 }
 
 // The grid's texts, an open editor's value included, become the image.
@@ -45,9 +45,7 @@ QString proposedCsvPath(const CProgramDoc& document)
 
 } // namespace
 
-CsvCommands::CsvCommands(QWidget* dialogParent) : QObject(dialogParent), dialogParent_(dialogParent)
-{
-}
+CsvCommands::CsvCommands(QWidget* dialogParent) : QObject(dialogParent), dialogParent_(dialogParent) {}
 
 void CsvCommands::importChannels(CProgramView& view)
 {
@@ -59,8 +57,8 @@ void CsvCommands::importChannels(CProgramView& view)
 
 void CsvCommands::exportChannels(CProgramView& view)
 {
-    const QString path = QFileDialog::getSaveFileName(
-        dialogParent_, tr("Export Channels"), proposedCsvPath(*view.document()), fileFilter());
+    const QString path = QFileDialog::getSaveFileName(dialogParent_, tr("Export Channels"),
+                                                      proposedCsvPath(*view.document()), fileFilter());
     if (!path.isEmpty())
         exportFile(view, path);
 }
@@ -80,11 +78,9 @@ bool CsvCommands::importFile(CProgramView& view, const QString& path)
     const QByteArray bytes = file.read(MaxCsvFileSize + 1); // one byte more tells a file too large
     storeGrid(view);
     CProgramDoc& document = *view.document();
-    const CsvImportResult result =
-        importChannelsCsv(bytes, document.image(), g_radioVariant, view.band());
+    const CsvImportResult result = importChannelsCsv(bytes, document.image(), g_radioVariant, view.band());
     if (result.problem != CsvFileProblem::None) {
-        appMessageBox(csvFileProblemText(result, g_bChinese), QMessageBox::Ok,
-                      QMessageBox::Warning);
+        appMessageBox(csvFileProblemText(result, g_bChinese), QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
     CsvImportDialog report(result.report, QDir::toNativeSeparators(path), dialogParent_);

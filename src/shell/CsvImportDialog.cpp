@@ -29,8 +29,7 @@ QTableWidgetItem* cell(const QString& text)
 
 } // namespace
 
-CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& fileName,
-                                 QWidget* parent)
+CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& fileName, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Import Channels"));
@@ -38,8 +37,7 @@ CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& f
     const DialogUnits dlu(font());
     resize(dlu.toPixelsX(330), dlu.toPixelsY(200));
 
-    auto* summary =
-        new QLabel(fileName + QLatin1Char('\n') + importSummaryText(report, g_bChinese), this);
+    auto* summary = new QLabel(fileName + QLatin1Char('\n') + importSummaryText(report, g_bChinese), this);
     summary->setObjectName(QStringLiteral("summary"));
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);

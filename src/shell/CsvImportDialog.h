@@ -12,8 +12,7 @@ class QTableWidget;
 class CsvImportDialog : public QDialog {
     Q_OBJECT
 public:
-    CsvImportDialog(const CsvImportReport& report, const QString& fileName,
-                    QWidget* parent = nullptr);
+    CsvImportDialog(const CsvImportReport& report, const QString& fileName, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
     QPushButton* acceptButton() const { return accept_; }

@@ -83,8 +83,8 @@ CChildFrame* DocumentManager::createFrame(CProgramDoc* document)
 bool DocumentManager::newDocument()
 {
     if (active_) {
-        if (appMessageBox(stringTableText(MessageId::AllDataCleared), QMessageBox::Ok | QMessageBox::Cancel) !=
-            QMessageBox::Ok)
+        if (appMessageBox(stringTableText(MessageId::AllDataCleared),
+                          QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return false;
         CChildFrame* old = active_;
         setActive(nullptr);
@@ -162,9 +162,9 @@ bool DocumentManager::confirmCloseAll()
     for (CChildFrame* frame : frames()) {
         if (!frame->document()->isModified())
             continue;
-        const auto answer =
-            appMessageBox(tr("Save changes to %1?").arg(frame->document()->title()),
-                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+        const auto answer = appMessageBox(tr("Save changes to %1?").arg(frame->document()->title()),
+                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                          QMessageBox::Question);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(frame)))
             return false;
     }

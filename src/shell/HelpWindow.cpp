@@ -12,8 +12,8 @@ namespace {
 
 const QString ContentsPage = QStringLiteral("index.html");
 
-// topics.txt: one "<context number> <file>" per line ("#" starts a remark line). Control ids repeat from dialog to
-// dialog, so a line may name the dialog first: "<dialog object name>/<context number>".
+// topics.txt: one "<context number> <file>" per line ("#" starts a remark line). Control ids repeat from
+// dialog to dialog, so a line may name the dialog first: "<dialog object name>/<context number>".
 QHash<QString, QString> loadTopics()
 {
     QHash<QString, QString> topics;

@@ -43,8 +43,7 @@ QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
     return perUser;
 }
 
-QString installedDataDir(const QString& exeDir, const QString& relativeToExe,
-                         const QString& configured)
+QString installedDataDir(const QString& exeDir, const QString& relativeToExe, const QString& configured)
 {
     const QString relative = QDir::cleanPath(QDir(exeDir).filePath(relativeToExe));
     if (!relativeToExe.isEmpty() && QFileInfo(relative).isDir())
@@ -54,7 +53,8 @@ QString installedDataDir(const QString& exeDir, const QString& relativeToExe,
 
 QString installedDataDir(const QString& exeDir)
 {
-    return installedDataDir(exeDir, QStringLiteral(XR970_DATA_FROM_BIN), QStringLiteral(XR970_INSTALL_DATA_DIR));
+    return installedDataDir(exeDir, QStringLiteral(XR970_DATA_FROM_BIN),
+                            QStringLiteral(XR970_INSTALL_DATA_DIR));
 }
 
 QString perUserProgramIni()

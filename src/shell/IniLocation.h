@@ -12,8 +12,7 @@ QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
 // folder at relativeToExe (such as "../share/xr970") from the program's folder when it
 // exists, so an installation moved to another prefix finds its own files; otherwise the
 // folder configured at build time.
-QString installedDataDir(const QString& exeDir, const QString& relativeToExe,
-                         const QString& configured);
+QString installedDataDir(const QString& exeDir, const QString& relativeToExe, const QString& configured);
 // The same for this build's installation layout.
 QString installedDataDir(const QString& exeDir);
 

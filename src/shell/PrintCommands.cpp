@@ -34,7 +34,8 @@ bool PrintCommands::printOn(CProgramView& view)
 {
     const bool printed = printReport(*printer_, reportInputOf(view), view.pagination());
     if (!printed)
-        appMessageBox(tr("The report could not be printed. Check that a printer is set up and switched on."), QMessageBox::Ok, QMessageBox::Warning);
+        appMessageBox(tr("The report could not be printed. Check that a printer is set up and switched on."),
+                      QMessageBox::Ok, QMessageBox::Warning);
     return printed;
 }
 

@@ -39,8 +39,9 @@ int main(int argc, char* argv[])
 
     const QString exeDir = QApplication::applicationDirPath();
     const QString installData = installedDataDir(exeDir);
-    CProgramApp::Paths paths{locateProgramIni(exeDir, QDir(installData).filePath(QStringLiteral("Program.ini"))),
-                             exeDir, installData};
+    CProgramApp::Paths paths{
+        locateProgramIni(exeDir, QDir(installData).filePath(QStringLiteral("Program.ini"))), exeDir,
+        installData};
     // --demo: a virtual radio on a pseudo-terminal stands in for the cable, for this run.
     const bool demo = QApplication::arguments().contains(QStringLiteral("--demo"));
     VirtualRadio::Options demoOptions;

@@ -12,9 +12,12 @@ constexpr std::uint8_t WrongModelByte = 0x34;
 
 RadioProtocol::RadioProtocol(const TransferArea& memory, const RadioIdentity& identity,
                              const RadioFaults& faults)
-    : memory_(memory), identity_(identity), faults_(faults) {}
+    : memory_(memory), identity_(identity), faults_(faults)
+{
+}
 
-RadioProtocol::Answer RadioProtocol::receive(std::uint8_t byte) {
+RadioProtocol::Answer RadioProtocol::receive(std::uint8_t byte)
+{
     // Inside a frame every byte belongs to it.
     if (state_ == State::CommandFrame || state_ == State::WriteData) {
         frame_.append(static_cast<char>(byte));
@@ -32,7 +35,8 @@ RadioProtocol::Answer RadioProtocol::receive(std::uint8_t byte) {
     return receiveInState(byte);
 }
 
-RadioProtocol::Answer RadioProtocol::receiveInState(std::uint8_t byte) {
+RadioProtocol::Answer RadioProtocol::receiveInState(std::uint8_t byte)
+{
     switch (state_) {
     case State::AwaitIdRequest:
         if (byte == IdentificationRequest) {
@@ -61,7 +65,8 @@ RadioProtocol::Answer RadioProtocol::receiveInState(std::uint8_t byte) {
     }
 }
 
-bool RadioProtocol::wakeUpComplete(std::uint8_t byte) {
+bool RadioProtocol::wakeUpComplete(std::uint8_t byte)
+{
     if (byte == WakeUp[wakeUpMatched_])
         ++wakeUpMatched_;
     else
@@ -72,11 +77,11 @@ bool RadioProtocol::wakeUpComplete(std::uint8_t byte) {
     return true;
 }
 
-RadioProtocol::Answer RadioProtocol::identification() const {
+RadioProtocol::Answer RadioProtocol::identification() const
+{
     QByteArray reply;
     reply.append(static_cast<char>(IdByte1));
-    reply.append(
-        static_cast<char>(faults_.wrongIdentification ? WrongModelByte : identity_.modelByte));
+    reply.append(static_cast<char>(faults_.wrongIdentification ? WrongModelByte : identity_.modelByte));
     reply.append(static_cast<char>(IdByte3));
     reply.append(static_cast<char>(IdByte4));
     reply.append(static_cast<char>(IdByte5));
@@ -86,7 +91,8 @@ RadioProtocol::Answer RadioProtocol::identification() const {
     return {reply.left(faults_.identificationLength), false};
 }
 
-RadioProtocol::Answer RadioProtocol::confirmation() {
+RadioProtocol::Answer RadioProtocol::confirmation()
+{
     if (confirmationsRefused_ < faults_.refusedConfirmations) {
         ++confirmationsRefused_;
         state_ = State::Idle;
@@ -96,12 +102,12 @@ RadioProtocol::Answer RadioProtocol::confirmation() {
     return {QByteArray(1, static_cast<char>(Ack)), true};
 }
 
-RadioProtocol::Answer RadioProtocol::command() {
+RadioProtocol::Answer RadioProtocol::command()
+{
     const auto code = static_cast<std::uint8_t>(frame_[0]);
-    const int address =
-        (static_cast<std::uint8_t>(frame_[1]) << 8) | static_cast<std::uint8_t>(frame_[2]);
-    const bool valid = static_cast<std::uint8_t>(frame_[3]) == BlockSize &&
-                       address % BlockSize == 0 && address + BlockSize <= TransferSize;
+    const int address = (static_cast<std::uint8_t>(frame_[1]) << 8) | static_cast<std::uint8_t>(frame_[2]);
+    const bool valid = static_cast<std::uint8_t>(frame_[3]) == BlockSize && address % BlockSize == 0 &&
+                       address + BlockSize <= TransferSize;
     state_ = State::Ready;
     if (!valid)
         return {};
@@ -117,7 +123,8 @@ RadioProtocol::Answer RadioProtocol::command() {
     return readReply();
 }
 
-RadioProtocol::Answer RadioProtocol::readReply() const {
+RadioProtocol::Answer RadioProtocol::readReply() const
+{
     const int address = block_ * BlockSize;
     // The four bytes ahead of the data are not examined by the PC; the radio repeats
     // the block's address in them.
@@ -132,7 +139,8 @@ RadioProtocol::Answer RadioProtocol::readReply() const {
     return {reply, false};
 }
 
-RadioProtocol::Answer RadioProtocol::storeBlock() {
+RadioProtocol::Answer RadioProtocol::storeBlock()
+{
     state_ = State::Ready;
     if (silent() || block_ == faults_.missingAckAtBlock)
         return {};
@@ -144,12 +152,14 @@ RadioProtocol::Answer RadioProtocol::storeBlock() {
     return {QByteArray(1, static_cast<char>(Ack)), false};
 }
 
-RadioProtocol::Answer RadioProtocol::ackUnlessMissing() const {
+RadioProtocol::Answer RadioProtocol::ackUnlessMissing() const
+{
     if (block_ == faults_.missingAckAtBlock)
         return {};
     return {QByteArray(1, static_cast<char>(Ack)), false};
 }
 
-bool RadioProtocol::silent() const {
+bool RadioProtocol::silent() const
+{
     return faults_.silentFromBlock >= 0 && block_ >= faults_.silentFromBlock;
 }

@@ -22,8 +22,7 @@ public:
 
     static constexpr std::uint8_t Refusal = 0x15;
 
-    RadioProtocol(const TransferArea& memory, const RadioIdentity& identity,
-                  const RadioFaults& faults);
+    RadioProtocol(const TransferArea& memory, const RadioIdentity& identity, const RadioFaults& faults);
 
     Answer receive(std::uint8_t byte);
     const TransferArea& memory() const { return memory_; }

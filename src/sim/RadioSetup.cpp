@@ -23,8 +23,8 @@ constexpr CountedFault CountedFaults[] = {
     {"stuck-byte", &RadioFaults::stuckByte, -1, 0, CloneFrames::TransferSize - 1},
 };
 
-bool addCountedFault(const CountedFault& fault, const QString& text, bool hasValue,
-                     RadioFaults& faults) {
+bool addCountedFault(const CountedFault& fault, const QString& text, bool hasValue, RadioFaults& faults)
+{
     if (!hasValue) {
         if (fault.fallback < 0)
             return false;
@@ -39,7 +39,8 @@ bool addCountedFault(const CountedFault& fault, const QString& text, bool hasVal
     return true;
 }
 
-bool addNamedFault(const QString& name, const QString& text, bool hasValue, RadioFaults& faults) {
+bool addNamedFault(const QString& name, const QString& text, bool hasValue, RadioFaults& faults)
+{
     if (name == QLatin1String("no-wakeup") && !hasValue) {
         faults.noWakeUpAnswer = true;
         return true;
@@ -57,17 +58,19 @@ bool addNamedFault(const QString& name, const QString& text, bool hasValue, Radi
 
 } // namespace
 
-QString faultHelp() {
+QString faultHelp()
+{
     return QStringLiteral("no-wakeup, wrong-id, short-id[=N], refuse-confirm[=N], "
                           "short-reply=K, no-ack=K, silent-from=K (K a block 0..101), "
                           "stuck-byte=A (A an address 0..815)");
 }
 
-bool addFault(const QString& faultText, RadioFaults& faults, QString* error) {
+bool addFault(const QString& faultText, RadioFaults& faults, QString* error)
+{
     const qsizetype equals = faultText.indexOf(QLatin1Char('='));
     const bool hasValue = equals >= 0;
-    if (addNamedFault(faultText.left(equals), hasValue ? faultText.mid(equals + 1) : QString(),
-                      hasValue, faults))
+    if (addNamedFault(faultText.left(equals), hasValue ? faultText.mid(equals + 1) : QString(), hasValue,
+                      faults))
         return true;
     if (error)
         *error = QStringLiteral("bad fault '%1' (faults: %2)").arg(faultText, faultHelp());

@@ -24,13 +24,15 @@ struct TimedByte {
     Clock::time_point due;
 };
 
-void closeFd(int& fd) {
+void closeFd(int& fd)
+{
     if (fd >= 0)
         ::close(fd);
     fd = -1;
 }
 
-void setFlags(int fd, int statusFlags) {
+void setFlags(int fd, int statusFlags)
+{
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | statusFlags);
 }
@@ -41,20 +43,19 @@ class LineSchedule {
 public:
     explicit LineSchedule(bool paced) : paced_(paced) {}
 
-    void arrive(std::uint8_t byte, Clock::time_point now) {
-        inbound_.push_back({byte, next(inFree_, now)});
-    }
+    void arrive(std::uint8_t byte, Clock::time_point now) { inbound_.push_back({byte, next(inFree_, now)}); }
 
-    void answer(const RadioProtocol::Answer& answer, Clock::time_point heard) {
-        const Clock::time_point earliest =
-            answer.afterTurnaround ? heard + VirtualRadio::Turnaround : heard;
+    void answer(const RadioProtocol::Answer& answer, Clock::time_point heard)
+    {
+        const Clock::time_point earliest = answer.afterTurnaround ? heard + VirtualRadio::Turnaround : heard;
         for (const char byte : answer.bytes)
             outbound_.push_back({static_cast<std::uint8_t>(byte), next(outFree_, earliest)});
     }
 
     std::deque<TimedByte>& inbound() { return inbound_; }
 
-    QByteArray takeDueOutbound(Clock::time_point now) {
+    QByteArray takeDueOutbound(Clock::time_point now)
+    {
         QByteArray due;
         while (!outbound_.empty() && outbound_.front().due <= now) {
             due.append(static_cast<char>(outbound_.front().byte));
@@ -64,7 +65,8 @@ public:
     }
 
     // Nanoseconds until the next byte is due, or -1 when nothing waits.
-    std::int64_t nanosecondsToNext(Clock::time_point now) const {
+    std::int64_t nanosecondsToNext(Clock::time_point now) const
+    {
         Clock::time_point next = Clock::time_point::max();
         if (!inbound_.empty())
             next = inbound_.front().due;
@@ -77,7 +79,8 @@ public:
     }
 
 private:
-    Clock::time_point next(Clock::time_point& lineFree, Clock::time_point earliest) const {
+    Clock::time_point next(Clock::time_point& lineFree, Clock::time_point earliest) const
+    {
         if (!paced_)
             return earliest;
         lineFree = std::max(lineFree, earliest) + VirtualRadio::ByteTime;
@@ -94,13 +97,17 @@ private:
 } // namespace
 
 VirtualRadio::VirtualRadio(const TransferArea& memory, const Options& options)
-    : protocol_(memory, options.identity, options.faults), paced_(options.paced) {}
+    : protocol_(memory, options.identity, options.faults), paced_(options.paced)
+{
+}
 
-VirtualRadio::~VirtualRadio() {
+VirtualRadio::~VirtualRadio()
+{
     stop();
 }
 
-bool VirtualRadio::start(QString* error) {
+bool VirtualRadio::start(QString* error)
+{
     if (thread_.joinable())
         return true;
     termios raw{};
@@ -121,7 +128,8 @@ bool VirtualRadio::start(QString* error) {
     return true;
 }
 
-void VirtualRadio::stop() {
+void VirtualRadio::stop()
+{
     if (thread_.joinable()) {
         const char stopByte = 0;
         [[maybe_unused]] const ssize_t written = ::write(stopPipe_[1], &stopByte, 1);
@@ -133,12 +141,14 @@ void VirtualRadio::stop() {
     closeFd(stopPipe_[1]);
 }
 
-VirtualRadio::TransferArea VirtualRadio::memory() const {
+VirtualRadio::TransferArea VirtualRadio::memory() const
+{
     const std::lock_guard<std::mutex> lock(memoryLock_);
     return protocol_.memory();
 }
 
-void VirtualRadio::serve() {
+void VirtualRadio::serve()
+{
 #ifdef __linux__
     // Pacing works in steps of a millisecond; the default timer slack would blur them.
     ::prctl(PR_SET_TIMERSLACK, 1UL);
@@ -155,8 +165,7 @@ void VirtualRadio::serve() {
             line.answer(answer, heard.due);
         }
         const QByteArray due = line.takeDueOutbound(now);
-        if (!due.isEmpty() &&
-            ::write(master_, due.constData(), static_cast<std::size_t>(due.size())) > 0)
+        if (!due.isEmpty() && ::write(master_, due.constData(), static_cast<std::size_t>(due.size())) > 0)
             bytesSent_ += due.size();
 
         const std::int64_t waitNs = line.nanosecondsToNext(Clock::now());

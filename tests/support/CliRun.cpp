@@ -1,26 +1,31 @@
 #include "CliRun.h"
 
-CliRun runCli(const QStringList& arguments, const QProcessEnvironment& environment) {
+CliRun runCli(const QStringList& arguments, const QProcessEnvironment& environment)
+{
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(XR_CLI_PATH), arguments);
     process.waitForFinished(30000);
     const QByteArray out = process.readAllStandardOutput();
-    return {process.exitCode(), QString::fromUtf8(out), QString::fromUtf8(process.readAllStandardError()), out};
+    return {process.exitCode(), QString::fromUtf8(out), QString::fromUtf8(process.readAllStandardError()),
+            out};
 }
 
-CliSimulator::CliSimulator(const QStringList& options) {
+CliSimulator::CliSimulator(const QStringList& options)
+{
     process_.start(QStringLiteral(XR_CLI_PATH), QStringList{QStringLiteral("simulate")} + options);
     if (process_.waitForReadyRead(10000))
         device_ = QString::fromUtf8(process_.readLine()).trimmed();
 }
 
-CliSimulator::~CliSimulator() {
+CliSimulator::~CliSimulator()
+{
     process_.terminate();
     process_.waitForFinished(5000);
 }
 
-int CliSimulator::interrupt() {
+int CliSimulator::interrupt()
+{
     process_.terminate();
     process_.waitForFinished(5000);
     return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;

@@ -7,7 +7,7 @@
 // Runs xr970-cli of this build and collects what it printed.
 struct CliRun {
     int exitCode = -1;
-    QString out;     // stdout as UTF-8 text
+    QString out; // stdout as UTF-8 text
     QString err;
     QByteArray rawOut; // stdout byte for byte
 };

@@ -16,7 +16,8 @@ GuiTestEnv::GuiTestEnv(const QByteArray& programIni)
     for (const char* module : {"English.qm", "Chinese.qm"})
         QFile::copy(QDir(QStringLiteral(XR_BUILD_DIR)).filePath(QString::fromLatin1(module)),
                     dir_.filePath(QString::fromLatin1(module)));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       dir_.filePath(QStringLiteral("settings")));
     previous_ = setMessageBoxHandler([this](const MessageBoxRequest& request) {
         boxes << request;
         return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
@@ -35,7 +36,8 @@ QByteArray GuiTestEnv::defaultIni()
     return "[Setup]\r\nLanguage=English\r\nShowLang=1\r\nAppName=XrTest\r\n"
            "Type1=VHF\r\nField1=130 - 160MHz|136 - 174MHz\r\nType2=UHF\r\nField2=400-420|420-450|450-470\r\n"
            "[English]\r\nCompany=Test Radio Co\r\nAppName=Test Programmer\r\nAbout Title=About Test\r\n"
-           "Version=Version 1 & more\r\nCopyrights=&Copy 2026\r\nCopyrights Owner=Owner && Co\r\nTitle=Test Title\r\n"
+           "Version=Version 1 & more\r\nCopyrights=&Copy 2026\r\nCopyrights Owner=Owner && Co\r\nTitle=Test "
+           "Title\r\n"
            "[Chinese]\r\nCompany=测试无线电\r\nAppName=测试软件\r\nTitle=测试标题\r\n";
 }
 

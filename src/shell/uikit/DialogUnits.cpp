@@ -8,8 +8,8 @@ namespace {
 // The average width of the 52 letters, rounded to the nearest pixel.
 int averageLetterWidth(const QFontMetrics& metrics)
 {
-    const int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int width =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return (width / 26 + 1) / 2;
 }
 

@@ -35,6 +35,5 @@ MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next)
 QMessageBox::StandardButton appMessageBox(const QString& text, QMessageBox::StandardButtons buttons,
                                           QMessageBox::Icon icon)
 {
-    return showMessageBox({QApplication::activeWindow(), text, g_strCompany,
-                           buttons, icon});
+    return showMessageBox({QApplication::activeWindow(), text, g_strCompany, buttons, icon});
 }

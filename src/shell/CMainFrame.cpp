@@ -65,17 +65,17 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::createActions()
 {
-    for (const CommandSpec& spec : mainCommands()) {
-        auto* act = new QAction(tr(spec.text), this);
-        act->setData(spec.id);
-        act->setShortcut(spec.shortcut);
-        act->setCheckable(spec.checkable);
-        act->setStatusTip(promptStatusText(spec.id));
-        act->setToolTip(promptToolTip(spec.id));
-        act->setIcon(toolbarIcon(spec.id));
+    for (const MainCommand& command : mainCommands()) {
+        auto* act = new QAction(tr(command.text), this);
+        act->setData(command.id);
+        act->setShortcut(command.shortcut);
+        act->setCheckable(command.checkable);
+        act->setStatusTip(promptStatusText(command.id));
+        act->setToolTip(promptToolTip(command.id));
+        act->setIcon(toolbarIcon(command.id));
         act->setIconVisibleInMenu(false);
-        connect(act, &QAction::triggered, this, [this, id = spec.id] { runCommand(id); });
-        actions_.insert(spec.id, act);
+        connect(act, &QAction::triggered, this, [this, id = command.id] { runCommand(id); });
+        actions_.insert(command.id, act);
         addAction(act); // accelerators work whichever menu bar shows
     }
     action(CommandId::ViewToolbar)->setChecked(true);

@@ -4,10 +4,10 @@
 
 #include <QCoreApplication>
 
-const std::vector<CommandSpec>& mainCommands()
+const std::vector<MainCommand>& mainCommands()
 {
     // Menu texts with their access keys; the accelerators are shown by Qt itself.
-    static const std::vector<CommandSpec> commands = {
+    static const std::vector<MainCommand> commands = {
         {CommandId::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
          false},
         {CommandId::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build with all
-# tests, then the Widgets-free core under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: the normal build with all tests,
+# each libFuzzer target for 30 seconds (clang build in build-fuzz/), then the Widgets-free
+# core under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh test
@@ -9,9 +10,8 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
 
+fuzz/run.sh 30
+
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DXR_WITH_GUI=OFF -DXR_SANITIZE=ON >/dev/null
 cmake --build build-asan -j2
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2)
-
-# Last, each libFuzzer target for 30 seconds (clang build in build-fuzz/).
-fuzz/run.sh 30

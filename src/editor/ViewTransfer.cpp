@@ -15,11 +15,6 @@
 
 namespace {
 
-std::unique_ptr<SerialLine> realLine()
-{
-    return std::make_unique<SerialPortLine>();
-}
-
 QString portFailureText(const QString& reason)
 {
     QString text = stringTableText(MessageId::CannotOpenPort);
@@ -38,8 +33,7 @@ QString portFailureText(const QString& reason)
 } // namespace
 
 ViewTransfer::ViewTransfer(CProgramView& view)
-    : QObject(&view), view_(view), progress_(std::make_unique<ProgressDialog>([this] { start(); })),
-      lineFactory_(realLine)
+    : QObject(&view), view_(view), progress_(std::make_unique<ProgressDialog>([this] { start(); }))
 {
 }
 
@@ -71,7 +65,7 @@ void ViewTransfer::run()
     if (direction_ == Direction::Write)
         view_.StoreGridToImage();
 
-    const std::unique_ptr<SerialLine> line = lineFactory_();
+    SerialPortLine line;
     CloneTransfer::Hooks hooks;
     hooks.poll = [this] {
         QCoreApplication::processEvents();
@@ -83,7 +77,7 @@ void ViewTransfer::run()
                                QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Warning}) ==
                QMessageBox::Retry;
     };
-    CloneTransfer transfer(*line, hooks);
+    CloneTransfer transfer(line, hooks);
     RadioImage& image = view_.document()->image();
     CloneTransfer::Result result;
     if (direction_ == Direction::Read)

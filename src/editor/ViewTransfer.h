@@ -15,7 +15,6 @@ class ViewTransfer : public QObject {
     Q_OBJECT
 public:
     enum class Direction { Read, Write };
-    using LineFactory = std::unique_ptr<SerialLine> (*)();
 
     explicit ViewTransfer(CProgramView& view);
     ~ViewTransfer() override;
@@ -25,8 +24,6 @@ public:
     void command(Direction direction);
     ProgressDialog& progress() const { return *progress_; }
     bool isRunning() const { return running_; }
-    // Tests drive the transfer over a line of their own.
-    void setLineFactory(LineFactory factory) { lineFactory_ = factory; }
 
 Q_SIGNALS:
     // True from OK until the end: commands that could pull the view away are refused.
@@ -43,5 +40,4 @@ private:
     std::unique_ptr<ProgressDialog> progress_;
     Direction direction_ = Direction::Read;
     bool running_ = false;
-    LineFactory lineFactory_;
 };

@@ -195,6 +195,11 @@ void TestShell::childFrameHidesAndComesBack()
     QVERIFY(child->isVisible());
     QCOMPARE(child->view()->grid()->TextMatrix(1, 1), QStringLiteral("146.00000"));
     QCOMPARE(child->pos(), QPoint(0, 0));
+    const QString title = s.frame()->windowTitle();
+    child->showMaximized(); // the main window's title stays as set
+    QCOMPARE(s.frame()->windowTitle(), title);
+    child->showNormal();
+    QCOMPARE(s.frame()->windowTitle(), title);
 }
 
 void TestShell::newAsksBeforeClearing()

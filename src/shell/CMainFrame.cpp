@@ -39,14 +39,14 @@ constexpr int Separator = 0;
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 {
-    setWindowTitle(tr("Program"));
+    setCaption(tr("Program"));
     resize(InitialWidth, InitialHeight);
     client_ = new CMdiClientWnd(this);
     setCentralWidget(client_);
     documents_ = new DocumentManager(client_, this);
     printing_ = new PrintCommands(this);
     csv_ = new CsvCommands(this);
-    connect(documents_, &DocumentManager::captionChanged, this, &QWidget::setWindowTitle);
+    connect(documents_, &DocumentManager::captionChanged, this, &CMainFrame::setCaption);
     connect(documents_, &DocumentManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
     connect(documents_, &DocumentManager::transferRunningChanged, this, &CMainFrame::setTransferRunning);
     createActions();
@@ -223,7 +223,7 @@ void CMainFrame::showProductInformation(CChildFrame& frame)
     ProductInfoDialog dialog(frame.document()->image(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    setWindowTitle(dialog.caption());
+    setCaption(dialog.caption());
     frame.view()->setBand(dialog.bandLimits());
     if (dialog.imageChanged())
         frame.document()->setModified(true);
@@ -349,6 +349,20 @@ void CMainFrame::runCommand(int commandId)
             runDocumentCommand(commandId, *frame);
         break;
     }
+}
+
+void CMainFrame::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    setWindowTitle(caption);
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The title stays as set: a maximised document window would add its own name to it.
+    if (event->type() == QEvent::WindowTitleChange && windowTitle() != caption_)
+        setWindowTitle(caption_);
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event)

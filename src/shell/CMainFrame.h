@@ -45,6 +45,8 @@ public:
     void removeLanguageCommand();
     // "Demo radio" in the status bar while transfers go to the virtual radio.
     void showDemoIndicator();
+    // The window title: the caption string, kept whatever a document window does.
+    void setCaption(const QString& caption);
     // Runs a command as its menu item, toolbar button or accelerator does.
     void runCommand(int commandId);
     bool restartRequested() const { return restartRequested_; }
@@ -52,6 +54,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -85,4 +88,5 @@ private:
     bool restartRequested_ = false;
     bool languageChangePending_ = false;
     bool transferRunning_ = false;
+    QString caption_;
 };

@@ -2,6 +2,7 @@
 
 #include "CurrentPort.h"
 #include "DialogButtons.h"
+#include "DialogHelp.h"
 #include "DialogUnits.h"
 #include "HelpRequest.h"
 #include "PortNames.h"
@@ -9,7 +10,6 @@
 #include <QButtonGroup>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -31,6 +31,7 @@ PortSettingDialog::PortSettingDialog(PortProbe canOpen, QWidget* parent)
     : QDialog(parent), canOpen_(std::move(canOpen)), group_(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("PortSettingDialog")); // its help topics
+    installControlHelp(this);
     setWindowTitle(tr("Port Setting"));
     setFont(templateFont(9));
     DialogUnits units(font());
@@ -93,13 +94,4 @@ void PortSettingDialog::accept()
         PortNames::storePortNumber(n);
     }
     QDialog::accept();
-}
-
-void PortSettingDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        requestHelp(focusedControlId(this, 0));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -26,9 +26,6 @@ public:
     // The port number whose button is selected, 0 for none.
     int selectedNumber() const;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void testPorts();
 

@@ -1,10 +1,10 @@
 #include "ProgressDialog.h"
 
 #include "DialogButtons.h"
+#include "DialogHelp.h"
 #include "DialogUnits.h"
 #include "HelpRequest.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -14,6 +14,7 @@ ProgressDialog::ProgressDialog(std::function<void()> start, QWidget* parent)
     : QDialog(parent), start_(std::move(start))
 {
     setObjectName(QStringLiteral("ProgressDialog")); // its help topics
+    installControlHelp(this);
     setFont(templateFont(9));
     const DialogUnits units(font());
     setFixedSize(units.toPixelsX(206), units.toPixelsY(73));
@@ -82,13 +83,4 @@ void ProgressDialog::reject()
     // at its next poll point and ends the window itself.
     if (!started())
         hide();
-}
-
-void ProgressDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        requestHelp(focusedControlId(this, 0));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

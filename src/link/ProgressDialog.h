@@ -37,7 +37,6 @@ public:
 
 protected:
     void reject() override; // Cancel, Escape and the close box
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onOk();

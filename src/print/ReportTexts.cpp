@@ -1,6 +1,6 @@
 #include "ReportTexts.h"
 
-#include <array>
+#include "OptionTexts.h"
 
 namespace {
 
@@ -9,27 +9,27 @@ QString pick(bool chinese, const char* english, const char* chineseText)
     return QString::fromUtf8(chinese ? chineseText : english);
 }
 
+// The dialog's texts; the report's own rules for values the lists do not hold.
 QString onOff(bool on, bool chinese)
 {
-    return on ? pick(chinese, "On", "开") : pick(chinese, "Off", "关");
+    return on ? OptionItems::on(chinese) : OptionItems::off(chinese);
 }
 
 QString voiceText(std::uint8_t byte, bool chinese)
 {
-    if (byte == 0)
-        return pick(chinese, "Off", "关");
-    return byte == 1 ? pick(chinese, "Chinese", "中文") : pick(chinese, "English", "英文");
+    const QStringList items = OptionItems::voice(chinese); // Off, Chinese, English
+    return items[qMin<int>(byte, items.size() - 1)];
 }
 
 QString voxDelayText(std::uint8_t byte)
 {
-    static const std::array<const char*, 6> delays = {"0.3s", "0.5s", "1.0s", "1.5s", "2.0s", "3.0s"};
-    return QString::fromLatin1(delays[byte < delays.size() ? byte : delays.size() - 1]);
+    const QStringList items = OptionItems::voxDelay();
+    return items[qMin<int>(byte, items.size() - 1)];
 }
 
 QString voxGainText(std::uint8_t byte, bool chinese)
 {
-    return byte == 0 ? pick(chinese, "Off", "关") : QString::number(byte);
+    return byte == 0 ? OptionItems::off(chinese) : QString::number(byte);
 }
 
 } // namespace

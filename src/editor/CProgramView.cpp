@@ -205,6 +205,12 @@ void CProgramView::StoreGridToImage()
     writeCells(cells); // the hidden columns were blanked in the cells
 }
 
+void CProgramView::commitGridToImage()
+{
+    leaveCommit();
+    StoreGridToImage();
+}
+
 QWidget* CProgramView::editorOfCurrentColumn() const
 {
     return editors_->editorOf(grid_->Col());

@@ -37,6 +37,9 @@ public:
 
     void FillGridFromImage();
     void StoreGridToImage();
+    // The leave commit of an open editor, then StoreGridToImage: what save and the other
+    // commands that take the grid's values use, so a typed value is never lost.
+    void commitGridToImage();
 
     // Commits the open editor of the current cell as leaving the cell does. The transfer,
     // save and print commands call it first.

@@ -27,13 +27,6 @@ void reportFileError(const QString& what, const QString& path, const QString& re
                   QMessageBox::Warning);
 }
 
-// The grid's texts, an open editor's value included, become the image.
-void storeGrid(CProgramView& view)
-{
-    view.leaveCommit();
-    view.StoreGridToImage();
-}
-
 // The document's file name with .csv for .dat, in the same folder.
 QString proposedCsvPath(const CProgramDoc& document)
 {
@@ -76,7 +69,7 @@ bool CsvCommands::importFile(CProgramView& view, const QString& path)
         return false;
     }
     const QByteArray bytes = file.read(MaxCsvFileSize + 1); // one byte more tells a file too large
-    storeGrid(view);
+    view.commitGridToImage();
     CProgramDoc& document = *view.document();
     const CsvImportResult result = importChannelsCsv(bytes, document.image(), g_radioVariant, view.band());
     if (result.problem != CsvFileProblem::None) {
@@ -94,7 +87,7 @@ bool CsvCommands::importFile(CProgramView& view, const QString& path)
 
 bool CsvCommands::exportFile(CProgramView& view, const QString& path)
 {
-    storeGrid(view);
+    view.commitGridToImage();
     const QByteArray csv = exportChannelsCsv(view.document()->image(), g_radioVariant);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())

@@ -143,8 +143,7 @@ bool DocumentManager::saveAs(CChildFrame* frame)
 bool DocumentManager::saveTo(CChildFrame* frame, const QString& path)
 {
     // A value still in an open cell editor is committed (or refused) first, never lost.
-    frame->view()->leaveCommit();
-    frame->view()->StoreGridToImage();
+    frame->view()->commitGridToImage();
     const ChannelFile::Result result = frame->document()->OnSaveDocument(path);
     if (!result.ok())
         reportFileError(path, result, true);

@@ -211,11 +211,6 @@ void CProgramView::commitGridToImage()
     StoreGridToImage();
 }
 
-QWidget* CProgramView::editorOfCurrentColumn() const
-{
-    return editors_->editorOf(grid_->Col());
-}
-
 void CProgramView::openEditor()
 {
     if (!editors_)

@@ -48,7 +48,6 @@ public:
     bool enterCommit();
 
     void openEditor();
-    QWidget* editorOfCurrentColumn() const;
 
     BandLimits band() const { return {BandLow, BandHigh}; }
     void setBand(BandLimits band);

@@ -3,9 +3,9 @@
 //   unpaced: the pauses the protocol itself requires;
 //   paced at 9600 baud: those pauses plus the line time of every byte (10 bits each).
 
-#include "CloneTransfer.h"
-#include "SerialPortLine.h"
-#include "VirtualRadio.h"
+#include "link/CloneTransfer.h"
+#include "link/SerialPortLine.h"
+#include "sim/VirtualRadio.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 // the event loop first comes back idle after the main window was shown; the parent times
 // it from just before the spawn and reads the child's peak resident size from wait4().
 
-#include "CProgramApp.h"
+#include "app/CProgramApp.h"
 
 #include <QApplication>
 #include <QDir>

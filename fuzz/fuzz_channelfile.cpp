@@ -1,7 +1,7 @@
 // A channel-data file from any bytes: the load, the save of what was loaded, and the
 // grid's decode and encode of the image under every radio variant in both languages.
-#include "ChannelCodec.h"
-#include "ChannelFile.h"
+#include "model/ChannelCodec.h"
+#include "document/ChannelFile.h"
 #include "FuzzCheck.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 // Program.ini from any bytes: lookups, one change, the save and a reload.
 #include "FuzzCheck.h"
-#include "IniFile.h"
+#include "config/IniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

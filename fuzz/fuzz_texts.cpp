@@ -1,12 +1,12 @@
 // The numbers a user types: leading-number parsing against the C library, the exact
 // decimal scaling, frequency and tone texts both ways, band texts and their limits.
-#include "ChannelCodec.h"
-#include "DecimalMath.h"
+#include "model/ChannelCodec.h"
+#include "model/DecimalMath.h"
 #include "FuzzCheck.h"
-#include "NumberParse.h"
-#include "ProductBand.h"
-#include "RadioImage.h"
-#include "ToneTables.h"
+#include "model/NumberParse.h"
+#include "model/ProductBand.h"
+#include "model/RadioImage.h"
+#include "model/ToneTables.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ChannelFile.h"
+#include "document/ChannelFile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

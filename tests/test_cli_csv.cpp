@@ -1,6 +1,6 @@
-#include "ChannelFile.h"
-#include "CsvExport.h"
-#include "ToneTables.h"
+#include "document/ChannelFile.h"
+#include "csv/CsvExport.h"
+#include "model/ToneTables.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

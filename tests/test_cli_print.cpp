@@ -1,5 +1,5 @@
-#include "ChannelFile.h"
-#include "IniFile.h"
+#include "document/ChannelFile.h"
+#include "config/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>

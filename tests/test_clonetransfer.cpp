@@ -1,7 +1,7 @@
-#include "CloneTransfer.h"
-#include "FakeSerialLine.h"
-#include "LinkMessages.h"
-#include "RadioProtocol.h"
+#include "link/CloneTransfer.h"
+#include "support/FakeSerialLine.h"
+#include "link/LinkMessages.h"
+#include "sim/RadioProtocol.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "ChannelCodec.h"
-#include "ToneTables.h"
+#include "model/ChannelCodec.h"
+#include "model/ToneTables.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "CommandIds.h"
-#include "CommitRules.h"
+#include "config/CommandIds.h"
+#include "editor/CommitRules.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "ChannelCodec.h"
-#include "CsvExport.h"
-#include "CsvImport.h"
-#include "CsvLayout.h"
-#include "CsvText.h"
-#include "ToneTables.h"
+#include "model/ChannelCodec.h"
+#include "csv/CsvExport.h"
+#include "csv/CsvImport.h"
+#include "csv/CsvLayout.h"
+#include "csv/CsvText.h"
+#include "model/ToneTables.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "DecimalMath.h"
-#include "NumberParse.h"
+#include "model/DecimalMath.h"
+#include "model/NumberParse.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "ChannelCodec.h"
-#include "ImageDiff.h"
+#include "model/ChannelCodec.h"
+#include "model/ImageDiff.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "IniFile.h"
-#include "IniLocation.h"
+#include "config/IniFile.h"
+#include "config/IniLocation.h"
 
 #include <QFile>
 #include <QStringEncoder>

@@ -1,10 +1,10 @@
-#include "AppGlobals.h"
-#include "ControlIds.h"
-#include "DialogTestSupport.h"
-#include "EditNormalizer.h"
-#include "HelpRequest.h"
-#include "OptionalFeaturesDialog.h"
-#include "UpDownControl.h"
+#include "config/AppGlobals.h"
+#include "dialogs/ControlIds.h"
+#include "support/DialogTestSupport.h"
+#include "uikit/EditNormalizer.h"
+#include "uikit/HelpRequest.h"
+#include "dialogs/OptionalFeaturesDialog.h"
+#include "uikit/UpDownControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

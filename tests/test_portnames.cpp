@@ -1,6 +1,6 @@
-#include "IniFile.h"
-#include "PortNames.h"
-#include "SettingsKey.h"
+#include "config/IniFile.h"
+#include "link/PortNames.h"
+#include "config/SettingsKey.h"
 
 #include <QFile>
 #include <QTemporaryDir>

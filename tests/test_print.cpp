@@ -1,7 +1,7 @@
-#include "RecordingPaintDevice.h"
+#include "support/RecordingPaintDevice.h"
 
-#include "ChannelCodec.h"
-#include "Report.h"
+#include "model/ChannelCodec.h"
+#include "print/Report.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

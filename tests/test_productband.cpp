@@ -1,5 +1,5 @@
-#include "ProductBand.h"
-#include "SettingsKey.h"
+#include "model/ProductBand.h"
+#include "config/SettingsKey.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,9 +1,9 @@
-#include "AppGlobals.h"
-#include "ControlIds.h"
-#include "DialogTestSupport.h"
-#include "IniFile.h"
-#include "ProductInfoDialog.h"
-#include "SettingsKey.h"
+#include "config/AppGlobals.h"
+#include "dialogs/ControlIds.h"
+#include "support/DialogTestSupport.h"
+#include "config/IniFile.h"
+#include "dialogs/ProductInfoDialog.h"
+#include "config/SettingsKey.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "SerialPortLine.h"
+#include "link/SerialPortLine.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "ToneTables.h"
+#include "model/ToneTables.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
-#include "AppGlobals.h"
-#include "CMSFlexGrid.h"
-#include "CProgramDoc.h"
-#include "CProgramView.h"
-#include "CellEditors.h"
-#include "CommandIds.h"
-#include "SettingsKey.h"
+#include "config/AppGlobals.h"
+#include "editor/CMSFlexGrid.h"
+#include "document/CProgramDoc.h"
+#include "editor/CProgramView.h"
+#include "editor/CellEditors.h"
+#include "config/CommandIds.h"
+#include "config/SettingsKey.h"
 #include "support/GuiTestEnv.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "CloneTransfer.h"
-#include "LinkMessages.h"
-#include "SerialPortLine.h"
-#include "VirtualRadio.h"
+#include "link/CloneTransfer.h"
+#include "link/LinkMessages.h"
+#include "link/SerialPortLine.h"
+#include "sim/VirtualRadio.h"
 
 #include <QtTest>
 

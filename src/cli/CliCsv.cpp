@@ -1,10 +1,10 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
-#include "CsvExport.h"
-#include "CsvImport.h"
-#include "IniFile.h"
-#include "ProductBand.h"
+#include "csv/CsvExport.h"
+#include "csv/CsvImport.h"
+#include "config/IniFile.h"
+#include "model/ProductBand.h"
 
 #include <QCoreApplication>
 #include <QDir>

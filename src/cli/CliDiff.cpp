@@ -1,8 +1,8 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
-#include "ChoiceTexts.h"
-#include "ImageDiff.h"
+#include "model/ChoiceTexts.h"
+#include "model/ImageDiff.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
-#include "ChannelCodec.h"
-#include "ChannelFile.h"
-#include "ChoiceTexts.h"
+#include "model/ChannelCodec.h"
+#include "document/ChannelFile.h"
+#include "model/ChoiceTexts.h"
 
 int runDump(const QStringList& arguments)
 {

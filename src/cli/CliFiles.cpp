@@ -1,9 +1,9 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
-#include "ChannelFile.h"
-#include "IniFile.h"
-#include "IniLocation.h"
+#include "document/ChannelFile.h"
+#include "config/IniFile.h"
+#include "config/IniLocation.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
 #include <QCoreApplication>
 

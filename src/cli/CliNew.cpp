@@ -1,7 +1,7 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
-#include "ChannelFile.h"
+#include "document/ChannelFile.h"
 
 int runNew(const QStringList& arguments)
 {

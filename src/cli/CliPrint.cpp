@@ -1,9 +1,9 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
-#include "ChannelCodec.h"
-#include "IniFile.h"
-#include "Report.h"
+#include "model/ChannelCodec.h"
+#include "config/IniFile.h"
+#include "print/Report.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
-#include "CliTransfer.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
+#include "cli/CliTransfer.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "CliCommands.h"
-#include "CliSupport.h"
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
 
-#include "VirtualRadio.h"
+#include "sim/VirtualRadio.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RadioVariant.h"
+#include "model/RadioVariant.h"
 
 #include <QCommandLineParser>
 #include <QString>

@@ -1,11 +1,11 @@
-#include "CliTransfer.h"
-#include "CliCommands.h"
+#include "cli/CliTransfer.h"
+#include "cli/CliCommands.h"
 
-#include "CliSupport.h"
-#include "IniFile.h"
-#include "LinkMessages.h"
-#include "PortNames.h"
-#include "SerialPortLine.h"
+#include "cli/CliSupport.h"
+#include "config/IniFile.h"
+#include "link/LinkMessages.h"
+#include "link/PortNames.h"
+#include "link/SerialPortLine.h"
 
 #include <QCoreApplication>
 #include <QDir>

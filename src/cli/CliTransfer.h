@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CloneTransfer.h"
+#include "link/CloneTransfer.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

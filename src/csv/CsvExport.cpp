@@ -1,8 +1,8 @@
-#include "CsvExport.h"
+#include "csv/CsvExport.h"
 
-#include "ChannelCodec.h"
-#include "CsvLayout.h"
-#include "CsvTones.h"
+#include "model/ChannelCodec.h"
+#include "csv/CsvLayout.h"
+#include "csv/CsvTones.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RadioImage.h"
-#include "RadioVariant.h"
+#include "model/RadioImage.h"
+#include "model/RadioVariant.h"
 
 #include <QByteArray>
 

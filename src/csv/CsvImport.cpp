@@ -1,9 +1,9 @@
-#include "CsvImport.h"
+#include "csv/CsvImport.h"
 
-#include "ChannelCodec.h"
-#include "CsvLayout.h"
-#include "CsvRowReader.h"
-#include "CsvText.h"
+#include "model/ChannelCodec.h"
+#include "csv/CsvLayout.h"
+#include "csv/CsvRowReader.h"
+#include "csv/CsvText.h"
 
 #include <QRegularExpression>
 #include <algorithm>

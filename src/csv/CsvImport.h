@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CsvRefusal.h"
-#include "ProductBand.h"
-#include "RadioImage.h"
-#include "RadioVariant.h"
+#include "csv/CsvRefusal.h"
+#include "model/ProductBand.h"
+#include "model/RadioImage.h"
+#include "model/RadioVariant.h"
 
 #include <QByteArray>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "CsvLayout.h"
+#include "csv/CsvLayout.h"
 
 namespace {
 

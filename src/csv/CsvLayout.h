@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CsvText.h"
+#include "csv/CsvText.h"
 
 #include <QString>
 #include <QStringList>

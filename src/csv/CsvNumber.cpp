@@ -1,6 +1,6 @@
-#include "CsvNumber.h"
+#include "csv/CsvNumber.h"
 
-#include "NumberParse.h"
+#include "model/NumberParse.h"
 
 #include <QRegularExpression>
 

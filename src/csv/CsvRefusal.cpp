@@ -1,4 +1,4 @@
-#include "CsvRefusal.h"
+#include "csv/CsvRefusal.h"
 
 namespace {
 

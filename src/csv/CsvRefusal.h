@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProductBand.h"
+#include "model/ProductBand.h"
 
 #include <QString>
 

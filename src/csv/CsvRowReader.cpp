@@ -1,8 +1,8 @@
-#include "CsvRowReader.h"
+#include "csv/CsvRowReader.h"
 
-#include "CsvNumber.h"
-#include "CsvTones.h"
-#include "FrequencyCheck.h"
+#include "csv/CsvNumber.h"
+#include "csv/CsvTones.h"
+#include "model/FrequencyCheck.h"
 
 #include <algorithm>
 

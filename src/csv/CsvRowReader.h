@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CsvLayout.h"
-#include "CsvRefusal.h"
-#include "ProductBand.h"
-#include "RadioVariant.h"
-#include "ToneTables.h"
+#include "csv/CsvLayout.h"
+#include "csv/CsvRefusal.h"
+#include "model/ProductBand.h"
+#include "model/RadioVariant.h"
+#include "model/ToneTables.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "CsvText.h"
+#include "csv/CsvText.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "CsvTones.h"
+#include "csv/CsvTones.h"
 
-#include "CsvNumber.h"
-#include "DecimalMath.h"
+#include "csv/CsvNumber.h"
+#include "model/DecimalMath.h"
 
 #include <QRegularExpression>
 #include <algorithm>

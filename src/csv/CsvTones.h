@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CsvLayout.h"
-#include "CsvRefusal.h"
-#include "ToneTables.h"
+#include "csv/CsvLayout.h"
+#include "csv/CsvRefusal.h"
+#include "model/ToneTables.h"
 
 #include <optional>
 

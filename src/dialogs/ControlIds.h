@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogButtons.h"
+#include "uikit/DialogButtons.h"
 
 // Resource ids of the settings dialogs and their controls. The help topics are keyed
 // by these numbers, so they must not change.

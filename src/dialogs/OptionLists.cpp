@@ -1,7 +1,7 @@
-#include "OptionLists.h"
+#include "dialogs/OptionLists.h"
 
-#include "AppGlobals.h"
-#include "OptionTexts.h"
+#include "config/AppGlobals.h"
+#include "model/OptionTexts.h"
 
 QStringList timeOutItems()
 {

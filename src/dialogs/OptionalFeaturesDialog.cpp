@@ -1,14 +1,14 @@
-#include "OptionalFeaturesDialog.h"
+#include "dialogs/OptionalFeaturesDialog.h"
 
-#include "ControlIds.h"
-#include "DialogButtons.h"
-#include "DialogHelp.h"
-#include "EditNormalizer.h"
-#include "HelpRequest.h"
-#include "OptionLists.h"
-#include "ScaledNumber.h"
-#include "SpinStepper.h"
-#include "UpDownControl.h"
+#include "dialogs/ControlIds.h"
+#include "uikit/DialogButtons.h"
+#include "uikit/DialogHelp.h"
+#include "uikit/EditNormalizer.h"
+#include "uikit/HelpRequest.h"
+#include "dialogs/OptionLists.h"
+#include "uikit/ScaledNumber.h"
+#include "uikit/SpinStepper.h"
+#include "uikit/UpDownControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogUnits.h"
-#include "RadioImage.h"
-#include "RadioVariant.h"
+#include "uikit/DialogUnits.h"
+#include "model/RadioImage.h"
+#include "model/RadioVariant.h"
 
 #include <QDialog>
 #include <vector>

@@ -1,13 +1,13 @@
-#include "ProductInfoDialog.h"
+#include "dialogs/ProductInfoDialog.h"
 
-#include "AppGlobals.h"
-#include "ControlIds.h"
-#include "DialogButtons.h"
-#include "DialogHelp.h"
-#include "DialogUnits.h"
-#include "HelpRequest.h"
-#include "IniFile.h"
-#include "SettingsKey.h"
+#include "config/AppGlobals.h"
+#include "dialogs/ControlIds.h"
+#include "uikit/DialogButtons.h"
+#include "uikit/DialogHelp.h"
+#include "uikit/DialogUnits.h"
+#include "uikit/HelpRequest.h"
+#include "config/IniFile.h"
+#include "config/SettingsKey.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProductBand.h"
-#include "RadioImage.h"
+#include "model/ProductBand.h"
+#include "model/RadioImage.h"
 
 #include <QDialog>
 

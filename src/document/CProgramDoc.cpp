@@ -1,4 +1,4 @@
-#include "CProgramDoc.h"
+#include "document/CProgramDoc.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChannelFile.h"
-#include "RadioImage.h"
+#include "document/ChannelFile.h"
+#include "model/RadioImage.h"
 
 #include <QObject>
 #include <QString>

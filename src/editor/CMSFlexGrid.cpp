@@ -1,4 +1,4 @@
-#include "CMSFlexGrid.h"
+#include "editor/CMSFlexGrid.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

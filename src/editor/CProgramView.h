@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ChannelCodec.h"
-#include "CommitRules.h"
-#include "ProductBand.h"
-#include "ReportPagination.h"
+#include "model/ChannelCodec.h"
+#include "editor/CommitRules.h"
+#include "model/ProductBand.h"
+#include "print/ReportPagination.h"
 
 #include <QWidget>
 #include <memory>

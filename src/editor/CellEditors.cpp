@@ -1,8 +1,8 @@
-#include "CellEditors.h"
+#include "editor/CellEditors.h"
 
-#include "ChannelCodec.h"
-#include "ChoiceTexts.h"
-#include "HelpRequest.h"
+#include "model/ChannelCodec.h"
+#include "model/ChoiceTexts.h"
+#include "uikit/HelpRequest.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "CommitRules.h"
+#include "editor/CommitRules.h"
 
-#include "ChannelCodec.h"
-#include "ChoiceTexts.h"
-#include "CommandIds.h"
+#include "model/ChannelCodec.h"
+#include "model/ChoiceTexts.h"
+#include "config/CommandIds.h"
 
 namespace {
 

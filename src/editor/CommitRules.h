@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FrequencyCheck.h"
-#include "ProductBand.h"
+#include "model/FrequencyCheck.h"
+#include "model/ProductBand.h"
 
 #include <QString>
 #include <vector>

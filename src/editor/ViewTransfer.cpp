@@ -1,15 +1,15 @@
-#include "ViewTransfer.h"
+#include "editor/ViewTransfer.h"
 
-#include "AppGlobals.h"
-#include "CProgramDoc.h"
-#include "CProgramView.h"
-#include "CommandIds.h"
-#include "CurrentPort.h"
-#include "LinkMessages.h"
-#include "MessageBox.h"
-#include "ProgressDialog.h"
-#include "SerialPortLine.h"
-#include "StringTable.h"
+#include "config/AppGlobals.h"
+#include "document/CProgramDoc.h"
+#include "editor/CProgramView.h"
+#include "config/CommandIds.h"
+#include "link/CurrentPort.h"
+#include "link/LinkMessages.h"
+#include "uikit/MessageBox.h"
+#include "dialogs/ProgressDialog.h"
+#include "link/SerialPortLine.h"
+#include "config/StringTable.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "CloneFrames.h"
+#include "link/CloneFrames.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "CloneTransfer.h"
+#include "link/CloneTransfer.h"
 
-#include "LinkMessages.h"
+#include "link/LinkMessages.h"
 
 #include <utility>
 

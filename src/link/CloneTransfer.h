@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CloneFrames.h"
-#include "RadioVariant.h"
-#include "SerialLine.h"
+#include "link/CloneFrames.h"
+#include "model/RadioVariant.h"
+#include "link/SerialLine.h"
 
 #include <QString>
 #include <cstdint>

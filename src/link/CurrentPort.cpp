@@ -1,6 +1,6 @@
-#include "CurrentPort.h"
+#include "link/CurrentPort.h"
 
-#include "PortNames.h"
+#include "link/PortNames.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "LinkMessages.h"
+#include "link/LinkMessages.h"
 
-#include "AppGlobals.h"
-#include "StringTable.h"
+#include "config/AppGlobals.h"
+#include "config/StringTable.h"
 
 namespace LinkMessages {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandIds.h"
+#include "config/CommandIds.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "PortNames.h"
+#include "link/PortNames.h"
 
-#include "IniFile.h"
-#include "SettingsKey.h"
+#include "config/IniFile.h"
+#include "config/SettingsKey.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialLine.h"
+#include "link/SerialLine.h"
 
 #include <QSerialPort>
 

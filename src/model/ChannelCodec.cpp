@@ -1,9 +1,9 @@
-#include "ChannelCodec.h"
+#include "model/ChannelCodec.h"
 
-#include "ChoiceTexts.h"
-#include "DecimalMath.h"
-#include "NumberParse.h"
-#include "ToneTables.h"
+#include "model/ChoiceTexts.h"
+#include "model/DecimalMath.h"
+#include "model/NumberParse.h"
+#include "model/ToneTables.h"
 
 #include <cmath>
 

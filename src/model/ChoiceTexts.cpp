@@ -1,4 +1,4 @@
-#include "ChoiceTexts.h"
+#include "model/ChoiceTexts.h"
 
 #include <array>
 

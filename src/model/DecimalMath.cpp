@@ -1,4 +1,4 @@
-#include "DecimalMath.h"
+#include "model/DecimalMath.h"
 
 #include <charconv>
 #include <cmath>

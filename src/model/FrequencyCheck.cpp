@@ -1,7 +1,7 @@
-#include "FrequencyCheck.h"
+#include "model/FrequencyCheck.h"
 
-#include "DecimalMath.h"
-#include "NumberParse.h"
+#include "model/DecimalMath.h"
+#include "model/NumberParse.h"
 
 #include <cmath>
 

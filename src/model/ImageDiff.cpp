@@ -1,7 +1,7 @@
-#include "ImageDiff.h"
+#include "model/ImageDiff.h"
 
-#include "ChannelCodec.h"
-#include "OptionTexts.h"
+#include "model/ChannelCodec.h"
+#include "model/OptionTexts.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "NumberParse.h"
+#include "model/NumberParse.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "OptionTexts.h"
+#include "model/OptionTexts.h"
 
-#include "DecimalMath.h"
+#include "model/DecimalMath.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RadioImage.h"
+#include "model/RadioImage.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "ProductBand.h"
+#include "model/ProductBand.h"
 
-#include "NumberParse.h"
-#include "SettingsKey.h"
+#include "model/NumberParse.h"
+#include "config/SettingsKey.h"
 
 #include <algorithm>
 #include <limits>

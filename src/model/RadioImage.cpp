@@ -1,4 +1,4 @@
-#include "RadioImage.h"
+#include "model/RadioImage.h"
 
 RadioImage RadioImage::makeNew()
 {

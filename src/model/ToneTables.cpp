@@ -1,7 +1,7 @@
-#include "ToneTables.h"
+#include "model/ToneTables.h"
 
-#include "DecimalMath.h"
-#include "NumberParse.h"
+#include "model/DecimalMath.h"
+#include "model/NumberParse.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "Report.h"
+#include "print/Report.h"
 
-#include "ReportFonts.h"
-#include "ReportTexts.h"
-#include "TwipsPage.h"
+#include "print/ReportFonts.h"
+#include "print/ReportTexts.h"
+#include "print/TwipsPage.h"
 
 #include <QPageRanges>
 #include <QPagedPaintDevice>

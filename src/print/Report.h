@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReportInput.h"
-#include "ReportPagination.h"
+#include "print/ReportInput.h"
+#include "print/ReportPagination.h"
 
 #include <QRect>
 

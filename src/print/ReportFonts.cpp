@@ -1,4 +1,4 @@
-#include "ReportFonts.h"
+#include "print/ReportFonts.h"
 
 #include <QFontMetricsF>
 #include <QStringList>

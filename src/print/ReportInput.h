@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ChannelCodec.h"
-#include "RadioImage.h"
+#include "model/ChannelCodec.h"
+#include "model/RadioImage.h"
 
 #include <QString>
 

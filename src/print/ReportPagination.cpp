@@ -1,4 +1,4 @@
-#include "ReportPagination.h"
+#include "print/ReportPagination.h"
 
 bool isChannelPrinted(const ChannelTexts& cells, int channel)
 {

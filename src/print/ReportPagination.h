@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChannelCodec.h"
+#include "model/ChannelCodec.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "ReportTexts.h"
+#include "print/ReportTexts.h"
 
-#include "OptionTexts.h"
+#include "model/OptionTexts.h"
 
 namespace {
 

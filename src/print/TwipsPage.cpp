@@ -1,4 +1,4 @@
-#include "TwipsPage.h"
+#include "print/TwipsPage.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

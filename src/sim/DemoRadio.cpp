@@ -1,6 +1,6 @@
-#include "DemoRadio.h"
+#include "sim/DemoRadio.h"
 
-#include "ChannelCodec.h"
+#include "model/ChannelCodec.h"
 
 CloneFrames::TransferArea demoRadioMemory()
 {

@@ -1,4 +1,4 @@
-#include "RadioProtocol.h"
+#include "sim/RadioProtocol.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CloneFrames.h"
-#include "RadioSetup.h"
+#include "link/CloneFrames.h"
+#include "sim/RadioSetup.h"
 
 #include <QByteArray>
 #include <cstdint>

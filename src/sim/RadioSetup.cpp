@@ -1,4 +1,4 @@
-#include "RadioSetup.h"
+#include "sim/RadioSetup.h"
 
 namespace {
 

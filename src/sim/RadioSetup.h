@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CloneFrames.h"
+#include "link/CloneFrames.h"
 
 #include <QString>
 #include <cstdint>

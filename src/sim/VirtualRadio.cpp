@@ -1,4 +1,4 @@
-#include "VirtualRadio.h"
+#include "sim/VirtualRadio.h"
 
 #include <QByteArray>
 #include <algorithm>

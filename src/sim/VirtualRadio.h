@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RadioProtocol.h"
+#include "sim/RadioProtocol.h"
 
 #include <QString>
 #include <atomic>

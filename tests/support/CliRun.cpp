@@ -1,4 +1,4 @@
-#include "CliRun.h"
+#include "support/CliRun.h"
 
 CliRun runCli(const QStringList& arguments, const QProcessEnvironment& environment)
 {

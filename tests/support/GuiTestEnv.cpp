@@ -1,7 +1,7 @@
-#include "GuiTestEnv.h"
+#include "support/GuiTestEnv.h"
 
-#include "AppGlobals.h"
-#include "IniFile.h"
+#include "config/AppGlobals.h"
+#include "config/IniFile.h"
 
 #include <QDir>
 #include <QFile>

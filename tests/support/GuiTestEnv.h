@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBox.h"
+#include "uikit/MessageBox.h"
 
 #include <QByteArray>
 #include <QList>

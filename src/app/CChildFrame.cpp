@@ -1,0 +1,51 @@
+#include "app/CChildFrame.h"
+
+#include "config/AppGlobals.h"
+#include "document/CProgramDoc.h"
+#include "editor/CProgramView.h"
+#include "editor/ViewTransfer.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMdiArea>
+#include <QScrollArea>
+
+CChildFrame::CChildFrame(CProgramDoc* document, QWidget* parent) : QMdiSubWindow(parent), document_(document)
+{
+    document_->setParent(this);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    view_ = new CProgramView(document_, this);
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(view_);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setBackgroundRole(QPalette::Window);
+    setWidget(scroller);
+    setWindowTitle(document_->title());
+    connect(document_, &CProgramDoc::titleChanged, this, &QWidget::setWindowTitle);
+    setWindowIcon(QIcon(g_strExeDir + QStringLiteral("title.ico")));
+    setGeometry(0, 0, InitialWidth, InitialHeight);
+    connect(&view_->transfer(), &ViewTransfer::completed, this, [this] {
+        if (isHidden())
+            showNormalAgain();
+    });
+}
+
+void CChildFrame::showNormalAgain()
+{
+    showNormal();
+    if (mdiArea())
+        mdiArea()->setActiveSubWindow(this);
+}
+
+void CChildFrame::shrinkToFitView()
+{
+    const QSize decorations = size() - widget()->size();
+    const QSize needed = view_->minimumSize() + decorations;
+    resize(size().boundedTo(needed));
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    hide();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "app/CChildFrame.h"
+
+class CProgramDoc;
+class QMdiArea;
+class QWidget;
+
+// New, Open, Save, Save As and Close over the document windows of the MDI area. The
+// active document window stays the active one while it is hidden.
+class DocumentManager : public QObject {
+    Q_OBJECT
+public:
+    DocumentManager(QMdiArea* area, QWidget* dialogParent);
+
+    CChildFrame* activeFrame() const { return active_; }
+    QList<CChildFrame*> frames() const;
+
+    // New: asks "All data will be Cleared!" when a document window exists.
+    bool newDocument();
+    // Opens the file; a failure shows its message and opens nothing.
+    bool openDocument(const QString& path);
+    bool openWithDialog();
+    bool save(CChildFrame* frame);
+    bool saveAs(CChildFrame* frame);
+    // File Close: hides the active document window.
+    void closeActive();
+    // Before the program ends: offers to save each modified document. False = cancel.
+    bool confirmCloseAll();
+
+Q_SIGNALS:
+    void activeFrameChanged(CChildFrame* frame);
+    void captionChanged(const QString& caption);
+    // A transfer with the radio started (true) or ended (false) in one of the views.
+    void transferRunningChanged(bool running);
+
+private:
+    CChildFrame* createFrame(CProgramDoc* document);
+    void setActive(CChildFrame* frame);
+    bool saveTo(CChildFrame* frame, const QString& path);
+    QString proposedSavePath(const CProgramDoc* document) const;
+
+    QMdiArea* area_;
+    QWidget* dialogParent_;
+    QPointer<CChildFrame> active_;
+};

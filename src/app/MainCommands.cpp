@@ -1,0 +1,68 @@
+#include "app/MainCommands.h"
+
+#include "config/CommandIds.h"
+
+#include <QCoreApplication>
+
+const std::vector<MainCommand>& mainCommands()
+{
+    // Menu texts with their access keys; the accelerators are shown by Qt itself.
+    static const std::vector<MainCommand> commands = {
+        {CommandId::FileNew, QT_TRANSLATE_NOOP("CMainFrame", "&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+         false},
+        {CommandId::FileOpen, QT_TRANSLATE_NOOP("CMainFrame", "&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+         false},
+        {CommandId::FileClose, QT_TRANSLATE_NOOP("CMainFrame", "&Close"), {}, false},
+        {CommandId::FileSave, QT_TRANSLATE_NOOP("CMainFrame", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+         false},
+        {CommandId::FileSaveAs, QT_TRANSLATE_NOOP("CMainFrame", "Save &As..."), {}, false},
+        {CommandId::ImportChannels, QT_TRANSLATE_NOOP("CMainFrame", "&Import Channels..."), {}, false},
+        {CommandId::ExportChannels, QT_TRANSLATE_NOOP("CMainFrame", "&Export Channels..."), {}, false},
+        {CommandId::Print, QT_TRANSLATE_NOOP("CMainFrame", "&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+         false},
+        {CommandId::PrintPreview, QT_TRANSLATE_NOOP("CMainFrame", "Print Pre&view"), {}, false},
+        {CommandId::PrintDirect, QT_TRANSLATE_NOOP("CMainFrame", "Print &Direct"), {}, false},
+        {CommandId::PrintSetup, QT_TRANSLATE_NOOP("CMainFrame", "P&rint Setup..."), {}, false},
+        {CommandId::Exit, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), {}, false},
+        {CommandId::ProductInformation, QT_TRANSLATE_NOOP("CMainFrame", "&Product Information"), {}, false},
+        {CommandId::ChannelInformation, QT_TRANSLATE_NOOP("CMainFrame", "&Channel Information"), {}, false},
+        {CommandId::OptionalFeatures, QT_TRANSLATE_NOOP("CMainFrame", "&Optional Features"), {}, false},
+        {CommandId::Read, QT_TRANSLATE_NOOP("CMainFrame", "&Read"), QKeySequence(Qt::CTRL | Qt::Key_R),
+         false},
+        {CommandId::Write, QT_TRANSLATE_NOOP("CMainFrame", "&Write"), QKeySequence(Qt::CTRL | Qt::Key_W),
+         false},
+        {CommandId::ViewToolbar, QT_TRANSLATE_NOOP("CMainFrame", "&Toolbar"), {}, true},
+        {CommandId::ViewStatusBar, QT_TRANSLATE_NOOP("CMainFrame", "&Status Bar"), {}, true},
+        {CommandId::ViewControlBar, QT_TRANSLATE_NOOP("CMainFrame", "&Control Bar"), {}, true},
+        {CommandId::ComSetup, QT_TRANSLATE_NOOP("CMainFrame", "&Com Setup"), {}, false},
+        {CommandId::Language, QT_TRANSLATE_NOOP("CMainFrame", "&Language"), {}, false},
+        {CommandId::About, QT_TRANSLATE_NOOP("CMainFrame", "&About XR_970..."), {}, false},
+        {CommandId::Help, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), QKeySequence(Qt::Key_F1), false},
+        {CommandId::NextPane, "", QKeySequence(Qt::Key_F6), false},
+        {CommandId::PreviousPane, "", QKeySequence(Qt::SHIFT | Qt::Key_F6), false},
+    };
+    return commands;
+}
+
+const QList<int>& refusedWhileTransferring()
+{
+    static const QList<int> refused = {CommandId::FileNew,
+                                       CommandId::FileOpen,
+                                       CommandId::FileClose,
+                                       CommandId::FileSave,
+                                       CommandId::FileSaveAs,
+                                       CommandId::Print,
+                                       CommandId::PrintDirect,
+                                       CommandId::PrintPreview,
+                                       CommandId::PrintSetup,
+                                       CommandId::Exit,
+                                       CommandId::ProductInformation,
+                                       CommandId::OptionalFeatures,
+                                       CommandId::Read,
+                                       CommandId::Write,
+                                       CommandId::ComSetup,
+                                       CommandId::Language,
+                                       CommandId::ImportChannels,
+                                       CommandId::ExportChannels};
+    return refused;
+}

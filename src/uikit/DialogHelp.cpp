@@ -1,0 +1,13 @@
+#include "uikit/DialogHelp.h"
+
+#include "uikit/HelpRequest.h"
+
+#include <QDialog>
+#include <QShortcut>
+
+void installControlHelp(QDialog* dialog)
+{
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    QObject::connect(f1, &QShortcut::activated, dialog,
+                     [dialog] { requestHelp(focusedControlId(dialog, 0)); });
+}

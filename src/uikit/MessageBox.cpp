@@ -1,0 +1,39 @@
+#include "uikit/MessageBox.h"
+
+#include "config/AppGlobals.h"
+
+#include <QApplication>
+
+namespace {
+
+MessageBoxHandler& handler()
+{
+    static MessageBoxHandler current;
+    return current;
+}
+
+QMessageBox::StandardButton realMessageBox(const MessageBoxRequest& request)
+{
+    QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.owner);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request)
+{
+    return handler() ? handler()(request) : realMessageBox(request);
+}
+
+MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next)
+{
+    MessageBoxHandler previous = std::move(handler());
+    handler() = std::move(next);
+    return previous;
+}
+
+QMessageBox::StandardButton appMessageBox(const QString& text, QMessageBox::StandardButtons buttons,
+                                          QMessageBox::Icon icon)
+{
+    return showMessageBox({QApplication::activeWindow(), text, g_strCompany, buttons, icon});
+}

@@ -4,7 +4,7 @@
 // the event loop first comes back idle after the main window was shown; the parent times
 // it from just before the spawn and reads the child's peak resident size from wait4().
 
-#include "app/CProgramApp.h"
+#include "app/Application.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,7 +48,7 @@ double nowMs()
 // Milestones of one start, in ms from just before the spawn.
 struct Start {
     double application = 0; // QApplication constructed (libraries loaded and relocated)
-    double initialised = 0; // InitInstance returned: Program.ini, language, main window shown
+    double initialised = 0; // Application::start returned: Program.ini, language, main window shown
     double painted = 0;     // the main window's first paint
     double idle = 0;        // the event loop came back idle after that paint
     double peakMiB = 0;
@@ -97,8 +97,8 @@ int runChild(int argc, char* argv[], const QString& iniFile, double spawnedAt, i
     application.installEventFilter(&watch);
 
     const QString exeDir = QApplication::applicationDirPath();
-    CProgramApp program;
-    if (!program.InitInstance({iniFile, exeDir, QString()}, {}))
+    Application program;
+    if (!program.start({iniFile, exeDir, QString()}, {}))
         return 1;
     initialised = nowMs();
     return QApplication::exec();
@@ -202,7 +202,7 @@ bool measure(const char* self, const std::string& iniFile, const char* language)
                 idle < TargetMs ? "ok" : "MISSED");
     std::printf("  peak memory  %7.1f MiB  target < %.0f MiB  %s\n", peak, TargetMiB,
                 peak < TargetMiB ? "ok" : "MISSED");
-    std::printf("  of the time: libraries and QApplication %.1f ms, InitInstance %.1f ms,\n"
+    std::printf("  of the time: libraries and QApplication %.1f ms, start %.1f ms,\n"
                 "  first paint %.1f ms later, idle %.1f ms after it\n",
                 application, initialised - application, painted - initialised, idle - painted);
     return idle < TargetMs && peak < TargetMiB;

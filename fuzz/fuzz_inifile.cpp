@@ -55,16 +55,16 @@ void checkLookups(const IniFile& ini)
 {
     for (const QString& section : Sections) {
         for (const QString& key : Keys) {
-            const QString value = ini.GetValue(section, key, QString());
+            const QString value = ini.value(section, key, QString());
             fuzzCheck(!value.contains(QLatin1String("//")) && !value.contains(QLatin1String("\t;")) &&
                           !value.contains(QLatin1String("/*")),
                       "a value read back still holds a remark");
         }
-        const QString fallback = ini.GetValue(section, MissingName, QStringLiteral(" default "));
+        const QString fallback = ini.value(section, MissingName, QStringLiteral(" default "));
         fuzzCheck(fallback == QLatin1String("default") || fallback == QLatin1String(" default "),
                   "a missing key does not give the default");
     }
-    fuzzCheck(ini.GetValue(MissingName, Keys[0], QStringLiteral(" default ")) == QLatin1String(" default "),
+    fuzzCheck(ini.value(MissingName, Keys[0], QStringLiteral(" default ")) == QLatin1String(" default "),
               "a missing section does not give the default unchanged");
 }
 
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeFile(path, input);
 
     IniFile ini;
-    fuzzCheck(ini.Load(path), "an existing Program.ini did not load");
+    fuzzCheck(ini.load(path), "an existing Program.ini did not load");
     checkLookups(ini);
 
     // The last two bytes pick the change, as the Language dialog makes one.
@@ -85,13 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString& section = Sections[pick % std::size(Sections)];
     const QString& key = Keys[(pick / std::size(Sections)) % std::size(Keys)];
     const QString& value = Values[(pick / std::size(Sections) / std::size(Keys)) % std::size(Values)];
-    ini.SetValue(section, key, value);
-    fuzzCheck(ini.GetValue(section, key, MissingName) == value, "a changed value reads back otherwise");
+    ini.setValue(section, key, value);
+    fuzzCheck(ini.value(section, key, MissingName) == value, "a changed value reads back otherwise");
 
     const QByteArray content = ini.serialize();
     const bool modified = ini.isModified();
     const IniFile::Encoding encoding = ini.encoding();
-    ini.Save();
+    ini.save();
     ini.clear(); // no second save on destruction
     fuzzCheck(readFile(path) == (modified ? content : input), "the saved file is not the content held");
     if (!modified)
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // GBK file that lost its only non-UTF-8 bytes (remarks, the changed value) reads back
     // as UTF-8: its text may then differ.
     IniFile reloaded;
-    fuzzCheck(reloaded.Load(path), "a saved Program.ini did not load");
+    fuzzCheck(reloaded.load(path), "a saved Program.ini did not load");
     if (reloaded.encoding() == encoding)
         fuzzCheck(reloaded.serialize() == content, "a saved Program.ini reads back otherwise");
     checkLookups(reloaded);

@@ -79,18 +79,18 @@ bool closeTo(double exactish, double plain)
 
 void checkDecimal(double a, double b)
 {
-    const double product = DecimalMultiply(a, b);
-    const double quotient = DecimalDivide(a, b);
-    fuzzCheck(sameDouble(product, DecimalMultiply(b, a)), "DecimalMultiply is not commutative");
-    fuzzCheck(sameDouble(-product, DecimalMultiply(-a, b)), "DecimalMultiply depends on the sign");
-    fuzzCheck(sameDouble(-quotient, DecimalDivide(-a, b)), "DecimalDivide depends on the sign");
+    const double product = decimalMultiply(a, b);
+    const double quotient = decimalDivide(a, b);
+    fuzzCheck(sameDouble(product, decimalMultiply(b, a)), "decimalMultiply is not commutative");
+    fuzzCheck(sameDouble(-product, decimalMultiply(-a, b)), "decimalMultiply depends on the sign");
+    fuzzCheck(sameDouble(-quotient, decimalDivide(-a, b)), "decimalDivide depends on the sign");
     if (!std::isfinite(a) || !std::isfinite(b) || a == 0.0 || b == 0.0)
         return;
-    fuzzCheck(closeTo(product, a * b), "DecimalMultiply is far from the product");
-    fuzzCheck(closeTo(quotient, a / b), "DecimalDivide is far from the quotient");
-    fuzzCheck(DecimalMultiply(a, 1.0) == roundedTo15Digits(a), "x times 1 is not x to 15 digits");
-    fuzzCheck(DecimalDivide(a, 1.0) == roundedTo15Digits(a), "x divided by 1 is not x to 15 digits");
-    fuzzCheck(DecimalDivide(a, a) == 1.0, "x divided by x is not 1");
+    fuzzCheck(closeTo(product, a * b), "decimalMultiply is far from the product");
+    fuzzCheck(closeTo(quotient, a / b), "decimalDivide is far from the quotient");
+    fuzzCheck(decimalMultiply(a, 1.0) == roundedTo15Digits(a), "x times 1 is not x to 15 digits");
+    fuzzCheck(decimalDivide(a, 1.0) == roundedTo15Digits(a), "x divided by 1 is not x to 15 digits");
+    fuzzCheck(decimalDivide(a, a) == 1.0, "x divided by x is not 1");
 }
 
 // A plain decimal numeral ("-12.345") at the start of a text, with at most 9 integer

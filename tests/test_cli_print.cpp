@@ -88,8 +88,8 @@ QString pageText(const Page& page)
 QString iniOwner(const QString& section)
 {
     IniFile ini;
-    ini.Load(QFileInfo(QStringLiteral(XR_CLI_PATH)).dir().filePath(QStringLiteral("Program.ini")));
-    return ini.GetValue(section, QStringLiteral("Copyrights Owner"), QString());
+    ini.load(QFileInfo(QStringLiteral(XR_CLI_PATH)).dir().filePath(QStringLiteral("Program.ini")));
+    return ini.value(section, QStringLiteral("Copyrights Owner"), QString());
 }
 
 } // namespace

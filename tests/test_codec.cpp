@@ -209,7 +209,7 @@ void TestCodec::roundTripKeepsUnownedBytes()
 void TestCodec::roundTripValidChannels()
 {
     QRandomGenerator random(446);
-    const QStringList tones = BuildToneChoices(false);
+    const QStringList tones = toneChoices(false);
     const int* dcs = dcsCodeTable();
     for (int trial = 0; trial < 100; ++trial) {
         RadioImage image = RadioImage::makeNew();

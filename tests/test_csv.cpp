@@ -55,7 +55,7 @@ QByteArray dump(const CsvImportResult& result)
 
 ToneField randomTone(QRandomGenerator& random)
 {
-    const QStringList choices = BuildToneChoices(false);
+    const QStringList choices = toneChoices(false);
     const int pick = random.bounded(3);
     if (pick == 0)
         return {};

@@ -1,10 +1,10 @@
 #include "config/AppGlobals.h"
-#include "app/CChildFrame.h"
-#include "editor/CMSFlexGrid.h"
-#include "app/CMainFrame.h"
-#include "app/CProgramApp.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "app/DocumentWindow.h"
+#include "editor/ChannelGrid.h"
+#include "app/MainWindow.h"
+#include "app/Application.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "editor/CellEditors.h"
 #include "document/ChannelFile.h"
 #include "config/CommandIds.h"
@@ -33,22 +33,22 @@ namespace {
 // past the end of "130 - 160MHz|136 - 174MHz").
 struct Opened {
     GuiTestEnv env;
-    CProgramApp app;
-    CProgramView* view = nullptr;
+    Application app;
+    ChannelView* view = nullptr;
 
     explicit Opened(const QByteArray& language = "English")
         : env(QByteArray(GuiTestEnv::defaultIni()).replace("Language=English", "Language=" + language))
     {
         g_radioVariant = RadioVariant::ReceiveOnly;
-        if (!app.InitInstance({env.iniPath(), env.dir(), QString()}, {}))
+        if (!app.start({env.iniPath(), env.dir(), QString()}, {}))
             return;
         const QString path = env.filePath(QStringLiteral("start.dat"));
         ChannelFile::save(path, RadioImage::makeNew());
         if (frame()->documents().openDocument(path))
-            view = frame()->documents().activeFrame()->view();
+            view = frame()->documents().currentWindow()->view();
     }
-    CMainFrame* frame() const { return app.mainFrame(); }
-    CProgramDoc& document() const { return *view->document(); }
+    MainWindow* frame() const { return app.mainWindow(); }
+    ChannelDocument& document() const { return *view->document(); }
     CsvCommands& csv() const { return frame()->csvCommands(); }
     QString grid(int row, int col) const { return view->grid()->TextMatrix(row, col); }
     QString writeCsv(const QByteArray& text) const
@@ -172,7 +172,7 @@ void TestCsvGui::cancelledImportChangesNothing()
     Opened s;
     QVERIFY(s.view);
     // The grid is the data: the import stores it into the image first, as saving does.
-    s.view->StoreGridToImage();
+    s.view->storeToImage();
     const RadioImage before = s.document().image();
     ReportSeen seen;
     answerReport(false, seen);

@@ -38,7 +38,7 @@ void TestDecimal::multiply()
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(double, expected);
-    QCOMPARE(DecimalMultiply(a, b), expected);
+    QCOMPARE(decimalMultiply(a, b), expected);
 }
 
 void TestDecimal::divide_data()
@@ -58,7 +58,7 @@ void TestDecimal::divide()
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(double, expected);
-    QCOMPARE(DecimalDivide(a, b), expected);
+    QCOMPARE(decimalDivide(a, b), expected);
 }
 
 void TestDecimal::leadingDouble_data()

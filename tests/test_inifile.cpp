@@ -114,8 +114,8 @@ void TestIniFile::lookups()
     QFETCH(QString, value);
     QTemporaryDir dir;
     IniFile ini;
-    QVERIFY(ini.Load(writeFile(dir, file)));
-    QCOMPARE(ini.GetValue(section, key, QString()), value);
+    QVERIFY(ini.load(writeFile(dir, file)));
+    QCOMPARE(ini.value(section, key, QString()), value);
 }
 
 void TestIniFile::missingFileIsCreatedEmpty()
@@ -123,23 +123,23 @@ void TestIniFile::missingFileIsCreatedEmpty()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Program.ini"));
     IniFile ini;
-    QVERIFY(ini.Load(path));
+    QVERIFY(ini.load(path));
     QVERIFY(QFile::exists(path));
-    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QString());
+    QCOMPARE(ini.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QString());
     // A missing key in an existing section gives the default trimmed; a missing section
     // gives it unchanged.
-    QCOMPARE(ini.GetValue(QString(), QStringLiteral("x"), QStringLiteral(" d ")), QStringLiteral("d"));
-    QCOMPARE(ini.GetValue(QStringLiteral("No"), QStringLiteral("x"), QStringLiteral(" d ")),
+    QCOMPARE(ini.value(QString(), QStringLiteral("x"), QStringLiteral(" d ")), QStringLiteral("d"));
+    QCOMPARE(ini.value(QStringLiteral("No"), QStringLiteral("x"), QStringLiteral(" d ")),
              QStringLiteral(" d "));
 }
 
 void TestIniFile::unloadedIgnoresChanges()
 {
     IniFile ini;
-    QVERIFY(!ini.Load(QStringLiteral("/nonexistent/dir/Program.ini")));
-    ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+    QVERIFY(!ini.load(QStringLiteral("/nonexistent/dir/Program.ini")));
+    ini.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
     QVERIFY(!ini.isModified());
-    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QString());
+    QCOMPARE(ini.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QString());
 }
 
 void TestIniFile::setValueAndSave()
@@ -149,12 +149,12 @@ void TestIniFile::setValueAndSave()
                                         "ShowLang=1\n[Setup]\nX=1\n[English]\nCompany=A\n");
     {
         IniFile ini;
-        QVERIFY(ini.Load(path));
-        ini.SetValue(QStringLiteral("setup"), QStringLiteral("language"), QStringLiteral("English"));
-        ini.SetValue(QStringLiteral("Setup"), QStringLiteral("New"), QStringLiteral("v"));
-        ini.SetValue(QStringLiteral("Extra"), QStringLiteral("K"), QStringLiteral("w"));
+        QVERIFY(ini.load(path));
+        ini.setValue(QStringLiteral("setup"), QStringLiteral("language"), QStringLiteral("English"));
+        ini.setValue(QStringLiteral("Setup"), QStringLiteral("New"), QStringLiteral("v"));
+        ini.setValue(QStringLiteral("Extra"), QStringLiteral("K"), QStringLiteral("w"));
         QVERIFY(ini.isModified());
-        ini.Save();
+        ini.save();
         QVERIFY(ini.isModified());
         QCOMPARE(readFile(path),
                  QByteArray("[Setup]\r\nLanguage=English\t; which\r\nLanguage=English\r\n"
@@ -171,12 +171,12 @@ void TestIniFile::caseOnlyChangeKeepsFlagDown()
     QTemporaryDir dir;
     const QString path = writeFile(dir, "[Setup]\nLanguage=English\n");
     IniFile ini;
-    QVERIFY(ini.Load(path));
-    ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("ENGLISH"));
+    QVERIFY(ini.load(path));
+    ini.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("ENGLISH"));
     QVERIFY(!ini.isModified());
-    QCOMPARE(ini.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
+    QCOMPARE(ini.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
              QStringLiteral("ENGLISH"));
-    ini.Save();
+    ini.save();
     QCOMPARE(readFile(path), QByteArray("[Setup]\nLanguage=English\n"));
 }
 
@@ -186,14 +186,14 @@ void TestIniFile::emptySectionNameMergesOnReload()
     const QString path = writeFile(dir, "[A]\nx=1\n[]\ny=2\n");
     {
         IniFile ini;
-        QVERIFY(ini.Load(path));
-        QCOMPARE(ini.GetValue(QStringLiteral("A"), QStringLiteral("y"), QString()), QString());
-        ini.SetValue(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("3"));
+        QVERIFY(ini.load(path));
+        QCOMPARE(ini.value(QStringLiteral("A"), QStringLiteral("y"), QString()), QString());
+        ini.setValue(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("3"));
     }
     QCOMPARE(readFile(path), QByteArray("[A]\r\nx=3\r\ny=2\r\n"));
     IniFile again;
-    QVERIFY(again.Load(path));
-    QCOMPARE(again.GetValue(QStringLiteral("A"), QStringLiteral("y"), QString()), QStringLiteral("2"));
+    QVERIFY(again.load(path));
+    QCOMPARE(again.value(QStringLiteral("A"), QStringLiteral("y"), QString()), QStringLiteral("2"));
 }
 
 void TestIniFile::gbkFileKeepsEncoding()
@@ -204,11 +204,11 @@ void TestIniFile::gbkFileKeepsEncoding()
     const QString path = writeFile(dir, bytes);
     {
         IniFile ini;
-        QVERIFY(ini.Load(path));
+        QVERIFY(ini.load(path));
         QCOMPARE(ini.encoding(), IniFile::Encoding::Gb18030);
-        QCOMPARE(ini.GetValue(QStringLiteral("Chinese"), QStringLiteral("company"), QString()),
+        QCOMPARE(ini.value(QStringLiteral("Chinese"), QStringLiteral("company"), QString()),
                  QString::fromUtf8("北风无线电"));
-        ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+        ini.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
     }
     QCOMPARE(readFile(path), bytes + QByteArray("[Setup]\r\nLanguage=Chinese\r\n"));
 }
@@ -219,8 +219,8 @@ void TestIniFile::autoSaveOnDestruction()
     const QString path = writeFile(dir, "[Setup]\nLanguage=English\n");
     {
         IniFile ini;
-        QVERIFY(ini.Load(path));
-        ini.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+        QVERIFY(ini.load(path));
+        ini.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
     }
     QCOMPARE(readFile(path), QByteArray("[Setup]\r\nLanguage=Chinese\r\n"));
 }

@@ -34,7 +34,7 @@ void TestPortNames::initTestCase()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[Setup]\r\nAppName=Port Test\r\n[Ports]\r\nCOM3=/tmp/xr970-cable\r\nCOM12= \r\n");
     file.close();
-    QVERIFY(theIniFile().Load(ini));
+    QVERIFY(theIniFile().load(ini));
 }
 
 void TestPortNames::cleanupTestCase()

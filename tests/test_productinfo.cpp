@@ -85,7 +85,7 @@ void TestProductInfo::loadIni(const QString& setupLines)
                                         "[Chinese]\nAppName=XR-970 写频软件\n");
     file.write(text.toUtf8());
     file.close();
-    QVERIFY(theIniFile().Load(path));
+    QVERIFY(theIniFile().load(path));
 }
 
 void TestProductInfo::storePositions(int type, int band)

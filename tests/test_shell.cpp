@@ -1,15 +1,15 @@
 #include "dialogs/AboutDialog.h"
 #include "config/AppGlobals.h"
-#include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
-#include "editor/CMSFlexGrid.h"
-#include "app/CProgramApp.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
+#include "editor/ChannelGrid.h"
+#include "app/Application.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "editor/CellEditors.h"
 #include "document/ChannelFile.h"
 #include "config/CommandIds.h"
-#include "app/ControlBar.h"
+#include "app/NavigationBar.h"
 #include "app/DocumentManager.h"
 #include "config/IniFile.h"
 #include "dialogs/LanguageDialog.h"
@@ -43,16 +43,16 @@ QByteArray iniWith(const QByteArray& language, const QByteArray& showLang)
 
 struct Started {
     GuiTestEnv env;
-    CProgramApp app;
+    Application app;
     bool ok = false;
 
     explicit Started(const QByteArray& ini = GuiTestEnv::defaultIni(), const QStringList& args = {})
         : env(ini)
     {
         g_radioVariant = RadioVariant::ReceiveOnly;
-        ok = app.InitInstance({env.iniPath(), env.dir(), QString()}, args);
+        ok = app.start({env.iniPath(), env.dir(), QString()}, args);
     }
-    CMainFrame* frame() const { return app.mainFrame(); }
+    MainWindow* frame() const { return app.mainWindow(); }
     DocumentManager& docs() const { return frame()->documents(); }
     QStringList menuTitles() const
     {
@@ -128,9 +128,9 @@ void TestShell::startUpLanguage()
         return;
     }
     QCOMPARE(g_strCompany, company);
-    QCOMPARE(s.frame()->controlBar()->captionText(), company);
-    QCOMPARE(s.frame()->controlBar()->tree()->topLevelItem(0)->child(1)->text(0),
-             ControlBar::itemTexts(chinese)[1]);
+    QCOMPARE(s.frame()->navigationBar()->captionText(), company);
+    QCOMPARE(s.frame()->navigationBar()->tree()->topLevelItem(0)->child(1)->text(0),
+             NavigationBar::itemTexts(chinese)[1]);
 }
 
 void TestShell::showLang_data()
@@ -168,9 +168,9 @@ void TestShell::documentMenus()
 void TestShell::navigationTree()
 {
     Started s;
-    QTreeWidget* tree = s.frame()->controlBar()->tree();
+    QTreeWidget* tree = s.frame()->navigationBar()->tree();
     QTreeWidgetItem* root = tree->topLevelItem(0);
-    CChildFrame* child = s.docs().activeFrame();
+    DocumentWindow* child = s.docs().currentWindow();
     for (int round = 0; round < 2; ++round) {
         child->hide();
         const QRect rect = tree->visualItemRect(root->child(1));
@@ -186,11 +186,11 @@ void TestShell::navigationTree()
 void TestShell::childFrameHidesAndComesBack()
 {
     Started s;
-    CChildFrame* child = s.docs().activeFrame();
+    DocumentWindow* child = s.docs().currentWindow();
     child->view()->grid()->setTextMatrix(1, 1, QStringLiteral("146.00000"));
     child->close();
     QVERIFY(child->isHidden());
-    QCOMPARE(s.docs().activeFrame(), child);
+    QCOMPARE(s.docs().currentWindow(), child);
     s.frame()->runCommand(CommandId::ChannelInformation);
     QVERIFY(child->isVisible());
     QCOMPARE(child->view()->grid()->TextMatrix(1, 1), QStringLiteral("146.00000"));
@@ -205,16 +205,16 @@ void TestShell::childFrameHidesAndComesBack()
 void TestShell::newAsksBeforeClearing()
 {
     Started s;
-    CChildFrame* first = s.docs().activeFrame();
+    DocumentWindow* first = s.docs().currentWindow();
     first->document()->setModified(true);
     s.env.answers = {QMessageBox::Cancel};
     s.frame()->runCommand(CommandId::FileNew);
     QCOMPARE(s.env.boxes.size(), 1);
     QCOMPARE(s.env.boxes[0].text, QStringLiteral("All data will be Cleared!"));
     QCOMPARE(s.env.boxes[0].caption, QStringLiteral("Test Radio Co"));
-    QCOMPARE(s.docs().activeFrame(), first);
+    QCOMPARE(s.docs().currentWindow(), first);
 
-    QPointer<CChildFrame> watch(first);
+    QPointer<DocumentWindow> watch(first);
     s.env.answers = {QMessageBox::Ok};
     s.frame()->runCommand(CommandId::FileNew);
     QVERIFY(watch.isNull()); // replaced without a save question
@@ -230,7 +230,7 @@ void TestShell::openBadFile()
     QCOMPARE(s.env.boxes.size(), 1);
     QCOMPARE(s.env.boxes[0].text, QStringLiteral("Data Format Error"));
     QCOMPARE(s.docs().frames().size(), 1);
-    QVERIFY(s.docs().activeFrame()->isVisible());
+    QVERIFY(s.docs().currentWindow()->isVisible());
 
     const QString shortFile = writeFile(s.env, QStringLiteral("short.dat"), QByteArray("Q4V7", 4));
     QVERIFY(!s.docs().openDocument(shortFile));
@@ -244,9 +244,9 @@ void TestShell::saveAndReopen()
     image[1000] = 0x5A; // beyond the channels: carried through untouched
     const QString path = s.env.filePath(QStringLiteral("chan.dat"));
     QVERIFY(ChannelFile::save(path, image).ok());
-    CChildFrame* before = s.docs().activeFrame();
+    DocumentWindow* before = s.docs().currentWindow();
     QVERIFY(s.docs().openDocument(path));
-    CChildFrame* opened = s.docs().activeFrame();
+    DocumentWindow* opened = s.docs().currentWindow();
     QVERIFY(opened != before);
     QVERIFY(before->isHidden());
     QVERIFY(!g_bNewDocument);
@@ -257,7 +257,7 @@ void TestShell::saveAndReopen()
     QCOMPARE(RadioImage::frequencyFromBytes(saved.channel(3)), 14512500u);
     QCOMPARE(int(saved[1000]), 0x5A);
     QVERIFY(s.docs().openDocument(path));
-    QCOMPARE(s.docs().activeFrame()->view()->grid()->TextMatrix(3, 1), QStringLiteral("145.12500"));
+    QCOMPARE(s.docs().currentWindow()->view()->grid()->TextMatrix(3, 1), QStringLiteral("145.12500"));
 }
 
 void TestShell::saveCommitsOpenEditor()
@@ -266,12 +266,12 @@ void TestShell::saveCommitsOpenEditor()
     const QString path = s.env.filePath(QStringLiteral("typed.dat"));
     QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
     QVERIFY(s.docs().openDocument(path));
-    CProgramView* view = s.docs().activeFrame()->view();
+    ChannelView* view = s.docs().currentWindow()->view();
     view->grid()->setCurrentCell(2, 1);
     auto* edit = qobject_cast<QLineEdit*>(view->editors().editorOf(1));
     QVERIFY(edit->isVisible());
     edit->setText(QStringLiteral("150.0125"));
-    QVERIFY(s.docs().save(s.docs().activeFrame()));
+    QVERIFY(s.docs().save(s.docs().currentWindow()));
     RadioImage saved;
     QVERIFY(ChannelFile::load(path, saved).ok());
     QCOMPARE(RadioImage::frequencyFromBytes(saved.channel(2)), 15001250u);
@@ -280,7 +280,7 @@ void TestShell::saveCommitsOpenEditor()
 void TestShell::unsavedChangesPrompt()
 {
     Started s;
-    s.docs().activeFrame()->document()->setModified(true);
+    s.docs().currentWindow()->document()->setModified(true);
     s.env.answers = {QMessageBox::Cancel};
     QVERIFY(!s.frame()->close());
     QCOMPARE(s.env.boxes.size(), 1);
@@ -293,7 +293,7 @@ void TestShell::unsavedChangesPrompt()
 void TestShell::languageChangeRestarts()
 {
     Started s;
-    s.docs().activeFrame()->document()->setModified(true);
+    s.docs().currentWindow()->document()->setModified(true);
     // The modal dialog is answered from inside its own loop.
     auto answerDialog = [](bool chooseChinese) {
         QTimer::singleShot(0, [chooseChinese] {
@@ -312,8 +312,8 @@ void TestShell::languageChangeRestarts()
     answerDialog(true);
     s.frame()->runCommand(CommandId::Language);
     IniFile reread;
-    reread.Load(s.env.iniPath());
-    QCOMPARE(reread.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
+    reread.load(s.env.iniPath());
+    QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
              QStringLiteral("Chinese"));
     QVERIFY(s.frame()->isVisible());
     QVERIFY(!s.frame()->restartRequested()); // no second instance while this one stays
@@ -393,7 +393,7 @@ void TestShell::commandsRefusedDuringTransfer()
     QVERIFY(radio.start());
     Started s;
     CurrentPort::setDeviceOverride(radio.devicePath());
-    CChildFrame* frame = s.docs().activeFrame();
+    DocumentWindow* frame = s.docs().currentWindow();
     ViewTransfer& transfer = frame->view()->transfer();
     bool checked = false;
     QTimer::singleShot(500, s.frame(), [&] {
@@ -402,7 +402,7 @@ void TestShell::commandsRefusedDuringTransfer()
         s.frame()->runCommand(CommandId::FileNew);
         s.frame()->runCommand(CommandId::FileClose);
         QVERIFY(!s.frame()->close());
-        QCOMPARE(s.docs().activeFrame(), frame);
+        QCOMPARE(s.docs().currentWindow(), frame);
         QVERIFY(frame->isVisible());
         checked = true;
     });

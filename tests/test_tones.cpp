@@ -86,24 +86,24 @@ void TestTones::dcsTableBothWays()
     const int* table = dcsCodeTable();
     for (int i = 0; i < DcsCodeCount; ++i) {
         const int code = table[i];
-        const std::uint8_t low = DcsBitsFromCode(code);
+        const std::uint8_t low = dcsBitsFromCode(code);
         const std::uint8_t high = code >= 372 ? 0x29 : 0x28;
-        QCOMPARE(DcsCodeFromBits(low, high), code);
+        QCOMPARE(dcsCodeFromBits(low, high), code);
         if (i > 0)
             QVERIFY(table[i - 1] < code);
     }
-    QCOMPARE(DcsCodeFromBits(19, 0), 23);
-    QCOMPARE(DcsCodeFromBits(9, 1), 411);
-    QCOMPARE(int(DcsBitsFromCode(23)), 0x13);
-    QCOMPARE(int(DcsBitsFromCode(754)), 0xEC);
-    QCOMPARE(int(DcsBitsFromCode(24)), 0);
+    QCOMPARE(dcsCodeFromBits(19, 0), 23);
+    QCOMPARE(dcsCodeFromBits(9, 1), 411);
+    QCOMPARE(int(dcsBitsFromCode(23)), 0x13);
+    QCOMPARE(int(dcsBitsFromCode(754)), 0xEC);
+    QCOMPARE(int(dcsBitsFromCode(24)), 0);
     QCOMPARE(table[65], 371);
     QCOMPARE(table[66], 411);
 }
 
 void TestTones::choiceList()
 {
-    const QStringList english = BuildToneChoices(false);
+    const QStringList english = toneChoices(false);
     QCOMPARE(english.size(), 219);
     QCOMPARE(english[0], QStringLiteral("None"));
     QCOMPARE(english[1], QStringLiteral("67.0"));
@@ -112,7 +112,7 @@ void TestTones::choiceList()
     QCOMPARE(english[134], QStringLiteral("D754N"));
     QCOMPARE(english[135], QStringLiteral("D023I"));
     QCOMPARE(english[218], QStringLiteral("D754I"));
-    QCOMPARE(BuildToneChoices(true)[0], QString::fromUtf8("无"));
+    QCOMPARE(toneChoices(true)[0], QString::fromUtf8("无"));
     // Every offered text survives an encode and decode unchanged.
     for (int i = 1; i < english.size(); ++i)
         QCOMPARE(toneTextFromField(toneFieldFromText(english[i])), english[i]);

@@ -1,7 +1,7 @@
 #include "config/AppGlobals.h"
-#include "editor/CMSFlexGrid.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelGrid.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "config/CommandIds.h"
 #include "link/CurrentPort.h"
 #include "link/PortNames.h"
@@ -47,8 +47,8 @@ RadioImage radioImage()
 struct Bench {
     VirtualRadio radio;
     std::unique_ptr<GuiTestEnv> env;
-    CProgramDoc document;
-    std::unique_ptr<CProgramView> view;
+    ChannelDocument document;
+    std::unique_ptr<ChannelView> view;
 
     explicit Bench(const VirtualRadio::Options& options = {})
         : radio(CloneFrames::transferAreaOf(radioImage()), options)
@@ -57,12 +57,12 @@ struct Bench {
         env = std::make_unique<GuiTestEnv>(iniWithPorts(radio.devicePath()));
         env->loadIni();
         g_radioVariant = RadioVariant::ReceiveOnly;
-        document.OnNewDocument(false, QStringLiteral("XrTest"));
+        document.initNew(false, QStringLiteral("XrTest"));
         document.image()[1000] = 0x5A;
         g_bNewDocument = true;
-        view = std::make_unique<CProgramView>(&document);
+        view = std::make_unique<ChannelView>(&document);
         view->show();
-        view->OnInitialUpdate();
+        view->initialUpdate();
         CurrentPort::setDeviceOverride(radio.devicePath());
     }
     ~Bench() { CurrentPort::setDeviceOverride(QString()); }
@@ -235,7 +235,7 @@ void TestTransferGui::portSettingDialog()
         dialog->button(1)->setChecked(true);
         dialog->accept();
     });
-    bench.view->OnComSetup();
+    bench.view->openPortSetting();
     QCOMPARE(CurrentPort::name(), QStringLiteral("COM1"));
     QCOMPARE(PortNames::loadPortNumber(), 1);
 
@@ -243,7 +243,7 @@ void TestTransferGui::portSettingDialog()
         QCOMPARE(dialog->selectedNumber(), 1); // current and present: selected
         dialog->reject();
     });
-    bench.view->OnComSetup();
+    bench.view->openPortSetting();
     QCOMPARE(PortNames::loadPortNumber(), 1);
 }
 

@@ -122,7 +122,7 @@ QString chineseHelpText()
 bool quotedInHelp(const TsMessage& m)
 {
     return (m.context == QLatin1String("StringTable") && !m.source.contains(QLatin1Char('\n'))) ||
-           (m.context == QLatin1String("CMainFrame") && m.source == QLatin1String("Ready"));
+           (m.context == QLatin1String("MainWindow") && m.source == QLatin1String("Ready"));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "config/AppGlobals.h"
-#include "editor/CMSFlexGrid.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelGrid.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "editor/CellEditors.h"
 #include "config/CommandIds.h"
 #include "config/SettingsKey.h"
@@ -17,23 +17,23 @@ namespace {
 
 struct Fixture {
     GuiTestEnv env;
-    CProgramDoc document;
-    std::unique_ptr<CProgramView> view;
+    ChannelDocument document;
+    std::unique_ptr<ChannelView> view;
 
     explicit Fixture(RadioVariant variant = RadioVariant::ReceiveOnly, bool newDocument = true)
     {
         env.loadIni();
         g_radioVariant = variant;
-        document.OnNewDocument(false, QStringLiteral("XrTest"));
+        document.initNew(false, QStringLiteral("XrTest"));
         g_bNewDocument = newDocument;
-        view = std::make_unique<CProgramView>(&document);
+        view = std::make_unique<ChannelView>(&document);
         view->resize(view->minimumSize());
         view->show();
-        view->OnInitialUpdate();
+        view->initialUpdate();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }
 
-    CMSFlexGrid* grid() const { return view->grid(); }
+    ChannelGrid* grid() const { return view->grid(); }
     QString cell(int r, int c) const { return grid()->TextMatrix(r, c); }
 
     void clickCell(int row, int col)
@@ -200,7 +200,7 @@ void TestView::unofferedToneIsKept()
     RadioImage::frequencyToBytes(14500000, image.channel(3));
     image.channel(3)[8] = 0x0F; // D017N: known to the radio, not offered in the list
     image.channel(3)[9] = 0x28;
-    f.view->FillGridFromImage();
+    f.view->loadFromImage();
     QCOMPARE(f.cell(3, 3), QStringLiteral("D017N"));
     f.clickCell(3, 3);
     f.clickCell(8, 1);
@@ -213,9 +213,9 @@ void TestView::fillAndStoreRoundTrip()
     RadioImage& image = f.document.image();
     RadioImage::frequencyToBytes(14500000, image.channel(1));     // Rx, hidden for this variant
     RadioImage::frequencyToBytes(14600000, image.channel(1) + 4); // Tx
-    f.view->FillGridFromImage();
+    f.view->loadFromImage();
     QCOMPARE(f.row(1), (QStringList{"", "146.00000", "", "None", "Wide", "Yes", "QT/DQT", "High"}));
-    f.view->StoreGridToImage();
+    f.view->storeToImage();
     QVERIFY(RadioImage::isFrequencyAbsent(image.channel(1)));
     QCOMPARE(RadioImage::frequencyFromBytes(image.channel(1) + 4), 14600000u);
 }
@@ -228,7 +228,7 @@ void TestView::productFromAndToSettings()
         key->setValue(QStringLiteral("Type"), 1);
         key->setValue(QStringLiteral("Field"), 2);
     }
-    f.view->FillGridFromImage(); // new document: taken from the settings
+    f.view->loadFromImage(); // new document: taken from the settings
     QCOMPARE(int(f.document.image()[RadioImage::ProductType]), 1);
     QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
     QCOMPARE(g_strCaption, QStringLiteral("Test Programmer  [ Type:UHF  Fre:450-470 ]"));
@@ -238,7 +238,7 @@ void TestView::productFromAndToSettings()
     g_bNewDocument = false; // an opened document stores its choice
     f.document.image()[RadioImage::ProductType] = 0;
     f.document.image()[RadioImage::ProductBand] = 1;
-    f.view->FillGridFromImage();
+    f.view->loadFromImage();
     auto key = openSettingsKey(QStringLiteral("XrTest"));
     QCOMPARE(key->value(QStringLiteral("Type")).toInt(), 0);
     QCOMPARE(key->value(QStringLiteral("Field")).toInt(), 1);

@@ -9,7 +9,7 @@
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>MainWindow</name>
     <message>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
@@ -148,7 +148,7 @@
     </message>
 </context>
 <context>
-    <name>ControlBar</name>
+    <name>NavigationBar</name>
     <message>
         <source>Close</source>
         <translation>关闭</translation>

@@ -1,8 +1,8 @@
 #include "app/CsvCommands.h"
 
 #include "config/AppGlobals.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "dialogs/CsvImportDialog.h"
@@ -28,7 +28,7 @@ void reportFileError(const QString& what, const QString& path, const QString& re
 }
 
 // The document's file name with .csv for .dat, in the same folder.
-QString proposedCsvPath(const CProgramDoc& document)
+QString proposedCsvPath(const ChannelDocument& document)
 {
     QString path = document.pathName();
     if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
@@ -40,7 +40,7 @@ QString proposedCsvPath(const CProgramDoc& document)
 
 CsvCommands::CsvCommands(QWidget* dialogParent) : QObject(dialogParent), dialogParent_(dialogParent) {}
 
-void CsvCommands::importChannels(CProgramView& view)
+void CsvCommands::importChannels(ChannelView& view)
 {
     const QString path =
         QFileDialog::getOpenFileName(dialogParent_, tr("Import Channels"), QString(), fileFilter());
@@ -48,7 +48,7 @@ void CsvCommands::importChannels(CProgramView& view)
         importFile(view, path);
 }
 
-void CsvCommands::exportChannels(CProgramView& view)
+void CsvCommands::exportChannels(ChannelView& view)
 {
     const QString path = QFileDialog::getSaveFileName(dialogParent_, tr("Export Channels"),
                                                       proposedCsvPath(*view.document()), fileFilter());
@@ -56,7 +56,7 @@ void CsvCommands::exportChannels(CProgramView& view)
         exportFile(view, path);
 }
 
-bool CsvCommands::importFile(CProgramView& view, const QString& path)
+bool CsvCommands::importFile(ChannelView& view, const QString& path)
 {
     if (g_radioVariant == RadioVariant::Other) {
         appMessageBox(tr("The channels of this radio type cannot be edited."), QMessageBox::Ok,
@@ -70,7 +70,7 @@ bool CsvCommands::importFile(CProgramView& view, const QString& path)
     }
     const QByteArray bytes = file.read(MaxCsvFileSize + 1); // one byte more tells a file too large
     view.commitGridToImage();
-    CProgramDoc& document = *view.document();
+    ChannelDocument& document = *view.document();
     const CsvImportResult result = importChannelsCsv(bytes, document.image(), g_radioVariant, view.band());
     if (result.problem != CsvFileProblem::None) {
         appMessageBox(csvFileProblemText(result, g_bChinese), QMessageBox::Ok, QMessageBox::Warning);
@@ -81,11 +81,11 @@ bool CsvCommands::importFile(CProgramView& view, const QString& path)
         return false;
     document.image() = result.image;
     document.setModified(true);
-    view.FillGridFromImage();
+    view.loadFromImage();
     return true;
 }
 
-bool CsvCommands::exportFile(CProgramView& view, const QString& path)
+bool CsvCommands::exportFile(ChannelView& view, const QString& path)
 {
     view.commitGridToImage();
     const QByteArray csv = exportChannelsCsv(view.document()->image(), g_radioVariant);

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class CProgramView;
+class ChannelView;
 class QWidget;
 
 // File > Import Channels... and Export Channels...: the channels of the active document
@@ -13,13 +13,13 @@ class CsvCommands : public QObject {
 public:
     explicit CsvCommands(QWidget* dialogParent);
 
-    void importChannels(CProgramView& view); // asks for the file
-    void exportChannels(CProgramView& view);
+    void importChannels(ChannelView& view); // asks for the file
+    void exportChannels(ChannelView& view);
 
     // Reads the list, shows the report and, on Accept, refills the grid from the new
     // image. False when nothing changed.
-    bool importFile(CProgramView& view, const QString& path);
-    bool exportFile(CProgramView& view, const QString& path);
+    bool importFile(ChannelView& view, const QString& path);
+    bool exportFile(ChannelView& view, const QString& path);
 
 private:
     QWidget* dialogParent_;

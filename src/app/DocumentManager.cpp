@@ -1,9 +1,9 @@
 #include "app/DocumentManager.h"
 
 #include "config/AppGlobals.h"
-#include "app/CChildFrame.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "app/DocumentWindow.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "config/CommandIds.h"
 #include "config/IniFile.h"
 #include "uikit/MessageBox.h"
@@ -21,7 +21,7 @@ const QString FileFilter = QStringLiteral("*.dat");
 
 QString appNameSetting()
 {
-    return theIniFile().GetValue(QStringLiteral("Setup"), QStringLiteral("AppName"), QString());
+    return theIniFile().value(QStringLiteral("Setup"), QStringLiteral("AppName"), QString());
 }
 
 void reportFileError(const QString& path, const ChannelFile::Result& result, bool saving)
@@ -42,39 +42,39 @@ DocumentManager::DocumentManager(QMdiArea* area, QWidget* dialogParent)
     : QObject(area), area_(area), dialogParent_(dialogParent)
 {
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        if (auto* frame = qobject_cast<CChildFrame*>(window))
+        if (auto* frame = qobject_cast<DocumentWindow*>(window))
             setActive(frame);
     });
 }
 
-QList<CChildFrame*> DocumentManager::frames() const
+QList<DocumentWindow*> DocumentManager::frames() const
 {
-    QList<CChildFrame*> result;
+    QList<DocumentWindow*> result;
     for (QMdiSubWindow* window : area_->subWindowList())
-        if (auto* frame = qobject_cast<CChildFrame*>(window))
+        if (auto* frame = qobject_cast<DocumentWindow*>(window))
             result << frame;
     return result;
 }
 
-void DocumentManager::setActive(CChildFrame* frame)
+void DocumentManager::setActive(DocumentWindow* frame)
 {
     if (active_ == frame)
         return;
     active_ = frame;
-    Q_EMIT activeFrameChanged(frame);
+    Q_EMIT currentWindowChanged(frame);
 }
 
-CChildFrame* DocumentManager::createFrame(CProgramDoc* document)
+DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
 {
-    auto* frame = new CChildFrame(document);
+    auto* frame = new DocumentWindow(document);
     area_->addSubWindow(frame);
-    connect(frame->view(), &CProgramView::captionChanged, this, &DocumentManager::captionChanged);
+    connect(frame->view(), &ChannelView::captionChanged, this, &DocumentManager::captionChanged);
     connect(&frame->view()->transfer(), &ViewTransfer::runningChanged, this,
             &DocumentManager::transferRunningChanged);
     frame->show();
-    frame->setGeometry(0, 0, CChildFrame::InitialWidth, CChildFrame::InitialHeight);
+    frame->setGeometry(0, 0, DocumentWindow::InitialWidth, DocumentWindow::InitialHeight);
     frame->shrinkToFitView();
-    frame->view()->OnInitialUpdate();
+    frame->view()->initialUpdate();
     setActive(frame);
     area_->setActiveSubWindow(frame);
     return frame;
@@ -86,21 +86,21 @@ bool DocumentManager::newDocument()
         if (appMessageBox(stringTableText(MessageId::AllDataCleared),
                           QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return false;
-        CChildFrame* old = active_;
+        DocumentWindow* old = active_;
         setActive(nullptr);
         delete old; // its document goes with it, unsaved edits included
     }
-    auto* document = new CProgramDoc;
-    document->OnNewDocument(g_bChinese, appNameSetting());
+    auto* document = new ChannelDocument;
+    document->initNew(g_bChinese, appNameSetting());
     g_bNewDocument = true;
-    createFrame(document);
+    createWindow(document);
     return true;
 }
 
 bool DocumentManager::openDocument(const QString& path)
 {
-    auto document = std::make_unique<CProgramDoc>();
-    const ChannelFile::Result result = document->OnOpenDocument(path);
+    auto document = std::make_unique<ChannelDocument>();
+    const ChannelFile::Result result = document->load(path);
     if (!result.ok()) {
         reportFileError(path, result, false);
         return false;
@@ -108,7 +108,7 @@ bool DocumentManager::openDocument(const QString& path)
     if (active_)
         active_->hide(); // the window of the document that was open before
     g_bNewDocument = false;
-    createFrame(document.release());
+    createWindow(document.release());
     return true;
 }
 
@@ -118,33 +118,33 @@ bool DocumentManager::openWithDialog()
     return !path.isEmpty() && openDocument(path);
 }
 
-QString DocumentManager::proposedSavePath(const CProgramDoc* document) const
+QString DocumentManager::proposedSavePath(const ChannelDocument* document) const
 {
     const QString name = document->pathName();
     return name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".dat");
 }
 
-bool DocumentManager::save(CChildFrame* frame)
+bool DocumentManager::save(DocumentWindow* frame)
 {
-    const CProgramDoc* document = frame->document();
+    const ChannelDocument* document = frame->document();
     const QFileInfo file(document->pathName());
     if (!document->hasFile() || (file.exists() && !file.isWritable()))
         return saveAs(frame);
     return saveTo(frame, document->pathName());
 }
 
-bool DocumentManager::saveAs(CChildFrame* frame)
+bool DocumentManager::saveAs(DocumentWindow* frame)
 {
     const QString path = QFileDialog::getSaveFileName(dialogParent_, QString(),
                                                       proposedSavePath(frame->document()), FileFilter);
     return !path.isEmpty() && saveTo(frame, path);
 }
 
-bool DocumentManager::saveTo(CChildFrame* frame, const QString& path)
+bool DocumentManager::saveTo(DocumentWindow* frame, const QString& path)
 {
     // A value still in an open cell editor is committed (or refused) first, never lost.
     frame->view()->commitGridToImage();
-    const ChannelFile::Result result = frame->document()->OnSaveDocument(path);
+    const ChannelFile::Result result = frame->document()->save(path);
     if (!result.ok())
         reportFileError(path, result, true);
     return result.ok();
@@ -158,7 +158,7 @@ void DocumentManager::closeActive()
 
 bool DocumentManager::confirmCloseAll()
 {
-    for (CChildFrame* frame : frames()) {
+    for (DocumentWindow* frame : frames()) {
         if (!frame->document()->isModified())
             continue;
         const auto answer = appMessageBox(tr("Save changes to %1?").arg(frame->document()->title()),

@@ -3,9 +3,9 @@
 #include <QObject>
 #include <QPointer>
 
-#include "app/CChildFrame.h"
+#include "app/DocumentWindow.h"
 
-class CProgramDoc;
+class ChannelDocument;
 class QMdiArea;
 class QWidget;
 
@@ -16,34 +16,34 @@ class DocumentManager : public QObject {
 public:
     DocumentManager(QMdiArea* area, QWidget* dialogParent);
 
-    CChildFrame* activeFrame() const { return active_; }
-    QList<CChildFrame*> frames() const;
+    DocumentWindow* currentWindow() const { return active_; }
+    QList<DocumentWindow*> frames() const;
 
     // New: asks "All data will be Cleared!" when a document window exists.
     bool newDocument();
     // Opens the file; a failure shows its message and opens nothing.
     bool openDocument(const QString& path);
     bool openWithDialog();
-    bool save(CChildFrame* frame);
-    bool saveAs(CChildFrame* frame);
+    bool save(DocumentWindow* frame);
+    bool saveAs(DocumentWindow* frame);
     // File Close: hides the active document window.
     void closeActive();
     // Before the program ends: offers to save each modified document. False = cancel.
     bool confirmCloseAll();
 
 Q_SIGNALS:
-    void activeFrameChanged(CChildFrame* frame);
+    void currentWindowChanged(DocumentWindow* frame);
     void captionChanged(const QString& caption);
     // A transfer with the radio started (true) or ended (false) in one of the views.
     void transferRunningChanged(bool running);
 
 private:
-    CChildFrame* createFrame(CProgramDoc* document);
-    void setActive(CChildFrame* frame);
-    bool saveTo(CChildFrame* frame, const QString& path);
-    QString proposedSavePath(const CProgramDoc* document) const;
+    DocumentWindow* createWindow(ChannelDocument* document);
+    void setActive(DocumentWindow* frame);
+    bool saveTo(DocumentWindow* frame, const QString& path);
+    QString proposedSavePath(const ChannelDocument* document) const;
 
     QMdiArea* area_;
     QWidget* dialogParent_;
-    QPointer<CChildFrame> active_;
+    QPointer<DocumentWindow> active_;
 };

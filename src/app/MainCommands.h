@@ -5,7 +5,7 @@
 #include <vector>
 
 // The commands of the main window: menu text (with its access key), accelerator and
-// whether the command is a toggle. The texts are translated in the CMainFrame context.
+// whether the command is a toggle. The texts are translated in the MainWindow context.
 struct MainCommand {
     int id;
     const char* text;

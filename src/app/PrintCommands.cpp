@@ -1,8 +1,8 @@
 #include "app/PrintCommands.h"
 
 #include "config/AppGlobals.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "config/IniFile.h"
 #include "uikit/MessageBox.h"
 #include "print/Report.h"
@@ -14,11 +14,11 @@
 
 namespace {
 
-ReportInput reportInputOf(CProgramView& view)
+ReportInput reportInputOf(ChannelView& view)
 {
     view.leaveCommit(); // a value still in an open editor is printed, not lost
     return {view.cellTexts(), view.document()->image(), g_bChinese,
-            theIniFile().GetValue(g_strLanguage, QStringLiteral("Copyrights Owner"), QString())};
+            theIniFile().value(g_strLanguage, QStringLiteral("Copyrights Owner"), QString())};
 }
 
 } // namespace
@@ -30,7 +30,7 @@ PrintCommands::PrintCommands(QWidget* dialogParent)
 
 PrintCommands::~PrintCommands() = default;
 
-bool PrintCommands::printOn(CProgramView& view)
+bool PrintCommands::printOn(ChannelView& view)
 {
     const bool printed = printReport(*printer_, reportInputOf(view), view.pagination());
     if (!printed)
@@ -39,19 +39,19 @@ bool PrintCommands::printOn(CProgramView& view)
     return printed;
 }
 
-void PrintCommands::print(CProgramView& view)
+void PrintCommands::print(ChannelView& view)
 {
     QPrintDialog dialog(printer_.get(), dialogParent_);
     if (dialog.exec() == QDialog::Accepted)
         printOn(view);
 }
 
-void PrintCommands::printDirect(CProgramView& view)
+void PrintCommands::printDirect(ChannelView& view)
 {
     printOn(view);
 }
 
-void PrintCommands::preview(CProgramView& view)
+void PrintCommands::preview(ChannelView& view)
 {
     QPrintPreviewDialog dialog(printer_.get(), dialogParent_);
     const ReportInput input = reportInputOf(view);

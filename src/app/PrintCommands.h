@@ -3,7 +3,7 @@
 #include <QObject>
 #include <memory>
 
-class CProgramView;
+class ChannelView;
 class QPrinter;
 class QWidget;
 
@@ -15,14 +15,14 @@ public:
     explicit PrintCommands(QWidget* dialogParent);
     ~PrintCommands() override;
 
-    void print(CProgramView& view);       // with the print dialog
-    void printDirect(CProgramView& view); // on the chosen printer, no dialog
-    void preview(CProgramView& view);
+    void print(ChannelView& view);       // with the print dialog
+    void printDirect(ChannelView& view); // on the chosen printer, no dialog
+    void preview(ChannelView& view);
     void setup();
     QPrinter& printer() const { return *printer_; }
 
 private:
-    bool printOn(CProgramView& view);
+    bool printOn(ChannelView& view);
 
     QWidget* dialogParent_;
     std::unique_ptr<QPrinter> printer_;

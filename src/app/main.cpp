@@ -1,5 +1,5 @@
-#include "app/CMainFrame.h"
-#include "app/CProgramApp.h"
+#include "app/MainWindow.h"
+#include "app/Application.h"
 #include "link/CurrentPort.h"
 #include "sim/DemoRadio.h"
 #include "config/IniLocation.h"
@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
 
     const QString exeDir = QApplication::applicationDirPath();
     const QString installData = installedDataDir(exeDir);
-    CProgramApp::Paths paths{
+    Application::Paths paths{
         locateProgramIni(exeDir, QDir(installData).filePath(QStringLiteral("Program.ini"))), exeDir,
         installData};
     // --demo: a virtual radio on a pseudo-terminal stands in for the cable, for this run.
@@ -54,13 +54,13 @@ int main(int argc, char* argv[])
     else if (demo)
         std::fprintf(stderr, "xr970: the demo radio could not start: %s\n", qPrintable(demoError));
 
-    CProgramApp program;
-    if (!program.InitInstance(paths, QApplication::arguments().mid(1)))
+    Application program;
+    if (!program.start(paths, QApplication::arguments().mid(1)))
         return program.printedAtStartUp() ? 0 : 1;
     if (demoRunning)
-        program.mainFrame()->showDemoIndicator();
+        program.mainWindow()->showDemoIndicator();
     const int status = QApplication::exec();
-    if (program.mainFrame()->restartRequested())
+    if (program.mainWindow()->restartRequested())
         QProcess::startDetached(QApplication::applicationFilePath(), {});
     return status;
 }

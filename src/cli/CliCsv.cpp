@@ -21,7 +21,7 @@ QString bandTextOfImage(const RadioImage& image)
     if (!loadProgramIni())
         return {};
     const int type = image[RadioImage::ProductType];
-    return bandTextAt(theIniFile().GetValue(QStringLiteral("Setup"), fieldKey(type), QString()),
+    return bandTextAt(theIniFile().value(QStringLiteral("Setup"), fieldKey(type), QString()),
                       image[RadioImage::ProductBand]);
 }
 

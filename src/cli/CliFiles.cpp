@@ -30,5 +30,5 @@ bool loadProgramIni()
     if (theIniFile().isLoaded())
         return true;
     const QString path = existingProgramIni(QCoreApplication::applicationDirPath());
-    return !path.isEmpty() && theIniFile().Load(path);
+    return !path.isEmpty() && theIniFile().load(path);
 }

@@ -19,7 +19,7 @@ QString copyrightsOwner(bool chinese)
 {
     if (!loadProgramIni())
         return {};
-    return theIniFile().GetValue(chinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
+    return theIniFile().value(chinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
                                  QStringLiteral("Copyrights Owner"), QString());
 }
 

@@ -75,7 +75,7 @@ bool createIfMissing(const QString& path)
 
 IniFile::~IniFile()
 {
-    Save();
+    save();
 }
 
 void IniFile::clear()
@@ -86,7 +86,7 @@ void IniFile::clear()
     modified_ = false;
 }
 
-bool IniFile::Load(const QString& path)
+bool IniFile::load(const QString& path)
 {
     clear();
     QFile file(path);
@@ -128,7 +128,7 @@ qsizetype IniFile::sectionIndex(const QString& name) const
     return -1;
 }
 
-QString IniFile::GetValue(const QString& section, const QString& key, const QString& defaultValue) const
+QString IniFile::value(const QString& section, const QString& key, const QString& defaultValue) const
 {
     const qsizetype index = sectionIndex(section);
     if (index < 0)
@@ -141,7 +141,7 @@ QString IniFile::GetValue(const QString& section, const QString& key, const QStr
     return trimmedC(defaultValue);
 }
 
-void IniFile::SetValue(const QString& section, const QString& key, const QString& value)
+void IniFile::setValue(const QString& section, const QString& key, const QString& value)
 {
     if (!isLoaded())
         return;
@@ -182,7 +182,7 @@ QByteArray IniFile::serialize() const
     return text.toUtf8();
 }
 
-void IniFile::Save()
+void IniFile::save()
 {
     if (!modified_ || !isLoaded())
         return;

@@ -17,11 +17,11 @@ public:
 
     // Reads the file at a full path, creating it empty when missing. False when it
     // cannot be opened or created; the object then stays empty.
-    bool Load(const QString& path);
-    QString GetValue(const QString& section, const QString& key, const QString& defaultValue) const;
-    void SetValue(const QString& section, const QString& key, const QString& value);
+    bool load(const QString& path);
+    QString value(const QString& section, const QString& key, const QString& defaultValue) const;
+    void setValue(const QString& section, const QString& key, const QString& value);
     // Writes only when modified; the modified flag stays raised.
-    void Save();
+    void save();
 
     bool isLoaded() const { return !path_.isEmpty(); }
     bool isModified() const { return modified_; }

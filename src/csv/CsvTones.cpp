@@ -81,7 +81,7 @@ std::optional<Refusal> ctcssField(CsvColumn::Id column, const QString& text, Ton
     if (!hertz)
         return refusal(RefusalReason::NotANumber, column, text);
     // Tenths of a hertz must come out whole: 88.5 is a tone, 88.55 is not.
-    const double tenths = DecimalMultiply(*hertz, 10.0);
+    const double tenths = decimalMultiply(*hertz, 10.0);
     if (!(tenths > 0.0 && tenths < 65536.0) || tenths != std::trunc(tenths) ||
         !isListedCtcssTone(static_cast<int>(tenths)))
         return refusal(RefusalReason::UnlistedCtcss, column, text);

@@ -13,7 +13,7 @@ namespace {
 
 QString languageValue(const char* key)
 {
-    return theIniFile().GetValue(g_strLanguage, QString::fromLatin1(key), QString());
+    return theIniFile().value(g_strLanguage, QString::fromLatin1(key), QString());
 }
 
 QLabel* makeLine(QWidget* parent, const DialogUnits& dlu, int id, int top)

@@ -46,9 +46,9 @@ void LanguageDialog::accept()
     const bool chooseChinese = chinese_->isChecked();
     if (chooseChinese != g_bChinese) {
         changed_ = true;
-        theIniFile().SetValue(QStringLiteral("Setup"), QStringLiteral("Language"),
+        theIniFile().setValue(QStringLiteral("Setup"), QStringLiteral("Language"),
                               g_bChinese ? QStringLiteral("English") : QStringLiteral("Chinese"));
-        theIniFile().Save();
+        theIniFile().save();
     }
     QDialog::accept();
 }

@@ -23,7 +23,7 @@ constexpr int ListWidth = 110; // dialog units
 
 QString setupValue(const QString& key)
 {
-    return theIniFile().GetValue(QStringLiteral("Setup"), key, QString());
+    return theIniFile().value(QStringLiteral("Setup"), key, QString());
 }
 
 std::unique_ptr<QSettings> productSettings()
@@ -111,7 +111,7 @@ void ProductInfoDialog::storeChoice()
     image_[RadioImage::ProductBand] = static_cast<std::uint8_t>(band);
 
     const QString bandText = bands_->currentText();
-    const QString appName = theIniFile().GetValue(g_strLanguage, QStringLiteral("AppName"), QString());
+    const QString appName = theIniFile().value(g_strLanguage, QStringLiteral("AppName"), QString());
     caption_ = captionString(appName, types_->currentText(), bandText, g_bChinese);
     g_strCaption = caption_;
     bandLimits_ = bandLimitsFromText(bandText);

@@ -1,8 +1,8 @@
 #include "editor/ViewTransfer.h"
 
 #include "config/AppGlobals.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "config/CommandIds.h"
 #include "link/CurrentPort.h"
 #include "link/LinkMessages.h"
@@ -32,7 +32,7 @@ QString portFailureText(const QString& reason)
 
 } // namespace
 
-ViewTransfer::ViewTransfer(CProgramView& view)
+ViewTransfer::ViewTransfer(ChannelView& view)
     : QObject(&view), view_(view), progress_(std::make_unique<ProgressDialog>([this] { start(); }))
 {
 }
@@ -63,7 +63,7 @@ void ViewTransfer::run()
 {
     view_.leaveCommit();
     if (direction_ == Direction::Write)
-        view_.StoreGridToImage();
+        view_.storeToImage();
 
     SerialPortLine line;
     CloneTransfer::Hooks hooks;
@@ -88,7 +88,7 @@ void ViewTransfer::run()
         CloneFrames::applyTransferArea(image, *result.received);
         g_radioVariant = result.variant();
         g_bNewDocument = false;
-        view_.FillGridFromImage();
+        view_.loadFromImage();
         view_.document()->setModified(true);
     }
     report(result);

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <memory>
 
-class CProgramView;
+class ChannelView;
 class ProgressDialog;
 
 // The Read and Write commands of a channel view: the progress window, then, once the
@@ -16,7 +16,7 @@ class ViewTransfer : public QObject {
 public:
     enum class Direction { Read, Write };
 
-    explicit ViewTransfer(CProgramView& view);
+    explicit ViewTransfer(ChannelView& view);
     ~ViewTransfer() override;
 
     // The Read or Write command: opens the progress window. Does nothing while the
@@ -36,7 +36,7 @@ private:
     void run();
     void report(const CloneTransfer::Result& result);
 
-    CProgramView& view_;
+    ChannelView& view_;
     std::unique_ptr<ProgressDialog> progress_;
     Direction direction_ = Direction::Read;
     bool running_ = false;

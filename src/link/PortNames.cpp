@@ -31,7 +31,7 @@ QString defaultDevicePath(int number)
 std::unique_ptr<QSettings> openPortKey()
 {
     return openSettingsKey(
-        theIniFile().GetValue(QStringLiteral("Setup"), QStringLiteral("AppName"), QString()));
+        theIniFile().value(QStringLiteral("Setup"), QStringLiteral("AppName"), QString()));
 }
 
 // The registry compares value names without regard to case ("com" is written, "COM"
@@ -60,7 +60,7 @@ QString devicePath(int number)
 #else
     const QString configured =
         theIniFile()
-            .GetValue(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(number), QString())
+            .value(QStringLiteral("Ports"), QStringLiteral("COM%1").arg(number), QString())
             .trimmed();
     return configured.isEmpty() ? defaultDevicePath(number) : configured;
 #endif

@@ -111,7 +111,7 @@ QString frequencyText(const std::uint8_t* field)
 
 std::uint32_t frequencyCountFromText(const QString& text)
 {
-    const double count = std::trunc(DecimalMultiply(parseLeadingDouble(text), CountsPerMHz));
+    const double count = std::trunc(decimalMultiply(parseLeadingDouble(text), CountsPerMHz));
     // Negative or unrepresentable numbers store nothing; only 8 BCD digits fit the field.
     if (!(count > 0.0) || !std::isfinite(count))
         return RadioImage::AbsentFrequency;

@@ -67,7 +67,7 @@ bool isPlainCase(double a, double b)
 
 } // namespace
 
-double DecimalMultiply(double a, double b)
+double decimalMultiply(double a, double b)
 {
     if (isPlainCase(a, b))
         return a * b;
@@ -78,7 +78,7 @@ double DecimalMultiply(double a, double b)
     return nearestDouble(x.negative != y.negative, product, x.exponent + y.exponent);
 }
 
-double DecimalDivide(double a, double b)
+double decimalDivide(double a, double b)
 {
     if (isPlainCase(a, b))
         return a / b;

@@ -15,7 +15,7 @@ constexpr int RasterSixPointTwoFiveKHz = 625;
 TypedFrequency typedFrequency(const QString& editorText)
 {
     const double value = parseLeadingDouble(editorText);
-    const double count = std::trunc(DecimalMultiply(value, 100000.0));
+    const double count = std::trunc(decimalMultiply(value, 100000.0));
     // Far outside any band either way; keeps the conversion defined.
     const double bounded = std::isfinite(count) ? std::fmax(std::fmin(count, 1e15), -1e15) : 1e15;
     return {QString::asprintf("%3.5f", value), static_cast<long long>(bounded)};

@@ -95,7 +95,7 @@ QString transmitDelayText(int tenths, bool chinese)
 {
     if (tenths < 1 || tenths > TransmitDelayMax)
         return off(chinese);
-    return QString::asprintf("%.1f", DecimalDivide(tenths, TransmitDelayScale));
+    return QString::asprintf("%.1f", decimalDivide(tenths, TransmitDelayScale));
 }
 
 } // namespace OptionItems

@@ -72,7 +72,7 @@ bool isListedCtcssTone(int tenths)
                        [&text](const char* tone) { return text == QLatin1String(tone); });
 }
 
-int DcsCodeFromBits(std::uint8_t low, std::uint8_t high)
+int dcsCodeFromBits(std::uint8_t low, std::uint8_t high)
 {
     const int value = low + 256 * (high & 1);
     const auto* found = std::find_if(std::begin(DcsCodes), std::end(DcsCodes),
@@ -80,7 +80,7 @@ int DcsCodeFromBits(std::uint8_t low, std::uint8_t high)
     return found == std::end(DcsCodes) ? 0 : *found;
 }
 
-std::uint8_t DcsBitsFromCode(int code)
+std::uint8_t dcsBitsFromCode(int code)
 {
     return isDcsTableCode(code) ? static_cast<std::uint8_t>(valueOfCode(code) & 0xFF) : 0;
 }
@@ -98,9 +98,9 @@ QString noneToneText(bool chinese)
 QString toneTextFromField(ToneField field)
 {
     if (isDcsHigh(field.high, false))
-        return dcsText(DcsCodeFromBits(field.low, field.high), false);
+        return dcsText(dcsCodeFromBits(field.low, field.high), false);
     if (isDcsHigh(field.high, true))
-        return dcsText(DcsCodeFromBits(field.low, field.high), true);
+        return dcsText(dcsCodeFromBits(field.low, field.high), true);
     const int tenths = field.low + 256 * field.high;
     return QString::asprintf("%3.1f", tenths * 1.0 / 10.0);
 }
@@ -115,9 +115,9 @@ ToneField toneFieldFromText(const QString& text)
         if (code >= FirstNinthBitCode)
             high |= 1;
         const int tableCode = (code > 0 && code < 1000) ? static_cast<int>(code) : 0;
-        return {DcsBitsFromCode(tableCode), high};
+        return {dcsBitsFromCode(tableCode), high};
     }
-    const double tenths = std::trunc(DecimalMultiply(parseLeadingDouble(text), 10.0));
+    const double tenths = std::trunc(decimalMultiply(parseLeadingDouble(text), 10.0));
     // Zero, negative and unrepresentable numbers mean no tone; the field holds 16 bits.
     if (!(tenths > 0.0) || tenths >= 65536.0)
         return {};
@@ -125,7 +125,7 @@ ToneField toneFieldFromText(const QString& text)
     return {static_cast<std::uint8_t>(m % 256), static_cast<std::uint8_t>(m / 256)};
 }
 
-QStringList BuildToneChoices(bool chinese)
+QStringList toneChoices(bool chinese)
 {
     QStringList list;
     list.reserve(ToneChoiceCount);

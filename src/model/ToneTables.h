@@ -25,9 +25,9 @@ bool isDcsTableCode(int code);
 bool isListedCtcssTone(int tenths);
 
 // Code digits (19 -> 23) for the 9-bit value low + 256 x (high bit 0); 0 when unknown.
-int DcsCodeFromBits(std::uint8_t low, std::uint8_t high);
+int dcsCodeFromBits(std::uint8_t low, std::uint8_t high);
 // Low 8 bits of the 9-bit value of a code number (754 -> 0xEC); 0 when unknown.
-std::uint8_t DcsBitsFromCode(int code);
+std::uint8_t dcsBitsFromCode(int code);
 
 bool isNoTone(std::uint8_t high);
 QString noneToneText(bool chinese);
@@ -38,4 +38,4 @@ QString toneTextFromField(ToneField field);
 ToneField toneFieldFromText(const QString& text);
 
 // The 219 texts offered in the tone columns: none, 50 CTCSS, 84 DCS normal, 84 inverted.
-QStringList BuildToneChoices(bool chinese);
+QStringList toneChoices(bool chinese);

@@ -19,7 +19,7 @@ bool isFloatingFormat(const QString& format)
 
 int scaledCount(QStringView text, int scale)
 {
-    const double product = std::trunc(DecimalMultiply(parseLeadingDouble(text), scale));
+    const double product = std::trunc(decimalMultiply(parseLeadingDouble(text), scale));
     constexpr double lowest = std::numeric_limits<int>::min();
     constexpr double highest = std::numeric_limits<int>::max();
     return static_cast<int>(std::clamp(product, lowest, highest));
@@ -29,6 +29,6 @@ QString formatScaled(const QString& format, int count, int scale)
 {
     const QByteArray cFormat = format.toLatin1();
     if (isFloatingFormat(format))
-        return QString::asprintf(cFormat.constData(), DecimalDivide(count, scale));
+        return QString::asprintf(cFormat.constData(), decimalDivide(count, scale));
     return QString::asprintf(cFormat.constData(), count / scale);
 }

@@ -48,7 +48,7 @@ QString GuiTestEnv::iniPath() const
 
 void GuiTestEnv::loadIni(const QString& language)
 {
-    theIniFile().Load(iniPath());
+    theIniFile().load(iniPath());
     setLanguageGlobals(language);
-    g_strCompany = theIniFile().GetValue(g_strLanguage, QStringLiteral("Company"), QString());
+    g_strCompany = theIniFile().value(g_strLanguage, QStringLiteral("Company"), QString());
 }

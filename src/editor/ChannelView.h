@@ -8,36 +8,36 @@
 #include <QWidget>
 #include <memory>
 
-class CMSFlexGrid;
-class CProgramDoc;
+class ChannelGrid;
+class ChannelDocument;
 class CellEditors;
 class PortSettingDialog;
 class QLabel;
 class ViewTransfer;
 
 // The channel window's contents: the title label and the channel grid with its in-place
-// editors. Between FillGridFromImage and StoreGridToImage the grid's texts are the data.
-class CProgramView : public QWidget {
+// editors. Between loadFromImage and storeToImage the grid's texts are the data.
+class ChannelView : public QWidget {
     Q_OBJECT
 public:
     static constexpr int GridId = 1000;
     static constexpr int TitleId = 1006;
 
-    explicit CProgramView(CProgramDoc* document, QWidget* parent = nullptr);
-    ~CProgramView() override;
+    explicit ChannelView(ChannelDocument* document, QWidget* parent = nullptr);
+    ~ChannelView() override;
 
-    CProgramDoc* document() const { return document_; }
-    CMSFlexGrid* grid() const { return grid_; }
+    ChannelDocument* document() const { return document_; }
+    ChannelGrid* grid() const { return grid_; }
     QLabel* titleLabel() const { return title_; }
     const CellEditors& editors() const { return *editors_; }
     const QStringList& toneList() const { return toneList_; }
 
     // First display: one-time set-up of grid and editors, then the refill.
-    void OnInitialUpdate();
+    void initialUpdate();
 
-    void FillGridFromImage();
-    void StoreGridToImage();
-    // The leave commit of an open editor, then StoreGridToImage: what save and the other
+    void loadFromImage();
+    void storeToImage();
+    // The leave commit of an open editor, then storeToImage: what save and the other
     // commands that take the grid's values use, so a typed value is never lost.
     void commitGridToImage();
 
@@ -57,7 +57,7 @@ public:
 
     // Read and Write with the radio, and the Port Setting dialog of Com Setup.
     ViewTransfer& transfer() const { return *transfer_; }
-    void OnComSetup();
+    void openPortSetting();
 
     // How the last printout split the channels over its pages.
     ReportPagination& pagination() { return pagination_; }
@@ -83,9 +83,9 @@ private:
     void writeCells(ChannelTexts& cells);
     void updateProductAndCaption();
 
-    CProgramDoc* document_;
+    ChannelDocument* document_;
     QLabel* title_ = nullptr;
-    CMSFlexGrid* grid_ = nullptr;
+    ChannelGrid* grid_ = nullptr;
     std::unique_ptr<CellEditors> editors_;
     QStringList toneList_;
     bool firstInitialisation_ = true;

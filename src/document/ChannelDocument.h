@@ -8,21 +8,21 @@
 
 // One document: one radio image, its title and path, and whether it holds changes
 // that were not saved.
-class CProgramDoc : public QObject {
+class ChannelDocument : public QObject {
     Q_OBJECT
 public:
-    explicit CProgramDoc(QObject* parent = nullptr);
+    explicit ChannelDocument(QObject* parent = nullptr);
 
     RadioImage& image() { return image_; }
     const RadioImage& image() const { return image_; }
 
     // A new image, titled "Channel Information" and named after appName so the save
     // dialog proposes it.
-    void OnNewDocument(bool chinese, const QString& appName);
+    void initNew(bool chinese, const QString& appName);
     // Loads the file; on failure nothing changes.
-    ChannelFile::Result OnOpenDocument(const QString& path);
+    ChannelFile::Result load(const QString& path);
     // Writes the image as it is (the caller stores the grid into it first).
-    ChannelFile::Result OnSaveDocument(const QString& path);
+    ChannelFile::Result save(const QString& path);
 
     QString title() const { return title_; }
     QString pathName() const { return pathName_; }

@@ -2,22 +2,22 @@
 
 #include <QMdiSubWindow>
 
-class CProgramDoc;
-class CProgramView;
+class ChannelDocument;
+class ChannelView;
 
 // The document window: owns its document and shows its channel view. Its close box
 // only hides it; Channel Information brings it back unchanged.
-class CChildFrame : public QMdiSubWindow {
+class DocumentWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
     static constexpr int InitialWidth = 1600;
     static constexpr int InitialHeight = 1200;
 
     // Takes ownership of the document.
-    explicit CChildFrame(CProgramDoc* document, QWidget* parent = nullptr);
+    explicit DocumentWindow(ChannelDocument* document, QWidget* parent = nullptr);
 
-    CProgramDoc* document() const { return document_; }
-    CProgramView* view() const { return view_; }
+    ChannelDocument* document() const { return document_; }
+    ChannelView* view() const { return view_; }
     // Shows the window again in its normal state.
     void showNormalAgain();
     // Makes the window no larger than the channel form needs (it never grows).
@@ -27,6 +27,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    CProgramDoc* document_;
-    CProgramView* view_;
+    ChannelDocument* document_;
+    ChannelView* view_;
 };

@@ -4,10 +4,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class CChildFrame;
-class CMdiClientWnd;
-class CProgramView;
-class ControlBar;
+class DocumentWindow;
+class TiledMdiArea;
+class ChannelView;
+class NavigationBar;
 class CsvCommands;
 class DocumentManager;
 class HelpWindow;
@@ -20,25 +20,25 @@ class QToolBar;
 
 // The main window: menus, toolbar, status bar, the navigation bar at the left and the
 // document windows over the tiled background.
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int InitialWidth = 900;
     static constexpr int InitialHeight = 550;
 
-    explicit CMainFrame(QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     DocumentManager& documents() const { return *documents_; }
-    CMdiClientWnd* client() const { return client_; }
-    ControlBar* controlBar() const { return controlBar_; }
+    TiledMdiArea* mdiArea() const { return mdiArea_; }
+    NavigationBar* navigationBar() const { return navigationBar_; }
     QToolBar* toolBar() const { return toolBar_; }
     QLabel* messagePane() const { return messagePane_; }
     HelpWindow* helpWindow() const { return help_; }
     CsvCommands& csvCommands() const { return *csv_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     // The view of the active document window, or nullptr.
-    CProgramView* activeView() const;
+    ChannelView* activeView() const;
 
     // Start-up branding: the About item's text, and ShowLang removing Language.
     void setAboutTitle(const QString& text);
@@ -62,20 +62,20 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
-    void createControlBar();
+    void createNavigationBar();
     void updateMenuBar();
     void showChannelWindow();
     void chooseLanguage();
     void showHelp(int contextId);
-    void showProductInformation(CChildFrame& frame);
-    void showOptionalFeatures(CChildFrame& frame);
-    void runDocumentCommand(int commandId, CChildFrame& frame);
+    void showProductInformation(DocumentWindow& frame);
+    void showOptionalFeatures(DocumentWindow& frame);
+    void runDocumentCommand(int commandId, DocumentWindow& frame);
     void setTransferRunning(bool running);
     QMenu* menu(const QString& title, const QList<int>& commands);
 
-    CMdiClientWnd* client_;
+    TiledMdiArea* mdiArea_;
     DocumentManager* documents_;
-    ControlBar* controlBar_ = nullptr;
+    NavigationBar* navigationBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QLabel* messagePane_ = nullptr;
     HelpWindow* help_ = nullptr;

@@ -1,13 +1,13 @@
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 
 #include "dialogs/AboutDialog.h"
 #include "config/AppGlobals.h"
-#include "app/CChildFrame.h"
-#include "app/CMdiClientWnd.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "app/DocumentWindow.h"
+#include "app/TiledMdiArea.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "config/CommandIds.h"
-#include "app/ControlBar.h"
+#include "app/NavigationBar.h"
 #include "app/CsvCommands.h"
 #include "app/DocumentManager.h"
 #include "uikit/HelpRequest.h"
@@ -37,33 +37,33 @@ constexpr int Separator = 0;
 
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setCaption(tr("Program"));
     resize(InitialWidth, InitialHeight);
-    client_ = new CMdiClientWnd(this);
-    setCentralWidget(client_);
-    documents_ = new DocumentManager(client_, this);
+    mdiArea_ = new TiledMdiArea(this);
+    setCentralWidget(mdiArea_);
+    documents_ = new DocumentManager(mdiArea_, this);
     printing_ = new PrintCommands(this);
     csv_ = new CsvCommands(this);
-    connect(documents_, &DocumentManager::captionChanged, this, &CMainFrame::setCaption);
-    connect(documents_, &DocumentManager::activeFrameChanged, this, &CMainFrame::updateMenuBar);
-    connect(documents_, &DocumentManager::transferRunningChanged, this, &CMainFrame::setTransferRunning);
+    connect(documents_, &DocumentManager::captionChanged, this, &MainWindow::setCaption);
+    connect(documents_, &DocumentManager::currentWindowChanged, this, &MainWindow::updateMenuBar);
+    connect(documents_, &DocumentManager::transferRunningChanged, this, &MainWindow::setTransferRunning);
     createActions();
     createMenus();
     createToolBar();
     createStatusBar();
-    createControlBar();
+    createNavigationBar();
     updateMenuBar();
     setHelpHandler([this](int id) { showHelp(id); });
 }
 
-CMainFrame::~CMainFrame()
+MainWindow::~MainWindow()
 {
     setHelpHandler({});
 }
 
-void CMainFrame::createActions()
+void MainWindow::createActions()
 {
     for (const MainCommand& command : mainCommands()) {
         auto* act = new QAction(tr(command.text), this);
@@ -83,7 +83,7 @@ void CMainFrame::createActions()
     action(CommandId::ViewControlBar)->setChecked(true);
 }
 
-QMenu* CMainFrame::menu(const QString& title, const QList<int>& commands)
+QMenu* MainWindow::menu(const QString& title, const QList<int>& commands)
 {
     auto* m = new QMenu(title, this);
     for (int id : commands) {
@@ -96,7 +96,7 @@ QMenu* CMainFrame::menu(const QString& title, const QList<int>& commands)
     return m;
 }
 
-void CMainFrame::createMenus()
+void MainWindow::createMenus()
 {
     using namespace CommandId;
     noDocumentMenus_ = {
@@ -116,9 +116,9 @@ void CMainFrame::createMenus()
     };
 }
 
-void CMainFrame::updateMenuBar()
+void MainWindow::updateMenuBar()
 {
-    const bool documentOpen = documents_->activeFrame() != nullptr;
+    const bool documentOpen = documents_->currentWindow() != nullptr;
     menuBar()->clear();
     for (QMenu* m : documentOpen ? documentMenus_ : noDocumentMenus_)
         menuBar()->addMenu(m);
@@ -130,7 +130,7 @@ void CMainFrame::updateMenuBar()
         action(id)->setEnabled(documentOpen);
 }
 
-void CMainFrame::createToolBar()
+void MainWindow::createToolBar()
 {
     toolBar_ = addToolBar(tr("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
@@ -145,46 +145,46 @@ void CMainFrame::createToolBar()
     connect(toolBar_, &QToolBar::visibilityChanged, action(CommandId::ViewToolbar), &QAction::setChecked);
 }
 
-void CMainFrame::createStatusBar()
+void MainWindow::createStatusBar()
 {
     messagePane_ = new QLabel(tr("Ready"));
     statusBar()->addWidget(messagePane_, 1);
     statusBar()->addPermanentWidget(new KeyStateIndicators(statusBar()));
 }
 
-void CMainFrame::createControlBar()
+void MainWindow::createNavigationBar()
 {
-    const QString company = theIniFile().GetValue(g_strLanguage, QStringLiteral("company"), QString());
-    controlBar_ = new ControlBar(company, g_bChinese, this);
-    addDockWidget(Qt::LeftDockWidgetArea, controlBar_);
+    const QString company = theIniFile().value(g_strLanguage, QStringLiteral("company"), QString());
+    navigationBar_ = new NavigationBar(company, g_bChinese, this);
+    addDockWidget(Qt::LeftDockWidgetArea, navigationBar_);
     QAction* toggle = action(CommandId::ViewControlBar);
-    connect(controlBar_, &QDockWidget::visibilityChanged, toggle,
-            [toggle, bar = controlBar_](bool) { toggle->setChecked(!bar->isHidden()); });
-    connect(controlBar_, &ControlBar::targetChosen, this, [this](ControlBar::Target target) {
+    connect(navigationBar_, &QDockWidget::visibilityChanged, toggle,
+            [toggle, bar = navigationBar_](bool) { toggle->setChecked(!bar->isHidden()); });
+    connect(navigationBar_, &NavigationBar::targetChosen, this, [this](NavigationBar::Target target) {
         static constexpr int ids[] = {CommandId::ProductInformation, CommandId::ChannelInformation,
                                       CommandId::OptionalFeatures};
         runCommand(ids[static_cast<int>(target)]);
     });
 }
 
-CProgramView* CMainFrame::activeView() const
+ChannelView* MainWindow::activeView() const
 {
-    CChildFrame* frame = documents_->activeFrame();
+    DocumentWindow* frame = documents_->currentWindow();
     return frame ? frame->view() : nullptr;
 }
 
-void CMainFrame::setAboutTitle(const QString& text)
+void MainWindow::setAboutTitle(const QString& text)
 {
     action(CommandId::About)->setText(text);
 }
 
-void CMainFrame::removeLanguageCommand()
+void MainWindow::removeLanguageCommand()
 {
     setupMenu_->removeAction(action(CommandId::Language));
     action(CommandId::Language)->setVisible(false);
 }
 
-void CMainFrame::showDemoIndicator()
+void MainWindow::showDemoIndicator()
 {
     auto* demo = new QLabel(tr("Demo radio"), statusBar());
     demo->setObjectName(QStringLiteral("DemoIndicator"));
@@ -192,15 +192,15 @@ void CMainFrame::showDemoIndicator()
     statusBar()->insertPermanentWidget(1, demo); // before the key-state panes
 }
 
-void CMainFrame::showChannelWindow()
+void MainWindow::showChannelWindow()
 {
-    if (CChildFrame* frame = documents_->activeFrame())
+    if (DocumentWindow* frame = documents_->currentWindow())
         frame->showNormalAgain();
     else
         showNormal();
 }
 
-void CMainFrame::chooseLanguage()
+void MainWindow::chooseLanguage()
 {
     LanguageDialog dialog(this);
     if (dialog.exec() == QDialog::Accepted && dialog.changed()) {
@@ -211,14 +211,14 @@ void CMainFrame::chooseLanguage()
     }
 }
 
-void CMainFrame::showHelp(int contextId)
+void MainWindow::showHelp(int contextId)
 {
     if (!help_)
         help_ = new HelpWindow(this);
     help_->showTopic(contextId);
 }
 
-void CMainFrame::showProductInformation(CChildFrame& frame)
+void MainWindow::showProductInformation(DocumentWindow& frame)
 {
     ProductInfoDialog dialog(frame.document()->image(), this);
     if (dialog.exec() != QDialog::Accepted)
@@ -229,7 +229,7 @@ void CMainFrame::showProductInformation(CChildFrame& frame)
         frame.document()->setModified(true);
 }
 
-void CMainFrame::showOptionalFeatures(CChildFrame& frame)
+void MainWindow::showOptionalFeatures(DocumentWindow& frame)
 {
     if (g_radioVariant == RadioVariant::Other)
         return;
@@ -239,7 +239,7 @@ void CMainFrame::showOptionalFeatures(CChildFrame& frame)
 }
 
 // Commands that need a document window.
-void CMainFrame::runDocumentCommand(int commandId, CChildFrame& frame)
+void MainWindow::runDocumentCommand(int commandId, DocumentWindow& frame)
 {
     using namespace CommandId;
     switch (commandId) {
@@ -277,14 +277,14 @@ void CMainFrame::runDocumentCommand(int commandId, CChildFrame& frame)
         frame.view()->transfer().command(ViewTransfer::Direction::Write);
         break;
     case ComSetup:
-        frame.view()->OnComSetup();
+        frame.view()->openPortSetting();
         break;
     default:
         break;
     }
 }
 
-void CMainFrame::setTransferRunning(bool running)
+void MainWindow::setTransferRunning(bool running)
 {
     transferRunning_ = running;
     for (int id : refusedWhileTransferring())
@@ -293,7 +293,7 @@ void CMainFrame::setTransferRunning(bool running)
         updateMenuBar(); // the document commands follow the document state again
 }
 
-void CMainFrame::runCommand(int commandId)
+void MainWindow::runCommand(int commandId)
 {
     using namespace CommandId;
     if (transferRunning_ && refusedWhileTransferring().contains(commandId))
@@ -325,7 +325,7 @@ void CMainFrame::runCommand(int commandId)
         action(ViewStatusBar)->setChecked(statusBar()->isVisible());
         break;
     case ViewControlBar:
-        controlBar_->setVisible(controlBar_->isHidden());
+        navigationBar_->setVisible(navigationBar_->isHidden());
         break;
     case Language:
         chooseLanguage();
@@ -339,25 +339,25 @@ void CMainFrame::runCommand(int commandId)
         showHelp(0);
         break;
     case NextPane:
-        client_->activateNextSubWindow();
+        mdiArea_->activateNextSubWindow();
         break;
     case PreviousPane:
-        client_->activatePreviousSubWindow();
+        mdiArea_->activatePreviousSubWindow();
         break;
     default:
-        if (CChildFrame* frame = documents_->activeFrame())
+        if (DocumentWindow* frame = documents_->currentWindow())
             runDocumentCommand(commandId, *frame);
         break;
     }
 }
 
-void CMainFrame::setCaption(const QString& caption)
+void MainWindow::setCaption(const QString& caption)
 {
     caption_ = caption;
     setWindowTitle(caption);
 }
 
-void CMainFrame::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     // The title stays as set: a maximised document window would add its own name to it.
@@ -365,14 +365,14 @@ void CMainFrame::changeEvent(QEvent* event)
         setWindowTitle(caption_);
 }
 
-void CMainFrame::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     // The navigation bar may take at most half of the window's width.
-    controlBar_->setMaximumWidth(qMax(ControlBar::MinimumWidth, width() / 2));
+    navigationBar_->setMaximumWidth(qMax(NavigationBar::MinimumWidth, width() / 2));
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (transferRunning_ || !documents_->confirmCloseAll()) {
         event->ignore();
@@ -382,7 +382,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // F1 on a highlighted menu item opens the help topic of that command.
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

@@ -1,7 +1,7 @@
-#include "app/CProgramApp.h"
+#include "app/Application.h"
 
 #include "config/AppGlobals.h"
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 #include "config/CommandIds.h"
 #include "app/DocumentManager.h"
 #include "config/IniFile.h"
@@ -19,12 +19,12 @@ namespace {
 
 QString setupValue(const char* key)
 {
-    return theIniFile().GetValue(QStringLiteral("Setup"), QString::fromLatin1(key), QString());
+    return theIniFile().value(QStringLiteral("Setup"), QString::fromLatin1(key), QString());
 }
 
 QString languageValue(const char* key)
 {
-    return theIniFile().GetValue(g_strLanguage, QString::fromLatin1(key), QString());
+    return theIniFile().value(g_strLanguage, QString::fromLatin1(key), QString());
 }
 
 QString withSeparator(const QString& dir)
@@ -34,16 +34,16 @@ QString withSeparator(const QString& dir)
 
 } // namespace
 
-CProgramApp::CProgramApp() = default;
+Application::Application() = default;
 
-CProgramApp::~CProgramApp()
+Application::~Application()
 {
-    mainFrame_.reset();
+    mainWindow_.reset();
     QCoreApplication::removeTranslator(&qtTexts_);
     QCoreApplication::removeTranslator(&translator_);
 }
 
-QString CProgramApp::findLanguageModule(const QString& language, const Paths& paths)
+QString Application::findLanguageModule(const QString& language, const Paths& paths)
 {
     const QString name = language + QStringLiteral(".qm");
     for (const QString& dir : {paths.exeDir, paths.installData}) {
@@ -54,7 +54,7 @@ QString CProgramApp::findLanguageModule(const QString& language, const Paths& pa
     return {};
 }
 
-bool CProgramApp::loadLanguageModule(const Paths& paths)
+bool Application::loadLanguageModule(const Paths& paths)
 {
     const QString module = findLanguageModule(g_strLanguage, paths);
     if (module.isEmpty() || !translator_.load(module)) {
@@ -71,54 +71,54 @@ bool CProgramApp::loadLanguageModule(const Paths& paths)
 
 // The standard buttons and the file and print dialogs speak Chinese too; without
 // Qt's translations installed they simply stay English.
-void CProgramApp::loadQtTexts()
+void Application::loadQtTexts()
 {
     if (g_bChinese && qtTexts_.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
                                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts_);
 }
 
-bool CProgramApp::InitInstance(const Paths& paths, const QStringList& arguments)
+bool Application::start(const Paths& paths, const QStringList& arguments)
 {
-    theIniFile().Load(paths.iniFile);
+    theIniFile().load(paths.iniFile);
     setLanguageGlobals(setupValue("Language"));
     if (!loadLanguageModule(paths))
         return false;
     g_strExeDir = withSeparator(paths.exeDir);
     g_strCompany = languageValue("Company");
 
-    mainFrame_ = std::make_unique<CMainFrame>();
+    mainWindow_ = std::make_unique<MainWindow>();
     if (!processCommandLine(arguments))
         return false;
-    mainFrame_->showMaximized();
-    brandMainFrame();
+    mainWindow_->showMaximized();
+    brandMainWindow();
     return true;
 }
 
-bool CProgramApp::processCommandLine(const QStringList& arguments)
+bool Application::processCommandLine(const QStringList& arguments)
 {
     QStringList files;
     for (const QString& argument : arguments)
         if (!argument.startsWith(QLatin1String("--")))
             files << argument;
     if (files.isEmpty())
-        return mainFrame_->documents().newDocument();
-    if (!mainFrame_->documents().openDocument(files.front()))
+        return mainWindow_->documents().newDocument();
+    if (!mainWindow_->documents().openDocument(files.front()))
         return false;
     // "--print FILE": print it on the current printer, then end, as a shell's Print verb.
     if (arguments.contains(QStringLiteral("--print"))) {
-        mainFrame_->runCommand(CommandId::PrintDirect);
+        mainWindow_->runCommand(CommandId::PrintDirect);
         printedAtStartUp_ = true;
         return false;
     }
     return true;
 }
 
-void CProgramApp::brandMainFrame()
+void Application::brandMainWindow()
 {
     QIcon icon(g_strExeDir + QStringLiteral("title.ico"));
-    mainFrame_->setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/images/title.png")) : icon);
-    mainFrame_->setAboutTitle(languageValue("About Title"));
+    mainWindow_->setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/images/title.png")) : icon);
+    mainWindow_->setAboutTitle(languageValue("About Title"));
     if (parseLeadingInt(setupValue("ShowLang")) == 0)
-        mainFrame_->removeLanguageCommand();
+        mainWindow_->removeLanguageCommand();
 }

@@ -1,10 +1,10 @@
-#include "document/CProgramDoc.h"
+#include "document/ChannelDocument.h"
 
 #include <QFileInfo>
 
-CProgramDoc::CProgramDoc(QObject* parent) : QObject(parent) {}
+ChannelDocument::ChannelDocument(QObject* parent) : QObject(parent) {}
 
-void CProgramDoc::OnNewDocument(bool chinese, const QString& appName)
+void ChannelDocument::initNew(bool chinese, const QString& appName)
 {
     image_ = RadioImage::makeNew();
     title_ = chinese ? QStringLiteral("信道信息") : QStringLiteral("Channel Information");
@@ -14,7 +14,7 @@ void CProgramDoc::OnNewDocument(bool chinese, const QString& appName)
     Q_EMIT titleChanged(title_);
 }
 
-ChannelFile::Result CProgramDoc::OnOpenDocument(const QString& path)
+ChannelFile::Result ChannelDocument::load(const QString& path)
 {
     const ChannelFile::Result result = ChannelFile::load(path, image_);
     if (result.ok()) {
@@ -24,7 +24,7 @@ ChannelFile::Result CProgramDoc::OnOpenDocument(const QString& path)
     return result;
 }
 
-ChannelFile::Result CProgramDoc::OnSaveDocument(const QString& path)
+ChannelFile::Result ChannelDocument::save(const QString& path)
 {
     const ChannelFile::Result result = ChannelFile::save(path, image_);
     if (result.ok()) {
@@ -34,7 +34,7 @@ ChannelFile::Result CProgramDoc::OnSaveDocument(const QString& path)
     return result;
 }
 
-void CProgramDoc::setModified(bool modified)
+void ChannelDocument::setModified(bool modified)
 {
     if (modified_ == modified)
         return;
@@ -42,7 +42,7 @@ void CProgramDoc::setModified(bool modified)
     Q_EMIT modifiedChanged(modified);
 }
 
-void CProgramDoc::setPathName(const QString& path)
+void ChannelDocument::setPathName(const QString& path)
 {
     pathName_ = path;
     hasFile_ = true;

@@ -1,4 +1,4 @@
-#include "app/ControlBar.h"
+#include "app/NavigationBar.h"
 
 #include "uikit/HelpRequest.h"
 
@@ -11,11 +11,11 @@
 namespace {
 
 // The bar's panel: an etched frame, the caption band and the tree placed below it.
-class ControlBarPanel : public QWidget {
+class NavigationBarPanel : public QWidget {
 public:
-    ControlBarPanel(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {}
-    QSize sizeHint() const override { return {ControlBar::InitialWidth, 300}; }
-    QSize minimumSizeHint() const override { return {ControlBar::MinimumWidth, 0}; }
+    NavigationBarPanel(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption) {}
+    QSize sizeHint() const override { return {NavigationBar::InitialWidth, 300}; }
+    QSize minimumSizeHint() const override { return {NavigationBar::MinimumWidth, 0}; }
     QRect frameRect() const { return rect().adjusted(3, 6, -6, -49).adjusted(1, 1, 0, 0); }
     void setParts(QWidget* closeButton, QWidget* tree)
     {
@@ -27,7 +27,7 @@ protected:
     void resizeEvent(QResizeEvent*) override
     {
         const QRect frame = frameRect();
-        const int box = ControlBar::CaptionHeight;
+        const int box = NavigationBar::CaptionHeight;
         const QRect square(frame.right() - 5 - box, frame.top(), box, box);
         close_->setGeometry(square.adjusted(7, 4, 1, -3));
         const int top = box + 9;
@@ -47,11 +47,11 @@ protected:
         painter.drawLine(outline.right() + 1, outline.top(), outline.right() + 1, outline.bottom() + 1);
         painter.drawLine(outline.left(), outline.bottom() + 1, outline.right() + 1, outline.bottom() + 1);
         const QRect frame = frameRect();
-        const QRect band(frame.left() + 5, frame.top(), frame.width() - 5, ControlBar::CaptionHeight);
+        const QRect band(frame.left() + 5, frame.top(), frame.width() - 5, NavigationBar::CaptionHeight);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(band, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine, caption_);
         painter.setPen(grey);
-        const int y = frame.top() + ControlBar::CaptionHeight;
+        const int y = frame.top() + NavigationBar::CaptionHeight;
         painter.drawLine(frame.left() + 1, y, frame.right(), y);
     }
 
@@ -79,7 +79,7 @@ QFont barFont()
 
 } // namespace
 
-QStringList ControlBar::itemTexts(bool chinese)
+QStringList NavigationBar::itemTexts(bool chinese)
 {
     if (chinese)
         return {QStringLiteral("类型设置"), QStringLiteral("信道信息"), QStringLiteral("可选功能")};
@@ -87,7 +87,7 @@ QStringList ControlBar::itemTexts(bool chinese)
             QStringLiteral("Optional Features")};
 }
 
-ControlBar::ControlBar(const QString& company, bool chinese, QWidget* parent)
+NavigationBar::NavigationBar(const QString& company, bool chinese, QWidget* parent)
     : QDockWidget(parent), caption_(company), chinese_(chinese)
 {
     setObjectName(QStringLiteral("ControlBar"));
@@ -96,7 +96,7 @@ ControlBar::ControlBar(const QString& company, bool chinese, QWidget* parent)
     setAllowedAreas(Qt::LeftDockWidgetArea);
     setTitleBarWidget(new NoTitleBar(this)); // the panel draws the caption band itself
 
-    auto* panel = new ControlBarPanel(company, this);
+    auto* panel = new NavigationBarPanel(company, this);
     panel->setFont(barFont());
     setWidget(panel);
 
@@ -116,13 +116,13 @@ ControlBar::ControlBar(const QString& company, bool chinese, QWidget* parent)
     for (const QString& text : itemTexts(chinese))
         new QTreeWidgetItem(root, QStringList{text});
     root->setExpanded(true);
-    connect(tree_, &QTreeWidget::itemClicked, this, &ControlBar::onItemChosen);
-    connect(tree_, &QTreeWidget::itemActivated, this, &ControlBar::onItemChosen);
+    connect(tree_, &QTreeWidget::itemClicked, this, &NavigationBar::onItemChosen);
+    connect(tree_, &QTreeWidget::itemActivated, this, &NavigationBar::onItemChosen);
 
     panel->setParts(close_, tree_);
 }
 
-void ControlBar::onItemChosen(QTreeWidgetItem* item)
+void NavigationBar::onItemChosen(QTreeWidgetItem* item)
 {
     const QString text = item ? item->text(0) : QString();
     const int index = itemTexts(chinese_).indexOf(text);

@@ -9,7 +9,7 @@
 //
 // The current cell moves by mouse, arrow keys and setCurrentCell; every move raises
 // LeaveCell while Row/Col still name the old cell, then EnterCell at the new one.
-class CMSFlexGrid : public QTableWidget {
+class ChannelGrid : public QTableWidget {
     Q_OBJECT
 public:
     // Cell positions count from the grid's outer edge, which lies this many pixels
@@ -17,7 +17,7 @@ public:
     static constexpr int EdgeAllowance = 3;
     static constexpr int TwipsPerInch = 1440;
 
-    CMSFlexGrid(int rows, int cols, QWidget* parent = nullptr);
+    ChannelGrid(int rows, int cols, QWidget* parent = nullptr);
 
     int Rows() const { return rows_; }
     int Cols() const { return cols_; }

@@ -1,8 +1,8 @@
-#include "app/CChildFrame.h"
+#include "app/DocumentWindow.h"
 
 #include "config/AppGlobals.h"
-#include "document/CProgramDoc.h"
-#include "editor/CProgramView.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 
 #include <QCloseEvent>
@@ -10,18 +10,18 @@
 #include <QMdiArea>
 #include <QScrollArea>
 
-CChildFrame::CChildFrame(CProgramDoc* document, QWidget* parent) : QMdiSubWindow(parent), document_(document)
+DocumentWindow::DocumentWindow(ChannelDocument* document, QWidget* parent) : QMdiSubWindow(parent), document_(document)
 {
     document_->setParent(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    view_ = new CProgramView(document_, this);
+    view_ = new ChannelView(document_, this);
     auto* scroller = new QScrollArea(this);
     scroller->setWidget(view_);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setBackgroundRole(QPalette::Window);
     setWidget(scroller);
     setWindowTitle(document_->title());
-    connect(document_, &CProgramDoc::titleChanged, this, &QWidget::setWindowTitle);
+    connect(document_, &ChannelDocument::titleChanged, this, &QWidget::setWindowTitle);
     setWindowIcon(QIcon(g_strExeDir + QStringLiteral("title.ico")));
     setGeometry(0, 0, InitialWidth, InitialHeight);
     connect(&view_->transfer(), &ViewTransfer::completed, this, [this] {
@@ -30,21 +30,21 @@ CChildFrame::CChildFrame(CProgramDoc* document, QWidget* parent) : QMdiSubWindow
     });
 }
 
-void CChildFrame::showNormalAgain()
+void DocumentWindow::showNormalAgain()
 {
     showNormal();
     if (mdiArea())
         mdiArea()->setActiveSubWindow(this);
 }
 
-void CChildFrame::shrinkToFitView()
+void DocumentWindow::shrinkToFitView()
 {
     const QSize decorations = size() - widget()->size();
     const QSize needed = view_->minimumSize() + decorations;
     resize(size().boundedTo(needed));
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event)
+void DocumentWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     hide();

@@ -1,8 +1,8 @@
-#include "editor/CProgramView.h"
+#include "editor/ChannelView.h"
 
 #include "config/AppGlobals.h"
-#include "editor/CMSFlexGrid.h"
-#include "document/CProgramDoc.h"
+#include "editor/ChannelGrid.h"
+#include "document/ChannelDocument.h"
 #include "editor/CellEditors.h"
 #include "model/ChoiceTexts.h"
 #include "config/CommandIds.h"
@@ -48,7 +48,7 @@ bool canOpenPort(const QString& device)
 
 } // namespace
 
-CProgramView::CProgramView(CProgramDoc* document, QWidget* parent)
+ChannelView::ChannelView(ChannelDocument* document, QWidget* parent)
     : QWidget(parent), document_(document), transfer_(new ViewTransfer(*this)),
       portSetting_(new PortSettingDialog(canOpenPort, this))
 {
@@ -56,14 +56,14 @@ CProgramView::CProgramView(CProgramDoc* document, QWidget* parent)
     CurrentPort::loadStoredNumber();
 }
 
-void CProgramView::OnComSetup()
+void ChannelView::openPortSetting()
 {
     portSetting_->exec();
 }
 
-CProgramView::~CProgramView() = default;
+ChannelView::~ChannelView() = default;
 
-void CProgramView::buildForm()
+void ChannelView::buildForm()
 {
     const QFont formFont = templateFont(9);
     setFont(formFont);
@@ -77,7 +77,7 @@ void CProgramView::buildForm()
     title_->setPalette(pal);
     title_->setGeometry(dlu.toPixels(14, 13, 370, 17));
 
-    grid_ = new CMSFlexGrid(GridRowCount, GridColumn::Count, this);
+    grid_ = new ChannelGrid(GridRowCount, GridColumn::Count, this);
     setControlId(grid_, GridId);
     const QRect gridRect = dlu.toPixels(15, 37, 370, 167);
     grid_->setGeometry(gridRect.adjusted(0, 0, 0, qMax(0, grid_->fullHeight() - gridRect.height())));
@@ -86,23 +86,23 @@ void CProgramView::buildForm()
     installEventFilter(this);
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);
-    connect(grid_, &CMSFlexGrid::EnterCell, this, &CProgramView::openEditor);
-    connect(grid_, &CMSFlexGrid::MouseDown, this, &CProgramView::openEditor);
-    connect(grid_, &CMSFlexGrid::LeaveCell, this, &CProgramView::leaveCommit);
+    connect(grid_, &ChannelGrid::EnterCell, this, &ChannelView::openEditor);
+    connect(grid_, &ChannelGrid::MouseDown, this, &ChannelView::openEditor);
+    connect(grid_, &ChannelGrid::LeaveCell, this, &ChannelView::leaveCommit);
     setMinimumSize(dlu.toPixelsX(398),
                    qMax(dlu.toPixelsY(218), grid_->geometry().bottom() + dlu.toPixelsY(14)));
 }
 
-void CProgramView::OnInitialUpdate()
+void ChannelView::initialUpdate()
 {
     if (firstInitialisation_)
         setUpGridOnce();
-    FillGridFromImage();
+    loadFromImage();
 }
 
-void CProgramView::setUpGridOnce()
+void ChannelView::setUpGridOnce()
 {
-    toneList_ = BuildToneChoices(g_bChinese);
+    toneList_ = toneChoices(g_bChinese);
     grid_->setBackColorBkg(Qt::white);
     editors_ = std::make_unique<CellEditors>(grid_->viewport(), toneList_, g_bChinese);
     for (QWidget* editor : editors_->all()) {
@@ -113,7 +113,7 @@ void CProgramView::setUpGridOnce()
     for (int c = 0; c < GridColumn::Count; ++c)
         grid_->setTextMatrix(0, c, columnTitle(c, g_bChinese));
     grid_->setForeColorFixed(FixedTextColour);
-    title_->setText(theIniFile().GetValue(g_bChinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
+    title_->setText(theIniFile().value(g_bChinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
                                           QStringLiteral("Title"), QString()));
     for (int r = 1; r < GridRowCount; ++r)
         grid_->setTextMatrix(r, 0, QString::asprintf("%2d", r));
@@ -126,7 +126,7 @@ void CProgramView::setUpGridOnce()
     firstInitialisation_ = false;
 }
 
-void CProgramView::applyColumnLayout()
+void ChannelView::applyColumnLayout()
 {
     int widths[GridColumn::Count];
     std::copy(std::begin(BaseWidths), std::end(BaseWidths), widths);
@@ -145,12 +145,12 @@ void CProgramView::applyColumnLayout()
     }
 }
 
-bool CProgramView::isColumnHiddenByVariant(int col) const
+bool ChannelView::isColumnHiddenByVariant(int col) const
 {
     return col < GridColumn::BusyLock && grid_->colWidth(col) == 0;
 }
 
-void CProgramView::FillGridFromImage()
+void ChannelView::loadFromImage()
 {
     applyColumnLayout();
     ChannelTexts cells;
@@ -159,36 +159,36 @@ void CProgramView::FillGridFromImage()
     updateProductAndCaption();
 }
 
-void CProgramView::writeCells(ChannelTexts& cells)
+void ChannelView::writeCells(ChannelTexts& cells)
 {
     for (int r = 1; r < GridRowCount; ++r)
         for (int c = 1; c < GridColumn::Count; ++c)
             grid_->setTextMatrix(r, c, cells[r][c]);
 }
 
-void CProgramView::updateProductAndCaption()
+void ChannelView::updateProductAndCaption()
 {
     RadioImage& image = document_->image();
     const QString setup = QStringLiteral("Setup");
-    const QString appName = theIniFile().GetValue(setup, QStringLiteral("AppName"), QString());
+    const QString appName = theIniFile().value(setup, QStringLiteral("AppName"), QString());
     exchangeProductWithSettings(image, g_bNewDocument, *openSettingsKey(appName));
     const int type = image[RadioImage::ProductType];
-    const QString typeName = theIniFile().GetValue(setup, typeKey(type), QString());
+    const QString typeName = theIniFile().value(setup, typeKey(type), QString());
     const QString bandText =
-        bandTextAt(theIniFile().GetValue(setup, fieldKey(type), QString()), image[RadioImage::ProductBand]);
-    g_strCaption = captionString(theIniFile().GetValue(g_strLanguage, QStringLiteral("AppName"), QString()),
+        bandTextAt(theIniFile().value(setup, fieldKey(type), QString()), image[RadioImage::ProductBand]);
+    g_strCaption = captionString(theIniFile().value(g_strLanguage, QStringLiteral("AppName"), QString()),
                                  typeName, bandText, g_bChinese);
     setBand(bandLimitsFromText(bandText));
     Q_EMIT captionChanged(g_strCaption);
 }
 
-void CProgramView::setBand(BandLimits band)
+void ChannelView::setBand(BandLimits band)
 {
     BandLow = band.low;
     BandHigh = band.high;
 }
 
-ChannelTexts CProgramView::cellTexts() const
+ChannelTexts ChannelView::cellTexts() const
 {
     ChannelTexts cells;
     for (int r = 0; r < GridRowCount; ++r)
@@ -197,7 +197,7 @@ ChannelTexts CProgramView::cellTexts() const
     return cells;
 }
 
-void CProgramView::StoreGridToImage()
+void ChannelView::storeToImage()
 {
     editors_->hideAll();
     ChannelTexts cells = cellTexts();
@@ -205,13 +205,13 @@ void CProgramView::StoreGridToImage()
     writeCells(cells); // the hidden columns were blanked in the cells
 }
 
-void CProgramView::commitGridToImage()
+void ChannelView::commitGridToImage()
 {
     leaveCommit();
-    StoreGridToImage();
+    storeToImage();
 }
 
-void CProgramView::openEditor()
+void ChannelView::openEditor()
 {
     if (!editors_)
         return;
@@ -220,7 +220,7 @@ void CProgramView::openEditor()
     placeEditor();
 }
 
-void CProgramView::placeEditor()
+void ChannelView::placeEditor()
 {
     // Columns that the radio type hides stay closed: an invisible editor there would
     // commit an empty frequency and clear the channel.
@@ -228,8 +228,8 @@ void CProgramView::placeEditor()
         return;
     const int col = grid_->Col();
     QWidget* editor = editors_->editorOf(col);
-    const int left = grid_->pixelsFromTwipsX(grid_->CellLeft()) - CMSFlexGrid::EdgeAllowance;
-    const int top = grid_->pixelsFromTwipsY(grid_->CellTop()) - CMSFlexGrid::EdgeAllowance;
+    const int left = grid_->pixelsFromTwipsX(grid_->CellLeft()) - ChannelGrid::EdgeAllowance;
+    const int top = grid_->pixelsFromTwipsY(grid_->CellTop()) - ChannelGrid::EdgeAllowance;
     const int width = grid_->pixelsFromTwipsX(grid_->CellWidth());
     const int height = grid_->pixelsFromTwipsY(grid_->CellHeight());
     if (QComboBox* list = editors_->listOf(col)) {
@@ -245,18 +245,18 @@ void CProgramView::placeEditor()
     grid_->viewport()->update();
 }
 
-void CProgramView::leaveCommit()
+void ChannelView::leaveCommit()
 {
     if (editors_ && editors_->isOpen(grid_->Col()))
         commit(CommitKind::Leave);
 }
 
-bool CProgramView::enterCommit()
+bool ChannelView::enterCommit()
 {
     return commit(CommitKind::Enter);
 }
 
-bool CProgramView::commit(CommitKind kind)
+bool ChannelView::commit(CommitKind kind)
 {
     const int row = grid_->Row();
     const int col = grid_->Col();
@@ -284,7 +284,7 @@ bool CProgramView::commit(CommitKind kind)
     return plan.accepted;
 }
 
-void CProgramView::moveToNextCell()
+void ChannelView::moveToNextCell()
 {
     int row = grid_->Row();
     int col = grid_->Col();
@@ -300,7 +300,7 @@ void CProgramView::moveToNextCell()
     grid_->setCurrentCell(row, col);
 }
 
-bool CProgramView::eventFilter(QObject* watched, QEvent* event)
+bool ChannelView::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
         // F1 belongs to the view's own help before the window's Help command.

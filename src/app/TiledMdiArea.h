@@ -5,10 +5,10 @@
 // The main window's client area behind the document windows, tiled from its top-left
 // corner with "background.bmp" from the program folder (read at every repaint) or the
 // built-in tile.
-class CMdiClientWnd : public QMdiArea {
+class TiledMdiArea : public QMdiArea {
     Q_OBJECT
 public:
-    explicit CMdiClientWnd(QWidget* parent = nullptr);
+    explicit TiledMdiArea(QWidget* parent = nullptr);
 
     // The picture a repaint would use now.
     static QPixmap backgroundTile();

@@ -1,13 +1,13 @@
-#include "app/CMdiClientWnd.h"
+#include "app/TiledMdiArea.h"
 
 #include "config/AppGlobals.h"
 
 #include <QPainter>
 #include <QPixmap>
 
-CMdiClientWnd::CMdiClientWnd(QWidget* parent) : QMdiArea(parent) {}
+TiledMdiArea::TiledMdiArea(QWidget* parent) : QMdiArea(parent) {}
 
-QPixmap CMdiClientWnd::backgroundTile()
+QPixmap TiledMdiArea::backgroundTile()
 {
     QPixmap tile(g_strExeDir + QStringLiteral("background.bmp"));
     if (tile.isNull())
@@ -15,7 +15,7 @@ QPixmap CMdiClientWnd::backgroundTile()
     return tile;
 }
 
-void CMdiClientWnd::paintEvent(QPaintEvent*)
+void TiledMdiArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     const QPixmap tile = backgroundTile();
@@ -30,7 +30,7 @@ void CMdiClientWnd::paintEvent(QPaintEvent*)
             painter.drawPixmap(x, y, tile);
 }
 
-void CMdiClientWnd::resizeEvent(QResizeEvent* event)
+void TiledMdiArea::resizeEvent(QResizeEvent* event)
 {
     QMdiArea::resizeEvent(event);
     viewport()->update();

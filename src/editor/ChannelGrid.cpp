@@ -1,4 +1,4 @@
-#include "editor/CMSFlexGrid.h"
+#include "editor/ChannelGrid.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -12,7 +12,7 @@ Qt::Alignment alignmentFor(int flexAlignment)
 
 } // namespace
 
-CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
+ChannelGrid::ChannelGrid(int rows, int cols, QWidget* parent)
     : QTableWidget(rows - 1, cols - 1, parent), rows_(rows), cols_(cols), colTwips_(cols, 0)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -36,14 +36,14 @@ CMSFlexGrid::CMSFlexGrid(int rows, int cols, QWidget* parent)
             [this](int r, int c, int, int) { onCurrentCellChanged(r, c); });
 }
 
-void CMSFlexGrid::changeEvent(QEvent* event)
+void ChannelGrid::changeEvent(QEvent* event)
 {
     QTableWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitRowsToFont();
 }
 
-void CMSFlexGrid::fitRowsToFont()
+void ChannelGrid::fitRowsToFont()
 {
     // Rows as tall as the text, like the classic grid.
     const int rowHeight = fontMetrics().height() + 3;
@@ -51,12 +51,12 @@ void CMSFlexGrid::fitRowsToFont()
     horizontalHeader()->setFixedHeight(rowHeight);
 }
 
-void CMSFlexGrid::setCurrentCell(int row, int col)
+void ChannelGrid::setCurrentCell(int row, int col)
 {
     QTableWidget::setCurrentCell(row - 1, col - 1);
 }
 
-void CMSFlexGrid::onCurrentCellChanged(int currentRow, int currentColumn)
+void ChannelGrid::onCurrentCellChanged(int currentRow, int currentColumn)
 {
     if (currentRow < 0 || currentColumn < 0)
         return;
@@ -66,20 +66,20 @@ void CMSFlexGrid::onCurrentCellChanged(int currentRow, int currentColumn)
     Q_EMIT EnterCell();
 }
 
-void CMSFlexGrid::mousePressEvent(QMouseEvent* event)
+void ChannelGrid::mousePressEvent(QMouseEvent* event)
 {
     QTableWidget::mousePressEvent(event);
     if (indexAt(event->position().toPoint()).isValid())
         Q_EMIT MouseDown();
 }
 
-int CMSFlexGrid::fullHeight() const
+int ChannelGrid::fullHeight() const
 {
     return horizontalHeader()->height() + (rows_ - 1) * verticalHeader()->defaultSectionSize() +
            2 * frameWidth();
 }
 
-QString CMSFlexGrid::TextMatrix(int row, int col) const
+QString ChannelGrid::TextMatrix(int row, int col) const
 {
     const QTableWidgetItem* cell = row == 0   ? (col == 0 ? nullptr : horizontalHeaderItem(col - 1))
                                    : col == 0 ? verticalHeaderItem(row - 1)
@@ -87,7 +87,7 @@ QString CMSFlexGrid::TextMatrix(int row, int col) const
     return cell ? cell->text() : QString();
 }
 
-void CMSFlexGrid::setTextMatrix(int row, int col, const QString& text)
+void ChannelGrid::setTextMatrix(int row, int col, const QString& text)
 {
     if (row == 0 && col == 0)
         return; // the corner cell shows nothing
@@ -100,7 +100,7 @@ void CMSFlexGrid::setTextMatrix(int row, int col, const QString& text)
     }
 }
 
-void CMSFlexGrid::setColWidth(int col, int twips)
+void ChannelGrid::setColWidth(int col, int twips)
 {
     colTwips_[col] = twips;
     const int pixels = pixelsFromTwipsX(twips);
@@ -110,7 +110,7 @@ void CMSFlexGrid::setColWidth(int col, int twips)
         setColumnWidth(col - 1, pixels);
 }
 
-void CMSFlexGrid::setColAlignment(int col, int alignment)
+void ChannelGrid::setColAlignment(int col, int alignment)
 {
     const Qt::Alignment align = alignmentFor(alignment);
     if (col == 0) {
@@ -122,7 +122,7 @@ void CMSFlexGrid::setColAlignment(int col, int alignment)
         cellItem(r, col)->setTextAlignment(align);
 }
 
-QTableWidgetItem* CMSFlexGrid::cellItem(int row, int col)
+QTableWidgetItem* ChannelGrid::cellItem(int row, int col)
 {
     if (QTableWidgetItem* existing = item(row - 1, col - 1))
         return existing;
@@ -131,31 +131,31 @@ QTableWidgetItem* CMSFlexGrid::cellItem(int row, int col)
     return created;
 }
 
-QRect CMSFlexGrid::currentCellPixels() const
+QRect ChannelGrid::currentCellPixels() const
 {
     const QRect cell = visualRect(model()->index(row_ - 1, col_ - 1));
     // Relative to the grid's outer edge, EdgeAllowance pixels before the cell area.
     return cell.translated(EdgeAllowance, EdgeAllowance);
 }
 
-int CMSFlexGrid::CellLeft() const
+int ChannelGrid::CellLeft() const
 {
     return twipsFromPixelsX(currentCellPixels().left());
 }
-int CMSFlexGrid::CellTop() const
+int ChannelGrid::CellTop() const
 {
     return twipsFromPixelsY(currentCellPixels().top());
 }
-int CMSFlexGrid::CellWidth() const
+int ChannelGrid::CellWidth() const
 {
     return twipsFromPixelsX(currentCellPixels().width());
 }
-int CMSFlexGrid::CellHeight() const
+int ChannelGrid::CellHeight() const
 {
     return twipsFromPixelsY(currentCellPixels().height());
 }
 
-void CMSFlexGrid::setForeColorFixed(const QColor& color)
+void ChannelGrid::setForeColorFixed(const QColor& color)
 {
     for (int c = 1; c < cols_; ++c)
         horizontalHeaderItem(c - 1)->setForeground(color);
@@ -163,7 +163,7 @@ void CMSFlexGrid::setForeColorFixed(const QColor& color)
         verticalHeaderItem(r - 1)->setForeground(color);
 }
 
-void CMSFlexGrid::setBackColorBkg(const QColor& color)
+void ChannelGrid::setBackColorBkg(const QColor& color)
 {
     QPalette pal = palette();
     pal.setColor(QPalette::Base, color);

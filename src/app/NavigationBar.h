@@ -9,7 +9,7 @@ class QTreeWidgetItem;
 // The navigation bar docked at the left: a caption band with the company text and a
 // close button, and the tree whose three items open Product Information, bring back the
 // channel window and open Optional Features.
-class ControlBar : public QDockWidget {
+class NavigationBar : public QDockWidget {
     Q_OBJECT
 public:
     static constexpr int TreeId = 1031;
@@ -19,7 +19,7 @@ public:
 
     enum class Target { ProductInformation, ChannelInformation, OptionalFeatures };
 
-    ControlBar(const QString& company, bool chinese, QWidget* parent = nullptr);
+    NavigationBar(const QString& company, bool chinese, QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
     QToolButton* closeButton() const { return close_; }
@@ -28,7 +28,7 @@ public:
     static QStringList itemTexts(bool chinese);
 
 Q_SIGNALS:
-    void targetChosen(ControlBar::Target target);
+    void targetChosen(NavigationBar::Target target);
 
 private:
     void onItemChosen(QTreeWidgetItem* item);

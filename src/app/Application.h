@@ -5,11 +5,11 @@
 #include <QTranslator>
 #include <memory>
 
-class CMainFrame;
+class MainWindow;
 
 // Start-up: Program.ini, the language and its module, the main window, the first
 // document, and the branding of window and menus.
-class CProgramApp : public QObject {
+class Application : public QObject {
     Q_OBJECT
 public:
     struct Paths {
@@ -18,14 +18,14 @@ public:
         QString installData; // the installed data folder, searched for modules second
     };
 
-    CProgramApp();
-    ~CProgramApp() override;
+    Application();
+    ~Application() override;
 
     // Runs the start-up steps; false means the program ends (its message was shown).
     // arguments are the command-line arguments after the program name.
-    bool InitInstance(const Paths& paths, const QStringList& arguments);
+    bool start(const Paths& paths, const QStringList& arguments);
 
-    CMainFrame* mainFrame() const { return mainFrame_.get(); }
+    MainWindow* mainWindow() const { return mainWindow_.get(); }
     // Start-up ended after printing the file named with --print.
     bool printedAtStartUp() const { return printedAtStartUp_; }
     // The language module file found for a language name, or empty.
@@ -35,10 +35,10 @@ private:
     bool loadLanguageModule(const Paths& paths);
     void loadQtTexts();
     bool processCommandLine(const QStringList& arguments);
-    void brandMainFrame();
+    void brandMainWindow();
 
     QTranslator translator_;
     QTranslator qtTexts_; // Qt's own texts (standard buttons, file and print dialogs)
-    std::unique_ptr<CMainFrame> mainFrame_;
+    std::unique_ptr<MainWindow> mainWindow_;
     bool printedAtStartUp_ = false;
 };

@@ -50,7 +50,7 @@ struct Opened {
     MainWindow* frame() const { return app.mainWindow(); }
     ChannelDocument& document() const { return *view->document(); }
     CsvCommands& csv() const { return frame()->csvCommands(); }
-    QString grid(int row, int col) const { return view->grid()->TextMatrix(row, col); }
+    QString grid(int row, int col) const { return view->grid()->text(row, col); }
     QString writeCsv(const QByteArray& text) const
     {
         QFile file(env.filePath(QStringLiteral("list.csv")));

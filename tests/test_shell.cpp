@@ -187,13 +187,13 @@ void TestShell::childFrameHidesAndComesBack()
 {
     Started s;
     DocumentWindow* child = s.docs().currentWindow();
-    child->view()->grid()->setTextMatrix(1, 1, QStringLiteral("146.00000"));
+    child->view()->grid()->setText(1, 1, QStringLiteral("146.00000"));
     child->close();
     QVERIFY(child->isHidden());
     QCOMPARE(s.docs().currentWindow(), child);
     s.frame()->runCommand(CommandId::ChannelInformation);
     QVERIFY(child->isVisible());
-    QCOMPARE(child->view()->grid()->TextMatrix(1, 1), QStringLiteral("146.00000"));
+    QCOMPARE(child->view()->grid()->text(1, 1), QStringLiteral("146.00000"));
     QCOMPARE(child->pos(), QPoint(0, 0));
     const QString title = s.frame()->windowTitle();
     child->showMaximized(); // the main window's title stays as set
@@ -250,14 +250,14 @@ void TestShell::saveAndReopen()
     QVERIFY(opened != before);
     QVERIFY(before->isHidden());
     QVERIFY(!g_bNewDocument);
-    opened->view()->grid()->setTextMatrix(3, 1, QStringLiteral("145.12500"));
+    opened->view()->grid()->setText(3, 1, QStringLiteral("145.12500"));
     QVERIFY(s.docs().save(opened));
     RadioImage saved;
     QVERIFY(ChannelFile::load(path, saved).ok());
     QCOMPARE(RadioImage::frequencyFromBytes(saved.channel(3)), 14512500u);
     QCOMPARE(int(saved[1000]), 0x5A);
     QVERIFY(s.docs().openDocument(path));
-    QCOMPARE(s.docs().currentWindow()->view()->grid()->TextMatrix(3, 1), QStringLiteral("145.12500"));
+    QCOMPARE(s.docs().currentWindow()->view()->grid()->text(3, 1), QStringLiteral("145.12500"));
 }
 
 void TestShell::saveCommitsOpenEditor()

@@ -121,11 +121,11 @@ void TestTransferGui::readRefreshesGrid()
     QVERIFY(bench.document.isModified());
     QList<int> shown;
     for (int c = 1; c <= 8; ++c)
-        if (bench.view->grid()->colWidth(c) > 0)
+        if (bench.view->grid()->columnWidthTwips(c) > 0)
             shown << c;
     QCOMPARE(shown, visible);
     const QString rx = variant == int(RadioVariant::TransmitOnly) ? QString() : QStringLiteral("145.12500");
-    QCOMPARE(bench.view->grid()->TextMatrix(1, 1), rx);
+    QCOMPARE(bench.view->grid()->text(1, 1), rx);
     QCOMPARE(int(bench.document.image()[RadioImage::OptSquelch]), 7);
     QCOMPARE(int(bench.document.image()[1000]), 0x5A); // beyond the transfer area
     QCOMPARE(g_strCaption, QStringLiteral("Test Programmer  [ Type:UHF  Fre:400-420 ]"));
@@ -134,8 +134,8 @@ void TestTransferGui::readRefreshesGrid()
 void TestTransferGui::writeStoresGridAndOptions()
 {
     Bench bench;
-    bench.view->grid()->setTextMatrix(2, 1, QStringLiteral("150.00000"));
-    bench.view->grid()->setTextMatrix(2, 5, QStringLiteral("Narrow"));
+    bench.view->grid()->setText(2, 1, QStringLiteral("150.00000"));
+    bench.view->grid()->setText(2, 5, QStringLiteral("Narrow"));
     bench.document.image()[RadioImage::OptVoice] = 2;
     bench.run(ViewTransfer::Direction::Write);
     QVERIFY(bench.env->boxes.isEmpty());

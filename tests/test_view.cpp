@@ -34,11 +34,11 @@ struct Fixture {
     }
 
     ChannelGrid* grid() const { return view->grid(); }
-    QString cell(int r, int c) const { return grid()->TextMatrix(r, c); }
+    QString cell(int r, int c) const { return grid()->text(r, c); }
 
     void clickCell(int row, int col)
     {
-        const QRect rect = grid()->visualRect(grid()->model()->index(row - 1, col - 1));
+        const QRect rect = grid()->cellRect(row, col);
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rect.center());
     }
     void typeInto(int row, int col, const QString& text)
@@ -95,7 +95,7 @@ void TestView::initialLayout()
     Fixture f(static_cast<RadioVariant>(variant));
     QList<int> shown;
     for (int c = 1; c <= 8; ++c)
-        if (f.grid()->colWidth(c) > 0)
+        if (f.grid()->columnWidthTwips(c) > 0)
             shown << c;
     QCOMPARE(shown, visible);
     QCOMPARE(f.grid()->isEnabled(), variant != int(RadioVariant::Other));
@@ -112,8 +112,8 @@ void TestView::enterFillsRowAndMoves()
     f.typeInto(2, 1, QStringLiteral("145.125"));
     f.pressEnter();
     QCOMPARE(f.row(2), (QStringList{"145.12500", "145.12500", "None", "None", "Wide", "No", "Off", "High"}));
-    QCOMPARE(f.grid()->Row(), 2);
-    QCOMPARE(f.grid()->Col(), 2);
+    QCOMPARE(f.grid()->currentRow(), 2);
+    QCOMPARE(f.grid()->currentColumn(), 2);
     QVERIFY(f.env.boxes.isEmpty());
     QVERIFY(f.document.isModified());
 }
@@ -124,7 +124,7 @@ void TestView::leaveFillsFewerCells()
     f.typeInto(2, 1, QStringLiteral("145.125"));
     f.clickCell(5, 3);
     QCOMPARE(f.row(2), (QStringList{"145.12500", "", "None", "", "Wide", "No", "Off", "High"}));
-    QCOMPARE(f.grid()->Row(), 5);
+    QCOMPARE(f.grid()->currentRow(), 5);
     // The list editor of the new cell opened on entry 0 of an empty cell.
     auto* list = qobject_cast<QComboBox*>(f.view->editors().editorOf(3));
     QVERIFY(list->isVisible());
@@ -143,10 +143,10 @@ void TestView::refusedEntryClearsRowAndStays()
     QCOMPARE(f.env.boxes[0].caption, QStringLiteral("Caution"));
     QCOMPARE(f.env.boxes[0].icon, QMessageBox::Warning);
     QCOMPARE(f.row(4), QStringList(8, QString()));
-    QCOMPARE(f.grid()->Col(), 1); // no move after a refusal
+    QCOMPARE(f.grid()->currentColumn(), 1); // no move after a refusal
     // Enter again with no editor open still moves on.
     f.pressEnter();
-    QCOMPARE(f.grid()->Col(), 2);
+    QCOMPARE(f.grid()->currentColumn(), 2);
 }
 
 void TestView::emptyRxDeletesChannel()
@@ -178,7 +178,7 @@ void TestView::enterNavigationWraps()
     f.view->setFocus();
     for (int i = 0; i < 12; ++i) {
         QTest::keyClick(f.view.get(), Qt::Key_Return);
-        visited << qMakePair(f.grid()->Row(), f.grid()->Col());
+        visited << qMakePair(f.grid()->currentRow(), f.grid()->currentColumn());
     }
     const QList<QPair<int, int>> expected = {{15, 8}, {16, 1}, {16, 2}, {16, 3}, {16, 4}, {16, 5},
                                              {16, 6}, {16, 7}, {16, 8}, {1, 1},  {1, 2},  {1, 3}};

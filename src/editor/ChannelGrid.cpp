@@ -2,43 +2,75 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <functional>
+
+// The table underneath counts only the channel cells: grid cell (r, c) is table cell
+// (r - 1, c - 1); row 0 and column 0 are its header items.
 
 namespace {
 
-Qt::Alignment alignmentFor(int flexAlignment)
-{
-    return flexAlignment == 4 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
-}
+// Reports a press on a cell after the table has handled it (and moved the current cell),
+// as a control's mouse-down notification follows its own handling.
+class CellTable : public QTableWidget {
+public:
+    CellTable(int rows, int columns, std::function<void()> onCellPressed, QWidget* parent)
+        : QTableWidget(rows, columns, parent), onCellPressed_(std::move(onCellPressed))
+    {
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QTableWidget::mousePressEvent(event);
+        if (indexAt(event->position().toPoint()).isValid())
+            onCellPressed_();
+    }
+
+private:
+    std::function<void()> onCellPressed_;
+};
 
 } // namespace
 
-ChannelGrid::ChannelGrid(int rows, int cols, QWidget* parent)
-    : QTableWidget(rows - 1, cols - 1, parent), rows_(rows), cols_(cols), colTwips_(cols, 0)
+ChannelGrid::ChannelGrid(int rows, int columns, QWidget* parent)
+    : QWidget(parent), table_(new CellTable(rows - 1, columns - 1, [this] { Q_EMIT pressed(); }, this)), rows_(rows), columns_(columns),
+      columnTwips_(columns, 0)
 {
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers); // cells change only through commits
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    setFocusProxy(table_);
+
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers); // cells change only through commits
     // Tab leaves the grid: a hidden editor must not move the current cell by a Tab.
-    setTabKeyNavigation(false);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setHighlightSections(false);
-    verticalHeader()->setHighlightSections(false);
-    horizontalHeader()->setMinimumSectionSize(0);
-    verticalHeader()->setMinimumSectionSize(0);
+    table_->setTabKeyNavigation(false);
+    table_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    for (QHeaderView* header : {table_->horizontalHeader(), table_->verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setHighlightSections(false);
+        header->setMinimumSectionSize(0);
+    }
     for (int r = 1; r < rows; ++r)
-        setVerticalHeaderItem(r - 1, new QTableWidgetItem);
-    for (int c = 1; c < cols; ++c)
-        setHorizontalHeaderItem(c - 1, new QTableWidgetItem);
+        table_->setVerticalHeaderItem(r - 1, new QTableWidgetItem);
+    for (int c = 1; c < columns; ++c)
+        table_->setHorizontalHeaderItem(c - 1, new QTableWidgetItem);
     fitRowsToFont();
     setCurrentCell(1, 1);
-    connect(this, &QTableWidget::currentCellChanged, this,
+    connect(table_, &QTableWidget::currentCellChanged, this,
             [this](int r, int c, int, int) { onCurrentCellChanged(r, c); });
+}
+
+QWidget* ChannelGrid::viewport() const
+{
+    return table_->viewport();
 }
 
 void ChannelGrid::changeEvent(QEvent* event)
 {
-    QTableWidget::changeEvent(event);
+    QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         fitRowsToFont();
 }
@@ -47,126 +79,113 @@ void ChannelGrid::fitRowsToFont()
 {
     // Rows as tall as the text, like the classic grid.
     const int rowHeight = fontMetrics().height() + 3;
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-    horizontalHeader()->setFixedHeight(rowHeight);
+    table_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table_->horizontalHeader()->setFixedHeight(rowHeight);
 }
 
-void ChannelGrid::setCurrentCell(int row, int col)
+void ChannelGrid::setCurrentCell(int row, int column)
 {
-    QTableWidget::setCurrentCell(row - 1, col - 1);
+    table_->setCurrentCell(row - 1, column - 1);
 }
 
-void ChannelGrid::onCurrentCellChanged(int currentRow, int currentColumn)
+void ChannelGrid::onCurrentCellChanged(int tableRow, int tableColumn)
 {
-    if (currentRow < 0 || currentColumn < 0)
+    if (tableRow < 0 || tableColumn < 0)
         return;
-    Q_EMIT LeaveCell();
-    row_ = currentRow + 1;
-    col_ = currentColumn + 1;
-    Q_EMIT EnterCell();
+    Q_EMIT cellLeft();
+    row_ = tableRow + 1;
+    column_ = tableColumn + 1;
+    Q_EMIT cellEntered();
 }
 
-void ChannelGrid::mousePressEvent(QMouseEvent* event)
+void ChannelGrid::installInputFilter(QObject* filter)
 {
-    QTableWidget::mousePressEvent(event);
-    if (indexAt(event->position().toPoint()).isValid())
-        Q_EMIT MouseDown();
+    table_->installEventFilter(filter);
+    table_->viewport()->installEventFilter(filter);
 }
 
 int ChannelGrid::fullHeight() const
 {
-    return horizontalHeader()->height() + (rows_ - 1) * verticalHeader()->defaultSectionSize() +
-           2 * frameWidth();
+    return table_->horizontalHeader()->height() + (rows_ - 1) * table_->verticalHeader()->defaultSectionSize() +
+           2 * table_->frameWidth();
 }
 
-QString ChannelGrid::TextMatrix(int row, int col) const
+QString ChannelGrid::text(int row, int column) const
 {
-    const QTableWidgetItem* cell = row == 0   ? (col == 0 ? nullptr : horizontalHeaderItem(col - 1))
-                                   : col == 0 ? verticalHeaderItem(row - 1)
-                                              : item(row - 1, col - 1);
-    return cell ? cell->text() : QString();
+    const QTableWidgetItem* cell = row == 0      ? table_->horizontalHeaderItem(column - 1)
+                                   : column == 0 ? table_->verticalHeaderItem(row - 1)
+                                                 : table_->item(row - 1, column - 1);
+    return cell && (row != 0 || column != 0) ? cell->text() : QString();
 }
 
-void ChannelGrid::setTextMatrix(int row, int col, const QString& text)
+void ChannelGrid::setText(int row, int column, const QString& text)
 {
-    if (row == 0 && col == 0)
+    if (row == 0 && column == 0)
         return; // the corner cell shows nothing
-    if (row == 0) {
-        horizontalHeaderItem(col - 1)->setText(text);
-    } else if (col == 0) {
-        verticalHeaderItem(row - 1)->setText(text);
-    } else {
-        cellItem(row, col)->setText(text);
-    }
-}
-
-void ChannelGrid::setColWidth(int col, int twips)
-{
-    colTwips_[col] = twips;
-    const int pixels = pixelsFromTwipsX(twips);
-    if (col == 0)
-        verticalHeader()->setFixedWidth(pixels);
+    if (row == 0)
+        table_->horizontalHeaderItem(column - 1)->setText(text);
+    else if (column == 0)
+        table_->verticalHeaderItem(row - 1)->setText(text);
     else
-        setColumnWidth(col - 1, pixels);
+        cellItem(row, column)->setText(text);
 }
 
-void ChannelGrid::setColAlignment(int col, int alignment)
+void ChannelGrid::setColumnWidthTwips(int column, int twips)
 {
-    const Qt::Alignment align = alignmentFor(alignment);
-    if (col == 0) {
-        verticalHeader()->setDefaultAlignment(align);
+    columnTwips_[column] = twips;
+    const int pixels = pixelsFromTwipsX(twips);
+    if (column == 0)
+        table_->verticalHeader()->setFixedWidth(pixels);
+    else
+        table_->setColumnWidth(column - 1, pixels);
+}
+
+void ChannelGrid::setColumnCentred(int column, bool centred)
+{
+    const Qt::Alignment align = centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
+    if (column == 0) {
+        table_->verticalHeader()->setDefaultAlignment(align);
         return;
     }
-    horizontalHeaderItem(col - 1)->setTextAlignment(align);
+    table_->horizontalHeaderItem(column - 1)->setTextAlignment(align);
     for (int r = 1; r < rows_; ++r)
-        cellItem(r, col)->setTextAlignment(align);
+        cellItem(r, column)->setTextAlignment(align);
 }
 
-QTableWidgetItem* ChannelGrid::cellItem(int row, int col)
+QTableWidgetItem* ChannelGrid::cellItem(int row, int column)
 {
-    if (QTableWidgetItem* existing = item(row - 1, col - 1))
+    if (QTableWidgetItem* existing = table_->item(row - 1, column - 1))
         return existing;
     auto* created = new QTableWidgetItem; // the table takes ownership
-    setItem(row - 1, col - 1, created);
+    table_->setItem(row - 1, column - 1, created);
     return created;
 }
 
-QRect ChannelGrid::currentCellPixels() const
+QRect ChannelGrid::cellRect(int row, int column) const
 {
-    const QRect cell = visualRect(model()->index(row_ - 1, col_ - 1));
-    // Relative to the grid's outer edge, EdgeAllowance pixels before the cell area.
-    return cell.translated(EdgeAllowance, EdgeAllowance);
+    return table_->visualRect(table_->model()->index(row - 1, column - 1));
 }
 
-int ChannelGrid::CellLeft() const
+QRect ChannelGrid::currentCellTwips() const
 {
-    return twipsFromPixelsX(currentCellPixels().left());
-}
-int ChannelGrid::CellTop() const
-{
-    return twipsFromPixelsY(currentCellPixels().top());
-}
-int ChannelGrid::CellWidth() const
-{
-    return twipsFromPixelsX(currentCellPixels().width());
-}
-int ChannelGrid::CellHeight() const
-{
-    return twipsFromPixelsY(currentCellPixels().height());
+    // From the grid's outer edge, EdgeAllowance pixels before the cell area.
+    const QRect cell = cellRect(row_, column_).translated(EdgeAllowance, EdgeAllowance);
+    return {twipsFromPixelsX(cell.left()), twipsFromPixelsY(cell.top()), twipsFromPixelsX(cell.width()),
+            twipsFromPixelsY(cell.height())};
 }
 
-void ChannelGrid::setForeColorFixed(const QColor& color)
+void ChannelGrid::setTitleColour(const QColor& colour)
 {
-    for (int c = 1; c < cols_; ++c)
-        horizontalHeaderItem(c - 1)->setForeground(color);
+    for (int c = 1; c < columns_; ++c)
+        table_->horizontalHeaderItem(c - 1)->setForeground(colour);
     for (int r = 1; r < rows_; ++r)
-        verticalHeaderItem(r - 1)->setForeground(color);
+        table_->verticalHeaderItem(r - 1)->setForeground(colour);
 }
 
-void ChannelGrid::setBackColorBkg(const QColor& color)
+void ChannelGrid::setBackgroundColour(const QColor& colour)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, color);
-    pal.setColor(QPalette::Window, color);
-    setPalette(pal);
+    QPalette pal = table_->palette();
+    pal.setColor(QPalette::Base, colour);
+    pal.setColor(QPalette::Window, colour);
+    table_->setPalette(pal);
 }

@@ -1,15 +1,23 @@
 #pragma once
 
 #include <QColor>
-#include <QTableWidget>
+#include <QRect>
+#include <QVector>
+#include <QWidget>
 
-// The channel grid: a table whose row 0 and column 0 are fixed title cells (shown as the
-// table's headers), addressed like the classic flex grid by Row/Col/Text/TextMatrix with
-// column widths and cell rectangles in twips. Rows and columns count the fixed ones.
+class QTableWidget;
+class QTableWidgetItem;
+
+// The channel grid: a table of cell texts whose row 0 and column 0 are fixed title cells
+// (shown as the table's headers). Every position counts in grid coordinates: row 0 is the
+// title row, rows 1.. the channels; column 0 the channel numbers, columns 1.. the
+// attributes, the same numbering the channel codec's texts use. Column widths and cell
+// rectangles are also given in twips, as the editors are placed with them.
 //
 // The current cell moves by mouse, arrow keys and setCurrentCell; every move raises
-// LeaveCell while Row/Col still name the old cell, then EnterCell at the new one.
-class ChannelGrid : public QTableWidget {
+// cellLeft while currentRow/currentColumn still name the old cell, then cellEntered at
+// the new one.
+class ChannelGrid : public QWidget {
     Q_OBJECT
 public:
     // Cell positions count from the grid's outer edge, which lies this many pixels
@@ -17,60 +25,62 @@ public:
     static constexpr int EdgeAllowance = 3;
     static constexpr int TwipsPerInch = 1440;
 
-    ChannelGrid(int rows, int cols, QWidget* parent = nullptr);
+    ChannelGrid(int rows, int columns, QWidget* parent = nullptr);
 
-    int Rows() const { return rows_; }
-    int Cols() const { return cols_; }
-    int Row() const { return row_; }
-    int Col() const { return col_; }
-    // Moves the current cell in one step (one LeaveCell, one EnterCell).
-    void setCurrentCell(int row, int col);
+    int rowCount() const { return rows_; }
+    int columnCount() const { return columns_; }
+    int currentRow() const { return row_; }
+    int currentColumn() const { return column_; }
+    // Moves the current cell in one step (one cellLeft, one cellEntered).
+    void setCurrentCell(int row, int column);
 
-    QString Text() const { return TextMatrix(row_, col_); }
-    void setText(const QString& text) { setTextMatrix(row_, col_, text); }
-    QString TextMatrix(int row, int col) const;
-    void setTextMatrix(int row, int col, const QString& text);
+    QString text(int row, int column) const;
+    void setText(int row, int column, const QString& text);
+    QString currentText() const { return text(row_, column_); }
 
-    void setColWidth(int col, int twips);
-    int colWidth(int col) const { return colTwips_.value(col); }
-    // 4 = centre, 0 = left-top.
-    void setColAlignment(int col, int alignment);
+    void setColumnWidthTwips(int column, int twips);
+    int columnWidthTwips(int column) const { return columnTwips_.value(column); }
+    // Centred, or at the left top.
+    void setColumnCentred(int column, bool centred);
 
-    // The current cell's rectangle in twips.
-    int CellLeft() const;
-    int CellTop() const;
-    int CellWidth() const;
-    int CellHeight() const;
+    // The current cell's rectangle in twips, from the grid's outer edge.
+    QRect currentCellTwips() const;
+    // A cell's rectangle in the viewport's pixels (where a click lands).
+    QRect cellRect(int row, int column) const;
 
-    void setForeColorFixed(const QColor& color);
-    void setBackColorBkg(const QColor& color);
+    void setTitleColour(const QColor& colour);
+    void setBackgroundColour(const QColor& colour);
 
     // Height that shows every row without scrolling.
     int fullHeight() const;
+    // The widget the cells are drawn on, and the in-place editors' parent.
+    QWidget* viewport() const;
+    // Lets filter see the keys and clicks the grid receives.
+    void installInputFilter(QObject* filter);
 
     int pixelsFromTwipsX(int twips) const { return twips * logicalDpiX() / TwipsPerInch; }
     int pixelsFromTwipsY(int twips) const { return twips * logicalDpiY() / TwipsPerInch; }
 
 Q_SIGNALS:
-    void EnterCell();
-    void LeaveCell();
-    void MouseDown();
+    void cellEntered();
+    void cellLeft();
+    // A mouse button went down on a cell.
+    void pressed();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void onCurrentCellChanged(int currentRow, int currentColumn);
-    QRect currentCellPixels() const;
+    void onCurrentCellChanged(int tableRow, int tableColumn);
     void fitRowsToFont();
-    QTableWidgetItem* cellItem(int row, int col); // created on first use
+    QTableWidgetItem* cellItem(int row, int column); // created on first use
     int twipsFromPixelsX(int pixels) const { return pixels * TwipsPerInch / logicalDpiX(); }
     int twipsFromPixelsY(int pixels) const { return pixels * TwipsPerInch / logicalDpiY(); }
 
+    QTableWidget* table_;
     int rows_;
-    int cols_;
+    int columns_;
     int row_ = 1;
-    int col_ = 1;
-    QVector<int> colTwips_;
+    int column_ = 1;
+    QVector<int> columnTwips_;
 };

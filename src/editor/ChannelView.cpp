@@ -17,6 +17,7 @@
 #include "model/ToneTables.h"
 #include "editor/ViewTransfer.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,8 +26,6 @@
 namespace {
 
 constexpr int BaseWidths[GridColumn::Count] = {500, 1200, 1200, 1200, 1200, 1000, 1000, 0, 0};
-constexpr int AlignCentre = 4;
-constexpr int AlignLeftTop = 0;
 const QColor FixedTextColour(0, 50, 240);
 const QColor TitleColour(250, 10, 10);
 
@@ -84,11 +83,10 @@ void ChannelView::buildForm()
     // Enter and F1 reach the view also while the grid is disabled.
     setFocusPolicy(Qt::StrongFocus);
     installEventFilter(this);
-    grid_->installEventFilter(this);
-    grid_->viewport()->installEventFilter(this);
-    connect(grid_, &ChannelGrid::EnterCell, this, &ChannelView::openEditor);
-    connect(grid_, &ChannelGrid::MouseDown, this, &ChannelView::openEditor);
-    connect(grid_, &ChannelGrid::LeaveCell, this, &ChannelView::leaveCommit);
+    grid_->installInputFilter(this);
+    connect(grid_, &ChannelGrid::cellEntered, this, &ChannelView::openEditor);
+    connect(grid_, &ChannelGrid::pressed, this, &ChannelView::openEditor);
+    connect(grid_, &ChannelGrid::cellLeft, this, &ChannelView::leaveCommit);
     setMinimumSize(dlu.toPixelsX(398),
                    qMax(dlu.toPixelsY(218), grid_->geometry().bottom() + dlu.toPixelsY(14)));
 }
@@ -103,7 +101,7 @@ void ChannelView::initialUpdate()
 void ChannelView::setUpGridOnce()
 {
     toneList_ = toneChoices(g_bChinese);
-    grid_->setBackColorBkg(Qt::white);
+    grid_->setBackgroundColour(Qt::white);
     editors_ = std::make_unique<CellEditors>(grid_->viewport(), toneList_, g_bChinese);
     for (QWidget* editor : editors_->all()) {
         editor->installEventFilter(this);
@@ -111,17 +109,17 @@ void ChannelView::setUpGridOnce()
             list->view()->installEventFilter(this);
     }
     for (int c = 0; c < GridColumn::Count; ++c)
-        grid_->setTextMatrix(0, c, columnTitle(c, g_bChinese));
-    grid_->setForeColorFixed(FixedTextColour);
+        grid_->setText(0, c, columnTitle(c, g_bChinese));
+    grid_->setTitleColour(FixedTextColour);
     title_->setText(theIniFile().value(g_bChinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
                                           QStringLiteral("Title"), QString()));
     for (int r = 1; r < GridRowCount; ++r)
-        grid_->setTextMatrix(r, 0, QString::asprintf("%2d", r));
+        grid_->setText(r, 0, QString::asprintf("%2d", r));
     for (int c = 0; c < GridColumn::Count; ++c)
-        grid_->setColAlignment(c, AlignCentre);
+        grid_->setColumnCentred(c, true);
     for (int c : {GridColumn::BusyLock, GridColumn::Power}) {
-        grid_->setColWidth(c, 0);
-        grid_->setColAlignment(c, AlignLeftTop);
+        grid_->setColumnWidthTwips(c, 0);
+        grid_->setColumnCentred(c, false);
     }
     firstInitialisation_ = false;
 }
@@ -140,14 +138,14 @@ void ChannelView::applyColumnLayout()
     }
     grid_->setEnabled(g_radioVariant != RadioVariant::Other);
     for (int c = 0; c < GridColumn::Count; ++c) {
-        grid_->setColWidth(c, widths[c]);
-        grid_->setColAlignment(c, widths[c] != 0 ? AlignCentre : AlignLeftTop);
+        grid_->setColumnWidthTwips(c, widths[c]);
+        grid_->setColumnCentred(c, widths[c] != 0);
     }
 }
 
 bool ChannelView::isColumnHiddenByVariant(int col) const
 {
-    return col < GridColumn::BusyLock && grid_->colWidth(col) == 0;
+    return col < GridColumn::BusyLock && grid_->columnWidthTwips(col) == 0;
 }
 
 void ChannelView::loadFromImage()
@@ -163,7 +161,7 @@ void ChannelView::writeCells(ChannelTexts& cells)
 {
     for (int r = 1; r < GridRowCount; ++r)
         for (int c = 1; c < GridColumn::Count; ++c)
-            grid_->setTextMatrix(r, c, cells[r][c]);
+            grid_->setText(r, c, cells[r][c]);
 }
 
 void ChannelView::updateProductAndCaption()
@@ -193,7 +191,7 @@ ChannelTexts ChannelView::cellTexts() const
     ChannelTexts cells;
     for (int r = 0; r < GridRowCount; ++r)
         for (int c = 0; c < GridColumn::Count; ++c)
-            cells[r][c] = grid_->TextMatrix(r, c);
+            cells[r][c] = grid_->text(r, c);
     return cells;
 }
 
@@ -215,8 +213,8 @@ void ChannelView::openEditor()
 {
     if (!editors_)
         return;
-    const int col = grid_->Col();
-    editors_->load(col, grid_->Text());
+    const int col = grid_->currentColumn();
+    editors_->load(col, grid_->currentText());
     placeEditor();
 }
 
@@ -224,20 +222,21 @@ void ChannelView::placeEditor()
 {
     // Columns that the radio type hides stay closed: an invisible editor there would
     // commit an empty frequency and clear the channel.
-    if (!grid_->isEnabled() || isColumnHiddenByVariant(grid_->Col()))
+    if (!grid_->isEnabled() || isColumnHiddenByVariant(grid_->currentColumn()))
         return;
-    const int col = grid_->Col();
+    const int col = grid_->currentColumn();
     QWidget* editor = editors_->editorOf(col);
-    const int left = grid_->pixelsFromTwipsX(grid_->CellLeft()) - ChannelGrid::EdgeAllowance;
-    const int top = grid_->pixelsFromTwipsY(grid_->CellTop()) - ChannelGrid::EdgeAllowance;
-    const int width = grid_->pixelsFromTwipsX(grid_->CellWidth());
-    const int height = grid_->pixelsFromTwipsY(grid_->CellHeight());
+    const QRect cell = grid_->currentCellTwips();
+    const int left = grid_->pixelsFromTwipsX(cell.left()) - ChannelGrid::EdgeAllowance;
+    const int top = grid_->pixelsFromTwipsY(cell.top()) - ChannelGrid::EdgeAllowance;
+    const int width = grid_->pixelsFromTwipsX(cell.width());
+    const int height = grid_->pixelsFromTwipsY(cell.height());
     if (QComboBox* list = editors_->listOf(col)) {
         // The opened list reaches DropDownHeight pixels below the cell.
         const int rowHeight = qMax(1, list->view()->sizeHintForRow(0));
         list->setMaxVisibleItems(qMax(1, CellEditors::DropDownHeight / rowHeight));
     } else {
-        editors_->load(col, grid_->Text());
+        editors_->load(col, grid_->currentText());
     }
     editor->setGeometry(left, top, width, height);
     editor->show();
@@ -247,7 +246,7 @@ void ChannelView::placeEditor()
 
 void ChannelView::leaveCommit()
 {
-    if (editors_ && editors_->isOpen(grid_->Col()))
+    if (editors_ && editors_->isOpen(grid_->currentColumn()))
         commit(CommitKind::Leave);
 }
 
@@ -258,13 +257,13 @@ bool ChannelView::enterCommit()
 
 bool ChannelView::commit(CommitKind kind)
 {
-    const int row = grid_->Row();
-    const int col = grid_->Col();
+    const int row = grid_->currentRow();
+    const int col = grid_->currentColumn();
     CommitInput input;
     input.col = col;
     input.editorText = editors_->textOf(col);
-    input.rxText = grid_->TextMatrix(row, GridColumn::RxFrequency);
-    input.txText = grid_->TextMatrix(row, GridColumn::TxFrequency);
+    input.rxText = grid_->text(row, GridColumn::RxFrequency);
+    input.txText = grid_->text(row, GridColumn::TxFrequency);
     input.band = band();
     input.chinese = g_bChinese;
     const CommitPlan plan = planCommit(input, kind);
@@ -276,8 +275,8 @@ bool ChannelView::commit(CommitKind kind)
                         QMessageBox::Ok, QMessageBox::Warning});
     bool changed = false;
     for (const CellWrite& write : plan.writes) {
-        changed = changed || grid_->TextMatrix(row, write.col) != write.text;
-        grid_->setTextMatrix(row, write.col, write.text);
+        changed = changed || grid_->text(row, write.col) != write.text;
+        grid_->setText(row, write.col, write.text);
     }
     if (changed)
         document_->setModified(true);
@@ -286,11 +285,11 @@ bool ChannelView::commit(CommitKind kind)
 
 void ChannelView::moveToNextCell()
 {
-    int row = grid_->Row();
-    int col = grid_->Col();
-    if (col < grid_->Cols() - 1) {
+    int row = grid_->currentRow();
+    int col = grid_->currentColumn();
+    if (col < grid_->columnCount() - 1) {
         ++col;
-    } else if (row < grid_->Rows() - 1) {
+    } else if (row < grid_->rowCount() - 1) {
         col = 1;
         ++row;
     } else {
@@ -322,7 +321,7 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event)
     const bool inPopup = qobject_cast<QAbstractItemView*>(watched) != nullptr;
     if (!enter || inPopup)
         return QWidget::eventFilter(watched, event);
-    if (editors_ && editors_->isOpen(grid_->Col()) && !enterCommit())
+    if (editors_ && editors_->isOpen(grid_->currentColumn()) && !enterCommit())
         return true;
     moveToNextCell();
     return true;

@@ -1,8 +1,8 @@
 // A channel-data file from any bytes: the load, the save of what was loaded, and the
 // grid's decode and encode of the image under every radio variant in both languages.
-#include "model/ChannelCodec.h"
-#include "document/ChannelFile.h"
 #include "FuzzCheck.h"
+#include "document/ChannelFile.h"
+#include "model/ChannelCodec.h"
 
 #include <QByteArray>
 #include <cstring>

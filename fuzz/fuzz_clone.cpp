@@ -5,8 +5,8 @@
 // 1 = it does not); byte 1 is the poll point at which the user cancels (0 = never). The
 // rest is what the radio sends: each read of N bytes takes one length byte L and then
 // min(L, N) bytes, fewer where the input ends. A well-behaved radio has L = N throughout.
-#include "link/CloneTransfer.h"
 #include "FuzzCheck.h"
+#include "link/CloneTransfer.h"
 
 #include <algorithm>
 #include <cstring>

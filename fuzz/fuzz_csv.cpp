@@ -1,10 +1,10 @@
 // Any bytes as a CSV channel list applied to a channel-data image. What was refused must
 // leave its channel alone, nothing outside the channels may change, and every channel in
 // use must export and import back to the same bytes.
-#include "model/ChannelCodec.h"
+#include "FuzzCheck.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
-#include "FuzzCheck.h"
+#include "model/ChannelCodec.h"
 #include "model/RadioImage.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The numbers a user types: leading-number parsing against the C library, the exact
 // decimal scaling, frequency and tone texts both ways, band texts and their limits.
+#include "FuzzCheck.h"
 #include "model/ChannelCodec.h"
 #include "model/DecimalMath.h"
-#include "FuzzCheck.h"
 #include "model/NumberParse.h"
 #include "model/ProductBand.h"
 #include "model/RadioImage.h"

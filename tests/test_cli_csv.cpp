@@ -1,5 +1,5 @@
-#include "document/ChannelFile.h"
 #include "csv/CsvExport.h"
+#include "document/ChannelFile.h"
 #include "model/ToneTables.h"
 
 #include <QProcess>

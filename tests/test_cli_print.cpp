@@ -1,5 +1,5 @@
-#include "document/ChannelFile.h"
 #include "config/IniFile.h"
+#include "document/ChannelFile.h"
 
 #include <QDir>
 #include <QFileInfo>

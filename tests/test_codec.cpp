@@ -102,7 +102,7 @@ void TestCodec::decodeRows()
     putRecord(image, 5, record);
     image.setScanBit(5, scan);
     ChannelTexts cells;
-    decodeChannels(image, RadioVariant(variant), chinese, cells);
+    decodeChannels(image, RadioVariant(variant), chinese ? Language::Chinese : Language::English, cells);
     QCOMPARE(rowOf(cells, 5), expected);
     QCOMPARE(rowOf(cells, 4), (Row{"", "", "", "", "", "", "", ""}));
 }
@@ -143,7 +143,7 @@ void TestCodec::encodeRows()
     putRecord(image, 3, before);
     image.setScanBit(3, !scan);
     ChannelTexts cells;
-    decodeChannels(image, RadioVariant::Other, false, cells);
+    decodeChannels(image, RadioVariant::Other, Language::English, cells);
     setRow(cells, 3, row);
     encodeChannels(cells, RadioVariant::Other, image);
     QCOMPARE(recordOf(image, 3).toHex(' '), after.toHex(' '));
@@ -156,7 +156,7 @@ void TestCodec::allFFDecodesEmpty()
 {
     RadioImage image;
     ChannelTexts cells;
-    decodeChannels(image, RadioVariant::ReceiveOnly, false, cells);
+    decodeChannels(image, RadioVariant::ReceiveOnly, Language::English, cells);
     for (int n = 1; n <= 16; ++n)
         QCOMPARE(rowOf(cells, n), (Row{"", "", "", "", "", "", "", ""}));
 }
@@ -189,7 +189,8 @@ void TestCodec::roundTripKeepsUnownedBytes()
             image[i] = static_cast<std::uint8_t>(random.bounded(256));
         const RadioImage before = image;
         ChannelTexts cells;
-        decodeChannels(image, RadioVariant::Other, trial % 2 == 1, cells);
+        decodeChannels(image, RadioVariant::Other, trial % 2 == 1 ? Language::Chinese : Language::English,
+                       cells);
         encodeChannels(cells, RadioVariant::Other, image);
         for (int offset = 0; offset < RadioImage::Size; ++offset) {
             const bool inRecords = offset >= 16 && offset < 272;
@@ -209,7 +210,7 @@ void TestCodec::roundTripKeepsUnownedBytes()
 void TestCodec::roundTripValidChannels()
 {
     QRandomGenerator random(446);
-    const QStringList tones = toneChoices(false);
+    const QStringList tones = toneChoices(Language::English);
     const int* dcs = dcsCodeTable();
     for (int trial = 0; trial < 100; ++trial) {
         RadioImage image = RadioImage::makeNew();
@@ -239,7 +240,8 @@ void TestCodec::roundTripValidChannels()
         }
         const RadioImage before = image;
         ChannelTexts cells;
-        decodeChannels(image, RadioVariant::Other, trial % 2 == 0, cells);
+        decodeChannels(image, RadioVariant::Other, trial % 2 == 0 ? Language::Chinese : Language::English,
+                       cells);
         encodeChannels(cells, RadioVariant::Other, image);
         QVERIFY2(image == before, qPrintable(QStringLiteral("trial %1").arg(trial)));
     }

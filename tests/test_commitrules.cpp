@@ -115,7 +115,7 @@ void TestCommitRules::frequencyCommits()
     QFETCH(bool, enter);
     QFETCH(int, message);
     QFETCH(Writes, writes);
-    CommitInput input{col, typed, rx, tx, BandLimits{13000000, 16000000}, false};
+    CommitInput input{col, typed, rx, tx, BandLimits{13000000, 16000000}, Language::English};
     const CommitPlan plan = planCommit(input, enter ? CommitKind::Enter : CommitKind::Leave);
     QCOMPARE(plan.messageId, message);
     QCOMPARE(plan.accepted, message == 0);
@@ -140,7 +140,7 @@ void TestCommitRules::listColumns()
     QFETCH(QString, rx);
     QFETCH(QString, tx);
     QFETCH(Writes, writes);
-    CommitInput input{5, QStringLiteral("Narrow"), rx, tx, BandLimits{13000000, 16000000}, false};
+    CommitInput input{5, QStringLiteral("Narrow"), rx, tx, BandLimits{13000000, 16000000}, Language::English};
     QCOMPARE(describe(planCommit(input, CommitKind::Enter)), writes);
     QCOMPARE(describe(planCommit(input, CommitKind::Leave)), writes);
 }

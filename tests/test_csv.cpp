@@ -1,8 +1,8 @@
-#include "model/ChannelCodec.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "csv/CsvLayout.h"
 #include "csv/CsvText.h"
+#include "model/ChannelCodec.h"
 #include "model/ToneTables.h"
 
 #include <QRandomGenerator>
@@ -20,7 +20,7 @@ const QByteArray Header21 =
 Row gridRow(const RadioImage& image, int n)
 {
     ChannelTexts cells;
-    decodeChannels(image, RadioVariant::Other, false, cells);
+    decodeChannels(image, RadioVariant::Other, Language::English, cells);
     Row row;
     for (int c = 1; c < GridColumn::Count; ++c)
         row << cells[n][c];
@@ -48,14 +48,15 @@ QByteArray dump(const CsvImportResult& result)
     QByteArray text;
     for (const ImportedRow& row : result.report.rows)
         text += QByteArray::number(row.line) + ": " +
-                (row.refusal ? refusalText(*row.refusal, result.report.band, false).toUtf8() : "taken") +
+                (row.refusal ? refusalText(*row.refusal, result.report.band, Language::English).toUtf8()
+                             : "taken") +
                 "\n";
     return text;
 }
 
 ToneField randomTone(QRandomGenerator& random)
 {
-    const QStringList choices = toneChoices(false);
+    const QStringList choices = toneChoices(Language::English);
     const int pick = random.bounded(3);
     if (pick == 0)
         return {};
@@ -550,9 +551,9 @@ void TestCsv::refusals()
     QVERIFY(imported.refusal.has_value());
     QCOMPARE(int(imported.refusal->reason), reason);
     QCOMPARE(imported.refusal->column, column);
-    QVERIFY2(refusalText(*imported.refusal, TestBand, false).contains(english),
-             qPrintable(refusalText(*imported.refusal, TestBand, false)));
-    const QString chinese = refusalText(*imported.refusal, TestBand, true);
+    QVERIFY2(refusalText(*imported.refusal, TestBand, Language::English).contains(english),
+             qPrintable(refusalText(*imported.refusal, TestBand, Language::English)));
+    const QString chinese = refusalText(*imported.refusal, TestBand, Language::Chinese);
     QVERIFY(std::any_of(chinese.begin(), chinese.end(), [](QChar c) { return c.unicode() >= 0x4E00; }));
     QVERIFY(result.image == RadioImage::makeNew());
 }
@@ -664,8 +665,8 @@ void TestCsv::fileProblems()
     QCOMPARE(result.problemLine, line);
     QVERIFY(result.image == RadioImage::makeNew());
     QVERIFY(result.report.rows.empty());
-    QCOMPARE(csvFileProblemText(result, false).isEmpty(), problem == int(CsvFileProblem::None));
-    QCOMPARE(csvFileProblemText(result, true).isEmpty(), problem == int(CsvFileProblem::None));
+    QCOMPARE(csvFileProblemText(result, Language::English).isEmpty(), problem == int(CsvFileProblem::None));
+    QCOMPARE(csvFileProblemText(result, Language::Chinese).isEmpty(), problem == int(CsvFileProblem::None));
 }
 
 void TestCsv::exportedRow()
@@ -693,7 +694,7 @@ void TestCsv::refusalTextTakesValuesLiterally()
 {
     const Refusal refusal{RefusalReason::NotANumber, QStringLiteral("Frequency"), QStringLiteral("%3 and %1"),
                           0};
-    QCOMPARE(refusalText(refusal, TestBand, false),
+    QCOMPARE(refusalText(refusal, TestBand, Language::English),
              QStringLiteral("Frequency \"%3 and %1\" is not a number"));
 }
 

@@ -1,17 +1,16 @@
-#include "config/AppGlobals.h"
-#include "app/DocumentWindow.h"
-#include "editor/ChannelGrid.h"
-#include "app/MainWindow.h"
 #include "app/Application.h"
-#include "document/ChannelDocument.h"
-#include "editor/ChannelView.h"
-#include "editor/CellEditors.h"
-#include "document/ChannelFile.h"
-#include "config/CommandIds.h"
 #include "app/CsvCommands.h"
+#include "app/DocumentManager.h"
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
+#include "config/CommandIds.h"
 #include "csv/CsvExport.h"
 #include "dialogs/CsvImportDialog.h"
-#include "app/DocumentManager.h"
+#include "document/ChannelDocument.h"
+#include "document/ChannelFile.h"
+#include "editor/CellEditors.h"
+#include "editor/ChannelGrid.h"
+#include "editor/ChannelView.h"
 #include "support/GuiTestEnv.h"
 
 #include <QAction>
@@ -39,7 +38,6 @@ struct Opened {
     explicit Opened(const QByteArray& language = "English")
         : env(QByteArray(GuiTestEnv::defaultIni()).replace("Language=English", "Language=" + language))
     {
-        g_radioVariant = RadioVariant::ReceiveOnly;
         if (!app.start({env.iniPath(), env.dir(), QString()}, {}))
             return;
         const QString path = env.filePath(QStringLiteral("start.dat"));
@@ -199,9 +197,8 @@ void TestCsvGui::refusedForOtherRadios()
 {
     Opened s;
     QVERIFY(s.view);
-    g_radioVariant = RadioVariant::Other;
+    s.app.context().setRadioVariant(RadioVariant::Other);
     const bool imported = s.csv().importFile(*s.view, s.writeCsv(ListCsv));
-    g_radioVariant = RadioVariant::ReceiveOnly;
     QVERIFY(!imported);
     QCOMPARE(s.env.boxes.size(), 1);
     QCOMPARE(s.env.boxes[0].text, QStringLiteral("The channels of this radio type cannot be edited."));

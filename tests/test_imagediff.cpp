@@ -110,7 +110,8 @@ void TestImageDiff::differences()
     RadioImage after = before;
     for (int i = 0; i + 1 < patches.size(); i += 2)
         after[static_cast<std::size_t>(patches[i])] = static_cast<std::uint8_t>(patches[i + 1]);
-    const ImageDiff diff = diffImages(before, after, static_cast<RadioVariant>(variant), chinese);
+    const ImageDiff diff = diffImages(before, after, static_cast<RadioVariant>(variant),
+                                      chinese ? Language::Chinese : Language::English);
     QCOMPARE(describe(diff), expected);
     QCOMPARE(diff.isEmpty(), expected.isEmpty());
 }
@@ -126,7 +127,7 @@ void TestImageDiff::singleBitShowsOnce()
             for (int bit = 0; bit < 8; ++bit) {
                 RadioImage after = before;
                 after[static_cast<std::size_t>(offset)] ^= static_cast<std::uint8_t>(1u << bit);
-                const ImageDiff diff = diffImages(before, after, variant, false);
+                const ImageDiff diff = diffImages(before, after, variant, Language::English);
                 const bool texts = !diff.cells.empty() || !diff.options.empty();
                 const bool byteAlone = diff.bytes.size() == 1 && diff.bytes.front().offset == offset;
                 if (texts ? !diff.bytes.empty() : !byteAlone)

@@ -1,9 +1,8 @@
-#include "config/AppGlobals.h"
 #include "dialogs/ControlIds.h"
+#include "dialogs/OptionalFeaturesDialog.h"
 #include "support/DialogTestSupport.h"
 #include "uikit/EditNormalizer.h"
 #include "uikit/HelpRequest.h"
-#include "dialogs/OptionalFeaturesDialog.h"
 #include "uikit/UpDownControl.h"
 
 #include <QCheckBox>
@@ -78,6 +77,7 @@ private:
     static bool activate(QDialog& dialog);
 
     std::unique_ptr<QTranslator> chinese_;
+    Language language_ = Language::English;
 };
 
 void TestOptionalFeatures::initTestCase()
@@ -93,7 +93,7 @@ void TestOptionalFeatures::init()
 
 void TestOptionalFeatures::useLanguage(bool chinese)
 {
-    setLanguageGlobals(chinese ? QStringLiteral("Chinese") : QStringLiteral("English"));
+    language_ = chinese ? Language::Chinese : Language::English;
     if (chinese)
         QCoreApplication::installTranslator(chinese_.get());
     else
@@ -127,7 +127,7 @@ void TestOptionalFeatures::newImageOpensAndStoresUnchanged()
     useLanguage(chinese);
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image = fresh;
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
     QCOMPARE(dialog.windowTitle(), title);
 
     const QStringList shown{list(&dialog, ControlId::TimeOutList)->currentText(),
@@ -151,7 +151,7 @@ void TestOptionalFeatures::newImageOpensAndStoresUnchanged()
 void TestOptionalFeatures::allFFBlockOpensAndStores()
 {
     RadioImage image; // every byte 0xFF
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
 
     QCOMPARE(list(&dialog, ControlId::SideKeyList)->currentText(), QStringLiteral("Monitor Momentary"));
     QVERIFY(findControl<QCheckBox>(&dialog, ControlId::BeepCheck)->isChecked());
@@ -173,7 +173,7 @@ void TestOptionalFeatures::allFFBlockOpensAndStores()
 void TestOptionalFeatures::changedOptionIsStored()
 {
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
     list(&dialog, ControlId::TimeOutList)->setCurrentIndex(0); // 15s
     list(&dialog, ControlId::SquelchList)->setCurrentIndex(9);
     dialog.accept();
@@ -186,7 +186,7 @@ void TestOptionalFeatures::cancelStoresNothing()
 {
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image = fresh;
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
     list(&dialog, ControlId::SquelchList)->setCurrentIndex(0);
     delayEdit(&dialog)->setText(QStringLiteral("5"));
     dialog.reject();
@@ -211,7 +211,7 @@ void TestOptionalFeatures::transmitDelayShown()
     QFETCH(QString, text);
     RadioImage image = RadioImage::makeNew();
     image.setTransmitDelay(static_cast<std::uint16_t>(tenths));
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
     QCOMPARE(delayEdit(&dialog)->text(), text);
 }
 
@@ -249,7 +249,7 @@ void TestOptionalFeatures::focusLossNormalizes()
     QFETCH(QString, shown);
     useLanguage(chinese);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();
@@ -313,7 +313,7 @@ void TestOptionalFeatures::stepping()
     QFETCH(int, delta);
     QFETCH(QString, shown);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
     delayEdit(&dialog)->setText(text);
     Q_EMIT delaySpin(&dialog)->deltaPos(delta);
     QCOMPARE(delayEdit(&dialog)->text(), shown);
@@ -322,7 +322,7 @@ void TestOptionalFeatures::stepping()
 void TestOptionalFeatures::arrowButtonAndKeysStep()
 {
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     const QList<QToolButton*> arrows = delaySpin(&dialog)->findChildren<QToolButton*>();
@@ -363,7 +363,7 @@ void TestOptionalFeatures::enterStoresTypedText()
     QFETCH(int, low);
     QFETCH(int, high);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();
@@ -393,7 +393,7 @@ void TestOptionalFeatures::variantVisibility()
     QFETCH(bool, transmit);
     RadioImage image = RadioImage::makeNew();
     image[RadioImage::OptSquelch] = 7;
-    OptionalFeaturesDialog dialog(image, variant);
+    OptionalFeaturesDialog dialog(image, variant, language_);
     dialog.show();
 
     for (int id : {ControlId::SquelchLabel, ControlId::SquelchList})
@@ -426,7 +426,7 @@ void TestOptionalFeatures::f1AsksForFocusedControl()
     int asked = -1;
     setHelpHandler([&asked](int id) { asked = id; });
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();

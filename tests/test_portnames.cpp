@@ -1,6 +1,6 @@
-#include "config/IniFile.h"
-#include "link/PortNames.h"
+#include "config/AppContext.h"
 #include "config/SettingsKey.h"
+#include "link/PortNames.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,7 +10,6 @@ class TestPortNames : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void portName_data();
     void portName();
     void deviceFor_data();
@@ -23,6 +22,7 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir dir_;
+    AppContext context_;
 };
 
 void TestPortNames::initTestCase()
@@ -34,12 +34,7 @@ void TestPortNames::initTestCase()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[Setup]\r\nAppName=Port Test\r\n[Ports]\r\nCOM3=/tmp/xr970-cable\r\nCOM12= \r\n");
     file.close();
-    QVERIFY(theIniFile().load(ini));
-}
-
-void TestPortNames::cleanupTestCase()
-{
-    theIniFile().clear();
+    QVERIFY(context_.config().load(ini));
 }
 
 void TestPortNames::portName_data()
@@ -91,7 +86,7 @@ void TestPortNames::deviceFor()
 {
     QFETCH(QString, port);
     QFETCH(QString, device);
-    QCOMPARE(PortNames::deviceFor(port), device);
+    QCOMPARE(context_.port().map().deviceFor(port), device);
 }
 
 void TestPortNames::numberAfterM_data()
@@ -136,7 +131,7 @@ void TestPortNames::loadStoredNumber()
         if (!valueName.isEmpty())
             key->setValue(valueName, stored);
     }
-    QCOMPARE(PortNames::loadPortNumber(), number);
+    QCOMPARE(PortNames::loadPortNumber(*context_.settingsKey()), number);
 }
 
 void TestPortNames::storeThenLoad()
@@ -146,8 +141,9 @@ void TestPortNames::storeThenLoad()
         key->clear();
         key->setValue(QStringLiteral("COM"), 5);
     }
-    PortNames::storePortNumber(3);
-    QCOMPARE(PortNames::loadPortNumber(), 3);
+    context_.storePort(3);
+    QCOMPARE(PortNames::loadPortNumber(*context_.settingsKey()), 3);
+    QCOMPARE(context_.port().name(), QStringLiteral("COM3"));
     const auto key = openSettingsKey(QStringLiteral("Port Test"));
     QCOMPARE(key->childKeys(), QStringList{QStringLiteral("com")});
     QCOMPARE(key->value(QStringLiteral("com")).toInt(), 3);

@@ -124,8 +124,8 @@ ReportInput inputWith(const QList<int>& used, const QList<int>& transmitOnly = {
     }
     for (int channel : transmitOnly)
         RadioImage::frequencyToBytes(43900000 + 1250 * channel, input.image.channel(channel) + 4);
-    decodeChannels(input.image, RadioVariant::Other, chinese, input.cells);
-    input.chinese = chinese;
+    input.language = chinese ? Language::Chinese : Language::English;
+    decodeChannels(input.image, RadioVariant::Other, input.language, input.cells);
     input.copyrightsOwner = QStringLiteral("Owner Co.");
     return input;
 }

@@ -1,5 +1,6 @@
-#include "model/ProductBand.h"
+#include "config/ProductSettings.h"
 #include "config/SettingsKey.h"
+#include "model/ProductBand.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,9 +75,11 @@ void TestProductBand::limits()
 
 void TestProductBand::caption()
 {
-    QCOMPARE(captionString(QStringLiteral("XR-970"), QStringLiteral("VHF"), QStringLiteral("136-174"), false),
+    QCOMPARE(captionString(QStringLiteral("XR-970"), QStringLiteral("VHF"), QStringLiteral("136-174"),
+                           Language::English),
              QStringLiteral("XR-970  [ Type:VHF  Fre:136-174 ]"));
-    QCOMPARE(captionString(QStringLiteral("XR-970"), QStringLiteral("VHF"), QStringLiteral("136-174"), true),
+    QCOMPARE(captionString(QStringLiteral("XR-970"), QStringLiteral("VHF"), QStringLiteral("136-174"),
+                           Language::Chinese),
              QString::fromUtf8("XR-970  [ 类型:VHF  频率:136-174 ]"));
 }
 

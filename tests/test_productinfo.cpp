@@ -1,14 +1,14 @@
-#include "config/AppGlobals.h"
-#include "dialogs/ControlIds.h"
-#include "support/DialogTestSupport.h"
-#include "config/IniFile.h"
-#include "dialogs/ProductInfoDialog.h"
+#include "config/AppContext.h"
 #include "config/SettingsKey.h"
+#include "dialogs/ControlIds.h"
+#include "dialogs/ProductInfoDialog.h"
+#include "support/DialogTestSupport.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -58,6 +58,7 @@ private:
     void storePositions(int type, int band);
 
     QTemporaryDir dir_;
+    std::unique_ptr<AppContext> context_;
 };
 
 void TestProductInfo::initTestCase()
@@ -68,8 +69,8 @@ void TestProductInfo::initTestCase()
 
 void TestProductInfo::init()
 {
-    setLanguageGlobals(QStringLiteral("English"));
-    g_strCaption.clear();
+    context_ = std::make_unique<AppContext>();
+    context_->setLanguageName(QStringLiteral("English"));
     openSettingsKey(AppName)->clear();
     loadIni(QStringLiteral("Type1=VHF\nField1=136 - 174MHz|400 - "
                            "470MHz\nType2=UHF\nField2=400-420|420-450|450-470\n"));
@@ -85,7 +86,7 @@ void TestProductInfo::loadIni(const QString& setupLines)
                                         "[Chinese]\nAppName=XR-970 写频软件\n");
     file.write(text.toUtf8());
     file.close();
-    QVERIFY(theIniFile().load(path));
+    QVERIFY(context_->config().load(path));
 }
 
 void TestProductInfo::storePositions(int type, int band)
@@ -118,7 +119,7 @@ void TestProductInfo::typesStopAtFirstEmpty()
     QFETCH(QStringList, types);
     loadIni(setup);
     RadioImage image = RadioImage::makeNew();
-    ProductInfoDialog dialog(image);
+    ProductInfoDialog dialog(image, *context_);
     QCOMPARE(items(typeList(&dialog)), types);
 }
 
@@ -139,7 +140,7 @@ void TestProductInfo::bandsSplitAtBars()
     QFETCH(QStringList, bands);
     loadIni(QStringLiteral("Type1=A\n") + field);
     RadioImage image = RadioImage::makeNew();
-    ProductInfoDialog dialog(image);
+    ProductInfoDialog dialog(image, *context_);
     QCOMPARE(items(bandList(&dialog)), bands);
 }
 
@@ -163,7 +164,7 @@ void TestProductInfo::opensOnStoredPositions()
     if (storedType >= 0)
         storePositions(storedType, storedBand);
     RadioImage image = RadioImage::makeNew();
-    ProductInfoDialog dialog(image);
+    ProductInfoDialog dialog(image, *context_);
     QCOMPARE(typeList(&dialog)->currentIndex(), type);
     QCOMPARE(bandList(&dialog)->currentIndex(), band);
 }
@@ -172,7 +173,7 @@ void TestProductInfo::typeChangeResetsBand()
 {
     storePositions(0, 1);
     RadioImage image = RadioImage::makeNew();
-    ProductInfoDialog dialog(image);
+    ProductInfoDialog dialog(image, *context_);
     QCOMPARE(bandList(&dialog)->currentIndex(), 1);
     typeList(&dialog)->setCurrentIndex(1);
     QCOMPARE(items(bandList(&dialog)), (QStringList{"400-420", "420-450", "450-470"}));
@@ -200,7 +201,7 @@ void TestProductInfo::bandChoiceGivesLimits()
     QFETCH(int, low);
     QFETCH(int, high);
     RadioImage image = RadioImage::makeNew(); // holds 0 and 2
-    ProductInfoDialog dialog(image);
+    ProductInfoDialog dialog(image, *context_);
     typeList(&dialog)->setCurrentIndex(type);
     bandList(&dialog)->setCurrentIndex(band);
     dialog.accept();
@@ -231,13 +232,13 @@ void TestProductInfo::caption()
     QFETCH(QString, language);
     QFETCH(QString, caption);
     loadIni(QStringLiteral("Type1=T1\nField1=130 - 160MHz\n"));
-    setLanguageGlobals(language);
+    context_->setLanguageName(language);
     RadioImage image = RadioImage::makeNew();
     image[RadioImage::ProductBand] = 0;
-    ProductInfoDialog dialog(image);
+    ProductInfoDialog dialog(image, *context_);
     dialog.accept();
     QCOMPARE(dialog.caption(), caption);
-    QCOMPARE(g_strCaption, caption);
+    QCOMPARE(context_->caption(), caption);
     QCOMPARE(dialog.bandLimits().low, 13000000);
     QCOMPARE(dialog.bandLimits().high, 16000000);
     QVERIFY(!dialog.imageChanged()); // the choice was already in the image
@@ -247,11 +248,11 @@ void TestProductInfo::cancelChangesNothing()
 {
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image = fresh;
-    ProductInfoDialog dialog(image);
+    ProductInfoDialog dialog(image, *context_);
     typeList(&dialog)->setCurrentIndex(1);
     dialog.reject();
     QVERIFY(image == fresh);
-    QVERIFY(g_strCaption.isEmpty());
+    QVERIFY(context_->caption().isEmpty());
     QVERIFY(!openSettingsKey(AppName)->contains(QStringLiteral("Type")));
 }
 

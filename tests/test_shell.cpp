@@ -1,20 +1,18 @@
-#include "dialogs/AboutDialog.h"
-#include "config/AppGlobals.h"
+#include "app/Application.h"
+#include "app/DocumentManager.h"
 #include "app/DocumentWindow.h"
 #include "app/MainWindow.h"
-#include "editor/ChannelGrid.h"
-#include "app/Application.h"
-#include "document/ChannelDocument.h"
-#include "editor/ChannelView.h"
-#include "editor/CellEditors.h"
-#include "document/ChannelFile.h"
-#include "config/CommandIds.h"
 #include "app/NavigationBar.h"
-#include "app/DocumentManager.h"
+#include "config/CommandIds.h"
 #include "config/IniFile.h"
+#include "dialogs/AboutDialog.h"
 #include "dialogs/LanguageDialog.h"
-#include "link/CurrentPort.h"
 #include "dialogs/ProgressDialog.h"
+#include "document/ChannelDocument.h"
+#include "document/ChannelFile.h"
+#include "editor/CellEditors.h"
+#include "editor/ChannelGrid.h"
+#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "sim/VirtualRadio.h"
 #include "support/GuiTestEnv.h"
@@ -49,7 +47,6 @@ struct Started {
     explicit Started(const QByteArray& ini = GuiTestEnv::defaultIni(), const QStringList& args = {})
         : env(ini)
     {
-        g_radioVariant = RadioVariant::ReceiveOnly;
         ok = app.start({env.iniPath(), env.dir(), QString()}, args);
     }
     MainWindow* frame() const { return app.mainWindow(); }
@@ -117,9 +114,10 @@ void TestShell::startUpLanguage()
     QFETCH(QString, company);
     Started s(iniWith(language, "1"));
     QCOMPARE(s.ok, started);
-    QCOMPARE(g_bChinese, chinese);
-    QCOMPARE(g_strLanguage, QString::fromUtf8(language));
-    QCOMPARE(g_strHelpFile, chinese ? QStringLiteral("chHelp.chm") : QStringLiteral("enHelp.chm"));
+    const AppContext& context = s.app.context();
+    QCOMPARE(context.language() == Language::Chinese, chinese);
+    QCOMPARE(context.languageName(), QString::fromUtf8(language));
+    QCOMPARE(context.helpFile(), chinese ? QStringLiteral("chHelp.chm") : QStringLiteral("enHelp.chm"));
     if (!started) {
         // No "chinese.qm", "Klingon.qm" or ".qm" beside the program.
         QCOMPARE(s.env.boxes.size(), 1);
@@ -127,10 +125,10 @@ void TestShell::startUpLanguage()
         QVERIFY(!s.frame());
         return;
     }
-    QCOMPARE(g_strCompany, company);
+    QCOMPARE(context.company(), company);
     QCOMPARE(s.frame()->navigationBar()->captionText(), company);
     QCOMPARE(s.frame()->navigationBar()->tree()->topLevelItem(0)->child(1)->text(0),
-             NavigationBar::itemTexts(chinese)[1]);
+             NavigationBar::itemTexts(chinese ? Language::Chinese : Language::English)[1]);
 }
 
 void TestShell::showLang_data()
@@ -150,7 +148,7 @@ void TestShell::showLang()
     QFETCH(bool, kept);
     Started s(iniWith("English", value));
     QVERIFY(s.ok);
-    QCOMPARE(s.frame()->action(CommandId::Language)->isVisible(), kept);
+    QCOMPARE(s.frame()->action(CommandId::ChooseLanguage)->isVisible(), kept);
 }
 
 void TestShell::documentMenus()
@@ -249,7 +247,7 @@ void TestShell::saveAndReopen()
     DocumentWindow* opened = s.docs().currentWindow();
     QVERIFY(opened != before);
     QVERIFY(before->isHidden());
-    QVERIFY(!g_bNewDocument);
+    QVERIFY(!s.app.context().isNewDocument());
     opened->view()->grid()->setText(3, 1, QStringLiteral("145.12500"));
     QVERIFY(s.docs().save(opened));
     RadioImage saved;
@@ -305,12 +303,12 @@ void TestShell::languageChangeRestarts()
         });
     };
     answerDialog(false); // the language in use: nothing changes
-    s.frame()->runCommand(CommandId::Language);
+    s.frame()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(s.frame()->isVisible());
 
     s.env.answers = {QMessageBox::Cancel}; // the user keeps the window at the save question
     answerDialog(true);
-    s.frame()->runCommand(CommandId::Language);
+    s.frame()->runCommand(CommandId::ChooseLanguage);
     IniFile reread;
     reread.load(s.env.iniPath());
     QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
@@ -320,7 +318,7 @@ void TestShell::languageChangeRestarts()
 
     s.env.answers = {QMessageBox::Discard}; // this time the window closes: restart
     answerDialog(true);
-    s.frame()->runCommand(CommandId::Language);
+    s.frame()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(!s.frame()->isVisible());
     QVERIFY(s.frame()->restartRequested());
 }
@@ -328,7 +326,7 @@ void TestShell::languageChangeRestarts()
 void TestShell::aboutTexts()
 {
     Started s;
-    AboutDialog about(s.frame());
+    AboutDialog about(s.app.context(), s.frame());
     QCOMPARE(about.windowTitle(), QStringLiteral("About Test"));
     QCOMPARE(about.line(AboutDialog::Line1Id)->text(), QStringLiteral("Version 1 & more"));
     QCOMPARE(about.line(AboutDialog::Line2Id)->text(), QStringLiteral("<u>C</u>opy 2026"));
@@ -392,7 +390,7 @@ void TestShell::commandsRefusedDuringTransfer()
     VirtualRadio radio(CloneFrames::transferAreaOf(RadioImage::makeNew()), paced);
     QVERIFY(radio.start());
     Started s;
-    CurrentPort::setDeviceOverride(radio.devicePath());
+    s.app.context().port().setDeviceOverride(radio.devicePath());
     DocumentWindow* frame = s.docs().currentWindow();
     ViewTransfer& transfer = frame->view()->transfer();
     bool checked = false;
@@ -409,7 +407,6 @@ void TestShell::commandsRefusedDuringTransfer()
     s.frame()->runCommand(CommandId::Read);
     QTest::mouseClick(transfer.progress().okButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!transfer.progress().isOpen(), 15000);
-    CurrentPort::setDeviceOverride(QString());
     QVERIFY(checked);
     QVERIFY(s.env.boxes.isEmpty());
     QVERIFY(s.frame()->action(CommandId::FileNew)->isEnabled());

@@ -103,7 +103,7 @@ void TestTones::dcsTableBothWays()
 
 void TestTones::choiceList()
 {
-    const QStringList english = toneChoices(false);
+    const QStringList english = toneChoices(Language::English);
     QCOMPARE(english.size(), 219);
     QCOMPARE(english[0], QStringLiteral("None"));
     QCOMPARE(english[1], QStringLiteral("67.0"));
@@ -112,7 +112,7 @@ void TestTones::choiceList()
     QCOMPARE(english[134], QStringLiteral("D754N"));
     QCOMPARE(english[135], QStringLiteral("D023I"));
     QCOMPARE(english[218], QStringLiteral("D754I"));
-    QCOMPARE(toneChoices(true)[0], QString::fromUtf8("无"));
+    QCOMPARE(toneChoices(Language::Chinese)[0], QString::fromUtf8("无"));
     // Every offered text survives an encode and decode unchanged.
     for (int i = 1; i < english.size(); ++i)
         QCOMPARE(toneTextFromField(toneFieldFromText(english[i])), english[i]);

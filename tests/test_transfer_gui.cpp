@@ -1,14 +1,12 @@
-#include "config/AppGlobals.h"
-#include "editor/ChannelGrid.h"
-#include "document/ChannelDocument.h"
-#include "editor/ChannelView.h"
 #include "config/CommandIds.h"
-#include "link/CurrentPort.h"
-#include "link/PortNames.h"
+#include "config/SettingsKey.h"
 #include "dialogs/PortSettingDialog.h"
 #include "dialogs/ProgressDialog.h"
-#include "config/SettingsKey.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelGrid.h"
+#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "link/PortNames.h"
 #include "sim/VirtualRadio.h"
 #include "support/GuiTestEnv.h"
 
@@ -56,16 +54,16 @@ struct Bench {
         QVERIFY(radio.start());
         env = std::make_unique<GuiTestEnv>(iniWithPorts(radio.devicePath()));
         env->loadIni();
-        g_radioVariant = RadioVariant::ReceiveOnly;
-        document.initNew(false, QStringLiteral("XrTest"));
+        document.initNew(Language::English, QStringLiteral("XrTest"));
         document.image()[1000] = 0x5A;
-        g_bNewDocument = true;
-        view = std::make_unique<ChannelView>(&document);
+        context().setNewDocument(true);
+        view = std::make_unique<ChannelView>(&document, context());
         view->show();
         view->initialUpdate();
-        CurrentPort::setDeviceOverride(radio.devicePath());
+        context().port().setDeviceOverride(radio.devicePath());
     }
-    ~Bench() { CurrentPort::setDeviceOverride(QString()); }
+
+    AppContext& context() const { return env->context; }
 
     ProgressDialog& progress() const { return view->transfer().progress(); }
     // Runs a command to its end: OK in the progress window, then wait for the window to go.
@@ -116,8 +114,8 @@ void TestTransferGui::readRefreshesGrid()
     bench.run(ViewTransfer::Direction::Read);
     QVERIFY(bench.env->boxes.isEmpty());
     QCOMPARE(bench.progress().counter()->text(), QStringLiteral("51"));
-    QCOMPARE(int(g_radioVariant), variant);
-    QVERIFY(!g_bNewDocument);
+    QCOMPARE(int(bench.context().radioVariant()), variant);
+    QVERIFY(!bench.context().isNewDocument());
     QVERIFY(bench.document.isModified());
     QList<int> shown;
     for (int c = 1; c <= 8; ++c)
@@ -128,7 +126,7 @@ void TestTransferGui::readRefreshesGrid()
     QCOMPARE(bench.view->grid()->text(1, 1), rx);
     QCOMPARE(int(bench.document.image()[RadioImage::OptSquelch]), 7);
     QCOMPARE(int(bench.document.image()[1000]), 0x5A); // beyond the transfer area
-    QCOMPARE(g_strCaption, QStringLiteral("Test Programmer  [ Type:UHF  Fre:400-420 ]"));
+    QCOMPARE(bench.context().caption(), QStringLiteral("Test Programmer  [ Type:UHF  Fre:400-420 ]"));
 }
 
 void TestTransferGui::writeStoresGridAndOptions()
@@ -177,8 +175,8 @@ void TestTransferGui::cancelDuringRead()
     const int rows = bench.progress().counter()->text().toInt();
     QVERIFY2(rows > 0 && rows < 51, qPrintable(bench.progress().counter()->text()));
     QVERIFY(bench.document.image() == before);
-    QCOMPARE(int(g_radioVariant), int(RadioVariant::ReceiveOnly));
-    QVERIFY(g_bNewDocument);
+    QCOMPARE(int(bench.context().radioVariant()), int(RadioVariant::ReceiveOnly));
+    QVERIFY(bench.context().isNewDocument());
 }
 
 void TestTransferGui::failuresShowTheirMessageOnce_data()
@@ -211,7 +209,7 @@ void TestTransferGui::failuresShowTheirMessageOnce()
 void TestTransferGui::portMissing()
 {
     Bench bench;
-    CurrentPort::setDeviceOverride(QStringLiteral("/nonexistent/ttyXR"));
+    bench.context().port().setDeviceOverride(QStringLiteral("/nonexistent/ttyXR"));
     bench.run(ViewTransfer::Direction::Write);
     QCOMPARE(bench.env->boxes.size(), 1);
     const QString text = bench.env->boxes[0].text;
@@ -223,8 +221,7 @@ void TestTransferGui::portMissing()
 void TestTransferGui::portSettingDialog()
 {
     Bench bench;
-    CurrentPort::setDeviceOverride(QString());
-    CurrentPort::setNumber(2);
+    bench.context().port().setNumber(2);
     auto* dialog = bench.view->findChild<PortSettingDialog*>();
     QVERIFY(dialog);
     QTimer::singleShot(0, dialog, [dialog] {
@@ -236,15 +233,15 @@ void TestTransferGui::portSettingDialog()
         dialog->accept();
     });
     bench.view->openPortSetting();
-    QCOMPARE(CurrentPort::name(), QStringLiteral("COM1"));
-    QCOMPARE(PortNames::loadPortNumber(), 1);
+    QCOMPARE(bench.context().port().name(), QStringLiteral("COM1"));
+    QCOMPARE(PortNames::loadPortNumber(*bench.context().settingsKey()), 1);
 
     QTimer::singleShot(0, dialog, [dialog] {
         QCOMPARE(dialog->selectedNumber(), 1); // current and present: selected
         dialog->reject();
     });
     bench.view->openPortSetting();
-    QCOMPARE(PortNames::loadPortNumber(), 1);
+    QCOMPARE(PortNames::loadPortNumber(*bench.context().settingsKey()), 1);
 }
 
 QTEST_MAIN(TestTransferGui)

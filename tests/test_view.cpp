@@ -1,10 +1,9 @@
-#include "config/AppGlobals.h"
-#include "editor/ChannelGrid.h"
-#include "document/ChannelDocument.h"
-#include "editor/ChannelView.h"
-#include "editor/CellEditors.h"
 #include "config/CommandIds.h"
 #include "config/SettingsKey.h"
+#include "document/ChannelDocument.h"
+#include "editor/CellEditors.h"
+#include "editor/ChannelGrid.h"
+#include "editor/ChannelView.h"
 #include "support/GuiTestEnv.h"
 
 #include <QComboBox>
@@ -23,10 +22,10 @@ struct Fixture {
     explicit Fixture(RadioVariant variant = RadioVariant::ReceiveOnly, bool newDocument = true)
     {
         env.loadIni();
-        g_radioVariant = variant;
-        document.initNew(false, QStringLiteral("XrTest"));
-        g_bNewDocument = newDocument;
-        view = std::make_unique<ChannelView>(&document);
+        env.context.setRadioVariant(variant);
+        document.initNew(Language::English, QStringLiteral("XrTest"));
+        env.context.setNewDocument(newDocument);
+        view = std::make_unique<ChannelView>(&document, env.context);
         view->resize(view->minimumSize());
         view->show();
         view->initialUpdate();
@@ -231,18 +230,18 @@ void TestView::productFromAndToSettings()
     f.view->loadFromImage(); // new document: taken from the settings
     QCOMPARE(int(f.document.image()[RadioImage::ProductType]), 1);
     QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
-    QCOMPARE(g_strCaption, QStringLiteral("Test Programmer  [ Type:UHF  Fre:450-470 ]"));
-    QCOMPARE(f.view->BandLow, 45000000);
-    QCOMPARE(f.view->BandHigh, 47000000);
+    QCOMPARE(f.env.context.caption(), QStringLiteral("Test Programmer  [ Type:UHF  Fre:450-470 ]"));
+    QCOMPARE(f.view->band().low, 45000000);
+    QCOMPARE(f.view->band().high, 47000000);
 
-    g_bNewDocument = false; // an opened document stores its choice
+    f.env.context.setNewDocument(false); // an opened document stores its choice
     f.document.image()[RadioImage::ProductType] = 0;
     f.document.image()[RadioImage::ProductBand] = 1;
     f.view->loadFromImage();
     auto key = openSettingsKey(QStringLiteral("XrTest"));
     QCOMPARE(key->value(QStringLiteral("Type")).toInt(), 0);
     QCOMPARE(key->value(QStringLiteral("Field")).toInt(), 1);
-    QCOMPARE(f.view->BandLow, 13600000);
+    QCOMPARE(f.view->band().low, 13600000);
 }
 
 QTEST_MAIN(TestView)

@@ -1,5 +1,4 @@
 #include "link/CloneTransfer.h"
-#include "link/LinkMessages.h"
 #include "link/SerialPortLine.h"
 #include "sim/VirtualRadio.h"
 

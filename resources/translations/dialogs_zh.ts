@@ -51,14 +51,6 @@
         <source>Vox Delay Time (s)</source>
         <translation>声控延迟时间(秒)</translation>
     </message>
-    <message>
-        <source>On</source>
-        <translation>开</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <translation>关</translation>
-    </message>
 </context>
 <context>
     <name>ProductInfoDialog</name>

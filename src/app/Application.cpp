@@ -1,12 +1,10 @@
 #include "app/Application.h"
 
-#include "config/AppGlobals.h"
+#include "app/DocumentManager.h"
 #include "app/MainWindow.h"
 #include "config/CommandIds.h"
-#include "app/DocumentManager.h"
-#include "config/IniFile.h"
-#include "uikit/MessageBox.h"
 #include "model/NumberParse.h"
+#include "uikit/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,21 +14,6 @@
 #include <QLocale>
 
 namespace {
-
-QString setupValue(const char* key)
-{
-    return theIniFile().value(QStringLiteral("Setup"), QString::fromLatin1(key), QString());
-}
-
-QString languageValue(const char* key)
-{
-    return theIniFile().value(g_strLanguage, QString::fromLatin1(key), QString());
-}
-
-QString withSeparator(const QString& dir)
-{
-    return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
-}
 
 } // namespace
 
@@ -56,12 +39,11 @@ QString Application::findLanguageModule(const QString& language, const Paths& pa
 
 bool Application::loadLanguageModule(const Paths& paths)
 {
-    const QString module = findLanguageModule(g_strLanguage, paths);
+    const QString module = findLanguageModule(context_.languageName(), paths);
     if (module.isEmpty() || !translator_.load(module)) {
-        showMessageBox(
-            {nullptr,
-             byLanguage(QStringLiteral("Load language DLL fail"), QStringLiteral("加载语言链接库失败")),
-             QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
+        showMessageBox({nullptr,
+                        byLanguage(context_.language(), "Load language DLL fail", "加载语言链接库失败"),
+                        QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
         return false;
     }
     QCoreApplication::installTranslator(&translator_);
@@ -73,21 +55,21 @@ bool Application::loadLanguageModule(const Paths& paths)
 // Qt's translations installed they simply stay English.
 void Application::loadQtTexts()
 {
-    if (g_bChinese && qtTexts_.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (context_.language() == Language::Chinese &&
+        qtTexts_.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts_);
 }
 
 bool Application::start(const Paths& paths, const QStringList& arguments)
 {
-    theIniFile().load(paths.iniFile);
-    setLanguageGlobals(setupValue("Language"));
+    context_.config().load(paths.iniFile);
+    context_.setLanguageName(context_.setupValue(QStringLiteral("Language")));
     if (!loadLanguageModule(paths))
         return false;
-    g_strExeDir = withSeparator(paths.exeDir);
-    g_strCompany = languageValue("Company");
+    context_.setProgramDir(paths.exeDir);
 
-    mainWindow_ = std::make_unique<MainWindow>();
+    mainWindow_ = std::make_unique<MainWindow>(context_);
     if (!processCommandLine(arguments))
         return false;
     mainWindow_->showMaximized();
@@ -116,9 +98,9 @@ bool Application::processCommandLine(const QStringList& arguments)
 
 void Application::brandMainWindow()
 {
-    QIcon icon(g_strExeDir + QStringLiteral("title.ico"));
+    QIcon icon(context_.programDir() + QStringLiteral("title.ico"));
     mainWindow_->setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/images/title.png")) : icon);
-    mainWindow_->setAboutTitle(languageValue("About Title"));
-    if (parseLeadingInt(setupValue("ShowLang")) == 0)
+    mainWindow_->setAboutTitle(context_.languageValue(QStringLiteral("About Title")));
+    if (parseLeadingInt(context_.setupValue(QStringLiteral("ShowLang"))) == 0)
         mainWindow_->removeLanguageCommand();
 }

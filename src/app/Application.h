@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/AppContext.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QTranslator>
@@ -25,6 +27,8 @@ public:
     // arguments are the command-line arguments after the program name.
     bool start(const Paths& paths, const QStringList& arguments);
 
+    AppContext& context() { return context_; }
+
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     // Start-up ended after printing the file named with --print.
     bool printedAtStartUp() const { return printedAtStartUp_; }
@@ -37,6 +41,7 @@ private:
     bool processCommandLine(const QStringList& arguments);
     void brandMainWindow();
 
+    AppContext context_;
     QTranslator translator_;
     QTranslator qtTexts_; // Qt's own texts (standard buttons, file and print dialogs)
     std::unique_ptr<MainWindow> mainWindow_;

@@ -1,11 +1,11 @@
 #include "app/CsvCommands.h"
 
-#include "config/AppGlobals.h"
-#include "document/ChannelDocument.h"
-#include "editor/ChannelView.h"
+#include "config/AppContext.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "dialogs/CsvImportDialog.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "uikit/MessageBox.h"
 
 #include <QDir>
@@ -21,12 +21,6 @@ QString fileFilter()
     return CsvCommands::tr("Channel lists (*.csv);;All files (*)");
 }
 
-void reportFileError(const QString& what, const QString& path, const QString& reason)
-{
-    appMessageBox(what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason, QMessageBox::Ok,
-                  QMessageBox::Warning);
-}
-
 // The document's file name with .csv for .dat, in the same folder.
 QString proposedCsvPath(const ChannelDocument& document)
 {
@@ -38,7 +32,16 @@ QString proposedCsvPath(const ChannelDocument& document)
 
 } // namespace
 
-CsvCommands::CsvCommands(QWidget* dialogParent) : QObject(dialogParent), dialogParent_(dialogParent) {}
+CsvCommands::CsvCommands(AppContext& context, QWidget* dialogParent)
+    : QObject(dialogParent), context_(context), dialogParent_(dialogParent)
+{
+}
+
+void CsvCommands::reportFileError(const QString& what, const QString& path, const QString& reason) const
+{
+    appMessageBox(context_, what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason,
+                  QMessageBox::Ok, QMessageBox::Warning);
+}
 
 void CsvCommands::importChannels(ChannelView& view)
 {
@@ -58,8 +61,9 @@ void CsvCommands::exportChannels(ChannelView& view)
 
 bool CsvCommands::importFile(ChannelView& view, const QString& path)
 {
-    if (g_radioVariant == RadioVariant::Other) {
-        appMessageBox(tr("The channels of this radio type cannot be edited."), QMessageBox::Ok,
+    const RadioVariant variant = context_.radioVariant();
+    if (variant == RadioVariant::Other) {
+        appMessageBox(context_, tr("The channels of this radio type cannot be edited."), QMessageBox::Ok,
                       QMessageBox::Warning);
         return false;
     }
@@ -71,12 +75,13 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
     const QByteArray bytes = file.read(MaxCsvFileSize + 1); // one byte more tells a file too large
     view.commitGridToImage();
     ChannelDocument& document = *view.document();
-    const CsvImportResult result = importChannelsCsv(bytes, document.image(), g_radioVariant, view.band());
+    const CsvImportResult result = importChannelsCsv(bytes, document.image(), variant, view.band());
     if (result.problem != CsvFileProblem::None) {
-        appMessageBox(csvFileProblemText(result, g_bChinese), QMessageBox::Ok, QMessageBox::Warning);
+        appMessageBox(context_, csvFileProblemText(result, context_.language()), QMessageBox::Ok,
+                      QMessageBox::Warning);
         return false;
     }
-    CsvImportDialog report(result.report, QDir::toNativeSeparators(path), dialogParent_);
+    CsvImportDialog report(result.report, QDir::toNativeSeparators(path), context_.language(), dialogParent_);
     if (report.exec() != QDialog::Accepted || result.image == document.image())
         return false;
     document.image() = result.image;
@@ -88,7 +93,7 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
 bool CsvCommands::exportFile(ChannelView& view, const QString& path)
 {
     view.commitGridToImage();
-    const QByteArray csv = exportChannelsCsv(view.document()->image(), g_radioVariant);
+    const QByteArray csv = exportChannelsCsv(view.document()->image(), context_.radioVariant());
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())
         return true;

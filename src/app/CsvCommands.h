@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class AppContext;
 class ChannelView;
 class QWidget;
 
@@ -11,7 +12,7 @@ class QWidget;
 class CsvCommands : public QObject {
     Q_OBJECT
 public:
-    explicit CsvCommands(QWidget* dialogParent);
+    CsvCommands(AppContext& context, QWidget* dialogParent);
 
     void importChannels(ChannelView& view); // asks for the file
     void exportChannels(ChannelView& view);
@@ -22,5 +23,8 @@ public:
     bool exportFile(ChannelView& view, const QString& path);
 
 private:
+    void reportFileError(const QString& what, const QString& path, const QString& reason) const;
+
+    AppContext& context_;
     QWidget* dialogParent_;
 };

@@ -1,14 +1,13 @@
 #include "app/DocumentManager.h"
 
-#include "config/AppGlobals.h"
 #include "app/DocumentWindow.h"
+#include "config/AppContext.h"
+#include "config/CommandIds.h"
+#include "config/StringTable.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
-#include "config/CommandIds.h"
-#include "config/IniFile.h"
-#include "uikit/MessageBox.h"
-#include "config/StringTable.h"
 #include "editor/ViewTransfer.h"
+#include "uikit/MessageBox.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -19,27 +18,10 @@ namespace {
 
 const QString FileFilter = QStringLiteral("*.dat");
 
-QString appNameSetting()
-{
-    return theIniFile().value(QStringLiteral("Setup"), QStringLiteral("AppName"), QString());
-}
-
-void reportFileError(const QString& path, const ChannelFile::Result& result, bool saving)
-{
-    if (result.status == ChannelFile::Result::Status::FormatError) {
-        appMessageBox(byLanguage(QStringLiteral("Data Format Error"), QStringLiteral("数据格式不正确")));
-        return;
-    }
-    const QString what = saving ? DocumentManager::tr("Could not save the file %1.")
-                                : DocumentManager::tr("Could not open the file %1.");
-    appMessageBox(what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + result.errorText,
-                  QMessageBox::Ok, QMessageBox::Warning);
-}
-
 } // namespace
 
-DocumentManager::DocumentManager(QMdiArea* area, QWidget* dialogParent)
-    : QObject(area), area_(area), dialogParent_(dialogParent)
+DocumentManager::DocumentManager(AppContext& context, QMdiArea* area, QWidget* dialogParent)
+    : QObject(area), context_(context), area_(area), dialogParent_(dialogParent)
 {
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* frame = qobject_cast<DocumentWindow*>(window))
@@ -66,7 +48,7 @@ void DocumentManager::setActive(DocumentWindow* frame)
 
 DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
 {
-    auto* frame = new DocumentWindow(document);
+    auto* frame = new DocumentWindow(document, context_);
     area_->addSubWindow(frame);
     connect(frame->view(), &ChannelView::captionChanged, this, &DocumentManager::captionChanged);
     connect(&frame->view()->transfer(), &ViewTransfer::runningChanged, this,
@@ -83,7 +65,7 @@ DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
 bool DocumentManager::newDocument()
 {
     if (active_) {
-        if (appMessageBox(stringTableText(MessageId::AllDataCleared),
+        if (appMessageBox(context_, stringTableText(MessageId::AllDataCleared),
                           QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return false;
         DocumentWindow* old = active_;
@@ -91,8 +73,8 @@ bool DocumentManager::newDocument()
         delete old; // its document goes with it, unsaved edits included
     }
     auto* document = new ChannelDocument;
-    document->initNew(g_bChinese, appNameSetting());
-    g_bNewDocument = true;
+    document->initNew(context_.language(), context_.setupValue(QStringLiteral("AppName")));
+    context_.setNewDocument(true);
     createWindow(document);
     return true;
 }
@@ -107,7 +89,7 @@ bool DocumentManager::openDocument(const QString& path)
     }
     if (active_)
         active_->hide(); // the window of the document that was open before
-    g_bNewDocument = false;
+    context_.setNewDocument(false);
     createWindow(document.release());
     return true;
 }
@@ -150,6 +132,18 @@ bool DocumentManager::saveTo(DocumentWindow* frame, const QString& path)
     return result.ok();
 }
 
+void DocumentManager::reportFileError(const QString& path, const ChannelFile::Result& result,
+                                      bool saving) const
+{
+    if (result.status == ChannelFile::Result::Status::FormatError) {
+        appMessageBox(context_, byLanguage(context_.language(), "Data Format Error", "数据格式不正确"));
+        return;
+    }
+    const QString what = saving ? tr("Could not save the file %1.") : tr("Could not open the file %1.");
+    appMessageBox(context_, what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + result.errorText,
+                  QMessageBox::Ok, QMessageBox::Warning);
+}
+
 void DocumentManager::closeActive()
 {
     if (active_)
@@ -161,7 +155,7 @@ bool DocumentManager::confirmCloseAll()
     for (DocumentWindow* frame : frames()) {
         if (!frame->document()->isModified())
             continue;
-        const auto answer = appMessageBox(tr("Save changes to %1?").arg(frame->document()->title()),
+        const auto answer = appMessageBox(context_, tr("Save changes to %1?").arg(frame->document()->title()),
                                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                           QMessageBox::Question);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(frame)))

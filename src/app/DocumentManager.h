@@ -4,7 +4,9 @@
 #include <QPointer>
 
 #include "app/DocumentWindow.h"
+#include "document/ChannelFile.h"
 
+class AppContext;
 class ChannelDocument;
 class QMdiArea;
 class QWidget;
@@ -14,7 +16,7 @@ class QWidget;
 class DocumentManager : public QObject {
     Q_OBJECT
 public:
-    DocumentManager(QMdiArea* area, QWidget* dialogParent);
+    DocumentManager(AppContext& context, QMdiArea* area, QWidget* dialogParent);
 
     DocumentWindow* currentWindow() const { return active_; }
     QList<DocumentWindow*> frames() const;
@@ -43,6 +45,9 @@ private:
     bool saveTo(DocumentWindow* frame, const QString& path);
     QString proposedSavePath(const ChannelDocument* document) const;
 
+    void reportFileError(const QString& path, const ChannelFile::Result& result, bool saving) const;
+
+    AppContext& context_;
     QMdiArea* area_;
     QWidget* dialogParent_;
     QPointer<DocumentWindow> active_;

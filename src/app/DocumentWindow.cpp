@@ -1,6 +1,6 @@
 #include "app/DocumentWindow.h"
 
-#include "config/AppGlobals.h"
+#include "config/AppContext.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
@@ -10,11 +10,12 @@
 #include <QMdiArea>
 #include <QScrollArea>
 
-DocumentWindow::DocumentWindow(ChannelDocument* document, QWidget* parent) : QMdiSubWindow(parent), document_(document)
+DocumentWindow::DocumentWindow(ChannelDocument* document, AppContext& context, QWidget* parent)
+    : QMdiSubWindow(parent), document_(document)
 {
     document_->setParent(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    view_ = new ChannelView(document_, this);
+    view_ = new ChannelView(document_, context, this);
     auto* scroller = new QScrollArea(this);
     scroller->setWidget(view_);
     scroller->setFrameShape(QFrame::NoFrame);
@@ -22,7 +23,7 @@ DocumentWindow::DocumentWindow(ChannelDocument* document, QWidget* parent) : QMd
     setWidget(scroller);
     setWindowTitle(document_->title());
     connect(document_, &ChannelDocument::titleChanged, this, &QWidget::setWindowTitle);
-    setWindowIcon(QIcon(g_strExeDir + QStringLiteral("title.ico")));
+    setWindowIcon(QIcon(context.programDir() + QStringLiteral("title.ico")));
     setGeometry(0, 0, InitialWidth, InitialHeight);
     connect(&view_->transfer(), &ViewTransfer::completed, this, [this] {
         if (isHidden())

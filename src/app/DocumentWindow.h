@@ -2,6 +2,7 @@
 
 #include <QMdiSubWindow>
 
+class AppContext;
 class ChannelDocument;
 class ChannelView;
 
@@ -14,7 +15,7 @@ public:
     static constexpr int InitialHeight = 1200;
 
     // Takes ownership of the document.
-    explicit DocumentWindow(ChannelDocument* document, QWidget* parent = nullptr);
+    DocumentWindow(ChannelDocument* document, AppContext& context, QWidget* parent = nullptr);
 
     ChannelDocument* document() const { return document_; }
     ChannelView* view() const { return view_; }

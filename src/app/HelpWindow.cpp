@@ -1,7 +1,5 @@
 #include "app/HelpWindow.h"
 
-#include "config/AppGlobals.h"
-
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
@@ -28,20 +26,20 @@ QHash<QString, QString> loadTopics()
     return topics;
 }
 
-QString languageFolder()
+QString languageFolder(Language language)
 {
-    return g_bChinese ? QStringLiteral(":/help/zh/") : QStringLiteral(":/help/en/");
+    return language == Language::Chinese ? QStringLiteral(":/help/zh/") : QStringLiteral(":/help/en/");
 }
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
+HelpWindow::HelpWindow(Language language, QWidget* parent) : QDialog(parent), language_(language)
 {
     setWindowTitle(tr("Help"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(false);
-    browser_->setSearchPaths({languageFolder()});
+    browser_->setSearchPaths({languageFolder(language)});
     auto* contents = new QPushButton(tr("&Contents"), this);
     auto* close = new QPushButton(tr("Close"), this);
     connect(contents, &QPushButton::clicked, this, [this] { showTopic(0); });
@@ -56,19 +54,20 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     resize(720, 560);
 }
 
-QString HelpWindow::topicFor(int contextId, const QString& dialog)
+QString HelpWindow::topicFor(int contextId, Language language, const QString& dialog)
 {
     static const QHash<QString, QString> topics = loadTopics();
     const QString id = QString::number(contextId);
     const QString topic = topics.value(dialog + QLatin1Char('/') + id, topics.value(id, ContentsPage));
-    return QFile::exists(languageFolder() + topic.section(QLatin1Char('#'), 0, 0)) ? topic : ContentsPage;
+    return QFile::exists(languageFolder(language) + topic.section(QLatin1Char('#'), 0, 0)) ? topic
+                                                                                           : ContentsPage;
 }
 
 void HelpWindow::showTopic(int contextId)
 {
     const QWidget* asking = QApplication::activeWindow();
     const QString dialog = asking && asking != this ? asking->objectName() : QString();
-    browser_->setSource(QUrl(topicFor(contextId, dialog)));
+    browser_->setSource(QUrl(topicFor(contextId, language_, dialog)));
     show();
     raise();
     activateWindow();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QDialog>
 #include <QHash>
 
@@ -10,14 +12,15 @@ class QTextBrowser;
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit HelpWindow(QWidget* parent = nullptr);
+    explicit HelpWindow(Language language, QWidget* parent = nullptr);
 
     void showTopic(int contextId);
     // The topic file of a context number in the current language; dialog is the object
     // name of the dialog that asks, for ids that differ from dialog to dialog.
-    static QString topicFor(int contextId, const QString& dialog = QString());
+    static QString topicFor(int contextId, Language language, const QString& dialog = QString());
     QTextBrowser* browser() const { return browser_; }
 
 private:
     QTextBrowser* browser_;
+    Language language_;
 };

@@ -35,7 +35,7 @@ const std::vector<MainCommand>& mainCommands()
         {CommandId::ViewStatusBar, QT_TRANSLATE_NOOP("MainWindow", "&Status Bar"), {}, true},
         {CommandId::ViewControlBar, QT_TRANSLATE_NOOP("MainWindow", "&Control Bar"), {}, true},
         {CommandId::ComSetup, QT_TRANSLATE_NOOP("MainWindow", "&Com Setup"), {}, false},
-        {CommandId::Language, QT_TRANSLATE_NOOP("MainWindow", "&Language"), {}, false},
+        {CommandId::ChooseLanguage, QT_TRANSLATE_NOOP("MainWindow", "&Language"), {}, false},
         {CommandId::About, QT_TRANSLATE_NOOP("MainWindow", "&About XR_970..."), {}, false},
         {CommandId::Help, QT_TRANSLATE_NOOP("MainWindow", "&Help Topics"), QKeySequence(Qt::Key_F1), false},
         {CommandId::NextPane, "", QKeySequence(Qt::Key_F6), false},
@@ -61,7 +61,7 @@ const QList<int>& refusedWhileTransferring()
                                        CommandId::Read,
                                        CommandId::Write,
                                        CommandId::ComSetup,
-                                       CommandId::Language,
+                                       CommandId::ChooseLanguage,
                                        CommandId::ImportChannels,
                                        CommandId::ExportChannels};
     return refused;

@@ -1,27 +1,26 @@
 #include "app/MainWindow.h"
 
-#include "dialogs/AboutDialog.h"
-#include "config/AppGlobals.h"
-#include "app/DocumentWindow.h"
-#include "app/TiledMdiArea.h"
-#include "document/ChannelDocument.h"
-#include "editor/ChannelView.h"
-#include "config/CommandIds.h"
-#include "app/NavigationBar.h"
 #include "app/CsvCommands.h"
 #include "app/DocumentManager.h"
-#include "uikit/HelpRequest.h"
+#include "app/DocumentWindow.h"
 #include "app/HelpWindow.h"
-#include "config/IniFile.h"
 #include "app/KeyStateIndicators.h"
-#include "dialogs/LanguageDialog.h"
 #include "app/MainCommands.h"
-#include "dialogs/OptionalFeaturesDialog.h"
+#include "app/NavigationBar.h"
 #include "app/PrintCommands.h"
-#include "dialogs/ProductInfoDialog.h"
-#include "config/StringTable.h"
+#include "app/TiledMdiArea.h"
 #include "app/ToolbarIcons.h"
+#include "config/AppContext.h"
+#include "config/CommandIds.h"
+#include "config/StringTable.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/LanguageDialog.h"
+#include "dialogs/OptionalFeaturesDialog.h"
+#include "dialogs/ProductInfoDialog.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "uikit/HelpRequest.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -37,15 +36,15 @@ constexpr int Separator = 0;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(parent), context_(context)
 {
     setCaption(tr("Program"));
     resize(InitialWidth, InitialHeight);
-    mdiArea_ = new TiledMdiArea(this);
+    mdiArea_ = new TiledMdiArea(context_.programDir(), this);
     setCentralWidget(mdiArea_);
-    documents_ = new DocumentManager(mdiArea_, this);
-    printing_ = new PrintCommands(this);
-    csv_ = new CsvCommands(this);
+    documents_ = new DocumentManager(context_, mdiArea_, this);
+    printing_ = new PrintCommands(context_, this);
+    csv_ = new CsvCommands(context_, this);
     connect(documents_, &DocumentManager::captionChanged, this, &MainWindow::setCaption);
     connect(documents_, &DocumentManager::currentWindowChanged, this, &MainWindow::updateMenuBar);
     connect(documents_, &DocumentManager::transferRunningChanged, this, &MainWindow::setTransferRunning);
@@ -104,7 +103,7 @@ void MainWindow::createMenus()
         menu(tr("&View"), {ViewToolbar, ViewStatusBar}),
         menu(tr("&Help"), {About, Separator, Help}),
     };
-    setupMenu_ = menu(tr("&Setup"), {ComSetup, Language});
+    setupMenu_ = menu(tr("&Setup"), {ComSetup, ChooseLanguage});
     documentMenus_ = {
         menu(tr("&File"), {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,
                            ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
@@ -125,8 +124,8 @@ void MainWindow::updateMenuBar()
     // Commands of the document menus need a document window.
     using namespace CommandId;
     for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation,
-                   ChannelInformation, OptionalFeatures, Read, Write, ComSetup, Language, ViewControlBar,
-                   ImportChannels, ExportChannels})
+                   ChannelInformation, OptionalFeatures, Read, Write, ComSetup, ChooseLanguage,
+                   ViewControlBar, ImportChannels, ExportChannels})
         action(id)->setEnabled(documentOpen);
 }
 
@@ -154,8 +153,7 @@ void MainWindow::createStatusBar()
 
 void MainWindow::createNavigationBar()
 {
-    const QString company = theIniFile().value(g_strLanguage, QStringLiteral("company"), QString());
-    navigationBar_ = new NavigationBar(company, g_bChinese, this);
+    navigationBar_ = new NavigationBar(context_.company(), context_.language(), this);
     addDockWidget(Qt::LeftDockWidgetArea, navigationBar_);
     QAction* toggle = action(CommandId::ViewControlBar);
     connect(navigationBar_, &QDockWidget::visibilityChanged, toggle,
@@ -180,8 +178,8 @@ void MainWindow::setAboutTitle(const QString& text)
 
 void MainWindow::removeLanguageCommand()
 {
-    setupMenu_->removeAction(action(CommandId::Language));
-    action(CommandId::Language)->setVisible(false);
+    setupMenu_->removeAction(action(CommandId::ChooseLanguage));
+    action(CommandId::ChooseLanguage)->setVisible(false);
 }
 
 void MainWindow::showDemoIndicator()
@@ -202,7 +200,7 @@ void MainWindow::showChannelWindow()
 
 void MainWindow::chooseLanguage()
 {
-    LanguageDialog dialog(this);
+    LanguageDialog dialog(context_, this);
     if (dialog.exec() == QDialog::Accepted && dialog.changed()) {
         // The new instance starts once this window has really closed.
         languageChangePending_ = true;
@@ -214,13 +212,13 @@ void MainWindow::chooseLanguage()
 void MainWindow::showHelp(int contextId)
 {
     if (!help_)
-        help_ = new HelpWindow(this);
+        help_ = new HelpWindow(context_.language(), this);
     help_->showTopic(contextId);
 }
 
 void MainWindow::showProductInformation(DocumentWindow& frame)
 {
-    ProductInfoDialog dialog(frame.document()->image(), this);
+    ProductInfoDialog dialog(frame.document()->image(), context_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     setCaption(dialog.caption());
@@ -231,9 +229,10 @@ void MainWindow::showProductInformation(DocumentWindow& frame)
 
 void MainWindow::showOptionalFeatures(DocumentWindow& frame)
 {
-    if (g_radioVariant == RadioVariant::Other)
+    const RadioVariant variant = context_.radioVariant();
+    if (variant == RadioVariant::Other)
         return;
-    OptionalFeaturesDialog dialog(frame.document()->image(), g_radioVariant, this);
+    OptionalFeaturesDialog dialog(frame.document()->image(), variant, context_.language(), this);
     if (dialog.exec() == QDialog::Accepted && dialog.imageChanged())
         frame.document()->setModified(true);
 }
@@ -327,11 +326,11 @@ void MainWindow::runCommand(int commandId)
     case ViewControlBar:
         navigationBar_->setVisible(navigationBar_->isHidden());
         break;
-    case Language:
+    case ChooseLanguage:
         chooseLanguage();
         break;
     case About: {
-        AboutDialog about(this);
+        AboutDialog about(context_, this);
         about.exec();
         break;
     }

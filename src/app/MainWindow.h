@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class AppContext;
 class DocumentWindow;
 class TiledMdiArea;
 class ChannelView;
@@ -26,7 +27,7 @@ public:
     static constexpr int InitialWidth = 900;
     static constexpr int InitialHeight = 550;
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     DocumentManager& documents() const { return *documents_; }
@@ -73,6 +74,7 @@ private:
     void setTransferRunning(bool running);
     QMenu* menu(const QString& title, const QList<int>& commands);
 
+    AppContext& context_;
     TiledMdiArea* mdiArea_;
     DocumentManager* documents_;
     NavigationBar* navigationBar_ = nullptr;

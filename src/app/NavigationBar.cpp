@@ -79,16 +79,16 @@ QFont barFont()
 
 } // namespace
 
-QStringList NavigationBar::itemTexts(bool chinese)
+QStringList NavigationBar::itemTexts(Language language)
 {
-    if (chinese)
+    if (language == Language::Chinese)
         return {QStringLiteral("类型设置"), QStringLiteral("信道信息"), QStringLiteral("可选功能")};
     return {QStringLiteral("Product Information"), QStringLiteral("Channel Information"),
             QStringLiteral("Optional Features")};
 }
 
-NavigationBar::NavigationBar(const QString& company, bool chinese, QWidget* parent)
-    : QDockWidget(parent), caption_(company), chinese_(chinese)
+NavigationBar::NavigationBar(const QString& company, Language language, QWidget* parent)
+    : QDockWidget(parent), caption_(company), language_(language)
 {
     setObjectName(QStringLiteral("ControlBar"));
     setWindowTitle(QStringLiteral("IE Control Bar"));
@@ -113,7 +113,7 @@ NavigationBar::NavigationBar(const QString& company, bool chinese, QWidget* pare
     tree_->setRootIsDecorated(true);
     tree_->setMinimumSize(0, 0);
     auto* root = new QTreeWidgetItem(tree_, QStringList{company});
-    for (const QString& text : itemTexts(chinese))
+    for (const QString& text : itemTexts(language))
         new QTreeWidgetItem(root, QStringList{text});
     root->setExpanded(true);
     connect(tree_, &QTreeWidget::itemClicked, this, &NavigationBar::onItemChosen);
@@ -125,7 +125,7 @@ NavigationBar::NavigationBar(const QString& company, bool chinese, QWidget* pare
 void NavigationBar::onItemChosen(QTreeWidgetItem* item)
 {
     const QString text = item ? item->text(0) : QString();
-    const int index = itemTexts(chinese_).indexOf(text);
+    const int index = itemTexts(language_).indexOf(text);
     // The root is selected again, so the same item can be chosen once more.
     tree_->setCurrentItem(tree_->topLevelItem(0));
     if (item && item->parent() && index >= 0)

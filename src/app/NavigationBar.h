@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include <QDockWidget>
 
 class QToolButton;
@@ -19,13 +20,13 @@ public:
 
     enum class Target { ProductInformation, ChannelInformation, OptionalFeatures };
 
-    NavigationBar(const QString& company, bool chinese, QWidget* parent = nullptr);
+    NavigationBar(const QString& company, Language language, QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
     QToolButton* closeButton() const { return close_; }
     QString captionText() const { return caption_; }
     // The tree item texts of the language.
-    static QStringList itemTexts(bool chinese);
+    static QStringList itemTexts(Language language);
 
 Q_SIGNALS:
     void targetChosen(NavigationBar::Target target);
@@ -34,7 +35,7 @@ private:
     void onItemChosen(QTreeWidgetItem* item);
 
     QString caption_;
-    bool chinese_;
+    Language language_;
     QTreeWidget* tree_;
     QToolButton* close_;
 };

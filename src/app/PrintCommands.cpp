@@ -1,31 +1,27 @@
 #include "app/PrintCommands.h"
 
-#include "config/AppGlobals.h"
+#include "config/AppContext.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
-#include "config/IniFile.h"
-#include "uikit/MessageBox.h"
 #include "print/Report.h"
+#include "uikit/MessageBox.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-namespace {
-
-ReportInput reportInputOf(ChannelView& view)
+PrintCommands::PrintCommands(const AppContext& context, QWidget* dialogParent)
+    : QObject(dialogParent), context_(context), dialogParent_(dialogParent),
+      printer_(std::make_unique<QPrinter>())
 {
-    view.leaveCommit(); // a value still in an open editor is printed, not lost
-    return {view.cellTexts(), view.document()->image(), g_bChinese,
-            theIniFile().value(g_strLanguage, QStringLiteral("Copyrights Owner"), QString())};
 }
 
-} // namespace
-
-PrintCommands::PrintCommands(QWidget* dialogParent)
-    : QObject(dialogParent), dialogParent_(dialogParent), printer_(std::make_unique<QPrinter>())
+ReportInput PrintCommands::reportInputOf(ChannelView& view) const
 {
+    view.leaveCommit(); // a value still in an open editor is printed, not lost
+    return {view.cellTexts(), view.document()->image(), context_.language(),
+            context_.languageValue(QStringLiteral("Copyrights Owner"))};
 }
 
 PrintCommands::~PrintCommands() = default;
@@ -34,7 +30,8 @@ bool PrintCommands::printOn(ChannelView& view)
 {
     const bool printed = printReport(*printer_, reportInputOf(view), view.pagination());
     if (!printed)
-        appMessageBox(tr("The report could not be printed. Check that a printer is set up and switched on."),
+        appMessageBox(context_,
+                      tr("The report could not be printed. Check that a printer is set up and switched on."),
                       QMessageBox::Ok, QMessageBox::Warning);
     return printed;
 }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <memory>
 
+class AppContext;
+struct ReportInput;
 class ChannelView;
 class QPrinter;
 class QWidget;
@@ -12,7 +14,7 @@ class QWidget;
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    explicit PrintCommands(QWidget* dialogParent);
+    PrintCommands(const AppContext& context, QWidget* dialogParent);
     ~PrintCommands() override;
 
     void print(ChannelView& view);       // with the print dialog
@@ -23,7 +25,9 @@ public:
 
 private:
     bool printOn(ChannelView& view);
+    ReportInput reportInputOf(ChannelView& view) const;
 
+    const AppContext& context_;
     QWidget* dialogParent_;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -1,15 +1,16 @@
 #include "app/TiledMdiArea.h"
 
-#include "config/AppGlobals.h"
-
 #include <QPainter>
 #include <QPixmap>
 
-TiledMdiArea::TiledMdiArea(QWidget* parent) : QMdiArea(parent) {}
-
-QPixmap TiledMdiArea::backgroundTile()
+TiledMdiArea::TiledMdiArea(const QString& programDir, QWidget* parent)
+    : QMdiArea(parent), programDir_(programDir)
 {
-    QPixmap tile(g_strExeDir + QStringLiteral("background.bmp"));
+}
+
+QPixmap TiledMdiArea::backgroundTile() const
+{
+    QPixmap tile(programDir_ + QStringLiteral("background.bmp"));
     if (tile.isNull())
         tile.load(QStringLiteral(":/images/background.png"));
     return tile;

@@ -8,12 +8,15 @@
 class TiledMdiArea : public QMdiArea {
     Q_OBJECT
 public:
-    explicit TiledMdiArea(QWidget* parent = nullptr);
+    explicit TiledMdiArea(const QString& programDir, QWidget* parent = nullptr);
 
     // The picture a repaint would use now.
-    static QPixmap backgroundTile();
+    QPixmap backgroundTile() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QString programDir_;
 };

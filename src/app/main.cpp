@@ -1,8 +1,7 @@
-#include "app/MainWindow.h"
 #include "app/Application.h"
-#include "link/CurrentPort.h"
-#include "sim/DemoRadio.h"
+#include "app/MainWindow.h"
 #include "config/IniLocation.h"
+#include "sim/DemoRadio.h"
 #include "sim/VirtualRadio.h"
 
 #include <QApplication>
@@ -44,17 +43,17 @@ int main(int argc, char* argv[])
         installData};
     // --demo: a virtual radio on a pseudo-terminal stands in for the cable, for this run.
     const bool demo = QApplication::arguments().contains(QStringLiteral("--demo"));
+    Application program;
     VirtualRadio::Options demoOptions;
     demoOptions.paced = true; // as fast as a real cable, so the progress can be followed
     VirtualRadio demoRadio(demoRadioMemory(), demoOptions);
     QString demoError;
     const bool demoRunning = demo && demoRadio.start(&demoError);
     if (demoRunning)
-        CurrentPort::setDeviceOverride(demoRadio.devicePath());
+        program.context().port().setDeviceOverride(demoRadio.devicePath());
     else if (demo)
         std::fprintf(stderr, "xr970: the demo radio could not start: %s\n", qPrintable(demoError));
 
-    Application program;
     if (!program.start(paths, QApplication::arguments().mid(1)))
         return program.printedAtStartUp() ? 0 : 1;
     if (demoRunning)

@@ -2,6 +2,8 @@
 
 #include "model/RadioImage.h"
 
+class IniFile;
+
 #include <QStringList>
 
 // One function per xr970-cli command; each parses its own arguments.
@@ -19,6 +21,6 @@ int runImportCsv(const QStringList& arguments);
 // stderr when it cannot.
 bool loadChannelFileOrReport(const QString& path, RadioImage& image);
 // Loads the Program.ini the program uses (beside it, the per-user copy or the installed
-// default) into theIniFile, without creating one. False when there is none.
-bool loadProgramIni();
+// default) into ini, without creating one. False when there is none.
+bool loadProgramIni(IniFile& ini);
 bool saveChannelFileOrReport(const QString& path, const RadioImage& image);

@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 
+#include "config/IniFile.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
-#include "config/IniFile.h"
 #include "model/ProductBand.h"
 
 #include <QCoreApplication>
@@ -18,10 +18,11 @@ namespace {
 // beside this executable; empty when there is none.
 QString bandTextOfImage(const RadioImage& image)
 {
-    if (!loadProgramIni())
+    IniFile ini;
+    if (!loadProgramIni(ini))
         return {};
     const int type = image[RadioImage::ProductType];
-    return bandTextAt(theIniFile().value(QStringLiteral("Setup"), fieldKey(type), QString()),
+    return bandTextAt(ini.value(QStringLiteral("Setup"), fieldKey(type), QString()),
                       image[RadioImage::ProductBand]);
 }
 
@@ -46,16 +47,16 @@ bool readInput(const QString& path, QByteArray& bytes)
     return true;
 }
 
-void printImportReport(const QString& csvPath, const CsvImportReport& report, bool chinese)
+void printImportReport(const QString& csvPath, const CsvImportReport& report, Language language)
 {
     for (const ImportedRow& row : report.rows) {
         if (row.refusal)
             printErr(QStringLiteral("%1:%2: %3\n")
                          .arg(csvPath)
                          .arg(row.line)
-                         .arg(refusalText(*row.refusal, report.band, chinese)));
+                         .arg(refusalText(*row.refusal, report.band, language)));
     }
-    printErr(csvPath + QStringLiteral(": ") + importSummaryText(report, chinese) + QLatin1Char('\n'));
+    printErr(csvPath + QStringLiteral(": ") + importSummaryText(report, language) + QLatin1Char('\n'));
 }
 
 } // namespace
@@ -132,11 +133,11 @@ int runImportCsv(const QStringList& arguments)
     const CsvImportResult result =
         importChannelsCsv(csv, image, choice->variant, bandLimitsFromText(bandText));
     if (result.problem != CsvFileProblem::None) {
-        printErr(csvPath + QStringLiteral(": ") + csvFileProblemText(result, choice->chinese) +
+        printErr(csvPath + QStringLiteral(": ") + csvFileProblemText(result, choice->language) +
                  QLatin1Char('\n'));
         return CliExit::BadFile;
     }
-    printImportReport(csvPath, result.report, choice->chinese);
+    printImportReport(csvPath, result.report, choice->language);
     if (result.report.refused() > 0 && !parser.isSet(skipBad))
         return CliExit::RowsRefused;
     return saveChannelFileOrReport(parser.value(output), result.image) ? CliExit::Ok : CliExit::Failure;

@@ -6,29 +6,29 @@
 
 namespace {
 
-QString shown(const QString& text, bool chinese)
+QString shown(const QString& text, Language language)
 {
     if (!text.isEmpty())
         return text;
-    return chinese ? QStringLiteral("(空)") : QStringLiteral("(blank)");
+    return language == Language::Chinese ? QStringLiteral("(空)") : QStringLiteral("(blank)");
 }
 
-QString changeText(const QString& before, const QString& after, bool chinese)
+QString changeText(const QString& before, const QString& after, Language language)
 {
-    return shown(before, chinese) + QStringLiteral(" -> ") + shown(after, chinese);
+    return shown(before, language) + QStringLiteral(" -> ") + shown(after, language);
 }
 
-QStringList diffLines(const ImageDiff& diff, bool chinese)
+QStringList diffLines(const ImageDiff& diff, Language language)
 {
     QStringList lines;
     for (const CellChange& cell : diff.cells)
         lines << QStringLiteral("%1 %2, %3: %4")
-                     .arg(columnTitle(0, chinese))
+                     .arg(columnTitle(0, language))
                      .arg(cell.channel)
-                     .arg(columnTitle(cell.column, chinese), changeText(cell.before, cell.after, chinese));
+                     .arg(columnTitle(cell.column, language), changeText(cell.before, cell.after, language));
     for (const OptionChange& option : diff.options)
-        lines << option.label + QStringLiteral(": ") + changeText(option.before, option.after, chinese);
-    const QString byteLabel = chinese ? QStringLiteral("字节") : QStringLiteral("Byte");
+        lines << option.label + QStringLiteral(": ") + changeText(option.before, option.after, language);
+    const QString byteLabel = language == Language::Chinese ? QStringLiteral("字节") : QStringLiteral("Byte");
     for (const ByteChange& byte : diff.bytes)
         lines << byteLabel + QString::asprintf(" 0x%03X: %02X -> %02X", byte.offset, byte.before, byte.after);
     return lines;
@@ -57,9 +57,9 @@ int runDiff(const QStringList& arguments)
     const QStringList files = parser.positionalArguments();
     if (!loadChannelFileOrReport(files[0], first) || !loadChannelFileOrReport(files[1], second))
         return CliExit::BadFile;
-    const ImageDiff diff = diffImages(first, second, choice->variant, choice->chinese);
+    const ImageDiff diff = diffImages(first, second, choice->variant, choice->language);
     if (diff.isEmpty())
         return CliExit::Ok;
-    printOut(diffLines(diff, choice->chinese).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    printOut(diffLines(diff, choice->language).join(QLatin1Char('\n')) + QLatin1Char('\n'));
     return CliExit::Different;
 }

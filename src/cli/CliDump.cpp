@@ -1,8 +1,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 
-#include "model/ChannelCodec.h"
 #include "document/ChannelFile.h"
+#include "model/ChannelCodec.h"
 #include "model/ChoiceTexts.h"
 
 int runDump(const QStringList& arguments)
@@ -23,11 +23,11 @@ int runDump(const QStringList& arguments)
         return CliExit::BadFile;
 
     ChannelTexts cells;
-    decodeChannels(image, choice->variant, choice->chinese, cells);
+    decodeChannels(image, choice->variant, choice->language, cells);
     QStringList lines;
     QStringList titles;
     for (int c = 0; c < GridColumn::Count; ++c)
-        titles << columnTitle(c, choice->chinese);
+        titles << columnTitle(c, choice->language);
     lines << titles.join(QLatin1Char('\t'));
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
         QStringList row{QString::asprintf("%2d", n)};

@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 
-#include "document/ChannelFile.h"
 #include "config/IniFile.h"
 #include "config/IniLocation.h"
+#include "document/ChannelFile.h"
 
 #include <QCoreApplication>
 
@@ -25,10 +25,8 @@ bool saveChannelFileOrReport(const QString& path, const RadioImage& image)
     return result.ok();
 }
 
-bool loadProgramIni()
+bool loadProgramIni(IniFile& ini)
 {
-    if (theIniFile().isLoaded())
-        return true;
     const QString path = existingProgramIni(QCoreApplication::applicationDirPath());
-    return !path.isEmpty() && theIniFile().load(path);
+    return !path.isEmpty() && ini.load(path);
 }

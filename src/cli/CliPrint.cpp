@@ -1,8 +1,8 @@
 #include "cli/CliCommands.h"
 #include "cli/CliSupport.h"
 
-#include "model/ChannelCodec.h"
 #include "config/IniFile.h"
+#include "model/ChannelCodec.h"
 #include "print/Report.h"
 
 #include <QCoreApplication>
@@ -15,12 +15,13 @@
 namespace {
 
 // The report's branding comes from the program's Program.ini, when there is one.
-QString copyrightsOwner(bool chinese)
+QString copyrightsOwner(Language language)
 {
-    if (!loadProgramIni())
+    IniFile ini;
+    if (!loadProgramIni(ini))
         return {};
-    return theIniFile().value(chinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
-                                 QStringLiteral("Copyrights Owner"), QString());
+    return ini.value(byLanguage(language, "English", "Chinese"), QStringLiteral("Copyrights Owner"),
+                     QString());
 }
 
 bool writePdf(const QString& path, const ReportInput& input, const QString& title)
@@ -74,8 +75,8 @@ int runPrint(const QStringList& arguments)
     ReportInput input;
     if (!loadChannelFileOrReport(datPath, input.image))
         return CliExit::BadFile;
-    decodeChannels(input.image, choice->variant, choice->chinese, input.cells);
-    input.chinese = choice->chinese;
-    input.copyrightsOwner = copyrightsOwner(choice->chinese);
+    decodeChannels(input.image, choice->variant, choice->language, input.cells);
+    input.language = choice->language;
+    input.copyrightsOwner = copyrightsOwner(choice->language);
     return writePdf(parser.value(pdf), input, QFileInfo(datPath).fileName()) ? CliExit::Ok : CliExit::Failure;
 }

@@ -91,7 +91,7 @@ std::optional<DecodeChoice> decodeChoiceFrom(const QCommandLineParser& parser)
     const QString lang = parser.value(QStringLiteral("lang"));
     if (!variant || (lang != QLatin1String("en") && lang != QLatin1String("zh")))
         return std::nullopt;
-    return DecodeChoice{*variant, lang == QLatin1String("zh")};
+    return DecodeChoice{*variant, lang == QLatin1String("zh") ? Language::Chinese : Language::English};
 }
 
 const CliCommand* guiCommandOf(int argc, char* argv[])

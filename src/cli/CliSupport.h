@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/RadioVariant.h"
 
 #include <QCommandLineParser>
@@ -51,7 +52,7 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
 // How a command decodes the grid: --variant receive|transmit|other and --lang en|zh.
 struct DecodeChoice {
     RadioVariant variant = RadioVariant::ReceiveOnly;
-    bool chinese = false;
+    Language language = Language::English;
 };
 void addDecodeOptions(QCommandLineParser& parser);
 // --variant receive|transmit|other alone; nullopt for an unknown value.

@@ -2,9 +2,10 @@
 #include "cli/CliCommands.h"
 
 #include "cli/CliSupport.h"
+#include "config/CommandIds.h"
 #include "config/IniFile.h"
-#include "link/LinkMessages.h"
-#include "link/PortNames.h"
+#include "config/StringTable.h"
+#include "link/PortMap.h"
 #include "link/SerialPortLine.h"
 
 #include <QCoreApplication>
@@ -42,8 +43,11 @@ private:
 // when there is one.
 QString resolveDevice(const QString& port)
 {
-    loadProgramIni();
-    return PortNames::deviceFor(port);
+    IniFile ini;
+    loadProgramIni(ini);
+    const PortMap map(
+        [&ini](const QString& slotName) { return ini.value(QStringLiteral("Ports"), slotName, QString()); });
+    return map.deviceFor(port);
 }
 
 } // namespace
@@ -89,7 +93,7 @@ runCliTransfer(const CliLink& link,
         if (retried >= link.retries || interrupted)
             return false;
         ++retried;
-        printErr(LinkMessages::text(LinkMessages::CommunicationError) +
+        printErr(stringTableText(MessageId::CommunicationError) +
                  QStringLiteral(" (retry %1 of %2)\n").arg(retried).arg(link.retries));
         return true;
     };
@@ -107,17 +111,17 @@ int reportTransferEnd(const CloneTransfer::Result& result, const CliLink& link)
         printErr(QStringLiteral("Cancelled.\n"));
         return CliExit::Cancelled;
     case CloneTransfer::Outcome::RadioTypeMismatch:
-        printErr(LinkMessages::radioTypeText() + QLatin1Char('\n'));
+        printErr(radioTypeMismatchText(Language::English) + QLatin1Char('\n'));
         return CliExit::RadioType;
     case CloneTransfer::Outcome::PortError:
-        printErr(LinkMessages::text(result.messageId) + QLatin1Char('\n') + link.device +
+        printErr(stringTableText(MessageId::CannotOpenPort) + QLatin1Char('\n') + link.device +
                  QStringLiteral(": ") + result.portError + QLatin1Char('\n'));
         return CliExit::PortError;
     case CloneTransfer::Outcome::CommunicationError:
-        printErr(LinkMessages::text(result.messageId) + QLatin1Char('\n'));
+        printErr(stringTableText(MessageId::CommunicationError) + QLatin1Char('\n'));
         return CliExit::CommunicationError;
     case CloneTransfer::Outcome::Interrupted:
-        printErr(LinkMessages::text(result.messageId) + QLatin1Char('\n'));
+        printErr(stringTableText(MessageId::ProgramInterrupt) + QLatin1Char('\n'));
         return CliExit::Interrupted;
     }
     return CliExit::Failure;

@@ -9,7 +9,7 @@ constexpr int ViewControlBar = 32780;
 constexpr int ProductInformation = 32786;
 constexpr int ChannelInformation = 32787;
 constexpr int OptionalFeatures = 32788;
-constexpr int Language = 32799;
+constexpr int ChooseLanguage = 32799;
 constexpr int ImportChannels = 32800;
 constexpr int ExportChannels = 32801;
 

@@ -196,9 +196,3 @@ void IniFile::save()
     if (file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size())
         file.resize(bytes.size());
 }
-
-IniFile& theIniFile()
-{
-    static IniFile instance;
-    return instance;
-}

@@ -50,6 +50,3 @@ private:
     Encoding encoding_ = Encoding::Utf8;
     bool modified_ = false;
 };
-
-// The program's one configuration object.
-IniFile& theIniFile();

@@ -42,7 +42,8 @@ const Entry Strings[] = {
      QT_TRANSLATE_NOOP("StringTable", "Show the channel window\nChannel Information")},
     {CommandId::OptionalFeatures,
      QT_TRANSLATE_NOOP("StringTable", "Edit the radio-wide optional features\nOptional Features")},
-    {CommandId::Language, QT_TRANSLATE_NOOP("StringTable", "Change the language of the program\nLanguage")},
+    {CommandId::ChooseLanguage,
+     QT_TRANSLATE_NOOP("StringTable", "Change the language of the program\nLanguage")},
     {CommandId::ImportChannels,
      QT_TRANSLATE_NOOP("StringTable", "Take channels from a CSV channel list\nImport Channels")},
     {CommandId::ExportChannels,
@@ -98,4 +99,15 @@ QString promptStatusText(int commandId)
 QString promptToolTip(int commandId)
 {
     return commandPrompt(commandId).section(QLatin1Char('\n'), 1, 1);
+}
+
+QString radioTypeMismatchText(Language language)
+{
+    return byLanguage(language, "Becuase the type of radio does not match,\ncommunications is interrupt.",
+                      "对讲机类型不匹配,无法通讯。");
+}
+
+QString radioTypeMismatchCaption(Language language)
+{
+    return byLanguage(language, "Caution", "警告");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QString>
 
 // The string table of the language module: message texts by id and the command prompts
@@ -10,3 +12,8 @@ QString stringTableText(int id);
 QString commandPrompt(int commandId);
 QString promptStatusText(int commandId); // first line
 QString promptToolTip(int commandId);    // second line
+
+// The message of a transfer that found another radio type, and its caption; compiled in,
+// in both languages.
+QString radioTypeMismatchText(Language language);
+QString radioTypeMismatchCaption(Language language);

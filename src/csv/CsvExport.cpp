@@ -1,8 +1,8 @@
 #include "csv/CsvExport.h"
 
-#include "model/ChannelCodec.h"
 #include "csv/CsvLayout.h"
 #include "csv/CsvTones.h"
+#include "model/ChannelCodec.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "csv/CsvImport.h"
 
-#include "model/ChannelCodec.h"
 #include "csv/CsvLayout.h"
 #include "csv/CsvRowReader.h"
 #include "csv/CsvText.h"
+#include "model/ChannelCodec.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -129,18 +129,20 @@ CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& bas
     return result;
 }
 
-QString csvFileProblemText(const CsvImportResult& result, bool chinese)
+QString csvFileProblemText(const CsvImportResult& result, Language language)
 {
     switch (result.problem) {
     case CsvFileProblem::TooLarge:
-        return chinese ? QStringLiteral("文件太大，不是信道列表（超过 1 MB）。")
-                       : QStringLiteral("The file is too large for a channel list (more than 1 MB).");
+        return language == Language::Chinese
+                   ? QStringLiteral("文件太大，不是信道列表（超过 1 MB）。")
+                   : QStringLiteral("The file is too large for a channel list (more than 1 MB).");
     case CsvFileProblem::UnclosedQuote:
-        return (chinese ? QStringLiteral("第 %1 行开始的带引号字段没有结束。")
-                        : QStringLiteral("The quoted field that starts on line %1 is never closed."))
+        return (language == Language::Chinese
+                    ? QStringLiteral("第 %1 行开始的带引号字段没有结束。")
+                    : QStringLiteral("The quoted field that starts on line %1 is never closed."))
             .arg(result.problemLine);
     case CsvFileProblem::NoHeader:
-        return chinese
+        return language == Language::Chinese
                    ? QStringLiteral("该文件不是信道列表：第一行必须是列名，其中要有 Location 和 Frequency。")
                    : QStringLiteral("The file is not a channel list: its first row must name the columns, "
                                     "Location and Frequency among them.");
@@ -150,14 +152,15 @@ QString csvFileProblemText(const CsvImportResult& result, bool chinese)
     return {};
 }
 
-QString importSummaryText(const CsvImportReport& report, bool chinese)
+QString importSummaryText(const CsvImportReport& report, Language language)
 {
-    QString text = (chinese ? QStringLiteral("接受 %1 行，拒绝 %2 行。")
-                            : QStringLiteral("Rows taken: %1, rows refused: %2."))
+    QString text = (language == Language::Chinese ? QStringLiteral("接受 %1 行，拒绝 %2 行。")
+                                                  : QStringLiteral("Rows taken: %1, rows refused: %2."))
                        .arg(report.taken())
                        .arg(report.refused());
     if (report.zeroBased)
-        text += chinese ? QStringLiteral("本文件的位置从 0 开始：位置 0 即信道 1。")
-                        : QStringLiteral(" The locations of this file start at 0: location 0 is channel 1.");
+        text += language == Language::Chinese
+                    ? QStringLiteral("本文件的位置从 0 开始：位置 0 即信道 1。")
+                    : QStringLiteral(" The locations of this file start at 0: location 0 is channel 1.");
     return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "csv/CsvRefusal.h"
+#include "model/Language.h"
 #include "model/ProductBand.h"
 #include "model/RadioImage.h"
 #include "model/RadioVariant.h"
@@ -48,5 +49,5 @@ CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& bas
                                   BandLimits band);
 
 // Texts of the report in English or Chinese.
-QString csvFileProblemText(const CsvImportResult& result, bool chinese);
-QString importSummaryText(const CsvImportReport& report, bool chinese);
+QString csvFileProblemText(const CsvImportResult& result, Language language);
+QString importSummaryText(const CsvImportReport& report, Language language);

@@ -57,10 +57,11 @@ QString shortMHzText(long long count)
     return text;
 }
 
-QString refusalText(const Refusal& refusal, BandLimits band, bool chinese)
+QString refusalText(const Refusal& refusal, BandLimits band, Language language)
 {
     const Wording wording = wordingOf(refusal.reason);
-    const QString pattern = QString::fromUtf8(chinese ? wording.chinese : wording.english);
+    const QString pattern =
+        QString::fromUtf8(language == Language::Chinese ? wording.chinese : wording.english);
     const QString values[] = {refusal.column, refusal.value, shortMHzText(band.low), shortMHzText(band.high),
                               QString::number(refusal.earlierLine)};
     // One pass over the wording: a value from the file may itself contain "%3".

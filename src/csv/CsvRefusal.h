@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/ProductBand.h"
 
 #include <QString>
@@ -28,7 +29,7 @@ struct Refusal {
 };
 
 // The reason in words, English or Chinese; band names the limits of the band checks.
-QString refusalText(const Refusal& refusal, BandLimits band, bool chinese);
+QString refusalText(const Refusal& refusal, BandLimits band, Language language);
 
 // A frequency count as MHz without trailing zeros: 14500000 -> "145", 44600625 -> "446.00625".
 QString shortMHzText(long long count);

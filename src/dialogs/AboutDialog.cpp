@@ -1,20 +1,14 @@
 #include "dialogs/AboutDialog.h"
 
-#include "config/AppGlobals.h"
+#include "config/AppContext.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
-#include "config/IniFile.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
 namespace {
-
-QString languageValue(const char* key)
-{
-    return theIniFile().value(g_strLanguage, QString::fromLatin1(key), QString());
-}
 
 QLabel* makeLine(QWidget* parent, const DialogUnits& dlu, int id, int top)
 {
@@ -44,16 +38,16 @@ QString mnemonicToHtml(const QString& text)
     return html;
 }
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(const AppContext& context, QWidget* parent) : QDialog(parent)
 {
     setFont(templateFont(9));
     const DialogUnits dlu(font());
     setFixedSize(dlu.toPixelsX(231), dlu.toPixelsY(113));
-    setWindowTitle(languageValue("About Title"));
+    setWindowTitle(context.languageValue(QStringLiteral("About Title")));
 
     logo_ = new QLabel(this);
     setControlId(logo_, LogoId);
-    QPixmap picture(g_strExeDir + QStringLiteral("logo.bmp"));
+    QPixmap picture(context.programDir() + QStringLiteral("logo.bmp"));
     if (picture.isNull())
         picture.load(QStringLiteral(":/images/logo.png"));
     logo_->setPixmap(picture);
@@ -63,13 +57,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 
     lines_[0] = makeLine(this, dlu, Line1Id, 41);
     lines_[0]->setTextFormat(Qt::PlainText); // an "&" shows as it is
-    lines_[0]->setText(languageValue("Version"));
+    lines_[0]->setText(context.languageValue(QStringLiteral("Version")));
     lines_[1] = makeLine(this, dlu, Line2Id, 56);
     lines_[1]->setTextFormat(Qt::RichText);
-    lines_[1]->setText(mnemonicToHtml(languageValue("Copyrights")));
+    lines_[1]->setText(mnemonicToHtml(context.languageValue(QStringLiteral("Copyrights"))));
     lines_[2] = makeLine(this, dlu, Line3Id, 71);
     lines_[2]->setTextFormat(Qt::RichText);
-    lines_[2]->setText(mnemonicToHtml(languageValue("Copyrights Owner")));
+    lines_[2]->setText(mnemonicToHtml(context.languageValue(QStringLiteral("Copyrights Owner"))));
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(dlu.toPixels(95, 86, 39, 14));

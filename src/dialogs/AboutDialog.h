@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class AppContext;
 class QLabel;
 
 // The About box: the brand texts of the current language from Program.ini and the logo
@@ -14,7 +15,7 @@ public:
     static constexpr int Line2Id = 1003;
     static constexpr int Line3Id = 1004;
 
-    explicit AboutDialog(QWidget* parent = nullptr);
+    explicit AboutDialog(const AppContext& context, QWidget* parent = nullptr);
 
     QLabel* line(int id) const;
     QLabel* logo() const { return logo_; }

@@ -1,6 +1,5 @@
 #include "dialogs/CsvImportDialog.h"
 
-#include "config/AppGlobals.h"
 #include "csv/CsvImport.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
@@ -29,7 +28,8 @@ QTableWidgetItem* cell(const QString& text)
 
 } // namespace
 
-CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& fileName, QWidget* parent)
+CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& fileName, Language language,
+                                 QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Import Channels"));
@@ -37,7 +37,7 @@ CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& f
     const DialogUnits dlu(font());
     resize(dlu.toPixelsX(330), dlu.toPixelsY(200));
 
-    auto* summary = new QLabel(fileName + QLatin1Char('\n') + importSummaryText(report, g_bChinese), this);
+    auto* summary = new QLabel(fileName + QLatin1Char('\n') + importSummaryText(report, language), this);
     summary->setObjectName(QStringLiteral("summary"));
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -49,7 +49,7 @@ CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& f
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);
-    fillTable(report);
+    fillTable(report, language);
     table_->resizeColumnsToContents();
 
     auto* question =
@@ -75,7 +75,7 @@ CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& f
     installControlHelp(this);
 }
 
-void CsvImportDialog::fillTable(const CsvImportReport& report)
+void CsvImportDialog::fillTable(const CsvImportReport& report, Language language)
 {
     table_->setRowCount(static_cast<int>(report.rows.size()));
     int r = 0;
@@ -83,7 +83,7 @@ void CsvImportDialog::fillTable(const CsvImportReport& report)
         table_->setItem(r, LineColumn, cell(QString::number(row.line)));
         table_->setItem(r, LocationColumn, cell(row.location));
         if (row.refusal) {
-            QTableWidgetItem* result = cell(refusalText(*row.refusal, report.band, g_bChinese));
+            QTableWidgetItem* result = cell(refusalText(*row.refusal, report.band, language));
             result->setForeground(RefusedColour);
             table_->setItem(r, ResultColumn, result);
         } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QDialog>
 
 struct CsvImportReport;
@@ -12,13 +14,14 @@ class QTableWidget;
 class CsvImportDialog : public QDialog {
     Q_OBJECT
 public:
-    CsvImportDialog(const CsvImportReport& report, const QString& fileName, QWidget* parent = nullptr);
+    CsvImportDialog(const CsvImportReport& report, const QString& fileName, Language language,
+                    QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
     QPushButton* acceptButton() const { return accept_; }
 
 private:
-    void fillTable(const CsvImportReport& report);
+    void fillTable(const CsvImportReport& report, Language language);
 
     QTableWidget* table_;
     QPushButton* accept_;

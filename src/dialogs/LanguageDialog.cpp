@@ -1,17 +1,16 @@
 #include "dialogs/LanguageDialog.h"
 
-#include "config/AppGlobals.h"
+#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
-#include "config/IniFile.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
-LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent)
+LanguageDialog::LanguageDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context)
 {
     setObjectName(QStringLiteral("LanguageDialog")); // its help topics
     setWindowTitle(tr("Language"));
@@ -35,20 +34,25 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+bool LanguageDialog::isChinese() const
+{
+    return context_.language() == Language::Chinese;
+}
+
 int LanguageDialog::exec()
 {
-    (g_bChinese ? chinese_ : english_)->setChecked(true);
+    (isChinese() ? chinese_ : english_)->setChecked(true);
     return QDialog::exec();
 }
 
 void LanguageDialog::accept()
 {
     const bool chooseChinese = chinese_->isChecked();
-    if (chooseChinese != g_bChinese) {
+    if (chooseChinese != isChinese()) {
         changed_ = true;
-        theIniFile().setValue(QStringLiteral("Setup"), QStringLiteral("Language"),
-                              g_bChinese ? QStringLiteral("English") : QStringLiteral("Chinese"));
-        theIniFile().save();
+        context_.config().setValue(QStringLiteral("Setup"), QStringLiteral("Language"),
+                                   isChinese() ? QStringLiteral("English") : QStringLiteral("Chinese"));
+        context_.config().save();
     }
     QDialog::accept();
 }
@@ -56,6 +60,6 @@ void LanguageDialog::accept()
 void LanguageDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1)
-        requestHelp(CommandId::Language);
+        requestHelp(CommandId::ChooseLanguage);
     QDialog::keyPressEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class AppContext;
 class QRadioButton;
 
 // Chooses between English and Chinese. OK with a different language writes
@@ -12,7 +13,7 @@ public:
     static constexpr int EnglishId = 1006;
     static constexpr int ChineseId = 1007;
 
-    explicit LanguageDialog(QWidget* parent = nullptr);
+    explicit LanguageDialog(AppContext& context, QWidget* parent = nullptr);
 
     // Selects the current language and shows the dialog modally.
     int exec() override;
@@ -25,6 +26,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    bool isChinese() const;
+
+    AppContext& context_;
     QRadioButton* english_;
     QRadioButton* chinese_;
     bool changed_ = false;

@@ -1,11 +1,12 @@
 #include "dialogs/OptionalFeaturesDialog.h"
 
 #include "dialogs/ControlIds.h"
+#include "model/OptionRules.h"
+#include "model/OptionTexts.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
 #include "uikit/EditNormalizer.h"
 #include "uikit/HelpRequest.h"
-#include "dialogs/OptionLists.h"
 #include "uikit/ScaledNumber.h"
 #include "uikit/SpinStepper.h"
 #include "uikit/UpDownControl.h"
@@ -21,9 +22,6 @@
 namespace {
 
 // The Transmit Delay field: tenths of a second shown as seconds, 0 (Off) .. 180.0 s.
-const char* const TransmitDelayFormat = "%.1f";
-constexpr int TransmitDelayScale = 10;
-constexpr int TransmitDelayMax = 1800;
 constexpr int TransmitDelayMaxLength = 5;
 constexpr int TransmitDelayOff = 0;
 
@@ -43,17 +41,21 @@ void selectIndex(QComboBox* list, int index)
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
 
-// A list's selection plus offset as a byte: no selection (-1) stores 0xFF, or 0 when 1
-// is added.
-std::uint8_t selectionByte(const QComboBox* list, int offset = 0)
+void selectStored(QComboBox* list, const RadioImage& image, OptionRules::ListOption option)
 {
-    return static_cast<std::uint8_t>(list->currentIndex() + offset);
+    selectIndex(list, OptionRules::listIndex(image[static_cast<std::size_t>(option.offset)], option));
+}
+
+void storeSelection(const QComboBox* list, RadioImage& image, OptionRules::ListOption option)
+{
+    image[static_cast<std::size_t>(option.offset)] = OptionRules::listByte(list->currentIndex(), option);
 }
 
 } // namespace
 
-OptionalFeaturesDialog::OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, QWidget* parent)
-    : QDialog(parent), image_(image), units_(font())
+OptionalFeaturesDialog::OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, Language language,
+                                               QWidget* parent)
+    : QDialog(parent), image_(image), language_(language), units_(font())
 {
     setObjectName(QStringLiteral("OptionalFeaturesDialog")); // its help topics
     setWindowTitle(tr("Optional Features"));
@@ -156,6 +158,8 @@ void OptionalFeaturesDialog::shrinkToUpperPart()
 
 void OptionalFeaturesDialog::setUpTransmitDelay()
 {
+    using namespace OptionRules;
+    const QString off = OptionItems::off(language_);
     transmitDelay_->setMaxLength(TransmitDelayMaxLength);
     transmitDelaySpin_->setRange(0, TransmitDelayMax);
 
@@ -163,23 +167,24 @@ void OptionalFeaturesDialog::setUpTransmitDelay()
     normalizer->setRange(0, TransmitDelayMax);
     normalizer->setScale(TransmitDelayScale);
     normalizer->setFormat(QLatin1String(TransmitDelayFormat));
-    normalizer->setSpecialText(TransmitDelayOff, offText());
+    normalizer->setSpecialText(TransmitDelayOff, off);
 
     auto* stepper = new SpinStepper(transmitDelaySpin_, QLatin1String(TransmitDelayFormat));
     stepper->setScale(TransmitDelayScale);
-    stepper->setSpecialText(TransmitDelayOff, offText());
+    stepper->setSpecialText(TransmitDelayOff, off);
 }
 
 void OptionalFeaturesDialog::fillLists()
 {
-    timeOut_->addItems(timeOutItems());
-    squelch_->addItems(squelchItems());
-    priorityChannel_->addItems(priorityChannelItems());
-    voice_->addItems(voiceItems());
-    voxGain_->addItems(voxGainItems());
-    voxDelay_->addItems(voxDelayItems());
-    sideKey_->addItems(sideKeyItems());
-    vox_->addItems({tr("On"), tr("Off")});
+    using namespace OptionItems;
+    timeOut_->addItems(timeOut());
+    squelch_->addItems(squelch());
+    priorityChannel_->addItems(priorityChannel(language_));
+    voice_->addItems(voice(language_));
+    voxGain_->addItems(voxGain());
+    voxDelay_->addItems(voxDelay());
+    sideKey_->addItems(sideKey(language_));
+    vox_->addItems(vox(language_));
 }
 
 void OptionalFeaturesDialog::applyVariant(RadioVariant variant)
@@ -197,43 +202,37 @@ void OptionalFeaturesDialog::applyVariant(RadioVariant variant)
 
 void OptionalFeaturesDialog::loadFromImage()
 {
+    using namespace OptionRules;
     const RadioImage& image = image_;
-    const int sideKey = image[RadioImage::OptSideKey];
-    selectIndex(sideKey_, sideKey < sideKey_->count() ? sideKey : 2);
-    selectIndex(squelch_, image[RadioImage::OptSquelch]);
-    selectIndex(timeOut_, image[RadioImage::OptTimeOut] - 1);
-    selectIndex(voice_, image[RadioImage::OptVoice]);
-    selectIndex(voxGain_, image[RadioImage::OptVoxGain] - 1);
-    selectIndex(voxDelay_, image[RadioImage::OptVoxDelay]);
-    selectIndex(vox_, 1 - image[RadioImage::OptVox]);
-    selectIndex(priorityChannel_, image[RadioImage::OptPriorityChannel]);
+    selectIndex(sideKey_, sideKeyIndex(image[RadioImage::OptSideKey], sideKey_->count()));
+    selectStored(squelch_, image, Squelch);
+    selectStored(timeOut_, image, TimeOut);
+    selectStored(voice_, image, Voice);
+    selectStored(voxGain_, image, VoxGain);
+    selectStored(voxDelay_, image, VoxDelay);
+    selectIndex(vox_, voxIndex(image[RadioImage::OptVox]));
+    selectStored(priorityChannel_, image, PriorityChannel);
     batterySaver_->setChecked(image[RadioImage::OptBatterySaver] & 1);
     beep_->setChecked(image[RadioImage::OptBeep] & 1);
-
-    const int delay = image.transmitDelay();
-    transmitDelay_->setText(delay >= 1 && delay <= TransmitDelayMax
-                                ? formatScaled(QLatin1String(TransmitDelayFormat), delay, TransmitDelayScale)
-                                : offText());
+    transmitDelay_->setText(OptionItems::transmitDelayText(image.transmitDelay(), language_));
 }
 
 void OptionalFeaturesDialog::storeToImage()
 {
+    using namespace OptionRules;
     RadioImage& image = image_;
-    image[RadioImage::OptSideKey] = sideKey_->currentIndex() < 0 ? 2 : selectionByte(sideKey_);
-    image[RadioImage::OptVoice] = selectionByte(voice_);
-    image[RadioImage::OptTimeOut] = selectionByte(timeOut_, 1);
-    image[RadioImage::OptSquelch] = selectionByte(squelch_);
+    image[RadioImage::OptSideKey] = sideKeyByte(sideKey_->currentIndex());
+    storeSelection(voice_, image, Voice);
+    storeSelection(timeOut_, image, TimeOut);
+    storeSelection(squelch_, image, Squelch);
     image[RadioImage::OptBatterySaver] = batterySaver_->isChecked() ? 1 : 0;
     image[RadioImage::OptBeep] = beep_->isChecked() ? 1 : 0;
-    image[RadioImage::OptVox] = vox_->currentIndex() == 0 ? 1 : 0;
-    image[RadioImage::OptVoxGain] = selectionByte(voxGain_, 1);
-    image[RadioImage::OptVoxDelay] = selectionByte(voxDelay_);
-    image[RadioImage::OptPriorityChannel] = selectionByte(priorityChannel_);
-
-    // Enter stores the text as typed, without the tidying of a focus change. A count
-    // that does not fit the two bytes is stored as Off rather than cut to some delay.
-    const int delay = scaledCount(transmitDelay_->text(), TransmitDelayScale);
-    image.setTransmitDelay(delay >= 0 && delay <= 0xFFFF ? static_cast<std::uint16_t>(delay) : 0);
+    image[RadioImage::OptVox] = voxByte(vox_->currentIndex());
+    storeSelection(voxGain_, image, VoxGain);
+    storeSelection(voxDelay_, image, VoxDelay);
+    storeSelection(priorityChannel_, image, PriorityChannel);
+    // Enter stores the text as typed, without the tidying of a focus change.
+    image.setTransmitDelay(transmitDelayToStore(scaledCount(transmitDelay_->text(), TransmitDelayScale)));
 }
 
 void OptionalFeaturesDialog::accept()

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "uikit/DialogUnits.h"
+#include "model/Language.h"
 #include "model/RadioImage.h"
 #include "model/RadioVariant.h"
+#include "uikit/DialogUnits.h"
 
 #include <QDialog>
 #include <vector>
@@ -18,13 +19,14 @@ class UpDownControl;
 // leaves it alone. Only the upper part (Time Out Time, Squelch Level, Transmit Delay)
 // is shown; the options below it are still loaded and stored, unchanged by the user.
 //
-//     OptionalFeaturesDialog dialog(doc->image(), g_radioVariant, mainWindow);
+//     OptionalFeaturesDialog dialog(doc->image(), context.radioVariant(), context.language(), mainWindow);
 //     if (dialog.exec() == QDialog::Accepted && dialog.imageChanged())
 //         doc->setModified(true);
 class OptionalFeaturesDialog : public QDialog {
     Q_OBJECT
 public:
-    OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, QWidget* parent = nullptr);
+    OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, Language language,
+                           QWidget* parent = nullptr);
 
     // After OK: whether storing changed any byte of the image.
     bool imageChanged() const { return imageChanged_; }
@@ -46,6 +48,7 @@ private:
     void storeToImage();
 
     RadioImage& image_;
+    Language language_;
     DialogUnits units_;
     bool imageChanged_ = false;
 

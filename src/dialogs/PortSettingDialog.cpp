@@ -1,11 +1,11 @@
 #include "dialogs/PortSettingDialog.h"
 
-#include "link/CurrentPort.h"
+#include "config/AppContext.h"
+#include "link/PortNames.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
-#include "link/PortNames.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -16,10 +16,10 @@
 namespace {
 
 // "COM1", or "COM1 (ttyUSB0)" where the port is a device of this system.
-QString buttonText(int number)
+QString buttonText(const PortMap& map, int number)
 {
     const QString name = QStringLiteral("COM%1").arg(number);
-    const QString device = PortNames::devicePath(number);
+    const QString device = map.devicePath(number);
     if (device == PortNames::portName(number))
         return name;
     return name + QStringLiteral(" (") + QFileInfo(device).fileName() + QLatin1Char(')');
@@ -27,21 +27,22 @@ QString buttonText(int number)
 
 } // namespace
 
-PortSettingDialog::PortSettingDialog(PortProbe canOpen, QWidget* parent)
-    : QDialog(parent), canOpen_(std::move(canOpen)), group_(new QButtonGroup(this))
+PortSettingDialog::PortSettingDialog(PortProbe canOpen, AppContext& context, QWidget* parent)
+    : QDialog(parent), canOpen_(std::move(canOpen)), context_(context), group_(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("PortSettingDialog")); // its help topics
     installControlHelp(this);
     setWindowTitle(tr("Port Setting"));
     setFont(templateFont(9));
     DialogUnits units(font());
-    units.fitText(buttonText(16), 52);
+    const PortMap& map = context_.port().map();
+    units.fitText(buttonText(map, 16), 52);
 
     auto* box = new QGroupBox(tr("Port"), this);
     box->setGeometry(units.toPixels(7, 7, 4 * 56 + 10, 4 * 16 + 16));
     group_->setExclusive(true);
     for (int n = PortNames::FirstPort; n <= PortNames::LastPort; ++n) {
-        auto* radio = new QRadioButton(buttonText(n), box);
+        auto* radio = new QRadioButton(buttonText(map, n), box);
         setControlId(radio, FirstButtonId + n - 1);
         const int row = (n - 1) / 4;
         const int col = (n - 1) % 4;
@@ -70,14 +71,15 @@ int PortSettingDialog::selectedNumber() const
 void PortSettingDialog::testPorts()
 {
     for (int n = PortNames::FirstPort; n <= PortNames::LastPort; ++n)
-        button(n)->setEnabled(canOpen_(PortNames::devicePath(n)));
+        button(n)->setEnabled(canOpen_(context_.port().map().devicePath(n)));
     // The current port is selected only when it can be opened now.
     group_->setExclusive(false);
     for (QAbstractButton* b : group_->buttons())
         b->setChecked(false);
     group_->setExclusive(true);
-    const int current = PortNames::numberAfterM(CurrentPort::name());
-    if (current >= PortNames::FirstPort && current <= PortNames::LastPort && canOpen_(CurrentPort::device()))
+    const CurrentPort& port = context_.port();
+    const int current = PortNames::numberAfterM(port.name());
+    if (PortNames::isPortNumber(current) && canOpen_(port.device()))
         button(current)->setChecked(true);
 }
 
@@ -89,9 +91,7 @@ int PortSettingDialog::exec()
 
 void PortSettingDialog::accept()
 {
-    if (const int n = selectedNumber()) {
-        CurrentPort::setNumber(n);
-        PortNames::storePortNumber(n);
-    }
+    if (const int n = selectedNumber())
+        context_.storePort(n);
     QDialog::accept();
 }

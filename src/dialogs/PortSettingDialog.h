@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 
+class AppContext;
 class QButtonGroup;
 class QRadioButton;
 
@@ -16,7 +17,7 @@ public:
     // canOpen tells whether a device opens exclusively right now (opened and closed
     // again at once); the dialog asks it once per port when it opens.
     using PortProbe = std::function<bool(const QString& device)>;
-    explicit PortSettingDialog(PortProbe canOpen, QWidget* parent = nullptr);
+    PortSettingDialog(PortProbe canOpen, AppContext& context, QWidget* parent = nullptr);
 
     // Tests the ports, selects the current one and shows the dialog modally.
     int exec() override;
@@ -30,5 +31,6 @@ private:
     void testPorts();
 
     PortProbe canOpen_;
+    AppContext& context_;
     QButtonGroup* group_;
 };

@@ -1,13 +1,12 @@
 #include "dialogs/ProductInfoDialog.h"
 
-#include "config/AppGlobals.h"
+#include "config/AppContext.h"
+#include "config/ProductSettings.h"
 #include "dialogs/ControlIds.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
-#include "config/IniFile.h"
-#include "config/SettingsKey.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -21,19 +20,10 @@ namespace {
 constexpr int MaxTypes = 19;
 constexpr int ListWidth = 110; // dialog units
 
-QString setupValue(const QString& key)
-{
-    return theIniFile().value(QStringLiteral("Setup"), key, QString());
-}
-
-std::unique_ptr<QSettings> productSettings()
-{
-    return openSettingsKey(setupValue(QStringLiteral("AppName")));
-}
-
 } // namespace
 
-ProductInfoDialog::ProductInfoDialog(RadioImage& image, QWidget* parent) : QDialog(parent), image_(image)
+ProductInfoDialog::ProductInfoDialog(RadioImage& image, AppContext& context, QWidget* parent)
+    : QDialog(parent), image_(image), context_(context)
 {
     setObjectName(QStringLiteral("ProductInfoDialog")); // its help topics
     setWindowTitle(tr("Product Information"));
@@ -79,7 +69,7 @@ void ProductInfoDialog::createControls()
 void ProductInfoDialog::fillTypes()
 {
     for (int position = 0; position < MaxTypes; ++position) {
-        const QString name = setupValue(typeKey(position));
+        const QString name = context_.setupValue(typeKey(position));
         if (name.isEmpty())
             break;
         types_->addItem(name);
@@ -90,17 +80,15 @@ void ProductInfoDialog::fillTypes()
 void ProductInfoDialog::fillBands(int typePosition)
 {
     bands_->clear();
-    bands_->addItems(setupValue(fieldKey(typePosition)).split(QLatin1Char('|')));
+    bands_->addItems(context_.setupValue(fieldKey(typePosition)).split(QLatin1Char('|')));
 }
 
 void ProductInfoDialog::selectStoredPositions()
 {
-    const std::unique_ptr<QSettings> key = productSettings();
-    const int type = readSettingsByte(*key, QStringLiteral("Type"), 0);
-    const int band = readSettingsByte(*key, QStringLiteral("Field"), 0);
-    types_->setCurrentIndex(type < types_->count() ? type : -1);
+    const ProductPositions stored = loadProductPositions(*context_.settingsKey());
+    types_->setCurrentIndex(stored.type < types_->count() ? stored.type : -1);
     fillBands(types_->currentIndex());
-    bands_->setCurrentIndex(band < bands_->count() ? band : -1);
+    bands_->setCurrentIndex(stored.band < bands_->count() ? stored.band : -1);
 }
 
 void ProductInfoDialog::storeChoice()
@@ -111,14 +99,11 @@ void ProductInfoDialog::storeChoice()
     image_[RadioImage::ProductBand] = static_cast<std::uint8_t>(band);
 
     const QString bandText = bands_->currentText();
-    const QString appName = theIniFile().value(g_strLanguage, QStringLiteral("AppName"), QString());
-    caption_ = captionString(appName, types_->currentText(), bandText, g_bChinese);
-    g_strCaption = caption_;
+    caption_ = captionString(context_.languageValue(QStringLiteral("AppName")), types_->currentText(),
+                             bandText, context_.language());
+    context_.setCaption(caption_);
     bandLimits_ = bandLimitsFromText(bandText);
-
-    const std::unique_ptr<QSettings> key = productSettings();
-    writeSettingsDword(*key, QStringLiteral("Type"), static_cast<std::uint32_t>(type));
-    writeSettingsDword(*key, QStringLiteral("Field"), static_cast<std::uint32_t>(band));
+    storeProductPositions(*context_.settingsKey(), {type, band});
 }
 
 void ProductInfoDialog::accept()

@@ -5,18 +5,19 @@
 
 #include <QDialog>
 
+class AppContext;
 class QComboBox;
 
 // "Product Information": the radio type and its frequency band, offered from the
 // [Setup] Type<n> and Field<n> entries of Program.ini and preselected from the
 // positions last confirmed (settings values "Type" and "Field"). OK stores the
 // positions in bytes 814/815 of the image and in the settings, and rebuilds the
-// caption string (g_strCaption) and the band limits; the caller shows them:
+// caption string (kept in the context) and the band limits; the caller shows them:
 //
-//     ProductInfoDialog dialog(doc->image(), mainWindow);
+//     ProductInfoDialog dialog(doc->image(), context, mainWindow);
 //     if (dialog.exec() == QDialog::Accepted) {
 //         mainWindow->setWindowTitle(dialog.caption());
-//         view->setBandLimits(dialog.bandLimits());
+//         view->setBand(dialog.bandLimits());
 //         if (dialog.imageChanged())
 //             doc->setModified(true);
 //     }
@@ -25,7 +26,7 @@ class QComboBox;
 class ProductInfoDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ProductInfoDialog(RadioImage& image, QWidget* parent = nullptr);
+    ProductInfoDialog(RadioImage& image, AppContext& context, QWidget* parent = nullptr);
 
     // Results of OK.
     bool imageChanged() const { return imageChanged_; }
@@ -43,6 +44,7 @@ private:
     void storeChoice();
 
     RadioImage& image_;
+    AppContext& context_;
     QComboBox* types_ = nullptr;
     QComboBox* bands_ = nullptr;
     bool imageChanged_ = false;

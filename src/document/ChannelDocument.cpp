@@ -4,10 +4,11 @@
 
 ChannelDocument::ChannelDocument(QObject* parent) : QObject(parent) {}
 
-void ChannelDocument::initNew(bool chinese, const QString& appName)
+void ChannelDocument::initNew(Language language, const QString& appName)
 {
     image_ = RadioImage::makeNew();
-    title_ = chinese ? QStringLiteral("信道信息") : QStringLiteral("Channel Information");
+    title_ =
+        language == Language::Chinese ? QStringLiteral("信道信息") : QStringLiteral("Channel Information");
     pathName_ = appName; // only a proposal for the save dialog; the title stays
     hasFile_ = false;
     setModified(false);

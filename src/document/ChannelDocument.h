@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ChannelFile.h"
+#include "model/Language.h"
 #include "model/RadioImage.h"
 
 #include <QObject>
@@ -18,7 +19,7 @@ public:
 
     // A new image, titled "Channel Information" and named after appName so the save
     // dialog proposes it.
-    void initNew(bool chinese, const QString& appName);
+    void initNew(Language language, const QString& appName);
     // Loads the file; on failure nothing changes.
     ChannelFile::Result load(const QString& path);
     // Writes the image as it is (the caller stores the grid into it first).

@@ -30,9 +30,9 @@ QComboBox* makeList(QWidget* parent, int id, const QStringList& entries, bool sc
 
 } // namespace
 
-CellEditors::CellEditors(QWidget* viewport, const QStringList& toneChoices, bool chinese)
+CellEditors::CellEditors(QWidget* viewport, const QStringList& toneChoices, Language language)
 {
-    const ChoiceTexts& t = choiceTexts(chinese);
+    const ChoiceTexts& t = choiceTexts(language);
     editors_ = {
         makeEdit(viewport, RxEditId),
         makeEdit(viewport, TxEditId),

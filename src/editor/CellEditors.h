@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include <QStringList>
 #include <array>
 
@@ -24,7 +25,7 @@ public:
     // A drop-down list's opened part adds this many pixels below the cell.
     static constexpr int DropDownHeight = 100;
 
-    CellEditors(QWidget* viewport, const QStringList& toneChoices, bool chinese);
+    CellEditors(QWidget* viewport, const QStringList& toneChoices, Language language);
 
     // The editor of a grid column; any column outside 1..8 gives the Rx editor.
     QWidget* editorOf(int col) const;

@@ -35,8 +35,9 @@ private:
 } // namespace
 
 ChannelGrid::ChannelGrid(int rows, int columns, QWidget* parent)
-    : QWidget(parent), table_(new CellTable(rows - 1, columns - 1, [this] { Q_EMIT pressed(); }, this)), rows_(rows), columns_(columns),
-      columnTwips_(columns, 0)
+    : QWidget(parent), table_(new CellTable(
+                           rows - 1, columns - 1, [this] { Q_EMIT pressed(); }, this)),
+      rows_(rows), columns_(columns), columnTwips_(columns, 0)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -106,8 +107,8 @@ void ChannelGrid::installInputFilter(QObject* filter)
 
 int ChannelGrid::fullHeight() const
 {
-    return table_->horizontalHeader()->height() + (rows_ - 1) * table_->verticalHeader()->defaultSectionSize() +
-           2 * table_->frameWidth();
+    return table_->horizontalHeader()->height() +
+           (rows_ - 1) * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth();
 }
 
 QString ChannelGrid::text(int row, int column) const

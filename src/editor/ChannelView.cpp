@@ -1,21 +1,19 @@
 #include "editor/ChannelView.h"
 
-#include "config/AppGlobals.h"
-#include "editor/ChannelGrid.h"
+#include "config/AppContext.h"
+#include "config/CommandIds.h"
+#include "config/ProductSettings.h"
+#include "config/StringTable.h"
+#include "dialogs/PortSettingDialog.h"
 #include "document/ChannelDocument.h"
 #include "editor/CellEditors.h"
+#include "editor/ChannelGrid.h"
+#include "editor/ViewTransfer.h"
 #include "model/ChoiceTexts.h"
-#include "config/CommandIds.h"
-#include "link/CurrentPort.h"
+#include "model/ToneTables.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
-#include "config/IniFile.h"
 #include "uikit/MessageBox.h"
-#include "dialogs/PortSettingDialog.h"
-#include "config/SettingsKey.h"
-#include "config/StringTable.h"
-#include "model/ToneTables.h"
-#include "editor/ViewTransfer.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -47,12 +45,12 @@ bool canOpenPort(const QString& device)
 
 } // namespace
 
-ChannelView::ChannelView(ChannelDocument* document, QWidget* parent)
-    : QWidget(parent), document_(document), transfer_(new ViewTransfer(*this)),
-      portSetting_(new PortSettingDialog(canOpenPort, this))
+ChannelView::ChannelView(ChannelDocument* document, AppContext& context, QWidget* parent)
+    : QWidget(parent), document_(document), context_(context), transfer_(new ViewTransfer(*this)),
+      portSetting_(new PortSettingDialog(canOpenPort, context, this))
 {
     buildForm();
-    CurrentPort::loadStoredNumber();
+    context_.loadStoredPort();
 }
 
 void ChannelView::openPortSetting()
@@ -100,19 +98,20 @@ void ChannelView::initialUpdate()
 
 void ChannelView::setUpGridOnce()
 {
-    toneList_ = toneChoices(g_bChinese);
+    const Language language = context_.language();
+    toneList_ = toneChoices(language);
     grid_->setBackgroundColour(Qt::white);
-    editors_ = std::make_unique<CellEditors>(grid_->viewport(), toneList_, g_bChinese);
+    editors_ = std::make_unique<CellEditors>(grid_->viewport(), toneList_, language);
     for (QWidget* editor : editors_->all()) {
         editor->installEventFilter(this);
         if (auto* list = qobject_cast<QComboBox*>(editor))
             list->view()->installEventFilter(this);
     }
     for (int c = 0; c < GridColumn::Count; ++c)
-        grid_->setText(0, c, columnTitle(c, g_bChinese));
+        grid_->setText(0, c, columnTitle(c, language));
     grid_->setTitleColour(FixedTextColour);
-    title_->setText(theIniFile().value(g_bChinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
-                                          QStringLiteral("Title"), QString()));
+    title_->setText(context_.config().value(byLanguage(language, "English", "Chinese"),
+                                            QStringLiteral("Title"), QString()));
     for (int r = 1; r < GridRowCount; ++r)
         grid_->setText(r, 0, QString::asprintf("%2d", r));
     for (int c = 0; c < GridColumn::Count; ++c)
@@ -128,15 +127,16 @@ void ChannelView::applyColumnLayout()
 {
     int widths[GridColumn::Count];
     std::copy(std::begin(BaseWidths), std::end(BaseWidths), widths);
-    if (g_radioVariant == RadioVariant::ReceiveOnly) {
+    const RadioVariant variant = context_.radioVariant();
+    if (variant == RadioVariant::ReceiveOnly) {
         widths[GridColumn::TxFrequency] = 0;
         widths[GridColumn::EncodeTone] = 0;
-    } else if (g_radioVariant == RadioVariant::TransmitOnly) {
+    } else if (variant == RadioVariant::TransmitOnly) {
         widths[GridColumn::RxFrequency] = 0;
         widths[GridColumn::DecodeTone] = 0;
         widths[GridColumn::Scan] = 0;
     }
-    grid_->setEnabled(g_radioVariant != RadioVariant::Other);
+    grid_->setEnabled(variant != RadioVariant::Other);
     for (int c = 0; c < GridColumn::Count; ++c) {
         grid_->setColumnWidthTwips(c, widths[c]);
         grid_->setColumnCentred(c, widths[c] != 0);
@@ -152,7 +152,7 @@ void ChannelView::loadFromImage()
 {
     applyColumnLayout();
     ChannelTexts cells;
-    decodeChannels(document_->image(), g_radioVariant, g_bChinese, cells);
+    decodeChannels(document_->image(), context_.radioVariant(), context_.language(), cells);
     writeCells(cells);
     updateProductAndCaption();
 }
@@ -167,23 +167,14 @@ void ChannelView::writeCells(ChannelTexts& cells)
 void ChannelView::updateProductAndCaption()
 {
     RadioImage& image = document_->image();
-    const QString setup = QStringLiteral("Setup");
-    const QString appName = theIniFile().value(setup, QStringLiteral("AppName"), QString());
-    exchangeProductWithSettings(image, g_bNewDocument, *openSettingsKey(appName));
+    exchangeProductWithSettings(image, context_.isNewDocument(), *context_.settingsKey());
     const int type = image[RadioImage::ProductType];
-    const QString typeName = theIniFile().value(setup, typeKey(type), QString());
-    const QString bandText =
-        bandTextAt(theIniFile().value(setup, fieldKey(type), QString()), image[RadioImage::ProductBand]);
-    g_strCaption = captionString(theIniFile().value(g_strLanguage, QStringLiteral("AppName"), QString()),
-                                 typeName, bandText, g_bChinese);
+    const QString typeName = context_.setupValue(typeKey(type));
+    const QString bandText = bandTextAt(context_.setupValue(fieldKey(type)), image[RadioImage::ProductBand]);
+    context_.setCaption(captionString(context_.languageValue(QStringLiteral("AppName")), typeName, bandText,
+                                      context_.language()));
     setBand(bandLimitsFromText(bandText));
-    Q_EMIT captionChanged(g_strCaption);
-}
-
-void ChannelView::setBand(BandLimits band)
-{
-    BandLow = band.low;
-    BandHigh = band.high;
+    Q_EMIT captionChanged(context_.caption());
 }
 
 ChannelTexts ChannelView::cellTexts() const
@@ -199,7 +190,7 @@ void ChannelView::storeToImage()
 {
     editors_->hideAll();
     ChannelTexts cells = cellTexts();
-    encodeChannels(cells, g_radioVariant, document_->image());
+    encodeChannels(cells, context_.radioVariant(), document_->image());
     writeCells(cells); // the hidden columns were blanked in the cells
 }
 
@@ -265,7 +256,7 @@ bool ChannelView::commit(CommitKind kind)
     input.rxText = grid_->text(row, GridColumn::RxFrequency);
     input.txText = grid_->text(row, GridColumn::TxFrequency);
     input.band = band();
-    input.chinese = g_bChinese;
+    input.language = context_.language();
     const CommitPlan plan = planCommit(input, kind);
     // Hidden before the box, so a focus change while it shows cannot commit again.
     grid_->setFocus();

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "model/ChannelCodec.h"
 #include "editor/CommitRules.h"
+#include "model/ChannelCodec.h"
 #include "model/ProductBand.h"
 #include "print/ReportPagination.h"
 
 #include <QWidget>
 #include <memory>
 
+class AppContext;
 class ChannelGrid;
 class ChannelDocument;
 class CellEditors;
@@ -23,10 +24,11 @@ public:
     static constexpr int GridId = 1000;
     static constexpr int TitleId = 1006;
 
-    explicit ChannelView(ChannelDocument* document, QWidget* parent = nullptr);
+    ChannelView(ChannelDocument* document, AppContext& context, QWidget* parent = nullptr);
     ~ChannelView() override;
 
     ChannelDocument* document() const { return document_; }
+    AppContext& context() const { return context_; }
     ChannelGrid* grid() const { return grid_; }
     QLabel* titleLabel() const { return title_; }
     const CellEditors& editors() const { return *editors_; }
@@ -49,8 +51,9 @@ public:
 
     void openEditor();
 
-    BandLimits band() const { return {BandLow, BandHigh}; }
-    void setBand(BandLimits band);
+    // The limits every typed frequency is checked against.
+    BandLimits band() const { return band_; }
+    void setBand(BandLimits band) { band_ = band; }
 
     // The texts of all cells, as printing and the codec read them.
     ChannelTexts cellTexts() const;
@@ -61,9 +64,6 @@ public:
 
     // How the last printout split the channels over its pages.
     ReportPagination& pagination() { return pagination_; }
-
-    std::int32_t BandHigh = 0;
-    std::int32_t BandLow = 0;
 
 Q_SIGNALS:
     // The main window title (the caption string) after a refill.
@@ -84,6 +84,8 @@ private:
     void updateProductAndCaption();
 
     ChannelDocument* document_;
+    AppContext& context_;
+    BandLimits band_;
     QLabel* title_ = nullptr;
     ChannelGrid* grid_ = nullptr;
     std::unique_ptr<CellEditors> editors_;

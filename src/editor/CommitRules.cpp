@@ -1,8 +1,8 @@
 #include "editor/CommitRules.h"
 
+#include "config/CommandIds.h"
 #include "model/ChannelCodec.h"
 #include "model/ChoiceTexts.h"
-#include "config/CommandIds.h"
 
 namespace {
 
@@ -15,9 +15,9 @@ void clearRow(CommitPlan& plan)
 }
 
 // The texts a row receives when its first frequency is committed.
-void writeDefaults(CommitPlan& plan, int toneCol, bool chinese)
+void writeDefaults(CommitPlan& plan, int toneCol, Language language)
 {
-    const ChoiceTexts& t = choiceTexts(chinese);
+    const ChoiceTexts& t = choiceTexts(language);
     plan.writes.push_back({toneCol, t.noTone});
     plan.writes.push_back({GridColumn::Bandwidth, t.wide});
     plan.writes.push_back({GridColumn::Scan, t.scanNo});
@@ -47,9 +47,9 @@ void planRx(CommitPlan& plan, Outcome outcome, const TypedFrequency& typed, cons
     plan.writes.push_back({GridColumn::RxFrequency, typed.text});
     if (kind == CommitKind::Enter) {
         plan.writes.push_back({GridColumn::TxFrequency, typed.text});
-        plan.writes.push_back({GridColumn::EncodeTone, choiceTexts(in.chinese).noTone});
+        plan.writes.push_back({GridColumn::EncodeTone, choiceTexts(in.language).noTone});
     }
-    writeDefaults(plan, GridColumn::DecodeTone, in.chinese);
+    writeDefaults(plan, GridColumn::DecodeTone, in.language);
 }
 
 void planTx(CommitPlan& plan, Outcome outcome, const TypedFrequency& typed, const CommitInput& in,
@@ -77,7 +77,7 @@ void planTx(CommitPlan& plan, Outcome outcome, const TypedFrequency& typed, cons
         break;
     case Outcome::FirstFrequency:
         plan.writes.push_back({GridColumn::TxFrequency, typed.text});
-        writeDefaults(plan, GridColumn::EncodeTone, in.chinese);
+        writeDefaults(plan, GridColumn::EncodeTone, in.language);
         break;
     case Outcome::Replaced:
         break;

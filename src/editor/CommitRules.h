@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FrequencyCheck.h"
+#include "model/Language.h"
 #include "model/ProductBand.h"
 
 #include <QString>
@@ -27,7 +28,7 @@ struct CommitInput {
     QString rxText;     // cell 1 of the row before the commit
     QString txText;     // cell 2 of the row before the commit
     BandLimits band;
-    bool chinese = false;
+    Language language = Language::English;
 };
 
 CommitPlan planCommit(const CommitInput& input, CommitKind kind);

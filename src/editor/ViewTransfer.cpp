@@ -1,15 +1,13 @@
 #include "editor/ViewTransfer.h"
 
-#include "config/AppGlobals.h"
+#include "config/AppContext.h"
+#include "config/CommandIds.h"
+#include "config/StringTable.h"
+#include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
-#include "config/CommandIds.h"
-#include "link/CurrentPort.h"
-#include "link/LinkMessages.h"
-#include "uikit/MessageBox.h"
-#include "dialogs/ProgressDialog.h"
 #include "link/SerialPortLine.h"
-#include "config/StringTable.h"
+#include "uikit/MessageBox.h"
 
 #include <QCoreApplication>
 
@@ -45,8 +43,9 @@ void ViewTransfer::command(Direction direction)
         return;
     direction_ = direction;
     const bool read = direction == Direction::Read;
-    progress_->open(read ? byLanguage(QStringLiteral("Read Data"), QStringLiteral("读数据"))
-                         : byLanguage(QStringLiteral("Write Data"), QStringLiteral("写数据")));
+    const Language language = view_.context().language();
+    progress_->open(read ? byLanguage(language, "Read Data", "读数据")
+                         : byLanguage(language, "Write Data", "写数据"));
 }
 
 void ViewTransfer::start()
@@ -61,6 +60,7 @@ void ViewTransfer::start()
 
 void ViewTransfer::run()
 {
+    AppContext& context = view_.context();
     view_.leaveCommit();
     if (direction_ == Direction::Write)
         view_.storeToImage();
@@ -72,8 +72,8 @@ void ViewTransfer::run()
         return progress_->cancelled();
     };
     hooks.progress = [this](int) { progress_->step(); };
-    hooks.retry = [this] {
-        return showMessageBox({&view_, stringTableText(MessageId::CommunicationError), g_strCompany,
+    hooks.retry = [this, &context] {
+        return showMessageBox({&view_, stringTableText(MessageId::CommunicationError), context.company(),
                                QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Warning}) ==
                QMessageBox::Retry;
     };
@@ -81,13 +81,13 @@ void ViewTransfer::run()
     RadioImage& image = view_.document()->image();
     CloneTransfer::Result result;
     if (direction_ == Direction::Read)
-        result = transfer.read(CurrentPort::device());
+        result = transfer.read(context.port().device());
     else
-        result = transfer.write(CurrentPort::device(), CloneFrames::transferAreaOf(image));
+        result = transfer.write(context.port().device(), CloneFrames::transferAreaOf(image));
     if (result.completed() && result.received) {
         CloneFrames::applyTransferArea(image, *result.received);
-        g_radioVariant = result.variant();
-        g_bNewDocument = false;
+        context.setRadioVariant(result.variant());
+        context.setNewDocument(false);
         view_.loadFromImage();
         view_.document()->setModified(true);
     }
@@ -96,18 +96,19 @@ void ViewTransfer::run()
 
 void ViewTransfer::report(const CloneTransfer::Result& result)
 {
+    const AppContext& context = view_.context();
     switch (result.outcome) {
     case CloneTransfer::Outcome::PortError:
-        showMessageBox(
-            {&view_, portFailureText(result.portError), g_strCompany, QMessageBox::Ok, QMessageBox::Warning});
-        break;
-    case CloneTransfer::Outcome::Interrupted:
-        showMessageBox({&view_, stringTableText(MessageId::ProgramInterrupt), g_strCompany, QMessageBox::Ok,
+        showMessageBox({&view_, portFailureText(result.portError), context.company(), QMessageBox::Ok,
                         QMessageBox::Warning});
         break;
+    case CloneTransfer::Outcome::Interrupted:
+        showMessageBox({&view_, stringTableText(MessageId::ProgramInterrupt), context.company(),
+                        QMessageBox::Ok, QMessageBox::Warning});
+        break;
     case CloneTransfer::Outcome::RadioTypeMismatch:
-        showMessageBox({&view_, LinkMessages::radioTypeText(), LinkMessages::radioTypeCaption(),
-                        QMessageBox::Ok, QMessageBox::NoIcon});
+        showMessageBox({&view_, radioTypeMismatchText(context.language()),
+                        radioTypeMismatchCaption(context.language()), QMessageBox::Ok, QMessageBox::NoIcon});
         break;
     case CloneTransfer::Outcome::Completed:
         Q_EMIT completed();

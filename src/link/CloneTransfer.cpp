@@ -1,7 +1,5 @@
 #include "link/CloneTransfer.h"
 
-#include "link/LinkMessages.h"
-
 #include <utility>
 
 namespace {
@@ -24,20 +22,6 @@ QByteArray command(std::uint8_t code, int address)
     frame[2] = static_cast<char>(address & 0xFF);
     frame[3] = static_cast<char>(BlockSize);
     return frame;
-}
-
-int messageIdOf(CloneTransfer::Outcome outcome)
-{
-    switch (outcome) {
-    case CloneTransfer::Outcome::PortError:
-        return LinkMessages::CouldNotOpenPort;
-    case CloneTransfer::Outcome::CommunicationError:
-        return LinkMessages::CommunicationError;
-    case CloneTransfer::Outcome::Interrupted:
-        return LinkMessages::ProgramInterrupt;
-    default:
-        return 0;
-    }
 }
 
 // Closes the line at every end of a transfer.
@@ -73,7 +57,6 @@ CloneTransfer::Result CloneTransfer::run(const QString& device, Direction direct
     Result result;
     if (!line_.open(device)) {
         result.outcome = Outcome::PortError;
-        result.messageId = messageIdOf(result.outcome);
         result.portError = line_.errorString();
         return result;
     }
@@ -82,7 +65,6 @@ CloneTransfer::Result CloneTransfer::run(const QString& device, Direction direct
     if (!end)
         end = direction == Direction::Read ? readBlocks(area) : writeBlocks(area);
     result.outcome = end.value_or(Outcome::Completed);
-    result.messageId = messageIdOf(result.outcome);
     // The area the caller gets back is only ever a whole one.
     if (direction == Direction::Read && result.completed())
         result.received = area;

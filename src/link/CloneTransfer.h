@@ -1,8 +1,8 @@
 #pragma once
 
 #include "link/CloneFrames.h"
-#include "model/RadioVariant.h"
 #include "link/SerialLine.h"
+#include "model/RadioVariant.h"
 
 #include <QString>
 #include <cstdint>
@@ -39,9 +39,6 @@ public:
 
     struct Result {
         Outcome outcome = Outcome::Cancelled;
-        // The string-table message of the end (LinkMessages ids), 0 for none. The
-        // radio-type message is LinkMessages::radioTypeText().
-        int messageId = 0;
         // Byte 8 of the last identification reply; 0x00 when the reply was shorter.
         std::uint8_t variantByte = 0;
         // A completed read: the radio's transfer area.

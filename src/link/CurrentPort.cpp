@@ -2,48 +2,23 @@
 
 #include "link/PortNames.h"
 
-namespace {
-
-QString& portName()
+QString CurrentPort::name() const
 {
-    static QString name = PortNames::portName(1);
-    return name;
+    return override_.isEmpty() ? name_ : override_;
 }
 
-QString& deviceOverride()
+QString CurrentPort::device() const
 {
-    static QString device;
-    return device;
+    return override_.isEmpty() ? map_.deviceFor(name_) : override_;
 }
 
-} // namespace
-
-namespace CurrentPort {
-
-QString name()
+void CurrentPort::setNumber(int number)
 {
-    return deviceOverride().isEmpty() ? portName() : deviceOverride();
+    name_ = PortNames::portName(number);
+    override_.clear(); // the user chose a port: the demo device is left
 }
 
-QString device()
+void CurrentPort::restoreNumber(int number)
 {
-    return deviceOverride().isEmpty() ? PortNames::deviceFor(portName()) : deviceOverride();
+    name_ = PortNames::portName(number);
 }
-
-void setNumber(int number)
-{
-    portName() = PortNames::portName(number);
-    deviceOverride().clear(); // the user chose a port: the demo device is left
-}
-
-void loadStoredNumber()
-{
-    portName() = PortNames::portName(PortNames::loadPortNumber());
-}
-
-void setDeviceOverride(const QString& device)
-{
-    deviceOverride() = device;
-}
-
-} // namespace CurrentPort

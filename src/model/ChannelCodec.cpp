@@ -17,10 +17,10 @@ ToneField toneAt(const std::uint8_t* record, int offset)
     return {record[offset], record[offset + 1]};
 }
 
-QString toneCellText(ToneField field, bool empty, bool chinese)
+QString toneCellText(ToneField field, bool empty, Language language)
 {
     if (isNoTone(field.high))
-        return empty ? QString() : noneToneText(chinese);
+        return empty ? QString() : noneToneText(language);
     return toneTextFromField(field);
 }
 
@@ -39,7 +39,7 @@ void decodeAttributes(const std::uint8_t* record, bool scan, const ChoiceTexts& 
 // Exact, case-sensitive match against the text in either language.
 bool isText(const QString& cell, QString ChoiceTexts::*text)
 {
-    return cell == choiceTexts(false).*text || cell == choiceTexts(true).*text;
+    return cell == choiceTexts(Language::English).*text || cell == choiceTexts(Language::Chinese).*text;
 }
 
 void storeTone(const QString& cell, std::uint8_t* record, int offset)
@@ -118,17 +118,19 @@ std::uint32_t frequencyCountFromText(const QString& text)
     return static_cast<std::uint32_t>(std::fmod(count, FrequencyDigitsLimit));
 }
 
-void decodeChannels(const RadioImage& image, RadioVariant variant, bool chinese, ChannelTexts& cells)
+void decodeChannels(const RadioImage& image, RadioVariant variant, Language language, ChannelTexts& cells)
 {
-    const ChoiceTexts& texts = choiceTexts(chinese);
+    const ChoiceTexts& texts = choiceTexts(language);
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
         const std::uint8_t* record = image.channel(n);
         auto& row = cells[n];
         row[GridColumn::RxFrequency] = frequencyText(record + RadioImage::RecRxFreq);
         row[GridColumn::TxFrequency] = frequencyText(record + RadioImage::RecTxFreq);
         const bool empty = isChannelEmpty(image, n, variant);
-        row[GridColumn::DecodeTone] = toneCellText(toneAt(record, RadioImage::RecDecodeTone), empty, chinese);
-        row[GridColumn::EncodeTone] = toneCellText(toneAt(record, RadioImage::RecEncodeTone), empty, chinese);
+        row[GridColumn::DecodeTone] =
+            toneCellText(toneAt(record, RadioImage::RecDecodeTone), empty, language);
+        row[GridColumn::EncodeTone] =
+            toneCellText(toneAt(record, RadioImage::RecEncodeTone), empty, language);
         if (empty) {
             for (int c = GridColumn::Bandwidth; c <= GridColumn::Power; ++c)
                 row[c].clear();

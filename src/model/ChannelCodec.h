@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/RadioImage.h"
 #include "model/RadioVariant.h"
 
@@ -36,7 +37,7 @@ std::uint32_t frequencyCountFromText(const QString& text);
 
 // Writes rows 1..16, columns 1..8 as the grid shows the image; row 0 and column 0 are
 // left to the caller.
-void decodeChannels(const RadioImage& image, RadioVariant variant, bool chinese, ChannelTexts& cells);
+void decodeChannels(const RadioImage& image, RadioVariant variant, Language language, ChannelTexts& cells);
 
 // Writes the channel records and scan bitmap from the cells. Hidden columns of the
 // variant are blanked in the cells first, so they are stored absent.

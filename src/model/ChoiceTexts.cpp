@@ -2,7 +2,7 @@
 
 #include <array>
 
-const ChoiceTexts& choiceTexts(bool chinese)
+const ChoiceTexts& choiceTexts(Language language)
 {
     static const ChoiceTexts english{
         QStringLiteral("Wide"), QStringLiteral("Narrow"),  QStringLiteral("Yes"),    QStringLiteral("No"),
@@ -12,10 +12,10 @@ const ChoiceTexts& choiceTexts(bool chinese)
         QStringLiteral("宽"), QStringLiteral("窄"),   QStringLiteral("是"),     QStringLiteral("否"),
         QStringLiteral("关"), QStringLiteral("载波"), QStringLiteral("QT/DQT"), QStringLiteral("高"),
         QStringLiteral("低"), QStringLiteral("无")};
-    return chinese ? chineseTexts : english;
+    return language == Language::Chinese ? chineseTexts : english;
 }
 
-QString columnTitle(int column, bool chinese)
+QString columnTitle(int column, Language language)
 {
     static const std::array<const char*, 9> english = {"CH",         "Rx Frequency", "Tx Frequency",
                                                        "QT/DQT Dec", "QT/DQT Enc",   "W/N",
@@ -24,5 +24,5 @@ QString columnTitle(int column, bool chinese)
         "信道", "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码", "宽/窄", "扫描", "繁忙锁定", "功率"};
     if (column < 0 || column >= 9)
         return {};
-    return QString::fromUtf8(chinese ? chineseTitles[column] : english[column]);
+    return QString::fromUtf8(language == Language::Chinese ? chineseTitles[column] : english[column]);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include <QString>
 
 // The attribute texts of the channel grid in one language. The decoder writes the
@@ -12,7 +13,7 @@ struct ChoiceTexts {
     QString noTone;
 };
 
-const ChoiceTexts& choiceTexts(bool chinese);
+const ChoiceTexts& choiceTexts(Language language);
 
 // Grid column titles, "CH" first.
-QString columnTitle(int column, bool chinese);
+QString columnTitle(int column, Language language);

@@ -43,13 +43,13 @@ ImageBits cellBits(int channel, int column)
     }
 }
 
-void diffChannels(const RadioImage& before, const RadioImage& after, RadioVariant variant, bool chinese,
+void diffChannels(const RadioImage& before, const RadioImage& after, RadioVariant variant, Language language,
                   ImageDiff& diff, ShownBits& shown)
 {
     ChannelTexts old;
     ChannelTexts now;
-    decodeChannels(before, variant, chinese, old);
-    decodeChannels(after, variant, chinese, now);
+    decodeChannels(before, variant, language, old);
+    decodeChannels(after, variant, language, now);
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
         for (int c = GridColumn::RxFrequency; c < GridColumn::Count; ++c) {
             if (old[n][c] == now[n][c])
@@ -60,11 +60,11 @@ void diffChannels(const RadioImage& before, const RadioImage& after, RadioVarian
     }
 }
 
-void diffOptions(const RadioImage& before, const RadioImage& after, bool chinese, ImageDiff& diff,
+void diffOptions(const RadioImage& before, const RadioImage& after, Language language, ImageDiff& diff,
                  ShownBits& shown)
 {
-    const std::vector<OptionSetting> old = optionSettings(before, chinese);
-    const std::vector<OptionSetting> now = optionSettings(after, chinese);
+    const std::vector<OptionSetting> old = optionSettings(before, language);
+    const std::vector<OptionSetting> now = optionSettings(after, language);
     for (std::size_t i = 0; i < old.size(); ++i) {
         if (old[i].value == now[i].value)
             continue;
@@ -75,12 +75,13 @@ void diffOptions(const RadioImage& before, const RadioImage& after, bool chinese
 
 } // namespace
 
-ImageDiff diffImages(const RadioImage& before, const RadioImage& after, RadioVariant variant, bool chinese)
+ImageDiff diffImages(const RadioImage& before, const RadioImage& after, RadioVariant variant,
+                     Language language)
 {
     ImageDiff diff;
     ShownBits shown{};
-    diffChannels(before, after, variant, chinese, diff, shown);
-    diffOptions(before, after, chinese, diff, shown);
+    diffChannels(before, after, variant, language, diff, shown);
+    diffOptions(before, after, language, diff, shown);
     for (std::size_t offset = 0; offset < shown.size(); ++offset) {
         const std::uint8_t changed = before[offset] ^ after[offset];
         if (changed & ~shown[offset])

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/RadioImage.h"
 #include "model/RadioVariant.h"
 
@@ -38,4 +39,5 @@ struct ImageDiff {
     bool isEmpty() const { return cells.empty() && options.empty() && bytes.empty(); }
 };
 
-ImageDiff diffImages(const RadioImage& before, const RadioImage& after, RadioVariant variant, bool chinese);
+ImageDiff diffImages(const RadioImage& before, const RadioImage& after, RadioVariant variant,
+                     Language language);

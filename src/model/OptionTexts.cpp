@@ -1,16 +1,9 @@
 #include "model/OptionTexts.h"
 
 #include "model/DecimalMath.h"
+#include "model/OptionRules.h"
 
 namespace {
-
-constexpr int TransmitDelayMax = 1800; // 180.0 s
-constexpr double TransmitDelayScale = 10.0;
-
-QString pick(bool chinese, const char* english, const char* chineseText)
-{
-    return QString::fromUtf8(chinese ? chineseText : english);
-}
 
 QStringList numbers(int first, int last, int multiple, const QString& suffix)
 {
@@ -25,19 +18,23 @@ QString rawByte(std::uint8_t byte)
     return QString::asprintf("0x%02X", byte);
 }
 
-// A list setting: the item at (byte - first), or the byte itself when no item has it.
-OptionSetting listed(const QString& label, const RadioImage& image, int offset, const QStringList& items,
-                     int first)
+// A list setting: the item at index, or the byte itself when no item has it.
+OptionSetting listed(const QString& label, int offset, std::uint8_t byte, int index, const QStringList& items)
 {
-    const std::uint8_t byte = image[static_cast<std::size_t>(offset)];
-    const int index = byte - first;
     return {label, index >= 0 && index < items.size() ? items[index] : rawByte(byte), {offset, 1, 0xFF}};
 }
 
-OptionSetting checked(const QString& label, const RadioImage& image, int offset, bool chinese)
+OptionSetting listed(const QString& label, const RadioImage& image, OptionRules::ListOption option,
+                     const QStringList& items)
+{
+    const std::uint8_t byte = image[static_cast<std::size_t>(option.offset)];
+    return listed(label, option.offset, byte, OptionRules::listIndex(byte, option), items);
+}
+
+OptionSetting checked(const QString& label, const RadioImage& image, int offset, Language language)
 {
     const bool on = image[static_cast<std::size_t>(offset)] & 1;
-    return {label, on ? OptionItems::on(chinese) : OptionItems::off(chinese), {offset, 1, 0x01}};
+    return {label, on ? OptionItems::on(language) : OptionItems::off(language), {offset, 1, 0x01}};
 }
 
 } // namespace
@@ -54,14 +51,14 @@ QStringList squelch()
     return numbers(0, 9, 1, QString());
 }
 
-QStringList priorityChannel(bool chinese)
+QStringList priorityChannel(Language language)
 {
-    return QStringList{off(chinese)} + numbers(1, 16, 1, QString());
+    return QStringList{off(language)} + numbers(1, 16, 1, QString());
 }
 
-QStringList voice(bool chinese)
+QStringList voice(Language language)
 {
-    return {off(chinese), pick(chinese, "Chinese", "中文"), pick(chinese, "English", "英文")};
+    return {off(language), byLanguage(language, "Chinese", "中文"), byLanguage(language, "English", "英文")};
 }
 
 QStringList voxGain()
@@ -75,54 +72,61 @@ QStringList voxDelay()
             QStringLiteral("1.5s"), QStringLiteral("2.0s"), QStringLiteral("3.0s")};
 }
 
-QStringList sideKey(bool chinese)
+QStringList sideKey(Language language)
 {
-    return {pick(chinese, "None", "无"), pick(chinese, "Monitor", "监听"),
-            pick(chinese, "Monitor Momentary", "监听瞬时"), pick(chinese, "Power select", "功率选择")};
+    return {byLanguage(language, "None", "无"), byLanguage(language, "Monitor", "监听"),
+            byLanguage(language, "Monitor Momentary", "监听瞬时"),
+            byLanguage(language, "Power select", "功率选择")};
 }
 
-QString off(bool chinese)
+QString off(Language language)
 {
-    return pick(chinese, "Off", "关");
+    return byLanguage(language, "Off", "关");
 }
 
-QString on(bool chinese)
+QString on(Language language)
 {
-    return pick(chinese, "On", "开");
+    return byLanguage(language, "On", "开");
 }
 
-QString transmitDelayText(int tenths, bool chinese)
+QStringList vox(Language language)
 {
-    if (tenths < 1 || tenths > TransmitDelayMax)
-        return off(chinese);
-    return QString::asprintf("%.1f", decimalDivide(tenths, TransmitDelayScale));
+    return {on(language), off(language)};
+}
+
+QString transmitDelayText(int tenths, Language language)
+{
+    using namespace OptionRules;
+    if (!isTransmitDelayShown(tenths))
+        return off(language);
+    return QString::asprintf(TransmitDelayFormat, decimalDivide(tenths, TransmitDelayScale));
 }
 
 } // namespace OptionItems
 
-std::vector<OptionSetting> optionSettings(const RadioImage& image, bool chinese)
+std::vector<OptionSetting> optionSettings(const RadioImage& image, Language language)
 {
     using namespace OptionItems;
-    const auto label = [chinese](const char* english, const char* chineseText) {
-        return pick(chinese, english, chineseText);
+    const auto label = [language](const char* english, const char* chineseText) {
+        return byLanguage(language, english, chineseText);
     };
+    const std::uint8_t voxByte = image[RadioImage::OptVox];
     return {
-        listed(label("Time Out Time (s)", "超时定时器(秒)"), image, RadioImage::OptTimeOut, timeOut(), 1),
-        listed(label("Squelch Level", "静噪电平"), image, RadioImage::OptSquelch, squelch(), 0),
+        listed(label("Time Out Time (s)", "超时定时器(秒)"), image, OptionRules::TimeOut, timeOut()),
+        listed(label("Squelch Level", "静噪电平"), image, OptionRules::Squelch, squelch()),
         {label("Transmit Delay (s)", "发射延迟(秒)"),
-         transmitDelayText(image.transmitDelay(), chinese),
+         transmitDelayText(image.transmitDelay(), language),
          {RadioImage::OptTransmitDelay, 2, 0xFF}},
-        listed(label("Side Key", "侧键"), image, RadioImage::OptSideKey, sideKey(chinese), 0),
-        checked(label("Beep", "哔音"), image, RadioImage::OptBeep, chinese),
-        checked(label("Battery Saver", "电池省电"), image, RadioImage::OptBatterySaver, chinese),
-        listed(label("Priority Channel", "优先信道"), image, RadioImage::OptPriorityChannel,
-               priorityChannel(chinese), 0),
-        // The VOX byte is 1 for On and 0 for Off.
-        listed(label("VOX", "声控"), image, RadioImage::OptVox, {off(chinese), on(chinese)}, 0),
-        listed(label("Vox Gain Level", "声控增益电平"), image, RadioImage::OptVoxGain, voxGain(), 1),
-        listed(label("Voice Annunciation", "语音报号"), image, RadioImage::OptVoice, voice(chinese), 0),
-        listed(label("Vox Delay Time (s)", "声控延迟时间(秒)"), image, RadioImage::OptVoxDelay, voxDelay(),
-               0),
+        listed(label("Side Key", "侧键"), image, OptionRules::SideKey, sideKey(language)),
+        checked(label("Beep", "哔音"), image, RadioImage::OptBeep, language),
+        checked(label("Battery Saver", "电池省电"), image, RadioImage::OptBatterySaver, language),
+        listed(label("Priority Channel", "优先信道"), image, OptionRules::PriorityChannel,
+               priorityChannel(language)),
+        listed(label("VOX", "声控"), RadioImage::OptVox, voxByte, OptionRules::voxIndex(voxByte),
+               vox(language)),
+        listed(label("Vox Gain Level", "声控增益电平"), image, OptionRules::VoxGain, voxGain()),
+        listed(label("Voice Annunciation", "语音报号"), image, OptionRules::Voice, voice(language)),
+        listed(label("Vox Delay Time (s)", "声控延迟时间(秒)"), image, OptionRules::VoxDelay, voxDelay()),
         {label("Type (index)", "类型(序号)"),
          QString::number(image[RadioImage::ProductType]),
          {RadioImage::ProductType, 1, 0xFF}},

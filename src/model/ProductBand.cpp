@@ -1,8 +1,8 @@
 #include "model/ProductBand.h"
 
 #include "model/NumberParse.h"
-#include "config/SettingsKey.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <limits>
 
@@ -32,24 +32,14 @@ BandLimits bandLimitsFromText(const QString& bandText)
     return {clampedCount(parseLeadingInt(bandText)), clampedCount(parseLeadingInt(upper))};
 }
 
-QString captionString(const QString& appName, const QString& typeName, const QString& bandText, bool chinese)
+QString captionString(const QString& appName, const QString& typeName, const QString& bandText,
+                      Language language)
 {
-    if (chinese)
+    if (language == Language::Chinese)
         return appName + QStringLiteral("  [ 类型:") + typeName + QStringLiteral("  频率:") + bandText +
                QStringLiteral(" ]");
     return appName + QStringLiteral("  [ Type:") + typeName + QStringLiteral("  Fre:") + bandText +
            QStringLiteral(" ]");
-}
-
-void exchangeProductWithSettings(RadioImage& image, bool newDocument, QSettings& key)
-{
-    if (newDocument) {
-        image[RadioImage::ProductType] = readSettingsByte(key, QStringLiteral("Type"), 0);
-        image[RadioImage::ProductBand] = readSettingsByte(key, QStringLiteral("Field"), 0);
-    } else {
-        writeSettingsDword(key, QStringLiteral("Type"), image[RadioImage::ProductType]);
-        writeSettingsDword(key, QStringLiteral("Field"), image[RadioImage::ProductBand]);
-    }
 }
 
 QString typeKey(int typeIndex)

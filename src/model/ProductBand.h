@@ -1,11 +1,10 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/RadioImage.h"
 
 #include <QString>
 #include <cstdint>
-
-class QSettings;
 
 // Band limits in 10 Hz counts, inclusive.
 struct BandLimits {
@@ -22,11 +21,8 @@ QString bandTextAt(const QString& fieldValue, int bandIndex);
 BandLimits bandLimitsFromText(const QString& bandText);
 
 // The main window title: AppName, then the type and band.
-QString captionString(const QString& appName, const QString& typeName, const QString& bandText, bool chinese);
-
-// A new document takes bytes 814/815 from the "Type"/"Field" settings; any other
-// document stores them there.
-void exchangeProductWithSettings(RadioImage& image, bool newDocument, QSettings& key);
+QString captionString(const QString& appName, const QString& typeName, const QString& bandText,
+                      Language language);
 
 // "Type<n>" and "Field<n>" keys for a 0-based type index.
 QString typeKey(int typeIndex);

@@ -90,9 +90,9 @@ bool isNoTone(std::uint8_t high)
     return high == 0xFF || high == 0x00;
 }
 
-QString noneToneText(bool chinese)
+QString noneToneText(Language language)
 {
-    return chinese ? QStringLiteral("无") : QStringLiteral("None");
+    return language == Language::Chinese ? QStringLiteral("无") : QStringLiteral("None");
 }
 
 QString toneTextFromField(ToneField field)
@@ -125,11 +125,11 @@ ToneField toneFieldFromText(const QString& text)
     return {static_cast<std::uint8_t>(m % 256), static_cast<std::uint8_t>(m / 256)};
 }
 
-QStringList toneChoices(bool chinese)
+QStringList toneChoices(Language language)
 {
     QStringList list;
     list.reserve(ToneChoiceCount);
-    list << noneToneText(chinese);
+    list << noneToneText(language);
     for (const char* tone : CtcssTones)
         list << QString::fromLatin1(tone);
     for (int code : OfferedDcsCodes)

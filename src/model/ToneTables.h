@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -30,7 +31,7 @@ int dcsCodeFromBits(std::uint8_t low, std::uint8_t high);
 std::uint8_t dcsBitsFromCode(int code);
 
 bool isNoTone(std::uint8_t high);
-QString noneToneText(bool chinese);
+QString noneToneText(Language language);
 
 // Text of a tone field that is not "none" (DCS or CTCSS); callers decide the none text.
 QString toneTextFromField(ToneField field);
@@ -38,4 +39,4 @@ QString toneTextFromField(ToneField field);
 ToneField toneFieldFromText(const QString& text);
 
 // The 219 texts offered in the tone columns: none, 50 CTCSS, 84 DCS normal, 84 inverted.
-QStringList toneChoices(bool chinese);
+QStringList toneChoices(Language language);

@@ -42,13 +42,13 @@ void drawRules(TwipsPage& page, int l1)
 void drawOptionsPage(TwipsPage& page, const ReportFonts& fonts, const ReportInput& input, int l1)
 {
     const int w = page.unitWidth();
-    const ReportLabels& labels = reportLabels(input.chinese);
+    const ReportLabels& labels = reportLabels(input.language);
     page.drawText(Column::Title * w, -l1, labels.optionTitle);
     page.setFont(fonts.small);
     const int l2 = page.lineHeight();
     page.drawText(Column::Title * w, -FunctionLine * l2, labels.functionHeading);
     int line = FirstOptionLine;
-    for (const OptionLine& option : optionLines(input.image, input.chinese)) {
+    for (const OptionLine& option : optionLines(input.image, input.language)) {
         page.drawText(Column::OptionLabel * w, -line * l2, option.label);
         page.drawText(Column::OptionValue * w, -line * l2, option.value);
         ++line;
@@ -85,7 +85,7 @@ void drawChannelPage(TwipsPage& page, const ReportFonts& fonts, int pageNumber, 
                      ReportPagination& pagination, int l1)
 {
     pagination.recount(input.cells);
-    const ReportLabels& labels = reportLabels(input.chinese);
+    const ReportLabels& labels = reportLabels(input.language);
     page.drawText(Column::Title * page.unitWidth(), -l1, labels.channelTitle);
     page.setFont(fonts.small);
     const int l2 = page.lineHeight();

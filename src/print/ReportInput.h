@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ChannelCodec.h"
+#include "model/Language.h"
 #include "model/RadioImage.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ struct ReportInput {
     // The option page prints the option block of this image.
     RadioImage image;
     // Chinese labels instead of English ones.
-    bool chinese = false;
+    Language language = Language::English;
     // The "Copyrights Owner" text of the current language's Program.ini section; empty
     // when the key is absent.
     QString copyrightsOwner;

@@ -4,20 +4,15 @@
 
 namespace {
 
-QString pick(bool chinese, const char* english, const char* chineseText)
-{
-    return QString::fromUtf8(chinese ? chineseText : english);
-}
-
 // The dialog's texts; the report's own rules for values the lists do not hold.
-QString onOff(bool on, bool chinese)
+QString onOff(bool on, Language language)
 {
-    return on ? OptionItems::on(chinese) : OptionItems::off(chinese);
+    return on ? OptionItems::on(language) : OptionItems::off(language);
 }
 
-QString voiceText(std::uint8_t byte, bool chinese)
+QString voiceText(std::uint8_t byte, Language language)
 {
-    const QStringList items = OptionItems::voice(chinese); // Off, Chinese, English
+    const QStringList items = OptionItems::voice(language); // Off, Chinese, English
     return items[qMin<int>(byte, items.size() - 1)];
 }
 
@@ -27,14 +22,14 @@ QString voxDelayText(std::uint8_t byte)
     return items[qMin<int>(byte, items.size() - 1)];
 }
 
-QString voxGainText(std::uint8_t byte, bool chinese)
+QString voxGainText(std::uint8_t byte, Language language)
 {
-    return byte == 0 ? OptionItems::off(chinese) : QString::number(byte);
+    return byte == 0 ? OptionItems::off(language) : QString::number(byte);
 }
 
 } // namespace
 
-const ReportLabels& reportLabels(bool chinese)
+const ReportLabels& reportLabels(Language language)
 {
     static const ReportLabels english{QStringLiteral("Option"),
                                       QStringLiteral("Function"),
@@ -51,22 +46,24 @@ const ReportLabels& reportLabels(bool chinese)
                                             QStringLiteral("接收频率:"),   QStringLiteral("发射频率:"),
                                             QStringLiteral("QT/DQT解码:"), QStringLiteral("QT/DQT编码:"),
                                             QStringLiteral("宽/窄:"),      QStringLiteral("扫描:")};
-    return chinese ? chineseLabels : english;
+    return language == Language::Chinese ? chineseLabels : english;
 }
 
-std::vector<OptionLine> optionLines(const RadioImage& image, bool chinese)
+std::vector<OptionLine> optionLines(const RadioImage& image, Language language)
 {
     return {
-        {pick(chinese, "Time Out Time:", "超时定时器:"),
+        {byLanguage(language, "Time Out Time:", "超时定时器:"),
          QStringLiteral("%1s").arg(image[RadioImage::OptTimeOut] * 15)},
-        {pick(chinese, "Squelch Level:", "静噪电平:"), QString::number(image[RadioImage::OptSquelch])},
-        {pick(chinese, "Voice Annunication:", "语音报号:"), voiceText(image[RadioImage::OptVoice], chinese)},
-        {pick(chinese, "Vox Delay Time:", "声控延迟时间:"), voxDelayText(image[RadioImage::OptVoxDelay])},
-        {pick(chinese, "Vox Gain Level:", "声控增益电平:"),
-         voxGainText(image[RadioImage::OptVoxGain], chinese)},
-        {pick(chinese, "Battery Saver:", "电池省电:"),
-         onOff(image[RadioImage::OptBatterySaver] & 1, chinese)},
-        {pick(chinese, "Beep:", "哔音:"), onOff(image[RadioImage::OptBeep] & 1, chinese)},
+        {byLanguage(language, "Squelch Level:", "静噪电平:"), QString::number(image[RadioImage::OptSquelch])},
+        {byLanguage(language, "Voice Annunication:", "语音报号:"),
+         voiceText(image[RadioImage::OptVoice], language)},
+        {byLanguage(language, "Vox Delay Time:", "声控延迟时间:"),
+         voxDelayText(image[RadioImage::OptVoxDelay])},
+        {byLanguage(language, "Vox Gain Level:", "声控增益电平:"),
+         voxGainText(image[RadioImage::OptVoxGain], language)},
+        {byLanguage(language, "Battery Saver:", "电池省电:"),
+         onOff(image[RadioImage::OptBatterySaver] & 1, language)},
+        {byLanguage(language, "Beep:", "哔音:"), onOff(image[RadioImage::OptBeep] & 1, language)},
     };
 }
 

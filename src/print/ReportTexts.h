@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/RadioImage.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ struct ReportLabels {
     QString scan;
 };
 
-const ReportLabels& reportLabels(bool chinese);
+const ReportLabels& reportLabels(Language language);
 
 // One line of the options page.
 struct OptionLine {
@@ -28,7 +29,7 @@ struct OptionLine {
 };
 
 // The options page's lines, top to bottom, with the values read from the option block.
-std::vector<OptionLine> optionLines(const RadioImage& image, bool chinese);
+std::vector<OptionLine> optionLines(const RadioImage& image, Language language);
 
 // The right half of the footer.
 QString pageFooterText(int page, int pageCount);

@@ -1,6 +1,6 @@
 #include "uikit/MessageBox.h"
 
-#include "config/AppGlobals.h"
+#include "config/AppContext.h"
 
 #include <QApplication>
 
@@ -32,8 +32,8 @@ MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next)
     return previous;
 }
 
-QMessageBox::StandardButton appMessageBox(const QString& text, QMessageBox::StandardButtons buttons,
-                                          QMessageBox::Icon icon)
+QMessageBox::StandardButton appMessageBox(const AppContext& context, const QString& text,
+                                          QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
-    return showMessageBox({QApplication::activeWindow(), text, g_strCompany, buttons, icon});
+    return showMessageBox({QApplication::activeWindow(), text, context.company(), buttons, icon});
 }

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <functional>
 
+class AppContext;
 class QWidget;
 
 // Every message box of the program goes through showMessageBox, so that tests can see
@@ -24,6 +25,6 @@ QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request);
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
 
 // The application's own boxes carry the Company text as caption.
-QMessageBox::StandardButton appMessageBox(const QString& text,
+QMessageBox::StandardButton appMessageBox(const AppContext& context, const QString& text,
                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                           QMessageBox::Icon icon = QMessageBox::NoIcon);

@@ -1,8 +1,5 @@
 #include "support/GuiTestEnv.h"
 
-#include "config/AppGlobals.h"
-#include "config/IniFile.h"
-
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -22,13 +19,12 @@ GuiTestEnv::GuiTestEnv(const QByteArray& programIni)
         boxes << request;
         return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
     });
-    g_strExeDir = dir_.path() + QLatin1Char('/');
+    context.setProgramDir(dir_.path());
 }
 
 GuiTestEnv::~GuiTestEnv()
 {
     setMessageBoxHandler(previous_);
-    theIniFile().clear();
 }
 
 QByteArray GuiTestEnv::defaultIni()
@@ -48,7 +44,6 @@ QString GuiTestEnv::iniPath() const
 
 void GuiTestEnv::loadIni(const QString& language)
 {
-    theIniFile().load(iniPath());
-    setLanguageGlobals(language);
-    g_strCompany = theIniFile().value(g_strLanguage, QStringLiteral("Company"), QString());
+    context.config().load(iniPath());
+    context.setLanguageName(language);
 }

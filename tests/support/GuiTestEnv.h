@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/AppContext.h"
 #include "uikit/MessageBox.h"
 
 #include <QByteArray>
@@ -7,8 +8,9 @@
 #include <QTemporaryDir>
 
 // A private program folder for widget tests: Program.ini, the language modules copied
-// from the build, settings redirected into it, and every message box recorded and
-// answered from a queue (Ok when the queue is empty).
+// from the build, settings redirected into it, an application context for the windows
+// under test, and every message box recorded and answered from a queue (Ok when the
+// queue is empty).
 class GuiTestEnv {
 public:
     explicit GuiTestEnv(const QByteArray& programIni = defaultIni());
@@ -19,8 +21,10 @@ public:
     QString iniPath() const;
     QString filePath(const QString& name) const { return dir_.filePath(name); }
 
-    // Loads Program.ini and sets the language values (g_bChinese ...) as start-up does.
+    // Loads Program.ini into the context and sets its language as start-up does.
     void loadIni(const QString& language = QStringLiteral("English"));
+
+    AppContext context;
 
     QList<MessageBoxRequest> boxes;
     QList<QMessageBox::StandardButton> answers;

@@ -1,0 +1,53 @@
+#include "config/AppContext.h"
+
+#include "config/SettingsKey.h"
+#include "link/PortNames.h"
+
+AppContext::AppContext()
+    : port_(PortMap([this](const QString& slotName) {
+          return config_.value(QStringLiteral("Ports"), slotName, QString());
+      }))
+{
+}
+
+QString AppContext::setupValue(const QString& key) const
+{
+    return config_.value(QStringLiteral("Setup"), key, QString());
+}
+
+QString AppContext::languageValue(const QString& key) const
+{
+    return config_.value(languageName_, key, QString());
+}
+
+void AppContext::setLanguageName(const QString& value)
+{
+    languageName_ = value;
+    language_ = languageFromSetting(value);
+}
+
+QString AppContext::helpFile() const
+{
+    return language_ == Language::Chinese ? QStringLiteral("chHelp.chm") : QStringLiteral("enHelp.chm");
+}
+
+void AppContext::setProgramDir(const QString& dir)
+{
+    programDir_ = dir.isEmpty() || dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+}
+
+std::unique_ptr<QSettings> AppContext::settingsKey() const
+{
+    return openSettingsKey(setupValue(QStringLiteral("AppName")));
+}
+
+void AppContext::loadStoredPort()
+{
+    port_.restoreNumber(PortNames::loadPortNumber(*settingsKey()));
+}
+
+void AppContext::storePort(int number)
+{
+    port_.setNumber(number);
+    PortNames::storePortNumber(*settingsKey(), number);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "config/IniFile.h"
+#include "link/CurrentPort.h"
+#include "model/Language.h"
+#include "model/RadioVariant.h"
+
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+// What the whole program shares, created once at start-up and handed to whatever needs
+// it: the configuration file, the language, the program folder, the main window's
+// caption, the radio variant of the last read, whether the document is a new one, and
+// the port the transfers use.
+class AppContext {
+public:
+    AppContext();
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    IniFile& config() { return config_; }
+    const IniFile& config() const { return config_; }
+    // A value of [Setup], and of the language's own section (Company, AppName, ...).
+    QString setupValue(const QString& key) const;
+    QString languageValue(const QString& key) const;
+
+    // The [Setup] Language value as read at start-up: it names the language module and
+    // the section of the branding texts, and chooses the compiled-in texts.
+    void setLanguageName(const QString& value);
+    QString languageName() const { return languageName_; }
+    Language language() const { return language_; }
+    QString helpFile() const; // "chHelp.chm" or "enHelp.chm"
+
+    // The program's folder, with a trailing separator: pictures beside the program.
+    QString programDir() const { return programDir_; }
+    void setProgramDir(const QString& dir);
+
+    // Caption of the program's own message boxes.
+    QString company() const { return languageValue(QStringLiteral("Company")); }
+    // The main window title: AppName, then the type and band.
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption) { caption_ = caption; }
+
+    // ReceiveOnly at start; set by a completed read.
+    RadioVariant radioVariant() const { return radioVariant_; }
+    void setRadioVariant(RadioVariant variant) { radioVariant_ = variant; }
+    // Set by New, cleared by Open and by a completed read.
+    bool isNewDocument() const { return newDocument_; }
+    void setNewDocument(bool isNew) { newDocument_ = isNew; }
+
+    // The per-user settings key named after [Setup] AppName.
+    std::unique_ptr<QSettings> settingsKey() const;
+
+    CurrentPort& port() { return port_; }
+    const CurrentPort& port() const { return port_; }
+    // The port number stored for the user becomes the current port (a device override
+    // stays); storePort remembers the user's choice.
+    void loadStoredPort();
+    void storePort(int number);
+
+private:
+    IniFile config_;
+    QString languageName_;
+    Language language_ = Language::English;
+    QString programDir_;
+    QString caption_;
+    RadioVariant radioVariant_ = RadioVariant::ReceiveOnly;
+    bool newDocument_ = false;
+    CurrentPort port_;
+};

@@ -7,20 +7,15 @@
 #include <QtTest>
 
 #include "support/CliRun.h"
+#include "support/SampleImage.h"
 
 namespace {
 
 RadioImage sampleImage()
 {
-    RadioImage image = RadioImage::makeNew();
-    for (int n : {2, 5}) {
-        std::uint8_t* record = image.channel(n);
-        RadioImage::frequencyToBytes(14500000 + 2500u * n, record);
-        RadioImage::frequencyToBytes(14560000 + 2500u * n, record + 4);
-        const ToneField tone = toneFieldFromText(QStringLiteral("D023N"));
-        record[8] = tone.low;
-        record[9] = tone.high;
-    }
+    SampleImage image;
+    for (int n : {2, 5})
+        image.channel(n, 14500000 + 2500u * n, 14560000 + 2500u * n).tone(n, RadioImage::RecDecodeTone, "D023N");
     return image;
 }
 

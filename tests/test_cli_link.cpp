@@ -1,6 +1,7 @@
 #include "document/ChannelFile.h"
 
 #include "support/CliRun.h"
+#include "support/SampleImage.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,9 +19,7 @@ private:
 
 void TestCliLink::writeThenReadRoundTrip()
 {
-    RadioImage image = RadioImage::makeNew();
-    for (int i = 0; i < RadioImage::Size; ++i)
-        image[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 5 + 1);
+    const RadioImage image = patternImage();
     const QString original = dir_.filePath(QStringLiteral("original.dat"));
     const QString copy = dir_.filePath(QStringLiteral("copy.dat"));
     QVERIFY(ChannelFile::save(original, image).ok());

@@ -1,20 +1,11 @@
 #include "document/ChannelFile.h"
 #include "support/CliRun.h"
+#include "support/SampleImage.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-// An image whose transfer area differs from a new image's in every byte.
-RadioImage patternImage()
-{
-    const RadioImage fresh = RadioImage::makeNew();
-    RadioImage image;
-    for (std::size_t i = 0; i < RadioImage::Size; ++i)
-        image[i] = static_cast<std::uint8_t>(fresh[i] ^ (0x5A + i % 7));
-    return image;
-}
 
 } // namespace
 

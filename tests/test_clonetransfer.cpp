@@ -1,6 +1,7 @@
 #include "link/CloneTransfer.h"
 #include "sim/RadioProtocol.h"
 #include "support/FakeSerialLine.h"
+#include "support/SampleImage.h"
 
 #include <QtTest>
 
@@ -13,14 +14,6 @@ Q_DECLARE_METATYPE(RadioVariant)
 namespace {
 
 const QString Device = QStringLiteral("/dev/fake0");
-
-TransferArea patternArea(int seed)
-{
-    TransferArea area;
-    for (std::size_t i = 0; i < area.size(); ++i)
-        area[i] = static_cast<std::uint8_t>(i * 7 + static_cast<std::size_t>(seed));
-    return area;
-}
 
 QByteArray bytes(std::initializer_list<int> values)
 {

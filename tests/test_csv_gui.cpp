@@ -42,12 +42,12 @@ struct Opened {
             return;
         const QString path = env.filePath(QStringLiteral("start.dat"));
         ChannelFile::save(path, RadioImage::makeNew());
-        if (frame()->documents().openDocument(path))
-            view = frame()->documents().currentWindow()->view();
+        if (mainWindow()->documents().openDocument(path))
+            view = mainWindow()->documents().currentWindow()->view();
     }
-    MainWindow* frame() const { return app.mainWindow(); }
+    MainWindow* mainWindow() const { return app.mainWindow(); }
     ChannelDocument& document() const { return *view->document(); }
-    CsvCommands& csv() const { return frame()->csvCommands(); }
+    CsvCommands& csv() const { return mainWindow()->csvCommands(); }
     QString grid(int row, int col) const { return view->grid()->text(row, col); }
     QString writeCsv(const QByteArray& text) const
     {
@@ -117,7 +117,7 @@ void TestCsvGui::fileMenuHasTheCommands()
 {
     Opened s;
     QVERIFY(s.view);
-    QMenu* file = s.frame()->menuBar()->actions().at(0)->menu();
+    QMenu* file = s.mainWindow()->menuBar()->actions().at(0)->menu();
     QStringList items;
     for (QAction* item : file->actions())
         items << item->text();
@@ -125,12 +125,12 @@ void TestCsvGui::fileMenuHasTheCommands()
                  .contains(QStringLiteral("Save &As...||&Import Channels...|&Export Channels...||&Print...")),
              qPrintable(items.join(QLatin1Char('|'))));
     for (int id : {CommandId::ImportChannels, CommandId::ExportChannels}) {
-        QAction* action = s.frame()->action(id);
+        QAction* action = s.mainWindow()->action(id);
         QVERIFY(action->isEnabled());
         QVERIFY(!action->statusTip().isEmpty());
         QVERIFY(!action->toolTip().isEmpty());
     }
-    QCOMPARE(s.frame()->action(CommandId::ExportChannels)->statusTip(),
+    QCOMPARE(s.mainWindow()->action(CommandId::ExportChannels)->statusTip(),
              QStringLiteral("Write the channels in use to a CSV channel list"));
 }
 

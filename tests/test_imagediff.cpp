@@ -1,5 +1,6 @@
 #include "model/ChannelCodec.h"
 #include "model/ImageDiff.h"
+#include "support/SampleImage.h"
 
 #include <QtTest>
 
@@ -10,11 +11,8 @@ constexpr int Ch3 = 3 * RadioImage::RowSize;
 // A new image with channel 3 in use: 446.00625 MHz, no tones, busy lock Off, Wide, High.
 RadioImage baseImage()
 {
-    RadioImage image = RadioImage::makeNew();
-    const std::uint8_t record[16] = {0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF,
-                                     0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x30, 0xFF, 0xFF};
-    std::copy(std::begin(record), std::end(record), image.channel(3));
-    return image;
+    return SampleImage().record(3, {0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x30,
+                                    0xFF, 0xFF});
 }
 
 // One line per change, so a table row can list what it expects.

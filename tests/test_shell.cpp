@@ -49,12 +49,12 @@ struct Started {
     {
         ok = app.start({env.iniPath(), env.dir(), QString()}, args);
     }
-    MainWindow* frame() const { return app.mainWindow(); }
-    DocumentManager& docs() const { return frame()->documents(); }
+    MainWindow* mainWindow() const { return app.mainWindow(); }
+    DocumentManager& docs() const { return mainWindow()->documents(); }
     QStringList menuTitles() const
     {
         QStringList titles;
-        for (QAction* a : frame()->menuBar()->actions())
+        for (QAction* a : mainWindow()->menuBar()->actions())
             titles << a->text();
         return titles;
     }
@@ -122,12 +122,12 @@ void TestShell::startUpLanguage()
         // No "chinese.qm", "Klingon.qm" or ".qm" beside the program.
         QCOMPARE(s.env.boxes.size(), 1);
         QCOMPARE(s.env.boxes[0].text, QStringLiteral("Load language DLL fail"));
-        QVERIFY(!s.frame());
+        QVERIFY(!s.mainWindow());
         return;
     }
     QCOMPARE(context.company(), company);
-    QCOMPARE(s.frame()->navigationBar()->captionText(), company);
-    QCOMPARE(s.frame()->navigationBar()->tree()->topLevelItem(0)->child(1)->text(0),
+    QCOMPARE(s.mainWindow()->navigationBar()->captionText(), company);
+    QCOMPARE(s.mainWindow()->navigationBar()->tree()->topLevelItem(0)->child(1)->text(0),
              NavigationBar::itemTexts(chinese ? Language::Chinese : Language::English)[1]);
 }
 
@@ -148,7 +148,7 @@ void TestShell::showLang()
     QFETCH(bool, kept);
     Started s(iniWith("English", value));
     QVERIFY(s.ok);
-    QCOMPARE(s.frame()->action(CommandId::ChooseLanguage)->isVisible(), kept);
+    QCOMPARE(s.mainWindow()->action(CommandId::ChooseLanguage)->isVisible(), kept);
 }
 
 void TestShell::documentMenus()
@@ -156,17 +156,17 @@ void TestShell::documentMenus()
     Started s;
     QVERIFY(s.ok);
     QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
-    QCOMPARE(s.frame()->action(CommandId::About)->text(), QStringLiteral("About Test"));
-    QCOMPARE(s.frame()->windowTitle(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
-    QCOMPARE(s.frame()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
-    QCOMPARE(s.frame()->action(CommandId::Read)->toolTip(), QStringLiteral("Read"));
-    QCOMPARE(s.frame()->messagePane()->text(), QStringLiteral("Ready"));
+    QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("About Test"));
+    QCOMPARE(s.mainWindow()->windowTitle(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
+    QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
+    QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("Read"));
+    QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("Ready"));
 }
 
 void TestShell::navigationTree()
 {
     Started s;
-    QTreeWidget* tree = s.frame()->navigationBar()->tree();
+    QTreeWidget* tree = s.mainWindow()->navigationBar()->tree();
     QTreeWidgetItem* root = tree->topLevelItem(0);
     DocumentWindow* child = s.docs().currentWindow();
     for (int round = 0; round < 2; ++round) {
@@ -189,15 +189,15 @@ void TestShell::childFrameHidesAndComesBack()
     child->close();
     QVERIFY(child->isHidden());
     QCOMPARE(s.docs().currentWindow(), child);
-    s.frame()->runCommand(CommandId::ChannelInformation);
+    s.mainWindow()->runCommand(CommandId::ChannelInformation);
     QVERIFY(child->isVisible());
     QCOMPARE(child->view()->grid()->text(1, 1), QStringLiteral("146.00000"));
     QCOMPARE(child->pos(), QPoint(0, 0));
-    const QString title = s.frame()->windowTitle();
+    const QString title = s.mainWindow()->windowTitle();
     child->showMaximized(); // the main window's title stays as set
-    QCOMPARE(s.frame()->windowTitle(), title);
+    QCOMPARE(s.mainWindow()->windowTitle(), title);
     child->showNormal();
-    QCOMPARE(s.frame()->windowTitle(), title);
+    QCOMPARE(s.mainWindow()->windowTitle(), title);
 }
 
 void TestShell::newAsksBeforeClearing()
@@ -206,7 +206,7 @@ void TestShell::newAsksBeforeClearing()
     DocumentWindow* first = s.docs().currentWindow();
     first->document()->setModified(true);
     s.env.answers = {QMessageBox::Cancel};
-    s.frame()->runCommand(CommandId::FileNew);
+    s.mainWindow()->runCommand(CommandId::FileNew);
     QCOMPARE(s.env.boxes.size(), 1);
     QCOMPARE(s.env.boxes[0].text, QStringLiteral("All data will be Cleared!"));
     QCOMPARE(s.env.boxes[0].caption, QStringLiteral("Test Radio Co"));
@@ -214,10 +214,10 @@ void TestShell::newAsksBeforeClearing()
 
     QPointer<DocumentWindow> watch(first);
     s.env.answers = {QMessageBox::Ok};
-    s.frame()->runCommand(CommandId::FileNew);
+    s.mainWindow()->runCommand(CommandId::FileNew);
     QVERIFY(watch.isNull()); // replaced without a save question
     QCOMPARE(s.env.boxes.size(), 2);
-    QCOMPARE(s.docs().frames().size(), 1);
+    QCOMPARE(s.docs().windows().size(), 1);
 }
 
 void TestShell::openBadFile()
@@ -227,7 +227,7 @@ void TestShell::openBadFile()
     QVERIFY(!s.docs().openDocument(bad));
     QCOMPARE(s.env.boxes.size(), 1);
     QCOMPARE(s.env.boxes[0].text, QStringLiteral("Data Format Error"));
-    QCOMPARE(s.docs().frames().size(), 1);
+    QCOMPARE(s.docs().windows().size(), 1);
     QVERIFY(s.docs().currentWindow()->isVisible());
 
     const QString shortFile = writeFile(s.env, QStringLiteral("short.dat"), QByteArray("Q4V7", 4));
@@ -280,12 +280,12 @@ void TestShell::unsavedChangesPrompt()
     Started s;
     s.docs().currentWindow()->document()->setModified(true);
     s.env.answers = {QMessageBox::Cancel};
-    QVERIFY(!s.frame()->close());
+    QVERIFY(!s.mainWindow()->close());
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.startsWith(QStringLiteral("Save changes to")));
     s.env.answers = {QMessageBox::Discard};
-    QVERIFY(s.frame()->close());
-    QVERIFY(!s.frame()->restartRequested());
+    QVERIFY(s.mainWindow()->close());
+    QVERIFY(!s.mainWindow()->restartRequested());
 }
 
 void TestShell::languageChangeRestarts()
@@ -303,30 +303,30 @@ void TestShell::languageChangeRestarts()
         });
     };
     answerDialog(false); // the language in use: nothing changes
-    s.frame()->runCommand(CommandId::ChooseLanguage);
-    QVERIFY(s.frame()->isVisible());
+    s.mainWindow()->runCommand(CommandId::ChooseLanguage);
+    QVERIFY(s.mainWindow()->isVisible());
 
     s.env.answers = {QMessageBox::Cancel}; // the user keeps the window at the save question
     answerDialog(true);
-    s.frame()->runCommand(CommandId::ChooseLanguage);
+    s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     IniFile reread;
     reread.load(s.env.iniPath());
     QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
              QStringLiteral("Chinese"));
-    QVERIFY(s.frame()->isVisible());
-    QVERIFY(!s.frame()->restartRequested()); // no second instance while this one stays
+    QVERIFY(s.mainWindow()->isVisible());
+    QVERIFY(!s.mainWindow()->restartRequested()); // no second instance while this one stays
 
     s.env.answers = {QMessageBox::Discard}; // this time the window closes: restart
     answerDialog(true);
-    s.frame()->runCommand(CommandId::ChooseLanguage);
-    QVERIFY(!s.frame()->isVisible());
-    QVERIFY(s.frame()->restartRequested());
+    s.mainWindow()->runCommand(CommandId::ChooseLanguage);
+    QVERIFY(!s.mainWindow()->isVisible());
+    QVERIFY(s.mainWindow()->restartRequested());
 }
 
 void TestShell::aboutTexts()
 {
     Started s;
-    AboutDialog about(s.app.context(), s.frame());
+    AboutDialog about(s.app.context(), s.mainWindow());
     QCOMPARE(about.windowTitle(), QStringLiteral("About Test"));
     QCOMPARE(about.line(AboutDialog::Line1Id)->text(), QStringLiteral("Version 1 & more"));
     QCOMPARE(about.line(AboutDialog::Line2Id)->text(), QStringLiteral("<u>C</u>opy 2026"));
@@ -343,7 +343,7 @@ void TestShell::chineseWindow()
     auto chinese = [](const QString& text) {
         return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
     };
-    for (QAction* title : s.frame()->menuBar()->actions()) {
+    for (QAction* title : s.mainWindow()->menuBar()->actions()) {
         for (QAction* item : title->menu()->actions()) {
             if (item->isSeparator() ||
                 item->data().toInt() == CommandId::About) // About: the dealer's own title
@@ -353,10 +353,10 @@ void TestShell::chineseWindow()
             QVERIFY2(chinese(item->toolTip()), qPrintable(item->text()));
         }
     }
-    QCOMPARE(s.frame()->action(CommandId::Read)->text(), QStringLiteral("读数据(&R)"));
-    QCOMPARE(s.frame()->action(CommandId::Read)->statusTip(), QStringLiteral("从对讲机读取数据"));
-    QCOMPARE(s.frame()->action(CommandId::Read)->toolTip(), QStringLiteral("读数据"));
-    QCOMPARE(s.frame()->messagePane()->text(), QStringLiteral("就绪"));
+    QCOMPARE(s.mainWindow()->action(CommandId::Read)->text(), QStringLiteral("读数据(&R)"));
+    QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("从对讲机读取数据"));
+    QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("读数据"));
+    QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("就绪"));
 }
 
 void TestShell::standardButtons_data()
@@ -394,22 +394,22 @@ void TestShell::commandsRefusedDuringTransfer()
     DocumentWindow* frame = s.docs().currentWindow();
     ViewTransfer& transfer = frame->view()->transfer();
     bool checked = false;
-    QTimer::singleShot(500, s.frame(), [&] {
+    QTimer::singleShot(500, s.mainWindow(), [&] {
         QVERIFY(transfer.isRunning());
-        QVERIFY(!s.frame()->action(CommandId::FileNew)->isEnabled());
-        s.frame()->runCommand(CommandId::FileNew);
-        s.frame()->runCommand(CommandId::FileClose);
-        QVERIFY(!s.frame()->close());
+        QVERIFY(!s.mainWindow()->action(CommandId::FileNew)->isEnabled());
+        s.mainWindow()->runCommand(CommandId::FileNew);
+        s.mainWindow()->runCommand(CommandId::FileClose);
+        QVERIFY(!s.mainWindow()->close());
         QCOMPARE(s.docs().currentWindow(), frame);
         QVERIFY(frame->isVisible());
         checked = true;
     });
-    s.frame()->runCommand(CommandId::Read);
+    s.mainWindow()->runCommand(CommandId::Read);
     QTest::mouseClick(transfer.progress().okButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!transfer.progress().isOpen(), 15000);
     QVERIFY(checked);
     QVERIFY(s.env.boxes.isEmpty());
-    QVERIFY(s.frame()->action(CommandId::FileNew)->isEnabled());
+    QVERIFY(s.mainWindow()->action(CommandId::FileNew)->isEnabled());
 }
 
 QTEST_MAIN(TestShell)

@@ -9,6 +9,7 @@
 #include "link/PortNames.h"
 #include "sim/VirtualRadio.h"
 #include "support/GuiTestEnv.h"
+#include "support/SampleImage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -32,14 +33,12 @@ QByteArray iniWithPorts(const QString& com1)
 
 RadioImage radioImage()
 {
-    RadioImage image = RadioImage::makeNew();
-    RadioImage::frequencyToBytes(14512500, image.channel(1));
-    RadioImage::frequencyToBytes(14612500, image.channel(1) + 4);
-    image.channel(1)[13] = 0x30;
-    image[RadioImage::OptSquelch] = 7;
-    image[RadioImage::ProductType] = 1;
-    image[RadioImage::ProductBand] = 0;
-    return image;
+    return SampleImage()
+        .channel(1, 14512500, 14612500)
+        .byte(RadioImage::channelOffset(1) + RadioImage::RecWidthPower, 0x30)
+        .byte(RadioImage::OptSquelch, 7)
+        .byte(RadioImage::ProductType, 1)
+        .byte(RadioImage::ProductBand, 0);
 }
 
 struct Bench {
@@ -69,7 +68,7 @@ struct Bench {
     // Runs a command to its end: OK in the progress window, then wait for the window to go.
     void run(ViewTransfer::Direction direction)
     {
-        view->transfer().command(direction);
+        view->transfer().open(direction);
         QVERIFY(progress().isOpen());
         QTest::mouseClick(progress().okButton(), Qt::LeftButton);
         QVERIFY(!progress().okButton()->isEnabled());
@@ -149,7 +148,7 @@ void TestTransferGui::cancelBeforeOkTouchesNothing()
 {
     Bench bench;
     const RadioImage before = bench.document.image();
-    bench.view->transfer().command(ViewTransfer::Direction::Read);
+    bench.view->transfer().open(ViewTransfer::Direction::Read);
     QCOMPARE(bench.progress().windowTitle(), QStringLiteral("Read Data"));
     QTest::mouseClick(bench.progress().cancelButton(), Qt::LeftButton);
     QVERIFY(!bench.progress().isOpen());
@@ -157,7 +156,7 @@ void TestTransferGui::cancelBeforeOkTouchesNothing()
     QCOMPARE(bench.radio.bytesReceived(), 0);
     QVERIFY(bench.document.image() == before);
     // The next command opens a fresh window.
-    bench.view->transfer().command(ViewTransfer::Direction::Write);
+    bench.view->transfer().open(ViewTransfer::Direction::Write);
     QCOMPARE(bench.progress().windowTitle(), QStringLiteral("Write Data"));
     QCOMPARE(bench.progress().counter()->text(), QStringLiteral("0"));
     QVERIFY(bench.progress().okButton()->isEnabled());

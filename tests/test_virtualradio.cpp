@@ -1,6 +1,7 @@
 #include "link/CloneTransfer.h"
 #include "link/SerialPortLine.h"
 #include "sim/VirtualRadio.h"
+#include "support/SampleImage.h"
 
 #include <QtTest>
 
@@ -10,14 +11,6 @@ using Outcome = CloneTransfer::Outcome;
 Q_DECLARE_METATYPE(CloneTransfer::Outcome)
 
 namespace {
-
-TransferArea patternArea(int seed)
-{
-    TransferArea area;
-    for (std::size_t i = 0; i < area.size(); ++i)
-        area[i] = static_cast<std::uint8_t>(i * 13 + static_cast<std::size_t>(seed));
-    return area;
-}
 
 CloneTransfer::Result readFrom(const VirtualRadio& radio)
 {

@@ -23,43 +23,43 @@ const QString FileFilter = QStringLiteral("*.dat");
 DocumentManager::DocumentManager(AppContext& context, QMdiArea* area, QWidget* dialogParent)
     : QObject(area), context_(context), area_(area), dialogParent_(dialogParent)
 {
-    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-        if (auto* frame = qobject_cast<DocumentWindow*>(window))
-            setActive(frame);
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* subWindow) {
+        if (auto* window = qobject_cast<DocumentWindow*>(subWindow))
+            setActive(window);
     });
 }
 
-QList<DocumentWindow*> DocumentManager::frames() const
+QList<DocumentWindow*> DocumentManager::windows() const
 {
     QList<DocumentWindow*> result;
-    for (QMdiSubWindow* window : area_->subWindowList())
-        if (auto* frame = qobject_cast<DocumentWindow*>(window))
-            result << frame;
+    for (QMdiSubWindow* subWindow : area_->subWindowList())
+        if (auto* window = qobject_cast<DocumentWindow*>(subWindow))
+            result << window;
     return result;
 }
 
-void DocumentManager::setActive(DocumentWindow* frame)
+void DocumentManager::setActive(DocumentWindow* window)
 {
-    if (active_ == frame)
+    if (active_ == window)
         return;
-    active_ = frame;
-    Q_EMIT currentWindowChanged(frame);
+    active_ = window;
+    Q_EMIT currentWindowChanged(window);
 }
 
 DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
 {
-    auto* frame = new DocumentWindow(document, context_);
-    area_->addSubWindow(frame);
-    connect(frame->view(), &ChannelView::captionChanged, this, &DocumentManager::captionChanged);
-    connect(&frame->view()->transfer(), &ViewTransfer::runningChanged, this,
+    auto* window = new DocumentWindow(document, context_);
+    area_->addSubWindow(window);
+    connect(window->view(), &ChannelView::captionChanged, this, &DocumentManager::captionChanged);
+    connect(&window->view()->transfer(), &ViewTransfer::runningChanged, this,
             &DocumentManager::transferRunningChanged);
-    frame->show();
-    frame->setGeometry(0, 0, DocumentWindow::InitialWidth, DocumentWindow::InitialHeight);
-    frame->shrinkToFitView();
-    frame->view()->initialUpdate();
-    setActive(frame);
-    area_->setActiveSubWindow(frame);
-    return frame;
+    window->show();
+    window->setGeometry(0, 0, DocumentWindow::InitialWidth, DocumentWindow::InitialHeight);
+    window->shrinkToFitView();
+    window->view()->initialUpdate();
+    setActive(window);
+    area_->setActiveSubWindow(window);
+    return window;
 }
 
 bool DocumentManager::newDocument()
@@ -106,27 +106,27 @@ QString DocumentManager::proposedSavePath(const ChannelDocument* document) const
     return name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".dat");
 }
 
-bool DocumentManager::save(DocumentWindow* frame)
+bool DocumentManager::save(DocumentWindow* window)
 {
-    const ChannelDocument* document = frame->document();
+    const ChannelDocument* document = window->document();
     const QFileInfo file(document->pathName());
     if (!document->hasFile() || (file.exists() && !file.isWritable()))
-        return saveAs(frame);
-    return saveTo(frame, document->pathName());
+        return saveAs(window);
+    return saveTo(window, document->pathName());
 }
 
-bool DocumentManager::saveAs(DocumentWindow* frame)
+bool DocumentManager::saveAs(DocumentWindow* window)
 {
     const QString path = QFileDialog::getSaveFileName(dialogParent_, QString(),
-                                                      proposedSavePath(frame->document()), FileFilter);
-    return !path.isEmpty() && saveTo(frame, path);
+                                                      proposedSavePath(window->document()), FileFilter);
+    return !path.isEmpty() && saveTo(window, path);
 }
 
-bool DocumentManager::saveTo(DocumentWindow* frame, const QString& path)
+bool DocumentManager::saveTo(DocumentWindow* window, const QString& path)
 {
     // A value still in an open cell editor is committed (or refused) first, never lost.
-    frame->view()->commitGridToImage();
-    const ChannelFile::Result result = frame->document()->save(path);
+    window->view()->commitGridToImage();
+    const ChannelFile::Result result = window->document()->save(path);
     if (!result.ok())
         reportFileError(path, result, true);
     return result.ok();
@@ -152,13 +152,13 @@ void DocumentManager::closeActive()
 
 bool DocumentManager::confirmCloseAll()
 {
-    for (DocumentWindow* frame : frames()) {
-        if (!frame->document()->isModified())
+    for (DocumentWindow* window : windows()) {
+        if (!window->document()->isModified())
             continue;
-        const auto answer = appMessageBox(context_, tr("Save changes to %1?").arg(frame->document()->title()),
+        const auto answer = appMessageBox(context_, tr("Save changes to %1?").arg(window->document()->title()),
                                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                           QMessageBox::Question);
-        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(frame)))
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(window)))
             return false;
     }
     return true;

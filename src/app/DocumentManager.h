@@ -19,30 +19,30 @@ public:
     DocumentManager(AppContext& context, QMdiArea* area, QWidget* dialogParent);
 
     DocumentWindow* currentWindow() const { return active_; }
-    QList<DocumentWindow*> frames() const;
+    QList<DocumentWindow*> windows() const;
 
     // New: asks "All data will be Cleared!" when a document window exists.
     bool newDocument();
     // Opens the file; a failure shows its message and opens nothing.
     bool openDocument(const QString& path);
     bool openWithDialog();
-    bool save(DocumentWindow* frame);
-    bool saveAs(DocumentWindow* frame);
+    bool save(DocumentWindow* window);
+    bool saveAs(DocumentWindow* window);
     // File Close: hides the active document window.
     void closeActive();
     // Before the program ends: offers to save each modified document. False = cancel.
     bool confirmCloseAll();
 
 Q_SIGNALS:
-    void currentWindowChanged(DocumentWindow* frame);
+    void currentWindowChanged(DocumentWindow* window);
     void captionChanged(const QString& caption);
     // A transfer with the radio started (true) or ended (false) in one of the views.
     void transferRunningChanged(bool running);
 
 private:
     DocumentWindow* createWindow(ChannelDocument* document);
-    void setActive(DocumentWindow* frame);
-    bool saveTo(DocumentWindow* frame, const QString& path);
+    void setActive(DocumentWindow* window);
+    bool saveTo(DocumentWindow* window, const QString& path);
     QString proposedSavePath(const ChannelDocument* document) const;
 
     void reportFileError(const QString& path, const ChannelFile::Result& result, bool saving) const;

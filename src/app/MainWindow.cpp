@@ -167,8 +167,8 @@ void MainWindow::createNavigationBar()
 
 ChannelView* MainWindow::activeView() const
 {
-    DocumentWindow* frame = documents_->currentWindow();
-    return frame ? frame->view() : nullptr;
+    DocumentWindow* window = documents_->currentWindow();
+    return window ? window->view() : nullptr;
 }
 
 void MainWindow::setAboutTitle(const QString& text)
@@ -192,8 +192,8 @@ void MainWindow::showDemoIndicator()
 
 void MainWindow::showChannelWindow()
 {
-    if (DocumentWindow* frame = documents_->currentWindow())
-        frame->showNormalAgain();
+    if (DocumentWindow* window = documents_->currentWindow())
+        window->showNormalAgain();
     else
         showNormal();
 }
@@ -216,67 +216,67 @@ void MainWindow::showHelp(int contextId)
     help_->showTopic(contextId);
 }
 
-void MainWindow::showProductInformation(DocumentWindow& frame)
+void MainWindow::showProductInformation(DocumentWindow& window)
 {
-    ProductInfoDialog dialog(frame.document()->image(), context_, this);
+    ProductInfoDialog dialog(window.document()->image(), context_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     setCaption(dialog.caption());
-    frame.view()->setBand(dialog.bandLimits());
+    window.view()->setBand(dialog.bandLimits());
     if (dialog.imageChanged())
-        frame.document()->setModified(true);
+        window.document()->setModified(true);
 }
 
-void MainWindow::showOptionalFeatures(DocumentWindow& frame)
+void MainWindow::showOptionalFeatures(DocumentWindow& window)
 {
     const RadioVariant variant = context_.radioVariant();
     if (variant == RadioVariant::Other)
         return;
-    OptionalFeaturesDialog dialog(frame.document()->image(), variant, context_.language(), this);
+    OptionalFeaturesDialog dialog(window.document()->image(), variant, context_.language(), this);
     if (dialog.exec() == QDialog::Accepted && dialog.imageChanged())
-        frame.document()->setModified(true);
+        window.document()->setModified(true);
 }
 
 // Commands that need a document window.
-void MainWindow::runDocumentCommand(int commandId, DocumentWindow& frame)
+void MainWindow::runDocumentCommand(int commandId, DocumentWindow& window)
 {
     using namespace CommandId;
     switch (commandId) {
     case FileSave:
-        documents_->save(&frame);
+        documents_->save(&window);
         break;
     case FileSaveAs:
-        documents_->saveAs(&frame);
+        documents_->saveAs(&window);
         break;
     case ProductInformation:
-        showProductInformation(frame);
+        showProductInformation(window);
         break;
     case OptionalFeatures:
-        showOptionalFeatures(frame);
+        showOptionalFeatures(window);
         break;
     case ImportChannels:
-        csv_->importChannels(*frame.view());
+        csv_->importChannels(*window.view());
         break;
     case ExportChannels:
-        csv_->exportChannels(*frame.view());
+        csv_->exportChannels(*window.view());
         break;
     case Print:
-        printing_->print(*frame.view());
+        printing_->print(*window.view());
         break;
     case PrintDirect:
-        printing_->printDirect(*frame.view());
+        printing_->printDirect(*window.view());
         break;
     case PrintPreview:
-        printing_->preview(*frame.view());
+        printing_->preview(*window.view());
         break;
     case Read:
-        frame.view()->transfer().command(ViewTransfer::Direction::Read);
+        window.view()->transfer().open(ViewTransfer::Direction::Read);
         break;
     case Write:
-        frame.view()->transfer().command(ViewTransfer::Direction::Write);
+        window.view()->transfer().open(ViewTransfer::Direction::Write);
         break;
     case ComSetup:
-        frame.view()->openPortSetting();
+        window.view()->openPortSetting();
         break;
     default:
         break;
@@ -344,8 +344,8 @@ void MainWindow::runCommand(int commandId)
         mdiArea_->activatePreviousSubWindow();
         break;
     default:
-        if (DocumentWindow* frame = documents_->currentWindow())
-            runDocumentCommand(commandId, *frame);
+        if (DocumentWindow* window = documents_->currentWindow())
+            runDocumentCommand(commandId, *window);
         break;
     }
 }

@@ -68,9 +68,9 @@ private:
     void showChannelWindow();
     void chooseLanguage();
     void showHelp(int contextId);
-    void showProductInformation(DocumentWindow& frame);
-    void showOptionalFeatures(DocumentWindow& frame);
-    void runDocumentCommand(int commandId, DocumentWindow& frame);
+    void showProductInformation(DocumentWindow& window);
+    void showOptionalFeatures(DocumentWindow& window);
+    void runDocumentCommand(int commandId, DocumentWindow& window);
     void setTransferRunning(bool running);
     QMenu* menu(const QString& title, const QList<int>& commands);
 

@@ -37,7 +37,7 @@ ViewTransfer::ViewTransfer(ChannelView& view)
 
 ViewTransfer::~ViewTransfer() = default;
 
-void ViewTransfer::command(Direction direction)
+void ViewTransfer::open(Direction direction)
 {
     if (progress_->isOpen())
         return;

@@ -21,7 +21,7 @@ public:
 
     // The Read or Write command: opens the progress window. Does nothing while the
     // window of an earlier command is still open.
-    void command(Direction direction);
+    void open(Direction direction);
     ProgressDialog& progress() const { return *progress_; }
     bool isRunning() const { return running_; }
 

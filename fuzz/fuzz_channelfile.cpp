@@ -12,10 +12,10 @@ namespace {
 constexpr RadioVariant Variants[] = {RadioVariant::ReceiveOnly, RadioVariant::TransmitOnly,
                                      RadioVariant::Other};
 
-ChannelTexts decoded(const RadioImage& image, RadioVariant variant, bool chinese)
+ChannelTexts decoded(const RadioImage& image, RadioVariant variant, Language language)
 {
     ChannelTexts cells;
-    decodeChannels(image, variant, chinese, cells);
+    decodeChannels(image, variant, language, cells);
     return cells;
 }
 
@@ -65,16 +65,16 @@ bool checkLoad(const QByteArray& bytes, RadioImage& image)
 
 void checkCodec(const RadioImage& image, RadioVariant variant)
 {
-    const RadioImage stored = encoded(decoded(image, variant, false), variant, image);
+    const RadioImage stored = encoded(decoded(image, variant, Language::English), variant, image);
     for (int i = 0; i < RadioImage::Size; ++i)
         fuzzCheck(((image[i] ^ stored[i]) & ~encoderOwnedBits(i)) == 0,
                   "decode and encode changed a byte the grid does not own");
-    fuzzCheck(encoded(decoded(image, variant, true), variant, image) == stored,
+    fuzzCheck(encoded(decoded(image, variant, Language::Chinese), variant, image) == stored,
               "the Chinese grid stores other bytes than the English one");
     // The first store normalises what the grid cannot show (non-decimal digits, DCS values
     // outside the table, busy lock 11); from then on what the grid shows is what it stores.
-    const ChannelTexts shown = decoded(stored, variant, false);
-    fuzzCheck(decoded(encoded(shown, variant, stored), variant, false) == shown,
+    const ChannelTexts shown = decoded(stored, variant, Language::English);
+    fuzzCheck(decoded(encoded(shown, variant, stored), variant, Language::English) == shown,
               "the grid's texts change when they are stored a second time");
 }
 

@@ -78,8 +78,8 @@ if have desktop-file-validate; then
         fail "desktop-file-validate"
 fi
 if have appstreamcli; then
-    appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/org.example.xr970.metainfo.xml" ||
-        fail "appstreamcli validate"
+    # The whole tree: the metainfo, and the menu entry and icon it names.
+    appstreamcli validate-tree --no-net --pedantic "$root" || fail "appstreamcli validate-tree"
 fi
 if have update-mime-database; then
     update-mime-database -V "$root/usr/share/mime" >"$work/mime.log" 2>&1 || fail "update-mime-database: $(cat "$work/mime.log")"

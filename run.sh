@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh run
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j2
+# The two programs and what they need; ./test.sh builds the tests and benchmarks too.
+cmake --build build -j2 --target programs
 if [ -x build/xr970 ]; then
     exec build/xr970 "$@"
 fi

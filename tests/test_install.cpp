@@ -1,7 +1,9 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMimeDatabase>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void installedFiles_data();
     void installedFiles();
     void installedProgramStarts();
+    void channelFilesHaveTheirType_data();
+    void channelFilesHaveTheirType();
 
 private:
     QString installed(const QString& path) const { return prefix_.filePath(path); }
@@ -30,6 +34,9 @@ void TestInstall::initTestCase()
                    prefix_.path()});
     QVERIFY(install.waitForFinished(60000));
     QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+    // The file types as a desktop with this prefix installed sees them; set before the
+    // first use of the MIME database.
+    qputenv("XDG_DATA_HOME", installed(QStringLiteral("share")).toLocal8Bit());
 }
 
 void TestInstall::installedFiles_data()
@@ -37,9 +44,16 @@ void TestInstall::installedFiles_data()
     QTest::addColumn<QString>("path");
     for (const char* path :
          {"bin/xr970", "bin/xr970-cli", "share/xr970/English.qm", "share/xr970/Chinese.qm",
-          "share/xr970/Program.ini", "share/applications/xr970.desktop",
-          "share/icons/hicolor/64x64/apps/xr970.png", "share/icons/hicolor/128x128/apps/xr970.png"})
+          "share/xr970/Program.ini", "share/applications/xr970.desktop", "share/mime/packages/xr970.xml",
+          "share/metainfo/org.example.xr970.metainfo.xml", "share/man/man1/xr970.1.gz",
+          "share/man/man1/xr970-cli.1.gz", "share/bash-completion/completions/xr970-cli",
+          "lib/udev/rules.d/60-xr970.rules", "share/doc/xr970/copyright", "share/doc/xr970/changelog.gz",
+          "share/icons/hicolor/scalable/apps/xr970.svg"})
         QTest::newRow(path) << QString::fromLatin1(path);
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral("share/icons/hicolor/%1x%1/apps/xr970.png").arg(size);
+        QTest::newRow(qPrintable(path)) << path;
+    }
 }
 
 void TestInstall::installedFiles()
@@ -93,6 +107,39 @@ void TestInstall::installedProgramStarts()
              qPrintable(QStringLiteral("%1 x %2").arg(window.width()).arg(window.height())));
     program.kill();
     program.waitForFinished();
+}
+
+void TestInstall::channelFilesHaveTheirType_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("channelData");
+    const QByteArray channelFile = QByteArray("Q4V7") + QByteArray(1036, '\0');
+    QTest::newRow("a .dat file") << QStringLiteral("radio.dat") << channelFile << true;
+    QTest::newRow("renamed, found by its content") << QStringLiteral("radio.bin") << channelFile << true;
+    QTest::newRow("no extension") << QStringLiteral("radio") << channelFile << true;
+    QTest::newRow("another binary") << QStringLiteral("radio.bin") << QByteArray(1040, '\x07') << false;
+}
+
+// The menu entry opens the type that the installed MIME package defines, and that type
+// is what a file manager sees for a channel-data file.
+void TestInstall::channelFilesHaveTheirType()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, channelData);
+    const QSettings entry(installed(QStringLiteral("share/applications/xr970.desktop")),
+                          QSettings::IniFormat);
+    const QString type =
+        entry.value(QStringLiteral("Desktop Entry/MimeType")).toString().section(QLatin1Char(';'), 0, 0);
+    QCOMPARE(type, QStringLiteral("application/x-xr970-channels"));
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    QCOMPARE(QMimeDatabase().mimeTypeForFile(file.fileName()).name() == type, channelData);
 }
 
 QTEST_GUILESS_MAIN(TestInstall)

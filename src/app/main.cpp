@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/InfoOptions.h"
 #include "app/MainWindow.h"
 #include "config/IniLocation.h"
 #include "sim/DemoRadio.h"
@@ -25,6 +26,8 @@ bool hasDisplay()
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = answerInfoOption(argc, argv))
+        return *status;
     if (!hasDisplay()) {
         std::fputs("xr970: no display found. Start it on a desktop, or without one with\n"
                    "  xvfb-run ./run.sh        (a virtual display)\n"

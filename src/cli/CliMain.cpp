@@ -25,13 +25,17 @@ namespace {
 
 QString generalHelp()
 {
-    QString text = QStringLiteral("Usage: xr970-cli COMMAND [OPTIONS]\n\n"
+    QString text = QStringLiteral("Usage: xr970-cli COMMAND [OPTIONS]\n"
+                                  "       xr970-cli --help | --version\n\n"
                                   "XR-970 Programmer on the command line.\n\nCommands:\n");
     for (const CliCommand& command : cliCommands())
         text += QStringLiteral("  %1%2\n")
                     .arg(QString::fromLatin1(command.name), -12)
                     .arg(QString::fromLatin1(command.summary));
-    text += QStringLiteral("\nRun 'xr970-cli COMMAND --help' for the options of a command.\n");
+    text += QStringLiteral("\nOptions:\n"
+                           "  -h, --help  show this help\n"
+                           "  --version   show the version\n"
+                           "\nRun 'xr970-cli COMMAND --help' for the options of a command.\n");
     return text;
 }
 
@@ -53,6 +57,10 @@ int main(int argc, char* argv[])
     const QString& name = arguments.front();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         printOut(generalHelp());
+        return CliExit::Ok;
+    }
+    if (name == QLatin1String("--version")) {
+        printOut(QStringLiteral("xr970-cli " XR_VERSION "\n"));
         return CliExit::Ok;
     }
     for (const CliCommand& command : cliCommands()) {

@@ -20,7 +20,7 @@ PrintCommands::PrintCommands(const AppContext& context, QWidget* dialogParent)
 ReportInput PrintCommands::reportInputOf(ChannelView& view) const
 {
     view.leaveCommit(); // a value still in an open editor is printed, not lost
-    return {view.cellTexts(), view.document()->image(), context_.language(),
+    return {view.cellTexts(), context_.radioVariant(), view.document()->image(), context_.language(),
             context_.languageValue(QStringLiteral("Copyrights Owner"))};
 }
 

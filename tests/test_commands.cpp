@@ -15,7 +15,10 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -131,6 +134,8 @@ private Q_SLOTS:
     void accelerators_data();
     void accelerators();
     void panesInOrder();
+    void printDialogOffersTheReportsPages_data();
+    void printDialogOffersTheReportsPages();
 };
 
 void TestCommands::accelerators_data()
@@ -203,6 +208,48 @@ void TestCommands::panesInOrder()
         focusNextPane(panes, move.step);
         QCOMPARE(QApplication::focusWidget(), move.to);
     }
+}
+
+void TestCommands::printDialogOffersTheReportsPages_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("column"); // the frequency typed into the channels
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("pages");
+    const int receive = int(RadioVariant::ReceiveOnly);
+    const int transmit = int(RadioVariant::TransmitOnly);
+    QTest::newRow("no channel") << receive << int(GridColumn::RxFrequency) << 0 << 1;
+    QTest::newRow("nine channels") << receive << int(GridColumn::RxFrequency) << 9 << 3;
+    QTest::newRow("transmit-only radio, eight") << transmit << int(GridColumn::TxFrequency) << 8 << 2;
+}
+
+// The print dialog's page choice runs from 1 to the report's page count, all chosen at
+// first; what the user chose there is not kept for the next printout.
+void TestCommands::printDialogOffersTheReportsPages()
+{
+    QFETCH(int, variant);
+    QFETCH(int, column);
+    QFETCH(int, channels);
+    QFETCH(int, pages);
+    Program program(Start::Document);
+    program.env.context.setRadioVariant(RadioVariant(variant));
+    ChannelView* view = program.current()->view();
+    view->loadFromImage();
+    for (int channel = 1; channel <= channels; ++channel)
+        view->grid()->setText(channel, column, QStringLiteral("145.00000"));
+    ModalWatcher watcher;
+    QList<int> seen;
+    watcher.onDialog = [&seen](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
+        auto* to = dialog->findChild<QSpinBox*>(QStringLiteral("to"));
+        QVERIFY(from && to);
+        seen = {dialog->minPage(), dialog->maxPage(), from->value(), to->value(), to->maximum()};
+    };
+    program.window->runCommand(CommandId::Print);
+    QCOMPARE(watcher.dialogs, QStringList{"QPrintDialog"});
+    QCOMPARE(seen, (QList<int>{1, pages, 1, pages, pages}));
 }
 
 QTEST_MAIN(TestCommands)

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void cornerCellTitle();
     void listsDropDownBelowTheCell_data();
     void listsDropDownBelowTheCell();
+    void readableUnderADarkPalette();
 };
 
 void TestGridLook::cornerCellTitle_data()
@@ -120,6 +121,30 @@ void TestGridLook::listsDropDownBelowTheCell()
     QVERIFY2(dropped.height() >= entries && dropped.height() <= entries + 12,
              qPrintable(QStringLiteral("popup height %1 for %2 entries").arg(dropped.height()).arg(entries)));
     QVERIFY(dropped.height() <= CellEditors::DropDownHeight + 12);
+}
+
+// The grid keeps its white background under a dark palette; its cells and the opened lists
+// must not write white on it.
+void TestGridLook::readableUnderADarkPalette()
+{
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    {
+        ShownView shown;
+        QComboBox* list = shown.view->editors().listOf(3);
+        for (const QWidget* widget : {shown.grid()->viewport(), static_cast<QWidget*>(list->view())}) {
+            const QPalette& pal = widget->palette();
+            QVERIFY2(qAbs(pal.color(QPalette::Text).lightness() - pal.color(QPalette::Base).lightness()) >
+                         128,
+                     widget->metaObject()->className());
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(TestGridLook)

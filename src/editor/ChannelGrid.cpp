@@ -194,5 +194,8 @@ void ChannelGrid::setBackgroundColour(const QColor& colour)
     QPalette pal = table_->palette();
     pal.setColor(QPalette::Base, colour);
     pal.setColor(QPalette::Window, colour);
+    // The cells and the in-place editors (lists included) inherit this palette: under a
+    // dark palette its white text would vanish on the fixed background.
+    pal.setColor(QPalette::Text, colour.lightness() > 127 ? Qt::black : Qt::white);
     table_->setPalette(pal);
 }

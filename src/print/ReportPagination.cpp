@@ -2,17 +2,8 @@
 
 bool isChannelPrinted(const ChannelTexts& cells, int channel, RadioVariant variant)
 {
-    const bool receives = !cells[channel][GridColumn::RxFrequency].isEmpty();
-    const bool transmits = !cells[channel][GridColumn::TxFrequency].isEmpty();
-    switch (variant) {
-    case RadioVariant::ReceiveOnly:
-        return receives;
-    case RadioVariant::TransmitOnly:
-        return transmits;
-    case RadioVariant::Other:
-        break;
-    }
-    return receives || transmits;
+    return isChannelUsed(!cells[channel][GridColumn::RxFrequency].isEmpty(),
+                         !cells[channel][GridColumn::TxFrequency].isEmpty(), variant);
 }
 
 void ReportPagination::prepare(const ChannelTexts& cells, RadioVariant variant)

@@ -26,7 +26,7 @@
 
 namespace {
 
-enum class Start { NoDocument, Document, Maximised, Hidden };
+enum class Start { NoDocument, Document, Maximised, Hidden, Typing };
 
 // The main window as start-up builds it, shown and active; with a new document unless
 // it is to show the menu bar of no document.
@@ -49,7 +49,17 @@ struct Program {
                 document->showMaximized();
             else if (start == Start::Hidden)
                 document->close();
+            else if (start == Start::Typing)
+                typeIntoCell(document->view());
         }
+    }
+    // A frequency typed into the open editor of channel 2, not yet committed.
+    static void typeIntoCell(ChannelView* view)
+    {
+        const QRect cell = view->grid()->cellRect(2, 1);
+        QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->inherits("QLineEdit"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("145.125"));
     }
     DocumentWindow* current() const { return window->documents().currentWindow(); }
     QWidget* tree() const { return window->navigationBar()->tree(); }
@@ -169,6 +179,13 @@ void TestCommands::accelerators_data()
     QTest::newRow("maximised, Ctrl+W") << Start::Maximised << QKeySequence("Ctrl+W") << "progress Write Data";
     QTest::newRow("hidden, Ctrl+W") << Start::Hidden << QKeySequence("Ctrl+W") << "progress Write Data";
     QTest::newRow("hidden, Ctrl+R") << Start::Hidden << QKeySequence("Ctrl+R") << "progress Read Data";
+    // An edit box that has the focus does not swallow them.
+    const Start typing = Start::Typing;
+    QTest::newRow("typing, Ctrl+W") << typing << QKeySequence("Ctrl+W") << "progress Write Data";
+    QTest::newRow("typing, Ctrl+R") << typing << QKeySequence("Ctrl+R") << "progress Read Data";
+    QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P") << "QPrintDialog";
+    QTest::newRow("typing, Ctrl+S") << typing << QKeySequence("Ctrl+S") << "QFileDialog save";
+    QTest::newRow("typing, F6") << typing << QKeySequence("F6") << "focus tree";
 }
 
 // Each accelerator, pressed in the running window, runs its command (or nothing, where the

@@ -12,6 +12,7 @@ private Q_SLOTS:
     void writeThenReadRoundTrip();
     void failures_data();
     void failures();
+    void refusedConfirmationRetried();
 
 private:
     QTemporaryDir dir_;
@@ -52,6 +53,9 @@ void TestCliLink::failures_data()
     QTest::newRow("no answer, one retry")
         << QStringList{"--fault", "no-wakeup"} << QStringList{"--retries", "1"} << 5
         << "Communication Error,Please check all the connections and the radio power";
+    QTest::newRow("refused confirmation, retries used up")
+        << QStringList{"--fault", "refuse-confirm=3"} << QStringList{"--retries", "2"} << 5
+        << "Communication Error,Please check all the connections and the radio power";
     QTest::newRow("missing acknowledgement") << QStringList{"--fault", "no-ack=2"} << QStringList{} << 6
                                              << "Program Interrupt, Please reset the radio and try again";
     QTest::newRow("another radio")
@@ -74,6 +78,19 @@ void TestCliLink::failures()
     QVERIFY2(run.err.startsWith(message), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("failed.dat"))));
+}
+
+// Each refused confirmation counts against --retries, as a missing wake-up answer does.
+void TestCliLink::refusedConfirmationRetried()
+{
+    CliSimulator radio({QStringLiteral("--fault"), QStringLiteral("refuse-confirm=2")});
+    const QString copy = dir_.filePath(QStringLiteral("retried.dat"));
+    const CliRun run = runCli({"read", "--port", radio.device(), "-o", copy, "--retries", "2"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.out, QStringLiteral("variant: receive-only\n"));
+    QVERIFY2(run.err.contains(QStringLiteral("(retry 1 of 2)")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("(retry 2 of 2)")), qPrintable(run.err));
+    QVERIFY(QFile::exists(copy));
 }
 
 QTEST_GUILESS_MAIN(TestCliLink)

@@ -150,9 +150,11 @@ void TestCliPrint::pagesAndFooter_data()
         << QStringList{"--lang", "zh", "--variant", "other"} << 3 << "Chinese"
         << QStringList{"可选功能", "功能", "超时定时器: 60s", "语音报号: 英文"}
         << QStringList{"信道 信道9:", "信道16:", "接收频率: 145.40000", "发射频率: 150.40000", "宽/窄: 宽"};
-    // A transmit-only radio's grid has no receive frequencies, so no channel is printed.
-    QTest::newRow("transmit variant") << QStringList{"--variant", "transmit"} << 1 << "English"
-                                      << QStringList{"Option"} << QStringList{"Option"};
+    // A transmit-only radio's grid has no receive frequencies; its channels are the ones
+    // with a transmit frequency, printed with the same layout.
+    QTest::newRow("transmit variant")
+        << QStringList{"--variant", "transmit"} << 3 << "English" << QStringList{"Option"}
+        << QStringList{"Channel 16:", "Receive Frequency: Transceive Frequency: 150.40000"};
 }
 
 void TestCliPrint::pagesAndFooter()

@@ -28,8 +28,8 @@
 
 namespace {
 
-// The program started on an opened file; its band is 136 - 174MHz (type 1, band index 2
-// past the end of "130 - 160MHz|136 - 174MHz").
+// The program started on an opened file; its band is 136 - 174MHz (type 1, band index 1
+// of "130 - 160MHz|136 - 174MHz").
 struct Opened {
     GuiTestEnv env;
     Application app;
@@ -41,7 +41,9 @@ struct Opened {
         if (!app.start({env.iniPath(), env.dir(), QString()}, {}))
             return;
         const QString path = env.filePath(QStringLiteral("start.dat"));
-        ChannelFile::save(path, RadioImage::makeNew());
+        RadioImage image = RadioImage::makeNew();
+        image[RadioImage::ProductBand] = 1;
+        ChannelFile::save(path, image);
         if (mainWindow()->documents().openDocument(path))
             view = mainWindow()->documents().currentWindow()->view();
     }

@@ -113,8 +113,10 @@ QList<int> channelsOn(const std::vector<Placed>& placed)
 }
 
 // An image whose listed channels have a receive frequency (and a transmit frequency),
-// plus channels with a transmit frequency only, decoded as the grid shows them.
-ReportInput inputWith(const QList<int>& used, const QList<int>& transmitOnly = {}, bool chinese = false)
+// plus channels with a transmit frequency only, decoded as the grid of the variant shows
+// them.
+ReportInput inputWith(const QList<int>& used, const QList<int>& transmitOnly = {}, bool chinese = false,
+                      RadioVariant variant = RadioVariant::Other)
 {
     ReportInput input;
     input.image = RadioImage::makeNew();
@@ -125,7 +127,8 @@ ReportInput inputWith(const QList<int>& used, const QList<int>& transmitOnly = {
     for (int channel : transmitOnly)
         RadioImage::frequencyToBytes(43900000 + 1250 * channel, input.image.channel(channel) + 4);
     input.language = chinese ? Language::Chinese : Language::English;
-    decodeChannels(input.image, RadioVariant::Other, input.language, input.cells);
+    decodeChannels(input.image, variant, input.language, input.cells);
+    input.variant = variant;
     input.copyrightsOwner = QStringLiteral("Owner Co.");
     return input;
 }
@@ -157,39 +160,61 @@ private Q_SLOTS:
 
 void TestPrint::pages_data()
 {
+    QTest::addColumn<int>("variant");
     QTest::addColumn<QList<int>>("used");
     QTest::addColumn<QList<int>>("transmitOnly");
     QTest::addColumn<QList<QList<int>>>("channelPages");
-    QTest::newRow("none") << QList<int>{} << QList<int>{} << QList<QList<int>>{};
-    QTest::newRow("eight") << range(1, 8) << QList<int>{} << QList<QList<int>>{range(1, 8)};
+    const int receive = int(RadioVariant::ReceiveOnly);
+    const int transmit = int(RadioVariant::TransmitOnly);
+    const int other = int(RadioVariant::Other);
+    QTest::newRow("none") << receive << QList<int>{} << QList<int>{} << QList<QList<int>>{};
+    QTest::newRow("eight") << receive << range(1, 8) << QList<int>{} << QList<QList<int>>{range(1, 8)};
     QTest::newRow("nine, the ninth is 16")
-        << range(1, 8) + QList<int>{16} << QList<int>{} << QList<QList<int>>{range(1, 8), {16}};
-    QTest::newRow("sixteen") << range(1, 16) << QList<int>{} << QList<QList<int>>{range(1, 8), range(9, 16)};
-    QTest::newRow("sparse") << QList<int>{3, 9, 14} << QList<int>{} << QList<QList<int>>{{3, 9, 14}};
-    QTest::newRow("transmit only") << QList<int>{2} << QList<int>{5, 6} << QList<QList<int>>{{2}};
+        << receive << range(1, 8) + QList<int>{16} << QList<int>{} << QList<QList<int>>{range(1, 8), {16}};
+    QTest::newRow("sixteen") << receive << range(1, 16) << QList<int>{}
+                             << QList<QList<int>>{range(1, 8), range(9, 16)};
+    QTest::newRow("sparse") << receive << QList<int>{3, 9, 14} << QList<int>{}
+                            << QList<QList<int>>{{3, 9, 14}};
+    // A receive-only radio does not use a channel without a receive frequency.
+    QTest::newRow("transmit only") << receive << QList<int>{2} << QList<int>{5, 6} << QList<QList<int>>{{2}};
     QTest::newRow("eight and transmit only")
-        << range(1, 8) << QList<int>{12} << QList<QList<int>>{range(1, 8)};
+        << receive << range(1, 8) << QList<int>{12} << QList<QList<int>>{range(1, 8)};
+    // A transmit-only radio uses every channel with a transmit frequency.
+    QTest::newRow("transmit-only radio")
+        << transmit << QList<int>{} << QList<int>{5, 6} << QList<QList<int>>{{5, 6}};
+    QTest::newRow("transmit-only radio, nine")
+        << transmit << range(1, 8) << QList<int>{12} << QList<QList<int>>{range(1, 8), {12}};
+    // Any other radio uses a channel with either frequency.
+    QTest::newRow("other radio") << other << QList<int>{2} << QList<int>{5, 6}
+                                 << QList<QList<int>>{{2, 5, 6}};
 }
 
 void TestPrint::pages()
 {
+    QFETCH(int, variant);
     QFETCH(QList<int>, used);
     QFETCH(QList<int>, transmitOnly);
     QFETCH(QList<QList<int>>, channelPages);
-    const ReportInput input = inputWith(used, transmitOnly);
+    const ReportInput input = inputWith(used, transmitOnly, false, RadioVariant(variant));
     ReportPagination pagination;
-    pagination.prepare(input.cells);
+    pagination.prepare(input.cells, input.variant);
     const int pageCount = 1 + int(channelPages.size());
     QCOMPARE(pagination.pageCount(), pageCount);
-    QCOMPARE(pagination.channelCount(), int(used.size()));
+    QList<int> printed;
+    for (const QList<int>& channels : channelPages)
+        printed += channels;
+    QCOMPARE(pagination.channelCount(), int(printed.size()));
 
     PageRecorder recorder;
     for (int page = 1; page <= pageCount; ++page) {
         const std::vector<Placed> placed = recorder.draw(page, input, pagination);
         QVERIFY(find(placed, QStringLiteral("Page %1 of %2").arg(page).arg(pageCount)));
         QCOMPARE(channelsOn(placed), page == 1 ? QList<int>{} : channelPages[page - 2]);
-        for (int channel : transmitOnly)
-            QVERIFY(!find(placed, input.cells[channel][GridColumn::TxFrequency]));
+        for (int channel : transmitOnly) {
+            const QString tx = input.cells[channel][GridColumn::TxFrequency];
+            const bool onThisPage = page > 1 && channelPages[page - 2].contains(channel);
+            QVERIFY(tx.isEmpty() || bool(find(placed, tx)) == onThisPage);
+        }
     }
 }
 
@@ -198,11 +223,11 @@ void TestPrint::fewerChannelsThanLastTime()
     ReportPagination pagination;
     PageRecorder recorder;
     const ReportInput all = inputWith(range(1, 16));
-    pagination.prepare(all.cells);
+    pagination.prepare(all.cells, all.variant);
     recorder.draw(3, all, pagination);
 
     const ReportInput fewer = inputWith(range(10, 14));
-    pagination.prepare(fewer.cells);
+    pagination.prepare(fewer.cells, fewer.variant);
     QCOMPARE(pagination.pageCount(), 2);
     QCOMPARE(channelsOn(recorder.draw(2, fewer, pagination)), range(10, 14));
 }
@@ -211,7 +236,7 @@ void TestPrint::fewerChannelsThanLastTime()
 void TestPrint::splitFollowsTheGridAtEveryPage()
 {
     ReportPagination pagination;
-    pagination.prepare(inputWith(range(1, 16)).cells);
+    pagination.prepare(inputWith(range(1, 16)).cells, RadioVariant::Other);
     const std::vector<Placed> placed = PageRecorder().draw(2, inputWith(range(10, 14)), pagination);
     QCOMPARE(channelsOn(placed), range(10, 14));
     QVERIFY(find(placed, QStringLiteral("Page 2 of 3")));
@@ -287,7 +312,7 @@ void TestPrint::optionValues()
     ReportInput input = inputWith({}, {}, chinese);
     input.image[std::size_t(offset)] = std::uint8_t(byte);
     ReportPagination pagination;
-    pagination.prepare(input.cells);
+    pagination.prepare(input.cells, input.variant);
     const std::vector<Placed> placed = PageRecorder().draw(1, input, pagination);
     const Placed* drawnLabel = find(placed, label);
     QVERIFY(drawnLabel);
@@ -299,7 +324,7 @@ void TestPrint::optionsPageLayout()
 {
     const ReportInput input = inputWith({});
     ReportPagination pagination;
-    pagination.prepare(input.cells);
+    pagination.prepare(input.cells, input.variant);
     PageRecorder recorder;
     const std::vector<Placed> placed = recorder.draw(1, input, pagination);
     for (const Placed& p : placed)
@@ -330,7 +355,7 @@ void TestPrint::channelPageLayout()
 {
     const ReportInput input = inputWith(range(1, 8) + QList<int>{16});
     ReportPagination pagination;
-    pagination.prepare(input.cells);
+    pagination.prepare(input.cells, input.variant);
     PageRecorder recorder;
 
     // Channel 16 alone opens page 3.
@@ -374,7 +399,7 @@ void TestPrint::chineseChannelPage()
 {
     const ReportInput input = inputWith({7}, {}, true);
     ReportPagination pagination;
-    pagination.prepare(input.cells);
+    pagination.prepare(input.cells, input.variant);
     const std::vector<Placed> placed = PageRecorder().draw(2, input, pagination);
     const Placed* title = find(placed, QStringLiteral("信道"));
     const Placed* label = find(placed, QStringLiteral("信道7:"));

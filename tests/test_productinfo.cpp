@@ -46,6 +46,7 @@ private Q_SLOTS:
     void opensOnStoredPositions_data();
     void opensOnStoredPositions();
     void typeChangeResetsBand();
+    void bandTheTypeDoesNotHave();
     void bandChoiceGivesLimits_data();
     void bandChoiceGivesLimits();
     void caption_data();
@@ -152,7 +153,7 @@ void TestProductInfo::opensOnStoredPositions_data()
     QTest::addColumn<int>("band");
     QTest::newRow("nothing stored") << -1 << -1 << 0 << 0;
     QTest::newRow("second type, third band") << 1 << 2 << 1 << 2;
-    QTest::newRow("band past the list") << 0 << 5 << 0 << -1;
+    QTest::newRow("band past the list: the first band") << 0 << 5 << 0 << 0;
 }
 
 void TestProductInfo::opensOnStoredPositions()
@@ -181,6 +182,30 @@ void TestProductInfo::typeChangeResetsBand()
     bandList(&dialog)->setCurrentIndex(2);
     typeList(&dialog)->setCurrentIndex(0);
     QCOMPARE(bandList(&dialog)->currentIndex(), 0);
+}
+
+// A new image holds band 2, which the two-band VHF type does not have: the dialog offers
+// the first band, and only OK stores its position.
+void TestProductInfo::bandTheTypeDoesNotHave()
+{
+    storePositions(0, 2);
+    const RadioImage fresh = RadioImage::makeNew();
+    RadioImage image = fresh;
+    {
+        ProductInfoDialog dialog(image, *context_);
+        QCOMPARE(bandList(&dialog)->currentIndex(), 0);
+        QCOMPARE(bandList(&dialog)->currentText(), QStringLiteral("136 - 174MHz"));
+        dialog.reject();
+        QVERIFY(image == fresh);
+    }
+    ProductInfoDialog dialog(image, *context_);
+    dialog.accept();
+    QCOMPARE(int(image[RadioImage::ProductBand]), 0);
+    QVERIFY(dialog.imageChanged());
+    QCOMPARE(dialog.caption(), QStringLiteral("XR-970 Programmer  [ Type:VHF  Fre:136 - 174MHz ]"));
+    QCOMPARE(dialog.bandLimits().low, 13600000);
+    QCOMPARE(dialog.bandLimits().high, 17400000);
+    QCOMPARE(openSettingsKey(AppName)->value(QStringLiteral("Field")).toInt(), 0);
 }
 
 void TestProductInfo::bandChoiceGivesLimits_data()

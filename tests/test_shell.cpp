@@ -99,11 +99,18 @@ void TestShell::startUpLanguage_data()
     QTest::addColumn<bool>("started");
     QTest::addColumn<bool>("chinese");
     QTest::addColumn<QString>("company");
-    QTest::newRow("English") << QByteArray("English") << true << false << "Test Radio Co";
-    QTest::newRow("Chinese") << QByteArray("Chinese") << true << true << QString::fromUtf8("测试无线电");
-    QTest::newRow("lower-case chinese") << QByteArray("chinese") << false << false << "";
-    QTest::newRow("third language") << QByteArray("Klingon") << false << false << "";
-    QTest::newRow("empty") << QByteArray("") << false << false << "";
+    QTest::addColumn<QString>("fileMenu");
+    QTest::newRow("English") << QByteArray("English") << true << false << "Test Radio Co"
+                             << "&File";
+    QTest::newRow("Chinese") << QByteArray("Chinese") << true << true << QString::fromUtf8("测试无线电")
+                             << "文件(&F)";
+    // The module is found whatever the case; the compiled-in texts stay English.
+    QTest::newRow("lower-case chinese")
+        << QByteArray("chinese") << true << false << QString::fromUtf8("测试无线电") << "文件(&F)";
+    QTest::newRow("third language") << QByteArray("Klingon") << false << false << ""
+                                    << "";
+    QTest::newRow("empty") << QByteArray("") << false << false << ""
+                           << "";
 }
 
 void TestShell::startUpLanguage()
@@ -112,6 +119,7 @@ void TestShell::startUpLanguage()
     QFETCH(bool, started);
     QFETCH(bool, chinese);
     QFETCH(QString, company);
+    QFETCH(QString, fileMenu);
     Started s(iniWith(language, "1"));
     QCOMPARE(s.ok, started);
     const AppContext& context = s.app.context();
@@ -126,6 +134,7 @@ void TestShell::startUpLanguage()
         return;
     }
     QCOMPARE(context.company(), company);
+    QCOMPARE(s.menuTitles().value(0), fileMenu);
     QCOMPARE(s.mainWindow()->navigationBar()->captionText(), company);
     QCOMPARE(s.mainWindow()->navigationBar()->tree()->topLevelItem(0)->child(1)->text(0),
              NavigationBar::itemTexts(chinese ? Language::Chinese : Language::English)[1]);
@@ -157,7 +166,8 @@ void TestShell::documentMenus()
     QVERIFY(s.ok);
     QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
     QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("About Test"));
-    QCOMPARE(s.mainWindow()->windowTitle(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
+    QCOMPARE(s.mainWindow()->windowTitle(),
+             QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("Read"));
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("Ready"));

@@ -1,5 +1,6 @@
 #include "config/CommandIds.h"
 #include "config/SettingsKey.h"
+#include "config/StringTable.h"
 #include "dialogs/PortSettingDialog.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
@@ -88,6 +89,7 @@ private Q_SLOTS:
     void cancelDuringRead();
     void failuresShowTheirMessageOnce_data();
     void failuresShowTheirMessageOnce();
+    void refusedConfirmationRetried();
     void portMissing();
     void portSettingDialog();
 };
@@ -184,6 +186,9 @@ void TestTransferGui::failuresShowTheirMessageOnce_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("no answer") << "no-wakeup"
                                << "Communication Error,Please check all the connections and the radio power";
+    QTest::newRow("refused confirmation")
+        << "refuse-confirm"
+        << "Communication Error,Please check all the connections and the radio power";
     QTest::newRow("wrong radio") << "wrong-id"
                                  << "Becuase the type of radio does not match,\ncommunications is interrupt.";
     QTest::newRow("short reply") << "short-reply=3"
@@ -203,6 +208,23 @@ void TestTransferGui::failuresShowTheirMessageOnce()
     QCOMPARE(bench.env->boxes.size(), 1);
     QCOMPARE(bench.env->boxes[0].text, message);
     QVERIFY(bench.document.image() == before);
+}
+
+// Each refused confirmation asks Retry / Cancel; Retry goes on with the same transfer.
+void TestTransferGui::refusedConfirmationRetried()
+{
+    VirtualRadio::Options options;
+    QVERIFY(addFault(QStringLiteral("refuse-confirm=2"), options.faults, nullptr));
+    Bench bench(options);
+    bench.env->answers = {QMessageBox::Retry, QMessageBox::Retry};
+    bench.run(ViewTransfer::Direction::Read);
+    QCOMPARE(bench.env->boxes.size(), 2);
+    for (const MessageBoxRequest& box : bench.env->boxes) {
+        QCOMPARE(box.text, stringTableText(MessageId::CommunicationError));
+        QCOMPARE(box.buttons, QMessageBox::Retry | QMessageBox::Cancel);
+    }
+    QCOMPARE(bench.progress().counter()->text(), QStringLiteral("51"));
+    QCOMPARE(bench.view->grid()->text(1, 1), QStringLiteral("145.12500"));
 }
 
 void TestTransferGui::portMissing()

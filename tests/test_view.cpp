@@ -76,6 +76,7 @@ private Q_SLOTS:
     void unofferedToneIsKept();
     void fillAndStoreRoundTrip();
     void productFromAndToSettings();
+    void bandTheTypeDoesNotHave();
 };
 
 void TestView::initialLayout_data()
@@ -242,6 +243,19 @@ void TestView::productFromAndToSettings()
     QCOMPARE(key->value(QStringLiteral("Type")).toInt(), 0);
     QCOMPARE(key->value(QStringLiteral("Field")).toInt(), 1);
     QCOMPARE(f.view->band().low, 13600000);
+}
+
+// A new image holds band 2; the VHF type has two bands. The first band stands in for the
+// missing one, and the image keeps its byte until Product Information stores a choice.
+void TestView::bandTheTypeDoesNotHave()
+{
+    Fixture f(RadioVariant::ReceiveOnly, false);
+    QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
+    QCOMPARE(f.env.context.caption(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
+    QCOMPARE(f.view->band().low, 13000000);
+    QCOMPARE(f.view->band().high, 16000000);
+    QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
+    QVERIFY(!f.document.isModified());
 }
 
 QTEST_MAIN(TestView)

@@ -81,7 +81,8 @@ void TestVirtualRadio::faults_data()
         << QStringList{"no-wakeup"} << false << false << Outcome::CommunicationError;
     QTest::newRow("wrong identification")
         << QStringList{"wrong-id"} << false << true << Outcome::RadioTypeMismatch;
-    QTest::newRow("two refusals") << QStringList{"refuse-confirm=2"} << false << false << Outcome::Completed;
+    QTest::newRow("refused confirmation, nobody to retry")
+        << QStringList{"refuse-confirm=2"} << false << false << Outcome::CommunicationError;
     QTest::newRow("silent from block 20")
         << QStringList{"silent-from=20"} << false << false << Outcome::Interrupted;
     QTest::newRow("write, no ack at block 7")

@@ -13,10 +13,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-namespace {
-
-} // namespace
-
 Application::Application() = default;
 
 Application::~Application()
@@ -26,13 +22,22 @@ Application::~Application()
     QCoreApplication::removeTranslator(&translator_);
 }
 
+// A dealer who writes "chinese" in Program.ini still gets "Chinese.qm": the name is
+// matched without regard to case, as on the systems the value was first written for.
+// An exact match wins where a folder holds both spellings.
 QString Application::findLanguageModule(const QString& language, const Paths& paths)
 {
     const QString name = language + QStringLiteral(".qm");
     for (const QString& dir : {paths.exeDir, paths.installData}) {
-        const QString candidate = QDir(dir).filePath(name);
-        if (!dir.isEmpty() && QFileInfo(candidate).isFile())
-            return candidate;
+        if (dir.isEmpty())
+            continue;
+        const QDir folder(dir);
+        if (QFileInfo(folder.filePath(name)).isFile())
+            return folder.filePath(name);
+        const QStringList modules = folder.entryList({QStringLiteral("*.qm")}, QDir::Files);
+        for (const QString& module : modules)
+            if (module.compare(name, Qt::CaseInsensitive) == 0)
+                return folder.filePath(module);
     }
     return {};
 }

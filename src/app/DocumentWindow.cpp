@@ -5,6 +5,7 @@
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiArea>
@@ -29,6 +30,18 @@ DocumentWindow::DocumentWindow(ChannelDocument* document, AppContext& context, Q
         if (isHidden())
             showNormalAgain();
     });
+    keepCtrlWForWrite();
+}
+
+// Qt gives the window's own Close both Ctrl+F4 and Ctrl+W; Ctrl+W is the program's Write
+// accelerator, and two owners of one key make it do nothing at all. Close keeps Ctrl+F4.
+void DocumentWindow::keepCtrlWForWrite()
+{
+    const QKeySequence write(Qt::CTRL | Qt::Key_W);
+    for (QAction* action : actions()) {
+        if (action->shortcuts().contains(write))
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    }
 }
 
 void DocumentWindow::showNormalAgain()

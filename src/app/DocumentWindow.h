@@ -28,6 +28,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void keepCtrlWForWrite();
+
     ChannelDocument* document_;
     ChannelView* view_;
 };

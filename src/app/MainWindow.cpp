@@ -7,6 +7,7 @@
 #include "app/KeyStateIndicators.h"
 #include "app/MainCommands.h"
 #include "app/NavigationBar.h"
+#include "app/PaneFocus.h"
 #include "app/PrintCommands.h"
 #include "app/TiledMdiArea.h"
 #include "app/ToolbarIcons.h"
@@ -18,6 +19,7 @@
 #include "dialogs/OptionalFeaturesDialog.h"
 #include "dialogs/ProductInfoDialog.h"
 #include "document/ChannelDocument.h"
+#include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "uikit/HelpRequest.h"
@@ -29,6 +31,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeWidget>
 
 namespace {
 
@@ -338,16 +341,28 @@ void MainWindow::runCommand(int commandId)
         showHelp(0);
         break;
     case NextPane:
-        mdiArea_->activateNextSubWindow();
+        moveToPane(1);
         break;
     case PreviousPane:
-        mdiArea_->activatePreviousSubWindow();
+        moveToPane(-1);
         break;
     default:
         if (DocumentWindow* window = documents_->currentWindow())
             runDocumentCommand(commandId, *window);
         break;
     }
+}
+
+// The panes, left to right: the navigation tree, then the grid of each channel window.
+void MainWindow::moveToPane(int step)
+{
+    QList<QWidget*> panes;
+    if (navigationBar_->isVisible())
+        panes << navigationBar_->tree();
+    for (DocumentWindow* window : documents_->windows())
+        if (window->isVisible())
+            panes << window->view()->grid();
+    focusNextPane(panes, step);
 }
 
 void MainWindow::setCaption(const QString& caption)

@@ -66,6 +66,7 @@ private:
     void createNavigationBar();
     void updateMenuBar();
     void showChannelWindow();
+    void moveToPane(int step);
     void chooseLanguage();
     void showHelp(int contextId);
     void showProductInformation(DocumentWindow& window);

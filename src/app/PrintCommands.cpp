@@ -20,15 +20,15 @@ PrintCommands::PrintCommands(const AppContext& context, QWidget* dialogParent)
 ReportInput PrintCommands::reportInputOf(ChannelView& view) const
 {
     view.leaveCommit(); // a value still in an open editor is printed, not lost
-    return {view.cellTexts(), view.document()->image(), context_.language(),
+    return {view.cellTexts(), context_.radioVariant(), view.document()->image(), context_.language(),
             context_.languageValue(QStringLiteral("Copyrights Owner"))};
 }
 
 PrintCommands::~PrintCommands() = default;
 
-bool PrintCommands::printOn(ChannelView& view)
+bool PrintCommands::printOn(ChannelView& view, const ReportInput& input)
 {
-    const bool printed = printReport(*printer_, reportInputOf(view), view.pagination());
+    const bool printed = printReport(*printer_, input, view.pagination());
     if (!printed)
         appMessageBox(context_,
                       tr("The report could not be printed. Check that a printer is set up and switched on."),
@@ -38,14 +38,21 @@ bool PrintCommands::printOn(ChannelView& view)
 
 void PrintCommands::print(ChannelView& view)
 {
+    const ReportInput input = reportInputOf(view);
+    ReportPagination& pagination = view.pagination();
+    pagination.prepare(input.cells, input.variant);
     QPrintDialog dialog(printer_.get(), dialogParent_);
+    // The page choice offers the report's pages, all of them to begin with.
+    dialog.setMinMax(1, pagination.pageCount());
+    dialog.setFromTo(1, pagination.pageCount());
     if (dialog.exec() == QDialog::Accepted)
-        printOn(view);
+        printOn(view, input);
+    printer_->setPageRanges({}); // a choice of pages holds for that printout only
 }
 
 void PrintCommands::printDirect(ChannelView& view)
 {
-    printOn(view);
+    printOn(view, reportInputOf(view));
 }
 
 void PrintCommands::preview(ChannelView& view)

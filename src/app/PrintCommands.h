@@ -24,7 +24,7 @@ public:
     QPrinter& printer() const { return *printer_; }
 
 private:
-    bool printOn(ChannelView& view);
+    bool printOn(ChannelView& view, const ReportInput& input);
     ReportInput reportInputOf(ChannelView& view) const;
 
     const AppContext& context_;

@@ -76,6 +76,7 @@ int runPrint(const QStringList& arguments)
     if (!loadChannelFileOrReport(datPath, input.image))
         return CliExit::BadFile;
     decodeChannels(input.image, choice->variant, choice->language, input.cells);
+    input.variant = choice->variant;
     input.language = choice->language;
     input.copyrightsOwner = copyrightsOwner(choice->language);
     return writePdf(parser.value(pdf), input, QFileInfo(datPath).fileName()) ? CliExit::Ok : CliExit::Failure;

@@ -88,7 +88,8 @@ void ProductInfoDialog::selectStoredPositions()
     const ProductPositions stored = loadProductPositions(*context_.settingsKey());
     types_->setCurrentIndex(stored.type < types_->count() ? stored.type : -1);
     fillBands(types_->currentIndex());
-    bands_->setCurrentIndex(stored.band < bands_->count() ? stored.band : -1);
+    // A position the type has no band for shows the first band, as the caption does.
+    bands_->setCurrentIndex(stored.band < bands_->count() ? stored.band : 0);
 }
 
 void ProductInfoDialog::storeChoice()

@@ -1,5 +1,6 @@
 #include "editor/CellEditors.h"
 
+#include "editor/DropDownListStyle.h"
 #include "model/ChannelCodec.h"
 #include "model/ChoiceTexts.h"
 #include "uikit/HelpRequest.h"
@@ -21,6 +22,7 @@ QLineEdit* makeEdit(QWidget* parent, int id)
 QComboBox* makeList(QWidget* parent, int id, const QStringList& entries, bool scrollBar)
 {
     auto* list = new QComboBox(parent);
+    DropDownListStyle::applyTo(list); // opens below the cell in every style
     list->addItems(entries);
     list->setMaxVisibleItems(scrollBar ? 8 : entries.size());
     setControlId(list, id);

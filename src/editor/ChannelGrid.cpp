@@ -1,5 +1,7 @@
 #include "editor/ChannelGrid.h"
 
+#include "editor/GridCornerTitle.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTableWidget>
@@ -37,7 +39,7 @@ private:
 ChannelGrid::ChannelGrid(int rows, int columns, QWidget* parent)
     : QWidget(parent), table_(new CellTable(
                            rows - 1, columns - 1, [this] { Q_EMIT pressed(); }, this)),
-      rows_(rows), columns_(columns), columnTwips_(columns, 0)
+      corner_(new GridCornerTitle(table_)), rows_(rows), columns_(columns), columnTwips_(columns, 0)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -113,17 +115,19 @@ int ChannelGrid::fullHeight() const
 
 QString ChannelGrid::text(int row, int column) const
 {
+    if (row == 0 && column == 0)
+        return corner_->text();
     const QTableWidgetItem* cell = row == 0      ? table_->horizontalHeaderItem(column - 1)
                                    : column == 0 ? table_->verticalHeaderItem(row - 1)
                                                  : table_->item(row - 1, column - 1);
-    return cell && (row != 0 || column != 0) ? cell->text() : QString();
+    return cell ? cell->text() : QString();
 }
 
 void ChannelGrid::setText(int row, int column, const QString& text)
 {
     if (row == 0 && column == 0)
-        return; // the corner cell shows nothing
-    if (row == 0)
+        corner_->setText(text);
+    else if (row == 0)
         table_->horizontalHeaderItem(column - 1)->setText(text);
     else if (column == 0)
         table_->verticalHeaderItem(row - 1)->setText(text);
@@ -146,6 +150,7 @@ void ChannelGrid::setColumnCentred(int column, bool centred)
     const Qt::Alignment align = centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
     if (column == 0) {
         table_->verticalHeader()->setDefaultAlignment(align);
+        corner_->setAlignment(align);
         return;
     }
     table_->horizontalHeaderItem(column - 1)->setTextAlignment(align);
@@ -177,6 +182,7 @@ QRect ChannelGrid::currentCellTwips() const
 
 void ChannelGrid::setTitleColour(const QColor& colour)
 {
+    corner_->setColour(colour);
     for (int c = 1; c < columns_; ++c)
         table_->horizontalHeaderItem(c - 1)->setForeground(colour);
     for (int r = 1; r < rows_; ++r)
@@ -188,5 +194,8 @@ void ChannelGrid::setBackgroundColour(const QColor& colour)
     QPalette pal = table_->palette();
     pal.setColor(QPalette::Base, colour);
     pal.setColor(QPalette::Window, colour);
+    // The cells and the in-place editors (lists included) inherit this palette: under a
+    // dark palette its white text would vanish on the fixed background.
+    pal.setColor(QPalette::Text, colour.lightness() > 127 ? Qt::black : Qt::white);
     table_->setPalette(pal);
 }

@@ -5,6 +5,7 @@
 #include <QVector>
 #include <QWidget>
 
+class GridCornerTitle;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -78,6 +79,7 @@ private:
     int twipsFromPixelsY(int pixels) const { return pixels * TwipsPerInch / logicalDpiY(); }
 
     QTableWidget* table_;
+    GridCornerTitle* corner_; // row 0, column 0
     int rows_;
     int columns_;
     int row_ = 1;

@@ -71,9 +71,10 @@ CloneTransfer::Result CloneTransfer::run(const QString& device, Direction direct
     return result;
 }
 
+// A radio that does not wake up, or that will not confirm the handshake, is a
+// Communication Error: the user (the retry hook) decides whether to try again.
 std::optional<CloneTransfer::Outcome> CloneTransfer::connect(std::uint8_t& variantByte)
 {
-    int attempts = 1;
     for (;;) {
         switch (handshakeAttempt(variantByte)) {
         case Attempt::Confirmed:
@@ -82,15 +83,9 @@ std::optional<CloneTransfer::Outcome> CloneTransfer::connect(std::uint8_t& varia
             return Outcome::Cancelled;
         case Attempt::WrongRadio:
             return Outcome::RadioTypeMismatch;
-        case Attempt::Refused:
-            // The radio answered but would not confirm: try again on our own, a few times.
-            if (++attempts > MaxHandshakeAttempts)
-                return Outcome::Interrupted;
-            break;
-        case Attempt::NoAnswer:
+        case Attempt::Unconfirmed:
             if (!hooks_.retry || !hooks_.retry())
                 return Outcome::CommunicationError;
-            attempts = 1;
             break;
         }
     }
@@ -102,7 +97,7 @@ CloneTransfer::Attempt CloneTransfer::handshakeAttempt(std::uint8_t& variantByte
         return Attempt::Cancelled;
     line_.clear(SerialLine::Clear::AbortAndBuffers);
     if (!wakeUp())
-        return Attempt::NoAnswer;
+        return Attempt::Unconfirmed;
 
     line_.pause(PauseMs);
     line_.clear(SerialLine::Clear::Buffers);
@@ -118,7 +113,7 @@ CloneTransfer::Attempt CloneTransfer::handshakeAttempt(std::uint8_t& variantByte
     line_.write(oneByte(Ack));
     line_.clear(SerialLine::Clear::Buffers);
     line_.pause(PauseMs);
-    return answeredWithAck() ? Attempt::Confirmed : Attempt::Refused;
+    return answeredWithAck() ? Attempt::Confirmed : Attempt::Unconfirmed;
 }
 
 // Sends the wake-up string a byte at a time. The radio may already answer after the

@@ -21,8 +21,8 @@ public:
         Completed,
         Cancelled,          // the poll hook reported a cancel; no message
         PortError,          // 61453: the device could not be opened
-        CommunicationError, // 61451: no answer, and the retry hook gave up
-        Interrupted,        // 61454: a block went wrong, or the radio kept refusing
+        CommunicationError, // 61451: no wake-up answer or no confirmation, and the retry hook gave up
+        Interrupted,        // 61454: a block went wrong
         RadioTypeMismatch   // the identification does not name this radio; no retry
     };
 
@@ -32,8 +32,9 @@ public:
         std::function<bool()> poll;
         // After each row of 16 bytes: the rows done so far, 1 to 51.
         std::function<void(int rows)> progress;
-        // Communication Error (61451), asked with Retry and Cancel: true to run the
-        // handshake again on the open line. Without this hook the transfer gives up.
+        // Communication Error (61451), asked with Retry and Cancel after each handshake
+        // the radio did not answer or did not confirm: true to run the handshake again on
+        // the open line. Without this hook the transfer gives up.
         std::function<bool()> retry;
     };
 
@@ -50,9 +51,6 @@ public:
         RadioVariant variant() const { return radioVariantFromIdByte(variantByte); }
     };
 
-    // Handshake attempts in a row whose confirmation the radio refuses before the
-    // transfer gives up with 61454; a Retry starts counting again.
-    static constexpr int MaxHandshakeAttempts = 5;
     static constexpr int PollPointsBeforeHandshake = 6;
     static constexpr int PollPointsAfterRow = 5;
 
@@ -62,7 +60,7 @@ public:
     Result write(const QString& device, const TransferArea& area);
 
 private:
-    enum class Attempt { Confirmed, NoAnswer, Refused, WrongRadio, Cancelled };
+    enum class Attempt { Confirmed, Unconfirmed, WrongRadio, Cancelled };
     enum class Direction { Read, Write };
 
     Result run(const QString& device, Direction direction, TransferArea& area);

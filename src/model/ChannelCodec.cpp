@@ -89,17 +89,8 @@ void blankHiddenColumns(std::array<QString, GridColumn::Count>& row, RadioVarian
 bool isChannelEmpty(const RadioImage& image, int channel, RadioVariant variant)
 {
     const std::uint8_t* record = image.channel(channel);
-    const bool rxAbsent = RadioImage::isFrequencyAbsent(record + RadioImage::RecRxFreq);
-    const bool txAbsent = RadioImage::isFrequencyAbsent(record + RadioImage::RecTxFreq);
-    switch (variant) {
-    case RadioVariant::ReceiveOnly:
-        return rxAbsent;
-    case RadioVariant::TransmitOnly:
-        return txAbsent;
-    case RadioVariant::Other:
-        break;
-    }
-    return rxAbsent && txAbsent;
+    return !isChannelUsed(!RadioImage::isFrequencyAbsent(record + RadioImage::RecRxFreq),
+                          !RadioImage::isFrequencyAbsent(record + RadioImage::RecTxFreq), variant);
 }
 
 QString frequencyText(const std::uint8_t* field)

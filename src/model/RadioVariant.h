@@ -12,3 +12,18 @@ constexpr RadioVariant radioVariantFromIdByte(std::uint8_t b)
     return b == 0xFF ? RadioVariant::ReceiveOnly
                      : (b == 0xF5 ? RadioVariant::TransmitOnly : RadioVariant::Other);
 }
+
+// Whether a channel is in use: a receive-only radio looks at the receive frequency, a
+// transmit-only one at the transmit frequency, any other radio at both.
+constexpr bool isChannelUsed(bool hasRxFrequency, bool hasTxFrequency, RadioVariant variant)
+{
+    switch (variant) {
+    case RadioVariant::ReceiveOnly:
+        return hasRxFrequency;
+    case RadioVariant::TransmitOnly:
+        return hasTxFrequency;
+    case RadioVariant::Other:
+        break;
+    }
+    return hasRxFrequency || hasTxFrequency;
+}

@@ -84,7 +84,7 @@ void drawChannelBlock(TwipsPage& page, const ReportLabels& labels, const Channel
 void drawChannelPage(TwipsPage& page, const ReportFonts& fonts, int pageNumber, const ReportInput& input,
                      ReportPagination& pagination, int l1)
 {
-    pagination.recount(input.cells);
+    pagination.recount(input.cells, input.variant);
     const ReportLabels& labels = reportLabels(input.language);
     page.drawText(Column::Title * page.unitWidth(), -l1, labels.channelTitle);
     page.setFont(fonts.small);
@@ -92,7 +92,7 @@ void drawChannelPage(TwipsPage& page, const ReportFonts& fonts, int pageNumber, 
     int block = 0;
     for (int channel = pagination.firstChannelOf(pageNumber); channel <= pagination.lastChannelOf(pageNumber);
          ++channel) {
-        if (!isChannelPrinted(input.cells, channel))
+        if (!isChannelPrinted(input.cells, channel, input.variant))
             continue;
         drawChannelBlock(page, labels, input.cells, channel, -LinesPerChannel * block * l2, l2);
         ++block;
@@ -125,7 +125,7 @@ void drawReportPage(QPainter& painter, const QRect& printableArea, int page, con
 
 bool printReport(QPagedPaintDevice& device, const ReportInput& input, ReportPagination& pagination)
 {
-    pagination.prepare(input.cells);
+    pagination.prepare(input.cells, input.variant);
     QPainter painter;
     if (!painter.begin(&device))
         return false;

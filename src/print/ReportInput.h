@@ -11,6 +11,8 @@
 struct ReportInput {
     // The channel grid's texts as the grid holds them; rows 1..16, columns 1..8 are read.
     ChannelTexts cells;
+    // The radio variant the cells were decoded for: it says which channels are in use.
+    RadioVariant variant = RadioVariant::ReceiveOnly;
     // The option page prints the option block of this image.
     RadioImage image;
     // Chinese labels instead of English ones.

@@ -25,8 +25,10 @@ public:
     };
 
     static constexpr std::chrono::nanoseconds ByteTime{1041667}; // 10 bits at 9600 baud
-    // The least time the radio takes before an answer marked afterTurnaround.
-    static constexpr std::chrono::microseconds Turnaround{500};
+    // The least time the radio takes before an answer marked afterTurnaround. The PC
+    // clears its input right after sending the confirmation; an answer quicker than that
+    // clear on a loaded machine would be lost and read as a refusal (61451).
+    static constexpr std::chrono::microseconds Turnaround{5000};
 
     VirtualRadio(const TransferArea& memory, const Options& options);
     ~VirtualRadio();

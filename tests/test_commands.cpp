@@ -1,0 +1,273 @@
+#include "app/DocumentManager.h"
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
+#include "app/NavigationBar.h"
+#include "app/PaneFocus.h"
+#include "config/CommandIds.h"
+#include "dialogs/ProgressDialog.h"
+#include "document/ChannelDocument.h"
+#include "editor/ChannelGrid.h"
+#include "editor/ChannelView.h"
+#include "editor/ViewTransfer.h"
+#include "support/GuiTestEnv.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+enum class Start { NoDocument, Document, Maximised, Hidden, Typing };
+
+// The main window as start-up builds it, shown and active; with a new document unless
+// it is to show the menu bar of no document.
+struct Program {
+    GuiTestEnv env;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Program(Start start)
+    {
+        env.loadIni();
+        window = std::make_unique<MainWindow>(env.context);
+        if (start != Start::NoDocument)
+            window->documents().newDocument();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        if (DocumentWindow* document = current()) {
+            document->view()->grid()->setFocus();
+            if (start == Start::Maximised)
+                document->showMaximized();
+            else if (start == Start::Hidden)
+                document->close();
+            else if (start == Start::Typing)
+                typeIntoCell(document->view());
+        }
+    }
+    // A frequency typed into the open editor of channel 2, not yet committed.
+    static void typeIntoCell(ChannelView* view)
+    {
+        const QRect cell = view->grid()->cellRect(2, 1);
+        QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->inherits("QLineEdit"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("145.125"));
+    }
+    DocumentWindow* current() const { return window->documents().currentWindow(); }
+    QWidget* tree() const { return window->navigationBar()->tree(); }
+    QWidget* grid() const { return current() ? current()->view()->grid() : nullptr; }
+    QString focusedPane() const
+    {
+        const QWidget* focused = QApplication::focusWidget();
+        if (focused && (focused == tree() || tree()->isAncestorOf(focused)))
+            return QStringLiteral("tree");
+        if (focused && grid() && (focused == grid() || grid()->isAncestorOf(focused)))
+            return QStringLiteral("grid");
+        return QStringLiteral("elsewhere");
+    }
+};
+
+// Notes and closes every modal dialog that a command opens.
+class ModalWatcher : public QObject {
+public:
+    ModalWatcher()
+    {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            QString seen = QString::fromLatin1(modal->metaObject()->className());
+            if (auto* files = qobject_cast<QFileDialog*>(modal))
+                seen += files->acceptMode() == QFileDialog::AcceptSave ? QStringLiteral(" save")
+                                                                       : QStringLiteral(" open");
+            dialogs << seen;
+            if (onDialog)
+                onDialog(modal);
+            static_cast<QDialog*>(modal)->reject();
+        });
+        timer_.start(10);
+    }
+    QStringList dialogs;
+    std::function<void(QWidget*)> onDialog;
+
+private:
+    QTimer timer_;
+};
+
+// What a key did to the program, in the words of the test table.
+QString effectOf(Program& program, const QKeySequence& key)
+{
+    const int windowsBefore = int(program.window->documents().windows().size());
+    const QString paneBefore = program.focusedPane();
+    const bool shownBefore = program.current() && program.current()->isVisible();
+    ModalWatcher watcher;
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : program.window.get();
+    QTest::keySequence(target, key);
+    QApplication::processEvents();
+
+    QStringList effects;
+    effects += watcher.dialogs;
+    for (const MessageBoxRequest& box : program.env.boxes)
+        effects << QStringLiteral("box ") + box.text;
+    if (program.window->documents().windows().size() > windowsBefore)
+        effects << QStringLiteral("new window");
+    if (shownBefore && program.current()->isHidden())
+        effects << QStringLiteral("channel window hidden");
+    if (DocumentWindow* document = program.current()) {
+        ProgressDialog& progress = document->view()->transfer().progress();
+        if (progress.isOpen()) {
+            effects << QStringLiteral("progress ") + progress.windowTitle();
+            progress.cancelButton()->click();
+        }
+    }
+    const QString pane = program.focusedPane();
+    if (pane != paneBefore && pane != QStringLiteral("elsewhere"))
+        effects << QStringLiteral("focus ") + pane;
+    return effects.isEmpty() ? QStringLiteral("nothing") : effects.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Start)
+
+class TestCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void accelerators_data();
+    void accelerators();
+    void panesInOrder();
+    void printDialogOffersTheReportsPages_data();
+    void printDialogOffersTheReportsPages();
+};
+
+void TestCommands::accelerators_data()
+{
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("effect");
+    // The menu bar of no document: the document commands are off.
+    const Start none = Start::NoDocument;
+    QTest::newRow("no document, Ctrl+N") << none << QKeySequence("Ctrl+N") << "new window";
+    QTest::newRow("no document, Ctrl+O") << none << QKeySequence("Ctrl+O") << "QFileDialog open";
+    QTest::newRow("no document, Ctrl+P") << none << QKeySequence("Ctrl+P") << "nothing";
+    QTest::newRow("no document, Ctrl+R") << none << QKeySequence("Ctrl+R") << "nothing";
+    QTest::newRow("no document, Ctrl+S") << none << QKeySequence("Ctrl+S") << "nothing";
+    QTest::newRow("no document, Ctrl+W") << none << QKeySequence("Ctrl+W") << "nothing";
+    QTest::newRow("no document, F6") << none << QKeySequence("F6") << "focus tree";
+    QTest::newRow("no document, Shift+F6") << none << QKeySequence("Shift+F6") << "focus tree";
+    // The menu bar of a document, its channel window showing.
+    const Start doc = Start::Document;
+    QTest::newRow("document, Ctrl+N") << doc << QKeySequence("Ctrl+N") << "box All data will be Cleared!";
+    QTest::newRow("document, Ctrl+O") << doc << QKeySequence("Ctrl+O") << "QFileDialog open";
+    QTest::newRow("document, Ctrl+P") << doc << QKeySequence("Ctrl+P") << "QPrintDialog";
+    QTest::newRow("document, Ctrl+R") << doc << QKeySequence("Ctrl+R") << "progress Read Data";
+    QTest::newRow("document, Ctrl+S") << doc << QKeySequence("Ctrl+S") << "QFileDialog save";
+    QTest::newRow("document, Ctrl+W") << doc << QKeySequence("Ctrl+W") << "progress Write Data";
+    QTest::newRow("document, F6") << doc << QKeySequence("F6") << "focus tree";
+    QTest::newRow("document, Shift+F6") << doc << QKeySequence("Shift+F6") << "focus tree";
+    // The channel window's own close key only hides it.
+    QTest::newRow("document, Ctrl+F4") << doc << QKeySequence("Ctrl+F4") << "channel window hidden";
+    // Write whatever the channel window's state.
+    QTest::newRow("maximised, Ctrl+W") << Start::Maximised << QKeySequence("Ctrl+W") << "progress Write Data";
+    QTest::newRow("hidden, Ctrl+W") << Start::Hidden << QKeySequence("Ctrl+W") << "progress Write Data";
+    QTest::newRow("hidden, Ctrl+R") << Start::Hidden << QKeySequence("Ctrl+R") << "progress Read Data";
+    // An edit box that has the focus does not swallow them.
+    const Start typing = Start::Typing;
+    QTest::newRow("typing, Ctrl+W") << typing << QKeySequence("Ctrl+W") << "progress Write Data";
+    QTest::newRow("typing, Ctrl+R") << typing << QKeySequence("Ctrl+R") << "progress Read Data";
+    QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P") << "QPrintDialog";
+    QTest::newRow("typing, Ctrl+S") << typing << QKeySequence("Ctrl+S") << "QFileDialog save";
+    QTest::newRow("typing, F6") << typing << QKeySequence("F6") << "focus tree";
+}
+
+// Each accelerator, pressed in the running window, runs its command (or nothing, where the
+// menu bar has the command switched off).
+void TestCommands::accelerators()
+{
+    QFETCH(Start, start);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, effect);
+    Program program(start);
+    QCOMPARE(program.window->menuBar()->actions().size(), start == Start::NoDocument ? 3 : 6);
+    program.env.answers = {QMessageBox::Cancel};
+    QTest::failOnWarning(QRegularExpression("Ambiguous shortcut"));
+    QCOMPARE(effectOf(program, key), effect);
+}
+
+// The pane order: F6 forwards and round, Shift+F6 backwards; from outside every pane
+// to the first or the last.
+void TestCommands::panesInOrder()
+{
+    QWidget window;
+    QLineEdit outside(&window);
+    QLineEdit a(&window);
+    QLineEdit b(&window);
+    QLineEdit c(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QList<QWidget*> panes{&a, &b, &c};
+    const struct {
+        QWidget* from;
+        int step;
+        QWidget* to;
+    } moves[] = {{&a, 1, &b},  {&b, 1, &c},       {&c, 1, &a},       {&a, -1, &c},
+                 {&c, -1, &b}, {&outside, 1, &a}, {&outside, -1, &c}};
+    for (const auto& move : moves) {
+        move.from->setFocus();
+        focusNextPane(panes, move.step);
+        QCOMPARE(QApplication::focusWidget(), move.to);
+    }
+}
+
+void TestCommands::printDialogOffersTheReportsPages_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("column"); // the frequency typed into the channels
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("pages");
+    const int receive = int(RadioVariant::ReceiveOnly);
+    const int transmit = int(RadioVariant::TransmitOnly);
+    QTest::newRow("no channel") << receive << int(GridColumn::RxFrequency) << 0 << 1;
+    QTest::newRow("nine channels") << receive << int(GridColumn::RxFrequency) << 9 << 3;
+    QTest::newRow("transmit-only radio, eight") << transmit << int(GridColumn::TxFrequency) << 8 << 2;
+}
+
+// The print dialog's page choice runs from 1 to the report's page count, all chosen at
+// first; what the user chose there is not kept for the next printout.
+void TestCommands::printDialogOffersTheReportsPages()
+{
+    QFETCH(int, variant);
+    QFETCH(int, column);
+    QFETCH(int, channels);
+    QFETCH(int, pages);
+    Program program(Start::Document);
+    program.env.context.setRadioVariant(RadioVariant(variant));
+    ChannelView* view = program.current()->view();
+    view->loadFromImage();
+    for (int channel = 1; channel <= channels; ++channel)
+        view->grid()->setText(channel, column, QStringLiteral("145.00000"));
+    ModalWatcher watcher;
+    QList<int> seen;
+    watcher.onDialog = [&seen](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintDialog*>(modal);
+        QVERIFY(dialog);
+        auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
+        auto* to = dialog->findChild<QSpinBox*>(QStringLiteral("to"));
+        QVERIFY(from && to);
+        seen = {dialog->minPage(), dialog->maxPage(), from->value(), to->value(), to->maximum()};
+    };
+    program.window->runCommand(CommandId::Print);
+    QCOMPARE(watcher.dialogs, QStringList{"QPrintDialog"});
+    QCOMPARE(seen, (QList<int>{1, pages, 1, pages, pages}));
+}
+
+QTEST_MAIN(TestCommands)
+#include "test_commands.moc"

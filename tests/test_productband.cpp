@@ -35,9 +35,9 @@ void TestProductBand::bandText_data()
     QTest::newRow("first") << uhf << 0 << "400-420";
     QTest::newRow("middle") << uhf << 1 << "420-450";
     QTest::newRow("last") << uhf << 2 << "450-470";
-    QTest::newRow("past the end: the first band") << uhf << 7 << "400-420";
-    QTest::newRow("a new image's 2 on a two-band type") << "130 - 160MHz|136 - 174MHz" << 2 << "130 - 160MHz";
-    QTest::newRow("stored 0xFF") << uhf << 0xFF << "400-420";
+    QTest::newRow("past the end: the last band") << uhf << 7 << "450-470";
+    QTest::newRow("a new image's 2 on a two-band type") << "130 - 160MHz|136 - 174MHz" << 2 << "136 - 174MHz";
+    QTest::newRow("stored 0xFF") << uhf << 0xFF << "450-470";
     QTest::newRow("single") << "136 - 174MHz" << 3 << "136 - 174MHz";
     QTest::newRow("empty last piece") << "136-150|" << 1 << "";
     QTest::newRow("untrimmed") << "a| b " << 1 << " b ";

@@ -153,7 +153,7 @@ void TestProductInfo::opensOnStoredPositions_data()
     QTest::addColumn<int>("band");
     QTest::newRow("nothing stored") << -1 << -1 << 0 << 0;
     QTest::newRow("second type, third band") << 1 << 2 << 1 << 2;
-    QTest::newRow("band past the list: the first band") << 0 << 5 << 0 << 0;
+    QTest::newRow("band past the list: the last band") << 0 << 5 << 0 << 1;
 }
 
 void TestProductInfo::opensOnStoredPositions()
@@ -185,7 +185,7 @@ void TestProductInfo::typeChangeResetsBand()
 }
 
 // A new image holds band 2, which the two-band VHF type does not have: the dialog offers
-// the first band, and only OK stores its position.
+// the last band, as the caption shows it, and only OK stores its position.
 void TestProductInfo::bandTheTypeDoesNotHave()
 {
     storePositions(0, 2);
@@ -193,19 +193,19 @@ void TestProductInfo::bandTheTypeDoesNotHave()
     RadioImage image = fresh;
     {
         ProductInfoDialog dialog(image, *context_);
-        QCOMPARE(bandList(&dialog)->currentIndex(), 0);
-        QCOMPARE(bandList(&dialog)->currentText(), QStringLiteral("136 - 174MHz"));
+        QCOMPARE(bandList(&dialog)->currentIndex(), 1);
+        QCOMPARE(bandList(&dialog)->currentText(), QStringLiteral("400 - 470MHz"));
         dialog.reject();
         QVERIFY(image == fresh);
     }
     ProductInfoDialog dialog(image, *context_);
     dialog.accept();
-    QCOMPARE(int(image[RadioImage::ProductBand]), 0);
+    QCOMPARE(int(image[RadioImage::ProductBand]), 1);
     QVERIFY(dialog.imageChanged());
-    QCOMPARE(dialog.caption(), QStringLiteral("XR-970 Programmer  [ Type:VHF  Fre:136 - 174MHz ]"));
-    QCOMPARE(dialog.bandLimits().low, 13600000);
-    QCOMPARE(dialog.bandLimits().high, 17400000);
-    QCOMPARE(openSettingsKey(AppName)->value(QStringLiteral("Field")).toInt(), 0);
+    QCOMPARE(dialog.caption(), QStringLiteral("XR-970 Programmer  [ Type:VHF  Fre:400 - 470MHz ]"));
+    QCOMPARE(dialog.bandLimits().low, 40000000);
+    QCOMPARE(dialog.bandLimits().high, 47000000);
+    QCOMPARE(openSettingsKey(AppName)->value(QStringLiteral("Field")).toInt(), 1);
 }
 
 void TestProductInfo::bandChoiceGivesLimits_data()

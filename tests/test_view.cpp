@@ -245,15 +245,15 @@ void TestView::productFromAndToSettings()
     QCOMPARE(f.view->band().low, 13600000);
 }
 
-// A new image holds band 2; the VHF type has two bands. The first band stands in for the
+// A new image holds band 2; the VHF type has two bands. The last band stands in for the
 // missing one, and the image keeps its byte until Product Information stores a choice.
 void TestView::bandTheTypeDoesNotHave()
 {
     Fixture f(RadioVariant::ReceiveOnly, false);
     QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
-    QCOMPARE(f.env.context.caption(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
-    QCOMPARE(f.view->band().low, 13000000);
-    QCOMPARE(f.view->band().high, 16000000);
+    QCOMPARE(f.env.context.caption(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:136 - 174MHz ]"));
+    QCOMPARE(f.view->band().low, 13600000);
+    QCOMPARE(f.view->band().high, 17400000);
     QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
     QVERIFY(!f.document.isModified());
 }

@@ -9,6 +9,7 @@
 #include "uikit/HelpRequest.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -88,8 +89,9 @@ void ProductInfoDialog::selectStoredPositions()
     const ProductPositions stored = loadProductPositions(*context_.settingsKey());
     types_->setCurrentIndex(stored.type < types_->count() ? stored.type : -1);
     fillBands(types_->currentIndex());
-    // A position the type has no band for shows the first band, as the caption does.
-    bands_->setCurrentIndex(stored.band < bands_->count() ? stored.band : 0);
+    // A position past the type's bands stands for its last band, as in the caption and the
+    // band limits; OK then stores that band's position.
+    bands_->setCurrentIndex(std::min(stored.band, bands_->count() - 1));
 }
 
 void ProductInfoDialog::storeChoice()

@@ -22,7 +22,7 @@ std::int32_t clampedCount(std::int64_t megahertz)
 QString bandTextAt(const QString& fieldValue, int bandIndex)
 {
     const QStringList bands = fieldValue.split(QLatin1Char('|'));
-    return bandIndex >= 0 && bandIndex < bands.size() ? bands.at(bandIndex) : bands.front();
+    return bands.at(std::clamp<qsizetype>(bandIndex, 0, bands.size() - 1));
 }
 
 BandLimits bandLimitsFromText(const QString& bandText)

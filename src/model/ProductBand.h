@@ -12,10 +12,9 @@ struct BandLimits {
     std::int32_t high = 0;
 };
 
-// The band at index b of a "Field<n>" value ("136 - 150MHz|150 - 174MHz"); a value without
-// "|" is one band. An index that names no band of the list (a new image holds 2, which a
-// two-band type does not have) gives the first band, as the Product Information dialog
-// then offers it.
+// The band at index b of a "Field<n>" value ("136 - 150MHz|150 - 174MHz"); an index past
+// the end gives the last band (a new image holds 2, which a two-band type does not have),
+// and a value without "|" is one band.
 QString bandTextAt(const QString& fieldValue, int bandIndex);
 
 // "130 - 160MHz" gives 13000000 .. 16000000: the leading integers before and after the

@@ -121,7 +121,7 @@ void TestPortSetting::listShowsDevicesAndWhy_data()
     QTest::addColumn<QString>("cableMark");
     QTest::addColumn<QString>("tooltip");
     QTest::newRow("cable") << CableNode << false << "ok"
-                           << "likely: WCH CH340" << CableStable + " can be opened.";
+                           << "likely: WCH CH340" << CableNode + " can be opened.";
     QTest::newRow("held by a terminal program")
         << "/dev/ttyUSB1" << true << "in use"
         << "likely: Prolific PL2303"

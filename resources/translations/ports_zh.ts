@@ -4,6 +4,10 @@
 <context>
     <name>PortSettingDialog</name>
     <message>
+        <source>Choose the port of the programming cable: a COM port, or a device from the list below. A greyed port cannot be opened now; point at it to see why.</source>
+        <translation>请选择写频线所在的端口：一个 COM 端口，或下面列表中的一个设备。灰色的端口目前打不开，把鼠标指向它可以看到原因。</translation>
+    </message>
+    <message>
         <source>&amp;Serial devices present:</source>
         <translation>当前的串口设备(&amp;S):</translation>
     </message>

@@ -35,11 +35,23 @@ PortSettingDialog::PortSettingDialog(AppContext& context, QWidget* parent)
     DialogUnits units(font());
     units.fitText(QStringLiteral("COM16"), 40);
 
-    note_->setWordWrap(true);
-    note_->hide();
     auto* box = new QGroupBox(tr("Port"), this);
     box->setFixedSize(units.toPixelsX(4 * ButtonPitchX + 10), units.toPixelsY(4 * ButtonPitchY + 16));
     buildPorts(box, units);
+    auto* hint = new QLabel(tr("Choose the port of the programming cable: a COM port, or a device from the "
+                               "list below. A greyed port cannot be opened now; point at it to see why."),
+                            this);
+    hint->setWordWrap(true);
+    note_->setWordWrap(true);
+    note_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
+    note_->hide();
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(hint);
+    texts->addWidget(note_);
+    texts->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(box);
+    top->addLayout(texts, 1);
 
     auto* listLabel = new QLabel(tr("&Serial devices present:"), this);
     listLabel->setBuddy(list_);
@@ -53,14 +65,12 @@ PortSettingDialog::PortSettingDialog(AppContext& context, QWidget* parent)
         buttons->addWidget(button);
     }
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(units.toPixelsX(7), units.toPixelsY(7), units.toPixelsX(7),
-                               units.toPixelsY(7));
-    layout->addWidget(note_);
-    layout->addWidget(box);
+    layout->setContentsMargins(units.toPixelsX(7), units.toPixelsY(7), units.toPixelsX(7), units.toPixelsY(7));
+    layout->addLayout(top);
     layout->addWidget(listLabel);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
-    resize(units.toPixelsX(4 * ButtonPitchX + 170), units.toPixelsY(4 * ButtonPitchY + 170));
+    resize(units.toPixelsX(4 * ButtonPitchX + 330), units.toPixelsY(4 * ButtonPitchY + 160));
 
     // Choosing a port button or a device drops the other kind of choice.
     connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {

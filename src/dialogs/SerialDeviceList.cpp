@@ -43,7 +43,7 @@ QTreeWidgetItem* SerialDeviceList::makeItem(const Entry& entry) const
     item->setText(UsbId, info.usbId());
     item->setText(SerialNumber, info.serialNumber);
     item->setText(StableName, info.stableName);
-    const QString why = portStatusText(entry.status, info.openName(), language_);
+    const QString why = portStatusText(entry.status, info.path, language_);
     for (int c = 0; c < ColumnCount; ++c)
         item->setToolTip(c, why);
     item->setCheckState(Device, Qt::Unchecked);

@@ -5,10 +5,13 @@
 #include "support/CliRun.h"
 #include "support/SampleImage.h"
 
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
 #include <grp.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +53,7 @@ private Q_SLOTS:
     void portMessagesSayWhy_data();
     void portMessagesSayWhy();
     void noPermissionAsAnotherUser();
+    void heldWithoutLockFileAsAnotherUser();
     void portsListsSlotsAndDevices();
     void portAuto_data();
     void portAuto();
@@ -174,6 +178,30 @@ void TestCliLink::noPermissionAsAnotherUser()
                                   user + QStringLiteral("\nThe change takes effect at your next login.")),
                  qPrintable(run.err));
     }
+}
+
+void TestCliLink::heldWithoutLockFileAsAnotherUser()
+{
+    if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        QSKIP("needs root and setpriv to hand the terminal to another user");
+    CliSimulator radio({});
+    const QByteArray node = radio.device().toLocal8Bit();
+    // A program that takes the terminal for itself (TIOCEXCL) and writes no lock file;
+    // the terminal is nobody's, so only that holds nobody back.
+    const int held = ::open(node.constData(), O_RDWR | O_NOCTTY);
+    QVERIFY(held >= 0);
+    const auto release = qScopeGuard([held] { ::close(held); });
+    QVERIFY(::ioctl(held, TIOCEXCL) == 0);
+    QVERIFY(::chown(node.constData(), 65534, 65534) == 0);
+    const CliRun run =
+        runCli({"read", "--port", radio.device(), "-o", QStringLiteral("/tmp/xr970-never.dat")},
+               QProcessEnvironment::systemEnvironment(),
+               {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    QCOMPARE(run.exitCode, 4);
+    QVERIFY2(
+        run.err.contains(radio.device() + QStringLiteral(" is in use by another program. Close the program "
+                                                         "that uses it, then try again.")),
+        qPrintable(run.err));
 }
 
 void TestCliLink::portsListsSlotsAndDevices()

@@ -62,8 +62,7 @@ bool isPseudoTerminal(const QString& device)
 QList<SerialDeviceInfo> ScriptedSerialDevices::present() const
 {
     QList<SerialDeviceInfo> devices = devices_;
-    std::sort(devices.begin(), devices.end(),
-              [](const SerialDeviceInfo& a, const SerialDeviceInfo& b) { return a.path < b.path; });
+    std::sort(devices.begin(), devices.end(), SerialDeviceInfo::pathOrder);
     return devices;
 }
 

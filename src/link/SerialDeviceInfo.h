@@ -30,4 +30,6 @@ struct SerialDeviceInfo {
                a.vendorId == b.vendorId && a.productId == b.productId;
     }
     friend bool operator!=(const SerialDeviceInfo& a, const SerialDeviceInfo& b) { return !(a == b); }
+    // Lists of devices go by path.
+    static bool pathOrder(const SerialDeviceInfo& a, const SerialDeviceInfo& b) { return a.path < b.path; }
 };

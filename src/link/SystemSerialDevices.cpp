@@ -45,8 +45,7 @@ QList<SerialDeviceInfo> SystemSerialDevices::present() const
     QList<SerialDeviceInfo> devices;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         devices << deviceOf(info, stable);
-    std::sort(devices.begin(), devices.end(),
-              [](const SerialDeviceInfo& a, const SerialDeviceInfo& b) { return a.path < b.path; });
+    std::sort(devices.begin(), devices.end(), SerialDeviceInfo::pathOrder);
     return devices;
 }
 

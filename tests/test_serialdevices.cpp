@@ -299,9 +299,6 @@ void TestSerialDevices::scriptedListFromJson()
     const SerialDeviceInfo& cable = present[1];
     QCOMPARE(cable.openName(), QStringLiteral("/dev/serial/by-id/usb-x"));
     QCOMPARE(cable.usbId(), QStringLiteral("1a86:7523"));
-    QCOMPARE(cable.description, QStringLiteral("USB Serial"));
-    QCOMPARE(cable.manufacturer, QStringLiteral("QinHeng"));
-    QCOMPARE(cable.serialNumber, QStringLiteral("A1"));
     QVERIFY(ProgrammingCables::isLikelyCable(cable));
     const PortStatus denied = devices->status(QStringLiteral("/dev/serial/by-id/usb-x"));
     QCOMPARE(denied.state, State::NoPermission);

@@ -384,12 +384,6 @@ void TestTransferGui::deviceChosenInDialogReadsAndWrites()
     QVERIFY(bench.env->boxes.isEmpty());
     QCOMPARE(bench.view->grid()->text(3, 1), QStringLiteral("146.00000"));
 
-    // The choice survives a restart, with "com" still there for older programs.
-    AppContext restarted;
-    restarted.config().load(bench.env->iniPath());
-    restarted.loadStoredPort();
-    QCOMPARE(restarted.port().device(), stable);
-    QCOMPARE(PortNames::loadPortNumber(*restarted.settingsKey()), 1);
     // The dialog shows it checked the next time.
     answerPortSetting(
         dialog, [&] { QCOMPARE(dialog->selectedDevice(), stable); }, false);

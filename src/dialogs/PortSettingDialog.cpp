@@ -35,42 +35,7 @@ PortSettingDialog::PortSettingDialog(AppContext& context, QWidget* parent)
     DialogUnits units(font());
     units.fitText(QStringLiteral("COM16"), 40);
 
-    auto* box = new QGroupBox(tr("Port"), this);
-    box->setFixedSize(units.toPixelsX(4 * ButtonPitchX + 10), units.toPixelsY(4 * ButtonPitchY + 16));
-    buildPorts(box, units);
-    auto* hint = new QLabel(tr("Choose the port of the programming cable: a COM port, or a device from the "
-                               "list below. A greyed port cannot be opened now; point at it to see why."),
-                            this);
-    hint->setWordWrap(true);
-    note_->setWordWrap(true);
-    note_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
-    note_->hide();
-    auto* texts = new QVBoxLayout;
-    texts->addWidget(hint);
-    texts->addWidget(note_);
-    texts->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addWidget(box);
-    top->addLayout(texts, 1);
-
-    auto* listLabel = new QLabel(tr("&Serial devices present:"), this);
-    listLabel->setBuddy(list_);
-    setControlId(list_, DeviceListId);
-    list_->setMinimumSize(units.toPixelsX(4 * ButtonPitchX + 10), units.toPixelsY(70));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : {makeOkButton(this), makeCancelButton(this)}) {
-        button->setFixedSize(units.toPixelsX(50), units.toPixelsY(14));
-        buttons->addWidget(button);
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(units.toPixelsX(7), units.toPixelsY(7), units.toPixelsX(7), units.toPixelsY(7));
-    layout->addLayout(top);
-    layout->addWidget(listLabel);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
-    resize(units.toPixelsX(4 * ButtonPitchX + 330), units.toPixelsY(4 * ButtonPitchY + 160));
+    buildLayout(units);
 
     // Choosing a port button or a device drops the other kind of choice.
     connect(group_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -85,6 +50,54 @@ PortSettingDialog::PortSettingDialog(AppContext& context, QWidget* parent)
     });
     refresh_->setInterval(RefreshIntervalMs);
     connect(refresh_, &QTimer::timeout, this, [this] { refreshDevices(false); });
+}
+
+// The port buttons, and beside them what to do and, when a transfer asks, why.
+QLayout* PortSettingDialog::buildTop(const DialogUnits& units)
+{
+    auto* box = new QGroupBox(tr("Port"), this);
+    box->setFixedSize(units.toPixelsX(4 * ButtonPitchX + 10), units.toPixelsY(4 * ButtonPitchY + 16));
+    buildPorts(box, units);
+    auto* hint = new QLabel(tr("Choose the port of the programming cable: a COM port, or a device from the "
+                               "list below. A greyed port cannot be opened now; point at it to see why."),
+                            this);
+    hint->setWordWrap(true);
+    note_->setWordWrap(true);
+    QFont bold = note_->font();
+    bold.setBold(true);
+    note_->setFont(bold);
+    note_->hide();
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(hint);
+    texts->addWidget(note_);
+    texts->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addWidget(box);
+    top->addLayout(texts, 1);
+    return top;
+}
+
+void PortSettingDialog::buildLayout(const DialogUnits& units)
+{
+    auto* listLabel = new QLabel(tr("&Serial devices present:"), this);
+    listLabel->setBuddy(list_);
+    setControlId(list_, DeviceListId);
+    list_->setMinimumSize(units.toPixelsX(4 * ButtonPitchX + 10), units.toPixelsY(70));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {makeOkButton(this), makeCancelButton(this)}) {
+        button->setFixedSize(units.toPixelsX(50), units.toPixelsY(14));
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(units.toPixelsX(7), units.toPixelsY(7), units.toPixelsX(7),
+                               units.toPixelsY(7));
+    layout->addLayout(buildTop(units));
+    layout->addWidget(listLabel);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+    resize(units.toPixelsX(4 * ButtonPitchX + 330), units.toPixelsY(4 * ButtonPitchY + 160));
 }
 
 void PortSettingDialog::buildPorts(QWidget* box, const DialogUnits& units)

@@ -9,6 +9,7 @@ class AppContext;
 class DialogUnits;
 class QButtonGroup;
 class QLabel;
+class QLayout;
 class QRadioButton;
 class QTimer;
 class SerialDeviceList;
@@ -43,6 +44,8 @@ public:
     QLabel* note() const { return note_; }
 
 private:
+    void buildLayout(const DialogUnits& units);
+    QLayout* buildTop(const DialogUnits& units);
     void buildPorts(QWidget* box, const DialogUnits& units);
     void testPorts();
     void selectCurrentPort();

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void loadStoredNumber_data();
     void loadStoredNumber();
     void storeThenLoad();
+    void storedDeviceComesBack();
 
 private:
     QTemporaryDir dir_;
@@ -147,6 +148,35 @@ void TestPortNames::storeThenLoad()
     const auto key = openSettingsKey(QStringLiteral("Port Test"));
     QCOMPARE(key->childKeys(), QStringList{QStringLiteral("com")});
     QCOMPARE(key->value(QStringLiteral("com")).toInt(), 3);
+}
+
+void TestPortNames::storedDeviceComesBack()
+{
+    const QString cable = QStringLiteral("/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0");
+    context_.storePort(5);
+    context_.storeDevice(cable);
+    QCOMPARE(context_.port().device(), cable);
+    QCOMPARE(context_.port().slotNumber(), 0);
+
+    // The next start: the device is the port again, and "com" still holds the slot for
+    // programs that know only that.
+    AppContext restarted;
+    QVERIFY(restarted.config().load(dir_.filePath(QStringLiteral("Program.ini"))));
+    restarted.port().setDeviceOverride(QStringLiteral("/dev/pts/9"));
+    restarted.loadStoredPort();
+    QCOMPARE(restarted.port().device(), QStringLiteral("/dev/pts/9")); // an override stays
+    restarted.port().setNumber(5);
+    restarted.loadStoredPort();
+    QCOMPARE(restarted.port().device(), cable);
+    QCOMPARE(restarted.port().name(), cable);
+    QCOMPARE(PortNames::loadPortNumber(*restarted.settingsKey()), 5);
+
+    // Choosing a slot forgets the device.
+    restarted.storePort(3);
+    QCOMPARE(PortNames::loadPortDevice(*restarted.settingsKey()), QString());
+    context_.loadStoredPort();
+    QCOMPARE(context_.port().name(), QStringLiteral("COM3"));
+    QCOMPARE(context_.port().slotNumber(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestPortNames)

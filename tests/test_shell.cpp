@@ -14,6 +14,7 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "link/ScriptedSerialDevices.h"
 #include "sim/VirtualRadio.h"
 #include "support/GuiTestEnv.h"
 
@@ -25,6 +26,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -91,6 +93,7 @@ private Q_SLOTS:
     void standardButtons_data();
     void standardButtons();
     void commandsRefusedDuringTransfer();
+    void absentPortTakesTheOneCable();
 };
 
 void TestShell::startUpLanguage_data()
@@ -420,6 +423,30 @@ void TestShell::commandsRefusedDuringTransfer()
     QVERIFY(checked);
     QVERIFY(s.env.boxes.isEmpty());
     QVERIFY(s.mainWindow()->action(CommandId::FileNew)->isEnabled());
+}
+
+void TestShell::absentPortTakesTheOneCable()
+{
+    VirtualRadio radio(CloneFrames::transferAreaOf(RadioImage::makeNew()), {});
+    QVERIFY(radio.start());
+    Started s(GuiTestEnv::defaultIni() + "[Ports]\r\nCOM1=/nonexistent/ttyXR1\r\n");
+    auto devices = std::make_unique<ScriptedSerialDevices>();
+    SerialDeviceInfo cable;
+    cable.path = radio.devicePath();
+    cable.vendorId = 0x1a86;
+    cable.productId = 0x7523;
+    devices->setDevices({cable});
+    s.app.context().setSerialDevices(std::move(devices));
+    ViewTransfer& transfer = s.docs().currentWindow()->view()->transfer();
+    s.mainWindow()->runCommand(CommandId::Read);
+    QTest::mouseClick(transfer.progress().okButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!transfer.progress().isOpen(), 15000);
+    QVERIFY(s.env.boxes.isEmpty());
+    QVERIFY(radio.bytesSent() > 800); // the cable's radio answered
+    QCOMPARE(s.mainWindow()->statusBar()->currentMessage(),
+             QStringLiteral("COM1 is not present; using the programming cable on %1 (WCH CH340).")
+                 .arg(radio.devicePath()));
+    QCOMPARE(s.app.context().port().name(), QStringLiteral("COM1")); // for this transfer only
 }
 
 QTEST_MAIN(TestShell)

@@ -7,7 +7,9 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "dialogs/SerialDeviceList.h"
 #include "link/PortNames.h"
+#include "link/SerialPortLine.h"
 #include "sim/VirtualRadio.h"
 #include "support/GuiTestEnv.h"
 #include "support/SampleImage.h"
@@ -15,8 +17,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -92,6 +97,11 @@ private Q_SLOTS:
     void refusedConfirmationRetried();
     void portMissing();
     void portSettingDialog();
+    void portMessagesSayWhy_data();
+    void portMessagesSayWhy();
+    void deviceChosenInDialogReadsAndWrites();
+    void severalCablesLetTheUserChoose_data();
+    void severalCablesLetTheUserChoose();
 };
 
 void TestTransferGui::readRefreshesGrid_data()
@@ -249,7 +259,10 @@ void TestTransferGui::portSettingDialog()
         QVERIFY(dialog->button(1)->isEnabled());  // the virtual radio's terminal opens
         QVERIFY(!dialog->button(2)->isEnabled()); // an absent device does not
         QCOMPARE(dialog->selectedNumber(), 0);    // the current port cannot be opened
-        QVERIFY(dialog->button(1)->text().startsWith(QStringLiteral("COM1 (")));
+        QCOMPARE(dialog->button(1)->text(), QStringLiteral("COM1"));
+        QCOMPARE(dialog->button(16)->text(), QStringLiteral("COM16"));
+        QVERIFY(
+            dialog->button(2)->toolTip().startsWith(QStringLiteral("/nonexistent/ttyXR2 is not present")));
         dialog->button(1)->setChecked(true);
         dialog->accept();
     });
@@ -263,6 +276,175 @@ void TestTransferGui::portSettingDialog()
     });
     bench.view->openPortSetting();
     QCOMPARE(PortNames::loadPortNumber(*bench.context().settingsKey()), 1);
+}
+
+void TestTransferGui::portMessagesSayWhy_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("expected");
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    QTest::newRow("absent") << "absent"
+                            << "English"
+                            << QStringList{"/nonexistent/ttyXR9 is not present (no such device)"};
+    QTest::newRow("held by another program")
+        << "in use"
+        << "English" << QStringList{"is in use by another program: test_transfer_gui (process " + pid + ")"};
+    QTest::newRow("held, in Chinese")
+        << "in use"
+        << "Chinese" << QStringList{"正被其他程序占用：test_transfer_gui（进程 " + pid};
+    QTest::newRow("no permission") << "no permission"
+                                   << "English"
+                                   << QStringList{"You have no permission to open /nonexistent/ttyXR9",
+                                                  "\n    sudo usermod -aG dialout alice\n",
+                                                  "takes effect at your next login"};
+    QTest::newRow("no permission, in Chinese")
+        << "no permission"
+        << "Chinese" << QStringList{"用户组“dialout”", "sudo usermod -aG dialout alice", "重新登录后生效"};
+}
+
+void TestTransferGui::portMessagesSayWhy()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, language);
+    QFETCH(QStringList, expected);
+    Bench bench;
+    bench.context().setLanguageName(language);
+    QString device = QStringLiteral("/nonexistent/ttyXR9");
+    SerialPortLine otherProgram; // holds the radio's terminal, lock file and all
+    if (kind == QLatin1String("in use")) {
+        device = bench.radio.devicePath();
+        QVERIFY(otherProgram.open(device));
+    } else if (kind == QLatin1String("no permission")) {
+        // Tests run as root, whom file modes do not stop: the refusal is scripted.
+        PortStatus denied =
+            PortStatus::of(PortStatus::State::NoPermission, QStringLiteral("Permission denied"));
+        denied.group = QStringLiteral("dialout");
+        denied.user = QStringLiteral("alice");
+        bench.env->devices().setStatus(device, denied);
+    }
+    bench.context().port().setDeviceOverride(device);
+    bench.run(ViewTransfer::Direction::Read);
+    QCOMPARE(bench.env->boxes.size(), 1);
+    const QString text = bench.env->boxes[0].text;
+    QVERIFY(text.startsWith(QStringLiteral("Could not Open the Port,")));
+    for (const QString& part : expected)
+        QVERIFY2(text.contains(part), qPrintable(text));
+    // A device held by another program is no matter of permission.
+    if (kind != QLatin1String("no permission"))
+        QVERIFY2(!text.contains(QStringLiteral("ermission")) && !text.contains(QStringLiteral("dialout")),
+                 qPrintable(text));
+}
+
+namespace {
+
+// The radio's terminal as the list shows a USB cable, with a stable name leading to it.
+SerialDeviceInfo cableOn(const QString& path, const QString& stableName = {})
+{
+    SerialDeviceInfo cable;
+    cable.path = path;
+    cable.stableName = stableName;
+    cable.description = QStringLiteral("USB Serial");
+    cable.vendorId = 0x1a86;
+    cable.productId = 0x7523;
+    return cable;
+}
+
+// Runs body inside the Port Setting dialog once it shows, then closes it with OK or
+// Cancel, also when a check in body failed.
+void answerPortSetting(PortSettingDialog* dialog, std::function<void()> body, bool ok)
+{
+    auto* watch = new QTimer(dialog);
+    watch->setInterval(10);
+    QObject::connect(watch, &QTimer::timeout, dialog, [watch, dialog, body = std::move(body), ok] {
+        if (!dialog->isVisible())
+            return;
+        watch->deleteLater();
+        watch->stop();
+        const auto close = qScopeGuard([dialog, ok] { ok ? dialog->accept() : dialog->reject(); });
+        body();
+    });
+    watch->start();
+}
+
+void clickRow(SerialDeviceList* list, const QString& device)
+{
+    QTreeWidgetItem* item = list->itemFor(device);
+    QVERIFY(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(item).adjusted(40, 0, 0, 0).center());
+}
+
+} // namespace
+
+void TestTransferGui::deviceChosenInDialogReadsAndWrites()
+{
+    Bench bench;
+    bench.context().port().setNumber(2); // absent; ends the bench's device override
+    QTemporaryDir byId;
+    const QString stable = byId.filePath(QStringLiteral("usb-1a86_USB_Serial-if00-port0"));
+    QVERIFY(QFile::link(bench.radio.devicePath(), stable));
+    bench.env->devices().setDevices({cableOn(bench.radio.devicePath(), stable)});
+    auto* dialog = bench.view->findChild<PortSettingDialog*>();
+    answerPortSetting(
+        dialog,
+        [&] {
+            clickRow(dialog->deviceList(), bench.radio.devicePath());
+            QCOMPARE(dialog->selectedDevice(), stable);
+            QCOMPARE(dialog->selectedNumber(), 0);
+        },
+        true);
+    QVERIFY(bench.view->openPortSetting());
+    QCOMPARE(bench.context().port().device(), stable);
+
+    bench.view->grid()->setText(3, 1, QStringLiteral("146.00000"));
+    bench.run(ViewTransfer::Direction::Write);
+    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY(bench.radio.memory() == CloneFrames::transferAreaOf(bench.document.image()));
+    bench.view->grid()->setText(3, 1, QString());
+    bench.run(ViewTransfer::Direction::Read);
+    QVERIFY(bench.env->boxes.isEmpty());
+    QCOMPARE(bench.view->grid()->text(3, 1), QStringLiteral("146.00000"));
+
+    // The dialog shows it checked the next time.
+    answerPortSetting(
+        dialog, [&] { QCOMPARE(dialog->selectedDevice(), stable); }, false);
+    QVERIFY(!bench.view->openPortSetting());
+}
+
+void TestTransferGui::severalCablesLetTheUserChoose_data()
+{
+    QTest::addColumn<bool>("choose");
+    QTest::newRow("the user picks one") << true;
+    QTest::newRow("the user cancels") << false;
+}
+
+void TestTransferGui::severalCablesLetTheUserChoose()
+{
+    QFETCH(bool, choose);
+    Bench bench;
+    bench.context().port().setNumber(2); // absent
+    bench.env->devices().setDevices(
+        {cableOn(bench.radio.devicePath()), cableOn(QStringLiteral("/dev/ttyUSB7"))});
+    const RadioImage before = bench.document.image();
+    auto* dialog = bench.view->findChild<PortSettingDialog*>();
+    bool asked = false;
+    answerPortSetting(
+        dialog,
+        [&] {
+            asked = true;
+            QVERIFY(dialog->note()->isVisible());
+            QVERIFY(dialog->note()->text().startsWith(QStringLiteral("COM2 is not present")));
+            if (choose)
+                clickRow(dialog->deviceList(), bench.radio.devicePath());
+        },
+        choose);
+    bench.run(ViewTransfer::Direction::Read);
+    QVERIFY(asked);
+    QVERIFY(bench.env->boxes.isEmpty()); // a cancel ends without a message
+    QCOMPARE(bench.document.image() == before, !choose);
+    QCOMPARE(bench.context().port().device(),
+             choose ? bench.radio.devicePath() : QStringLiteral("/nonexistent/ttyXR2"));
 }
 
 QTEST_MAIN(TestTransferGui)

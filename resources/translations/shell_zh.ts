@@ -473,11 +473,4 @@ Export Channels</source>
 导出信道</translation>
     </message>
 </context>
-<context>
-    <name>ViewTransfer</name>
-    <message>
-        <source>On Linux the user must belong to the group that owns the device, usually &quot;dialout&quot; (sudo adduser $USER dialout, then log in again).</source>
-        <translation>在 Linux 上，用户必须属于拥有该设备的用户组，通常是“dialout”（执行 sudo adduser $USER dialout，然后重新登录）。</translation>
-    </message>
-</context>
 </TS>

@@ -16,6 +16,7 @@ int runWrite(const QStringList& arguments);
 int runSimulate(const QStringList& arguments);
 int runExportCsv(const QStringList& arguments);
 int runImportCsv(const QStringList& arguments);
+int runPorts(const QStringList& arguments);
 
 // Loads a channel-data file, printing "Data Format Error" or the system's reason on
 // stderr when it cannot.

@@ -11,6 +11,7 @@ const std::vector<CliCommand>& cliCommands()
         {"new", "write the .dat file of a new document", runNew},
         {"read", "read the radio into a .dat file", runRead},
         {"write", "write a .dat file into the radio", runWrite},
+        {"ports", "list the serial ports and devices, and which one is the cable", runPorts},
         {"simulate", "serve a virtual radio on a pseudo-terminal", runSimulate},
         {"export-csv", "write the channels of a .dat file as a CSV channel list", runExportCsv},
         {"import-csv", "apply a CSV channel list to a .dat file", runImportCsv},

@@ -1,11 +1,11 @@
 #include "cli/CliTransfer.h"
 #include "cli/CliCommands.h"
 
+#include "cli/CliPorts.h"
 #include "cli/CliSupport.h"
 #include "config/CommandIds.h"
-#include "config/IniFile.h"
 #include "config/StringTable.h"
-#include "link/PortMap.h"
+#include "link/SerialDevices.h"
 #include "link/SerialPortLine.h"
 
 #include <QCoreApplication>
@@ -39,23 +39,13 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
-// COM1 .. COM16 map to devices through the [Ports] section of the program's Program.ini,
-// when there is one.
-QString resolveDevice(const QString& port)
-{
-    IniFile ini;
-    loadProgramIni(ini);
-    const PortMap map(
-        [&ini](const QString& slotName) { return ini.value(QStringLiteral("Ports"), slotName, QString()); });
-    return map.deviceFor(port);
-}
-
 } // namespace
 
 QCommandLineOption portOption()
 {
     return {QStringLiteral("port"),
-            QStringLiteral("Serial device to use: a path such as /dev/ttyUSB0, or COM1 .. COM16."),
+            QStringLiteral("Serial device to use: a path such as /dev/ttyUSB0, COM1 .. COM16, or auto "
+                           "(the one programming cable present)."),
             QStringLiteral("DEV")};
 }
 
@@ -78,7 +68,12 @@ std::optional<CliLink> cliLinkFrom(const QCommandLineParser& parser, int& exitSt
         exitStatus = usageError(parser, QStringLiteral("--retries takes a number of 0 or more"));
         return std::nullopt;
     }
-    return CliLink{resolveDevice(parser.value(QStringLiteral("port"))), retries};
+    const QString port = parser.value(QStringLiteral("port"));
+    if (port == QLatin1String("auto")) {
+        const std::optional<QString> cable = automaticPort(exitStatus);
+        return cable ? std::optional<CliLink>(CliLink{*cable, retries}) : std::nullopt;
+    }
+    return CliLink{programPortMap().deviceFor(port), retries};
 }
 
 CloneTransfer::Result
@@ -113,10 +108,12 @@ int reportTransferEnd(const CloneTransfer::Result& result, const CliLink& link)
     case CloneTransfer::Outcome::RadioTypeMismatch:
         printErr(radioTypeMismatchText(Language::English) + QLatin1Char('\n'));
         return CliExit::RadioType;
-    case CloneTransfer::Outcome::PortError:
-        printErr(stringTableText(MessageId::CannotOpenPort) + QLatin1Char('\n') + link.device +
-                 QStringLiteral(": ") + result.portError + QLatin1Char('\n'));
+    case CloneTransfer::Outcome::PortError: {
+        const PortStatus why = makeSerialDevices()->whyNotOpened(link.device, result.portError);
+        printErr(stringTableText(MessageId::CannotOpenPort) + QLatin1Char('\n') +
+                 portStatusText(why, link.device, Language::English) + QLatin1Char('\n'));
         return CliExit::PortError;
+    }
     case CloneTransfer::Outcome::CommunicationError:
         printErr(stringTableText(MessageId::CommunicationError) + QLatin1Char('\n'));
         return CliExit::CommunicationError;

@@ -6,7 +6,8 @@
 AppContext::AppContext()
     : port_(PortMap([this](const QString& slotName) {
           return config_.value(QStringLiteral("Ports"), slotName, QString());
-      }))
+      })),
+      serialDevices_(makeSerialDevices())
 {
 }
 
@@ -43,11 +44,18 @@ std::unique_ptr<QSettings> AppContext::settingsKey() const
 
 void AppContext::loadStoredPort()
 {
-    port_.restoreNumber(PortNames::loadPortNumber(*settingsKey()));
+    const std::unique_ptr<QSettings> key = settingsKey();
+    port_.restore(PortNames::loadPortNumber(*key), PortNames::loadPortDevice(*key));
 }
 
 void AppContext::storePort(int number)
 {
     port_.setNumber(number);
     PortNames::storePortNumber(*settingsKey(), number);
+}
+
+void AppContext::storeDevice(const QString& device)
+{
+    port_.setDevice(device);
+    PortNames::storePortDevice(*settingsKey(), device);
 }

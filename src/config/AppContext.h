@@ -2,6 +2,7 @@
 
 #include "config/IniFile.h"
 #include "link/CurrentPort.h"
+#include "link/SerialDevices.h"
 #include "model/Language.h"
 #include "model/RadioVariant.h"
 
@@ -11,8 +12,8 @@
 
 // What the whole program shares, created once at start-up and handed to whatever needs
 // it: the configuration file, the language, the program folder, the main window's
-// caption, the radio variant of the last read, whether the document is a new one, and
-// the port the transfers use.
+// caption, the radio variant of the last read, whether the document is a new one, the
+// port the transfers use and the serial devices of the system.
 class AppContext {
 public:
     AppContext();
@@ -54,10 +55,16 @@ public:
 
     CurrentPort& port() { return port_; }
     const CurrentPort& port() const { return port_; }
-    // The port number stored for the user becomes the current port (a device override
-    // stays); storePort remembers the user's choice.
+    // The port stored for the user becomes the current port (a device override stays);
+    // storePort and storeDevice remember the user's choice of a COM slot or a device.
     void loadStoredPort();
     void storePort(int number);
+    void storeDevice(const QString& device);
+
+    // Which serial devices are present and whether they open: the system's, unless a
+    // test or a trial gives its own.
+    SerialDevices& serialDevices() const { return *serialDevices_; }
+    void setSerialDevices(std::unique_ptr<SerialDevices> devices) { serialDevices_ = std::move(devices); }
 
 private:
     IniFile config_;
@@ -68,4 +75,5 @@ private:
     RadioVariant radioVariant_ = RadioVariant::ReceiveOnly;
     bool newDocument_ = false;
     CurrentPort port_;
+    std::unique_ptr<SerialDevices> serialDevices_;
 };

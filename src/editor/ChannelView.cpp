@@ -19,7 +19,6 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QSerialPort>
 
 namespace {
 
@@ -36,26 +35,19 @@ QFont titleFont()
     return font;
 }
 
-// Whether a device opens for this program alone right now; it is closed again at once.
-bool canOpenPort(const QString& device)
-{
-    QSerialPort port(device);
-    return port.open(QIODevice::ReadWrite);
-}
-
 } // namespace
 
 ChannelView::ChannelView(ChannelDocument* document, AppContext& context, QWidget* parent)
     : QWidget(parent), document_(document), context_(context), transfer_(new ViewTransfer(*this)),
-      portSetting_(new PortSettingDialog(canOpenPort, context, this))
+      portSetting_(new PortSettingDialog(context, this))
 {
     buildForm();
     context_.loadStoredPort();
 }
 
-void ChannelView::openPortSetting()
+bool ChannelView::openPortSetting(const QString& note)
 {
-    portSetting_->exec();
+    return (note.isEmpty() ? portSetting_->exec() : portSetting_->execWithNote(note)) == QDialog::Accepted;
 }
 
 ChannelView::~ChannelView() = default;

@@ -58,9 +58,10 @@ public:
     // The texts of all cells, as printing and the codec read them.
     ChannelTexts cellTexts() const;
 
-    // Read and Write with the radio, and the Port Setting dialog of Com Setup.
+    // Read and Write with the radio, and the Port Setting dialog of Com Setup, with a
+    // note above the ports when a transfer asks the user to choose; true after OK.
     ViewTransfer& transfer() const { return *transfer_; }
-    void openPortSetting();
+    bool openPortSetting(const QString& note = {});
 
     // How the last printout split the channels over its pages.
     ReportPagination& pagination() { return pagination_; }

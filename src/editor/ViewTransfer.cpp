@@ -6,26 +6,20 @@
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
+#include "link/ProgrammingCables.h"
 #include "link/SerialPortLine.h"
 #include "uikit/MessageBox.h"
 
 #include <QCoreApplication>
+#include <QStatusTipEvent>
 
 namespace {
 
-QString portFailureText(const QString& reason)
+// The message of a port that did not open: what the string table says, then why.
+QString portFailureText(const PortStatus& status, const QString& device, Language language)
 {
-    QString text = stringTableText(MessageId::CannotOpenPort);
-    if (reason.isEmpty())
-        return text;
-    text += QStringLiteral("\n\n") + reason;
-#ifdef Q_OS_LINUX
-    if (reason.contains(QStringLiteral("ermission")))
-        text += QLatin1Char('\n') +
-                ViewTransfer::tr("On Linux the user must belong to the group that owns the device, "
-                                 "usually \"dialout\" (sudo adduser $USER dialout, then log in again).");
-#endif
-    return text;
+    return stringTableText(MessageId::CannotOpenPort) + QStringLiteral("\n\n") +
+           portStatusText(status, device, language);
 }
 
 } // namespace
@@ -79,11 +73,7 @@ void ViewTransfer::run()
     };
     CloneTransfer transfer(line, hooks);
     RadioImage& image = view_.document()->image();
-    CloneTransfer::Result result;
-    if (direction_ == Direction::Read)
-        result = transfer.read(context.port().device());
-    else
-        result = transfer.write(context.port().device(), CloneFrames::transferAreaOf(image));
+    const CloneTransfer::Result result = transferWithPortChoice(transfer);
     if (result.completed() && result.received) {
         CloneFrames::applyTransferArea(image, *result.received);
         context.setRadioVariant(result.variant());
@@ -94,13 +84,58 @@ void ViewTransfer::run()
     report(result);
 }
 
+CloneTransfer::Result ViewTransfer::transferOn(CloneTransfer& transfer, const QString& device)
+{
+    device_ = device;
+    if (direction_ == Direction::Read)
+        return transfer.read(device);
+    return transfer.write(device, CloneFrames::transferAreaOf(view_.document()->image()));
+}
+
+CloneTransfer::Result ViewTransfer::transferWithPortChoice(CloneTransfer& transfer)
+{
+    const AppContext& context = view_.context();
+    const CurrentPort& port = context.port();
+    CloneTransfer::Result result = transferOn(transfer, port.device());
+    // The stored port is gone (a cable unplugged, or plugged into another socket): the
+    // one programming cable present stands in, or the user picks among several.
+    if (result.outcome != CloneTransfer::Outcome::PortError || port.hasDeviceOverride() ||
+        context.serialDevices().status(port.device()).state != PortStatus::State::Absent)
+        return result;
+    const QList<SerialDeviceInfo> cables = ProgrammingCables::among(context.serialDevices().present());
+    if (cables.size() == 1) {
+        announceStandIn(cables.front());
+        return transferOn(transfer, cables.front().openName());
+    }
+    if (cables.size() > 1) {
+        if (!view_.openPortSetting(tr("%1 is not present, and several programming cables are connected. "
+                                      "Choose the one the radio is on.")
+                                       .arg(port.name())))
+            return {}; // cancelled
+        return transferOn(transfer, port.device());
+    }
+    return result;
+}
+
+void ViewTransfer::announceStandIn(const SerialDeviceInfo& cable)
+{
+    const ProgrammingCables::Chip* chip = ProgrammingCables::chipOf(cable);
+    const QString text = tr("%1 is not present; using the programming cable on %2 (%3).")
+                             .arg(view_.context().port().name(), cable.path, QString::fromLatin1(chip->name));
+    // The main window shows status tips in its status bar.
+    QStatusTipEvent tip(text);
+    QCoreApplication::sendEvent(&view_, &tip);
+}
+
 void ViewTransfer::report(const CloneTransfer::Result& result)
 {
     const AppContext& context = view_.context();
     switch (result.outcome) {
     case CloneTransfer::Outcome::PortError:
-        showMessageBox({&view_, portFailureText(result.portError), context.company(), QMessageBox::Ok,
-                        QMessageBox::Warning});
+        showMessageBox({&view_,
+                        portFailureText(context.serialDevices().whyNotOpened(device_, result.portError),
+                                        device_, context.language()),
+                        context.company(), QMessageBox::Ok, QMessageBox::Warning});
         break;
     case CloneTransfer::Outcome::Interrupted:
         showMessageBox({&view_, stringTableText(MessageId::ProgramInterrupt), context.company(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/CloneTransfer.h"
+#include "link/SerialDeviceInfo.h"
 
 #include <QObject>
 #include <memory>
@@ -9,8 +10,9 @@ class ChannelView;
 class ProgressDialog;
 
 // The Read and Write commands of a channel view: the progress window, then, once the
-// user presses its OK, the clone transfer with the radio on the current port, its
-// messages, and after a completed read the refreshed grid.
+// user presses its OK, the clone transfer with the radio on the current port (or, when
+// that port is absent, on the programming cable present), its messages, and after a
+// completed read the refreshed grid.
 class ViewTransfer : public QObject {
     Q_OBJECT
 public:
@@ -34,10 +36,14 @@ Q_SIGNALS:
 private:
     void start();
     void run();
+    CloneTransfer::Result transferOn(CloneTransfer& transfer, const QString& device);
+    CloneTransfer::Result transferWithPortChoice(CloneTransfer& transfer);
+    void announceStandIn(const SerialDeviceInfo& cable);
     void report(const CloneTransfer::Result& result);
 
     ChannelView& view_;
     std::unique_ptr<ProgressDialog> progress_;
     Direction direction_ = Direction::Read;
+    QString device_; // what the transfer opened, or tried to
     bool running_ = false;
 };

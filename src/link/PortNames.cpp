@@ -9,6 +9,7 @@ namespace PortNames {
 namespace {
 
 const QString PortValue = QStringLiteral("com");
+const QString DeviceValue = QStringLiteral("device");
 
 // The registry compares value names without regard to case ("com" is written, "COM"
 // read); a settings file does not, so look the name up the same way here.
@@ -53,6 +54,17 @@ void storePortNumber(QSettings& key, int number)
     for (const QString& name : storedPortValueNames(key))
         key.remove(name);
     key.setValue(PortValue, static_cast<quint32>(number));
+    key.remove(DeviceValue);
+}
+
+QString loadPortDevice(QSettings& key)
+{
+    return key.value(DeviceValue).toString().trimmed();
+}
+
+void storePortDevice(QSettings& key, const QString& device)
+{
+    key.setValue(DeviceValue, device);
 }
 
 } // namespace PortNames

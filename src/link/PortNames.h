@@ -25,6 +25,13 @@ int numberAfterM(const QString& name);
 // The port number stored under the user's settings key (value "com", in any case);
 // 1 when there is none or it lies outside 1..16.
 int loadPortNumber(QSettings& key);
+// Storing a number also forgets a stored device.
 void storePortNumber(QSettings& key, int number);
+
+// The device chosen from the list of those present (value "device"), empty for none. A
+// stored device takes precedence over the number, which stays for the older programs
+// that read only "com".
+QString loadPortDevice(QSettings& key);
+void storePortDevice(QSettings& key, const QString& device);
 
 } // namespace PortNames

@@ -1,5 +1,8 @@
 #include "link/SerialPortLine.h"
 
+#include "link/PortLock.h"
+#include "link/PortProbe.h"
+
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -22,9 +25,20 @@ bool SerialPortLine::open(const QString& device)
 {
     close();
     error_.clear();
+    // The lock file is named after the node, so open the node a stable name leads to, as
+    // other programs do.
+    const QString node = deviceNode(device);
+#ifdef Q_OS_UNIX
+    // QSerialPort takes over a lock file that names no program as stale, even while its
+    // process runs; such a lock still means the device is taken.
+    if (const auto holder = PortLock::holderOf(node)) {
+        error_ = QStringLiteral("Locked by process %1").arg(holder->pid);
+        return false;
+    }
+#endif
     // QSerialPort opens exclusively: a lock file plus TIOCEXCL on Unix, no sharing on
     // Windows.
-    port_.setPortName(device);
+    port_.setPortName(node);
     if (!port_.open(QIODevice::ReadWrite)) {
         error_ = port_.errorString();
         return false;

@@ -1,10 +1,15 @@
 #include "support/CliRun.h"
 
-CliRun runCli(const QStringList& arguments, const QProcessEnvironment& environment)
+CliRun runCli(const QStringList& arguments, const QProcessEnvironment& environment,
+              const QStringList& launcher)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(XR_CLI_PATH), arguments);
+    if (launcher.isEmpty())
+        process.start(QStringLiteral(XR_CLI_PATH), arguments);
+    else
+        process.start(launcher.front(),
+                      launcher.mid(1) + QStringList{QStringLiteral(XR_CLI_PATH)} + arguments);
     process.waitForFinished(30000);
     const QByteArray out = process.readAllStandardOutput();
     return {process.exitCode(), QString::fromUtf8(out), QString::fromUtf8(process.readAllStandardError()),

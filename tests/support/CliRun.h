@@ -12,8 +12,10 @@ struct CliRun {
     QByteArray rawOut; // stdout byte for byte
 };
 
+// launcher, when given, starts the program: {"setpriv", "--reuid=65534", ...}.
 CliRun runCli(const QStringList& arguments,
-              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+              const QStringList& launcher = {});
 
 // xr970-cli simulate in the background, for as long as the object lives.
 class CliSimulator {

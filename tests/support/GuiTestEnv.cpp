@@ -6,6 +6,9 @@
 
 GuiTestEnv::GuiTestEnv(const QByteArray& programIni)
 {
+    auto devices = std::make_unique<ScriptedSerialDevices>();
+    devices_ = devices.get();
+    context.setSerialDevices(std::move(devices));
     QFile ini(iniPath());
     ini.open(QIODevice::WriteOnly);
     ini.write(programIni);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/AppContext.h"
+#include "link/ScriptedSerialDevices.h"
 #include "uikit/MessageBox.h"
 
 #include <QByteArray>
@@ -10,7 +11,8 @@
 // A private program folder for widget tests: Program.ini, the language modules copied
 // from the build, settings redirected into it, an application context for the windows
 // under test, and every message box recorded and answered from a queue (Ok when the
-// queue is empty).
+// queue is empty). The context sees scripted serial devices, none until a test lists
+// some, so no test opens a real serial device.
 class GuiTestEnv {
 public:
     explicit GuiTestEnv(const QByteArray& programIni = defaultIni());
@@ -25,6 +27,7 @@ public:
     void loadIni(const QString& language = QStringLiteral("English"));
 
     AppContext context;
+    ScriptedSerialDevices& devices() const { return *devices_; }
 
     QList<MessageBoxRequest> boxes;
     QList<QMessageBox::StandardButton> answers;
@@ -32,4 +35,5 @@ public:
 private:
     QTemporaryDir dir_;
     MessageBoxHandler previous_;
+    ScriptedSerialDevices* devices_;
 };

@@ -157,7 +157,8 @@ void TestShell::documentMenus()
     QVERIFY(s.ok);
     QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
     QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("About Test"));
-    QCOMPARE(s.mainWindow()->windowTitle(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
+    QCOMPARE(s.mainWindow()->windowTitle(),
+             QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("Read"));
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("Ready"));
@@ -345,8 +346,8 @@ void TestShell::chineseWindow()
     };
     for (QAction* title : s.mainWindow()->menuBar()->actions()) {
         for (QAction* item : title->menu()->actions()) {
-            if (item->isSeparator() ||
-                item->data().toInt() == CommandId::About) // About: the dealer's own title
+            if (item->isSeparator() || !item->isVisible() || // an empty place of the recent files
+                item->data().toInt() == CommandId::About)    // About: the dealer's own title
                 continue;
             QVERIFY2(chinese(item->text()), qPrintable(item->text()));
             QVERIFY2(chinese(item->statusTip()), qPrintable(item->text()));

@@ -221,9 +221,10 @@ void TestTransferGui::portSettingDialog()
 {
     Bench bench;
     bench.context().port().setNumber(2);
-    auto* dialog = bench.view->findChild<PortSettingDialog*>();
-    QVERIFY(dialog);
-    QTimer::singleShot(0, dialog, [dialog] {
+    QVERIFY(!bench.view->findChild<PortSettingDialog*>()); // built on first use
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<PortSettingDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
         QVERIFY(dialog->button(1)->isEnabled());  // the virtual radio's terminal opens
         QVERIFY(!dialog->button(2)->isEnabled()); // an absent device does not
         QCOMPARE(dialog->selectedNumber(), 0);    // the current port cannot be opened
@@ -235,6 +236,8 @@ void TestTransferGui::portSettingDialog()
     QCOMPARE(bench.context().port().name(), QStringLiteral("COM1"));
     QCOMPARE(PortNames::loadPortNumber(*bench.context().settingsKey()), 1);
 
+    auto* dialog = bench.view->findChild<PortSettingDialog*>();
+    QVERIFY(dialog);
     QTimer::singleShot(0, dialog, [dialog] {
         QCOMPARE(dialog->selectedNumber(), 1); // current and present: selected
         dialog->reject();

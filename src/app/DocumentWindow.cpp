@@ -6,6 +6,7 @@
 #include "editor/ViewTransfer.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
 #include <QScrollArea>
@@ -23,7 +24,9 @@ DocumentWindow::DocumentWindow(ChannelDocument* document, AppContext& context, Q
     setWidget(scroller);
     setWindowTitle(document_->title());
     connect(document_, &ChannelDocument::titleChanged, this, &QWidget::setWindowTitle);
-    setWindowIcon(QIcon(context.programDir() + QStringLiteral("title.ico")));
+    const QString icon = context.programDir() + QStringLiteral("title.ico");
+    if (QFileInfo::exists(icon)) // probing a missing file would load every image plugin
+        setWindowIcon(QIcon(icon));
     setGeometry(0, 0, InitialWidth, InitialHeight);
     connect(&view_->transfer(), &ViewTransfer::completed, this, [this] {
         if (isHidden())
@@ -48,5 +51,6 @@ void DocumentWindow::shrinkToFitView()
 void DocumentWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+    view_->leaveCommit(); // a typed value stays, and later questions see it as a change
     hide();
 }

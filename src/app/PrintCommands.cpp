@@ -12,9 +12,15 @@
 #include <QPrinter>
 
 PrintCommands::PrintCommands(const AppContext& context, QWidget* dialogParent)
-    : QObject(dialogParent), context_(context), dialogParent_(dialogParent),
-      printer_(std::make_unique<QPrinter>())
+    : QObject(dialogParent), context_(context), dialogParent_(dialogParent)
 {
+}
+
+QPrinter& PrintCommands::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    return *printer_;
 }
 
 ReportInput PrintCommands::reportInputOf(ChannelView& view) const
@@ -28,7 +34,7 @@ PrintCommands::~PrintCommands() = default;
 
 bool PrintCommands::printOn(ChannelView& view)
 {
-    const bool printed = printReport(*printer_, reportInputOf(view), view.pagination());
+    const bool printed = printReport(printer(), reportInputOf(view), view.pagination());
     if (!printed)
         appMessageBox(context_,
                       tr("The report could not be printed. Check that a printer is set up and switched on."),
@@ -38,7 +44,7 @@ bool PrintCommands::printOn(ChannelView& view)
 
 void PrintCommands::print(ChannelView& view)
 {
-    QPrintDialog dialog(printer_.get(), dialogParent_);
+    QPrintDialog dialog(&printer(), dialogParent_);
     if (dialog.exec() == QDialog::Accepted)
         printOn(view);
 }
@@ -50,7 +56,7 @@ void PrintCommands::printDirect(ChannelView& view)
 
 void PrintCommands::preview(ChannelView& view)
 {
-    QPrintPreviewDialog dialog(printer_.get(), dialogParent_);
+    QPrintPreviewDialog dialog(&printer(), dialogParent_);
     const ReportInput input = reportInputOf(view);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&view, &input](QPrinter* printer) { printReport(*printer, input, view.pagination()); });
@@ -60,6 +66,6 @@ void PrintCommands::preview(ChannelView& view)
 
 void PrintCommands::setup()
 {
-    QPageSetupDialog dialog(printer_.get(), dialogParent_);
+    QPageSetupDialog dialog(&printer(), dialogParent_);
     dialog.exec();
 }

@@ -41,6 +41,12 @@ std::unique_ptr<QSettings> AppContext::settingsKey() const
     return openSettingsKey(setupValue(QStringLiteral("AppName")));
 }
 
+std::unique_ptr<QSettings> AppContext::programSettings() const
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("xr970"),
+                                       QStringLiteral("xr970"));
+}
+
 void AppContext::loadStoredPort()
 {
     port_.restoreNumber(PortNames::loadPortNumber(*settingsKey()));

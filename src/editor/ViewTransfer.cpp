@@ -62,6 +62,7 @@ void ViewTransfer::run()
 {
     AppContext& context = view_.context();
     view_.leaveCommit();
+    const ViewState before = view_.state();
     if (direction_ == Direction::Write)
         view_.storeToImage();
 
@@ -89,7 +90,7 @@ void ViewTransfer::run()
         context.setRadioVariant(result.variant());
         context.setNewDocument(false);
         view_.loadFromImage();
-        view_.document()->setModified(true);
+        view_.recordChange(tr("Read"), before, true); // modified, and undone as one step
     }
     report(result);
 }

@@ -437,7 +437,7 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
         return true;
     }
     // In an opened drop-down, Enter and Escape belong to the list first.
-    if (qobject_cast<QAbstractItemView*>(watched))
+    if (isListPopup(watched))
         return false;
     const int col = grid_->currentColumn();
     const bool editorOpen = editors_ && editors_->isOpen(col);
@@ -451,6 +451,15 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
         return true;
     }
     return !editorOpen && isPrintableKey(key) && openEditorWithKey(key);
+}
+
+bool ChannelView::isListPopup(const QObject* watched) const
+{
+    const auto& editors = editors_ ? editors_->all() : std::array<QWidget*, 8>{};
+    return std::any_of(editors.begin(), editors.end(), [watched](QWidget* editor) {
+        auto* list = qobject_cast<QComboBox*>(editor);
+        return list && list->view() == watched;
+    });
 }
 
 // As in a spreadsheet, a key typed on a cell opens its editor with what was typed.

@@ -111,6 +111,7 @@ private:
     void showProductAndCaption();
     void applyColours();
     bool handleKey(QObject* watched, const QKeyEvent& key);
+    bool isListPopup(const QObject* watched) const;
     bool openEditorWithKey(const QKeyEvent& key);
     bool editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const;
     PortSettingDialog& portSetting();

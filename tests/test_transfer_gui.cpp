@@ -3,6 +3,7 @@
 #include "dialogs/PortSettingDialog.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
+#include "editor/CellEditors.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 #include <memory>
 
@@ -90,6 +92,8 @@ private Q_SLOTS:
     void failuresShowTheirMessageOnce();
     void portMissing();
     void portSettingDialog();
+    void noEditorDuringRead();
+    void readIsOneUndoStep();
 };
 
 void TestTransferGui::readRefreshesGrid_data()
@@ -244,6 +248,57 @@ void TestTransferGui::portSettingDialog()
     });
     bench.view->openPortSetting();
     QCOMPARE(PortNames::loadPortNumber(*bench.context().settingsKey()), 1);
+}
+
+// A click on a cell while the bar runs opens no editor, and none is left over the texts
+// just read: the next click cannot commit an empty editor over a channel.
+void TestTransferGui::noEditorDuringRead()
+{
+    VirtualRadio::Options options;
+    options.paced = true;
+    Bench bench(options);
+    ChannelGrid* grid = bench.view->grid();
+    bool clicked = false;
+    QTimer::singleShot(500, bench.view.get(), [&] {
+        QVERIFY(bench.view->transfer().isRunning());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(1, 1).center());
+        QTest::keyClicks(grid->viewport(), QStringLiteral("15"));
+        for (QWidget* editor : bench.view->editors().all())
+            QVERIFY(editor->isHidden());
+        clicked = true;
+    });
+    bench.run(ViewTransfer::Direction::Read);
+    QVERIFY(clicked);
+    for (QWidget* editor : bench.view->editors().all())
+        QVERIFY(editor->isHidden());
+    QCOMPARE(grid->text(1, 1), QStringLiteral("145.12500"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(5, 5).center());
+    QCOMPARE(grid->text(1, 1), QStringLiteral("145.12500"));
+    QVERIFY(bench.env->boxes.isEmpty());
+}
+
+// Undo of a read puts back the image it replaced, with the radio type and the grid;
+// redo brings the radio's data again.
+void TestTransferGui::readIsOneUndoStep()
+{
+    VirtualRadio::Options options;
+    options.identity.variantByte = 0xF5; // transmit-only: the grid's columns change too
+    Bench bench(options);
+    const ViewState before = bench.view->state();
+    bench.run(ViewTransfer::Direction::Read);
+    const ViewState after = bench.view->state();
+    QVERIFY(!after.sameData(before));
+    QVERIFY(bench.document.isModified());
+    bench.view->undoStack()->undo();
+    QVERIFY(bench.view->state().sameData(before));
+    QCOMPARE(int(bench.context().radioVariant()), int(RadioVariant::ReceiveOnly));
+    QVERIFY(bench.context().isNewDocument());
+    QVERIFY(bench.view->grid()->columnWidthTwips(GridColumn::RxFrequency) > 0);
+    QVERIFY(!bench.document.isModified());
+    bench.view->undoStack()->redo();
+    QVERIFY(bench.view->state().sameData(after));
+    QCOMPARE(int(bench.context().radioVariant()), int(RadioVariant::TransmitOnly));
+    QCOMPARE(bench.view->grid()->columnWidthTwips(GridColumn::RxFrequency), 0);
 }
 
 QTEST_MAIN(TestTransferGui)

@@ -37,6 +37,20 @@
     </message>
 </context>
 <context>
+    <name>NavigationBar</name>
+    <message>
+        <source>Navigation</source>
+        <translation>导航</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help topic</source>
+        <translation>帮助主题</translation>
+    </message>
+</context>
+<context>
     <name>EditCommands</name>
     <message>
         <source>&amp;Undo %1</source>
@@ -60,6 +74,10 @@
 </context>
 <context>
     <name>ChannelView</name>
+    <message>
+        <source>Channel window</source>
+        <translation>信道窗口</translation>
+    </message>
     <message>
         <source>Edit Channel %1</source>
         <translation>编辑信道 %1</translation>

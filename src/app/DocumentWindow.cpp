@@ -21,6 +21,7 @@ DocumentWindow::DocumentWindow(ChannelDocument* document, AppContext& context, Q
     scroller->setWidget(view_);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setBackgroundRole(QPalette::Window);
+    scroller->setFocusPolicy(Qt::NoFocus); // the grid and its editors take the keys
     setWidget(scroller);
     setWindowTitle(document_->title());
     connect(document_, &ChannelDocument::titleChanged, this, &QWidget::setWindowTitle);

@@ -105,10 +105,12 @@ NavigationBar::NavigationBar(const QString& company, Language language, QWidget*
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close_->setIconSize(QSize(12, 12));
     close_->setToolTip(tr("Close"));
+    close_->setAccessibleName(close_->toolTip()); // the button shows only its icon
     connect(close_, &QToolButton::clicked, this, &QWidget::hide);
 
     tree_ = new QTreeWidget(panel);
     setControlId(tree_, TreeId);
+    tree_->setAccessibleName(tr("Navigation"));
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(true);
     tree_->setMinimumSize(0, 0);

@@ -110,6 +110,7 @@ void ChannelView::buildForm()
     grid_->setGeometry(gridRect.adjusted(0, 0, 0, qMax(0, grid_->fullHeight() - gridRect.height())));
     // Enter and F1 reach the view also while the grid is disabled.
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Channel window"));
     installEventFilter(this);
     grid_->installInputFilter(this);
     connect(grid_, &ChannelGrid::cellEntered, this, &ChannelView::openEditor);
@@ -138,6 +139,8 @@ void ChannelView::setUpGridOnce()
     }
     for (int c = 0; c < GridColumn::Count; ++c)
         grid_->setText(0, c, columnTitle(c, language));
+    for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+        editors_->editorOf(c)->setAccessibleName(columnTitle(c, language));
     applyColours();
     title_->setText(context_.config().value(byLanguage(language, "English", "Chinese"),
                                             QStringLiteral("Title"), QString()));
@@ -156,7 +159,10 @@ void ChannelView::applyColours()
 {
     // The classic colours where the palette lets them be read; lighter or darker where
     // it does not (a dark theme).
-    grid_->setTitleColour(readableColour(FixedTextColour, palette().color(QPalette::Button), TextContrast));
+    // Header sections are drawn a shade off the button colour, toward the middle grey.
+    const QColor button = palette().color(QPalette::Button);
+    const QColor header = button.lightness() < 128 ? button.lighter(125) : button.darker(110);
+    grid_->setTitleColour(readableColour(FixedTextColour, header, TextContrast));
     QPalette pal = title_->palette();
     pal.setColor(QPalette::WindowText,
                  readableColour(TitleColour, palette().color(QPalette::Window), LargeTextContrast));

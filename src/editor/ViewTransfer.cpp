@@ -30,21 +30,25 @@ QString portFailureText(const QString& reason)
 
 } // namespace
 
-ViewTransfer::ViewTransfer(ChannelView& view)
-    : QObject(&view), view_(view), progress_(std::make_unique<ProgressDialog>([this] { start(); }))
+ViewTransfer::ViewTransfer(ChannelView& view) : QObject(&view), view_(view) {}
+
+ProgressDialog& ViewTransfer::progress()
 {
+    if (!progress_)
+        progress_ = std::make_unique<ProgressDialog>([this] { start(); });
+    return *progress_;
 }
 
 ViewTransfer::~ViewTransfer() = default;
 
 void ViewTransfer::open(Direction direction)
 {
-    if (progress_->isOpen())
+    if (progress().isOpen())
         return;
     direction_ = direction;
     const bool read = direction == Direction::Read;
     const Language language = view_.context().language();
-    progress_->open(read ? byLanguage(language, "Read Data", "读数据")
+    progress().open(read ? byLanguage(language, "Read Data", "读数据")
                          : byLanguage(language, "Write Data", "写数据"));
 }
 

@@ -6,8 +6,8 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/GridClipboard.h"
-#include "support/GuiTestEnv.h"
 #include "support/SampleImage.h"
+#include "support/ViewFixture.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -22,51 +22,11 @@ namespace {
 
 // A view of a saved document (band 130 - 160MHz, receive-only columns) holding channel 1
 // at 145.125 MHz and channel 2 at 150 MHz.
-struct Fixture {
-    GuiTestEnv env;
-    ChannelDocument document;
-    std::unique_ptr<ChannelView> view;
-
+struct Fixture : ViewFixture {
     Fixture()
+        : ViewFixture(RadioVariant::ReceiveOnly, false,
+                      SampleImage().channel(1, 14512500, 14512500).channel(2, 15000000, 15000000))
     {
-        env.loadIni();
-        env.context.setNewDocument(false);
-        document.initNew(Language::English, QStringLiteral("XrTest"));
-        document.image() = SampleImage().channel(1, 14512500, 14512500).channel(2, 15000000, 15000000);
-        view = std::make_unique<ChannelView>(&document, env.context);
-        view->resize(view->minimumSize());
-        view->show();
-        view->initialUpdate();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-    }
-
-    ChannelGrid* grid() const { return view->grid(); }
-    QString cell(int r, int c) const { return grid()->text(r, c); }
-    QStringList row(int r) const
-    {
-        QStringList texts;
-        for (int c = 1; c <= 8; ++c)
-            texts << cell(r, c);
-        return texts;
-    }
-    void clickCell(int row, int col)
-    {
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->cellRect(row, col).center());
-    }
-    QLineEdit* edit(int col) const { return qobject_cast<QLineEdit*>(view->editors().editorOf(col)); }
-    void typeInto(int row, int col, const QString& text)
-    {
-        clickCell(row, col);
-        QVERIFY(edit(col)->isVisible());
-        edit(col)->selectAll();
-        QTest::keyClicks(edit(col), text);
-    }
-    void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-    // Each key goes where the keyboard focus is at that moment, as typing does.
-    void typeKeys(const QString& text)
-    {
-        for (const QChar c : text)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     }
     QUndoStack& stack() const { return *view->undoStack(); }
 };

@@ -26,8 +26,8 @@ DocumentWindow::DocumentWindow(ChannelDocument* document, AppContext& context, Q
     setWindowTitle(document_->title());
     connect(document_, &ChannelDocument::titleChanged, this, &QWidget::setWindowTitle);
     const QString icon = context.programDir() + QStringLiteral("title.ico");
-    if (QFileInfo::exists(icon)) // probing a missing file would load every image plugin
-        setWindowIcon(QIcon(icon));
+    // Checked first: probing a missing file would load every image plugin.
+    setWindowIcon(QFileInfo::exists(icon) ? QIcon(icon) : QIcon());
     setGeometry(0, 0, InitialWidth, InitialHeight);
     connect(&view_->transfer(), &ViewTransfer::completed, this, [this] {
         if (isHidden())

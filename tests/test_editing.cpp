@@ -50,6 +50,7 @@ private Q_SLOTS:
     void escapeCancelsEditor();
     void typingAfterRefusalEditsCurrentCell();
     void editBoxKeepsItsOwnClipboardKeys();
+    void enterInAnOpenedListPicksItsEntry();
 };
 
 void TestEditing::undoRedoEachChange_data()
@@ -278,6 +279,26 @@ void TestEditing::editBoxKeepsItsOwnClipboardKeys()
     QVERIFY(!boxTakes(QKeySequence::Undo)); // nothing typed yet: the grid's undo
     QTest::keyClicks(box, QStringLiteral("1"));
     QVERIFY(boxTakes(QKeySequence::Undo));
+}
+
+// Enter in an opened drop-down picks the entry and closes the list; the next Enter
+// commits it and moves on.
+void TestEditing::enterInAnOpenedListPicksItsEntry()
+{
+    Fixture f;
+    f.clickCell(1, 5);
+    QComboBox* list = f.view->editors().listOf(5);
+    list->showPopup();
+    QTRY_VERIFY(list->view()->isVisible());
+    QTest::keyClick(list->view(), Qt::Key_Down);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    QTRY_VERIFY(!list->view()->isVisible());
+    QCOMPARE(list->currentText(), QStringLiteral("Narrow"));
+    QCOMPARE(f.grid()->currentColumn(), 5);
+    QCOMPARE(f.cell(1, 5), QStringLiteral("Wide"));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(f.cell(1, 5), QStringLiteral("Narrow"));
+    QCOMPARE(f.grid()->currentColumn(), 6);
 }
 
 QTEST_MAIN(TestEditing)

@@ -1,5 +1,6 @@
 #include "app/NavigationBar.h"
 
+#include "uikit/FontFamilies.h"
 #include "uikit/HelpRequest.h"
 
 #include <QFont>
@@ -71,8 +72,8 @@ public:
 QFont barFont()
 {
     QFont font;
-    font.setFamilies(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                                 QStringLiteral("WenQuanYi Micro Hei")});
+    font.setFamilies(installedFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                                        QStringLiteral("WenQuanYi Micro Hei")}));
     font.setPixelSize(14);
     return font;
 }

@@ -14,6 +14,7 @@
 #include "editor/GridClipboard.h"
 #include "uikit/Contrast.h"
 #include "uikit/DialogUnits.h"
+#include "uikit/FontFamilies.h"
 #include "uikit/HelpRequest.h"
 #include "uikit/MessageBox.h"
 
@@ -43,7 +44,7 @@ QFont titleFont(Language language)
     if (language == Language::Chinese)
         families << QStringLiteral("WenQuanYi Micro Hei") << QStringLiteral("Noto Sans CJK SC");
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(installedFamilies(families));
     font.setPointSize(12);
     return font;
 }
@@ -132,11 +133,8 @@ void ChannelView::setUpGridOnce()
     const Language language = context_.language();
     toneList_ = toneChoices(language);
     editors_ = std::make_unique<CellEditors>(grid_->viewport(), toneList_, language);
-    for (QWidget* editor : editors_->all()) {
+    for (QWidget* editor : editors_->all())
         editor->installEventFilter(this);
-        if (auto* list = qobject_cast<QComboBox*>(editor))
-            list->view()->installEventFilter(this);
-    }
     for (int c = 0; c < GridColumn::Count; ++c)
         grid_->setText(0, c, columnTitle(c, language));
     for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
@@ -266,6 +264,9 @@ void ChannelView::openEditor()
         return;
     const int col = grid_->currentColumn();
     editors_->load(col, grid_->currentText());
+    // A list's popup is built when first asked for, so it is watched from its first opening.
+    if (QComboBox* list = editors_->listOf(col))
+        list->view()->installEventFilter(this);
     placeEditor();
 }
 
@@ -459,13 +460,12 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
     return !editorOpen && isPrintableKey(key) && openEditorWithKey(key);
 }
 
+// The item views this view watches are the grid's table and the lists' popups, which
+// are windows of their own.
 bool ChannelView::isListPopup(const QObject* watched) const
 {
-    const auto& editors = editors_ ? editors_->all() : std::array<QWidget*, 8>{};
-    return std::any_of(editors.begin(), editors.end(), [watched](QWidget* editor) {
-        auto* list = qobject_cast<QComboBox*>(editor);
-        return list && list->view() == watched;
-    });
+    const auto* view = qobject_cast<const QAbstractItemView*>(watched);
+    return view && !grid_->isAncestorOf(view);
 }
 
 // As in a spreadsheet, a key typed on a cell opens its editor with what was typed.

@@ -157,8 +157,7 @@ void TestShell::documentMenus()
     QVERIFY(s.ok);
     QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
     QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("About Test"));
-    QCOMPARE(s.mainWindow()->windowTitle(),
-             QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
+    QCOMPARE(s.mainWindow()->windowTitle(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("Read"));
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("Ready"));

@@ -162,9 +162,9 @@ bool DocumentManager::confirmCloseAll()
         window->view()->leaveCommit();
         if (!window->document()->isModified())
             continue;
-        const auto answer = appMessageBox(
-            context_, tr("Save changes to %1?").arg(window->document()->title()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+        const auto answer = appMessageBox(context_, tr("Save changes to %1?").arg(window->document()->title()),
+                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                          QMessageBox::Question);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(window)))
             return false;
     }

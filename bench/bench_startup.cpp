@@ -34,8 +34,8 @@ extern char** environ;
 namespace {
 
 constexpr int Runs = 10;
-constexpr double TargetMs = 150.0;
-constexpr double TargetMiB = 60.0;
+constexpr double TargetMs = 30.0;
+constexpr double TargetMiB = 40.0;
 const char* const ChildFlag = "--child";
 
 double nowMs()

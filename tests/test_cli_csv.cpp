@@ -15,7 +15,8 @@ RadioImage sampleImage()
 {
     SampleImage image;
     for (int n : {2, 5})
-        image.channel(n, 14500000 + 2500u * n, 14560000 + 2500u * n).tone(n, RadioImage::RecDecodeTone, "D023N");
+        image.channel(n, 14500000 + 2500u * n, 14560000 + 2500u * n)
+            .tone(n, RadioImage::RecDecodeTone, "D023N");
     return image;
 }
 

@@ -19,9 +19,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <functional>
@@ -113,6 +115,8 @@ private Q_SLOTS:
     void notAChannelList();
     void exportWritesTheGrid();
     void chineseReport();
+    void importIsOneUndoStep();
+    void droppedListOpensTheReport();
 };
 
 void TestCsvGui::fileMenuHasTheCommands()
@@ -249,6 +253,48 @@ void TestCsvGui::chineseReport()
                                         "4 已作为信道 4 接受"}));
     QVERIFY(seen.summary.endsWith(QStringLiteral("接受 2 行，拒绝 1 行。")));
     QCOMPARE(s.grid(1, 5), QStringLiteral("窄"));
+}
+
+// The typed value is a step of its own; the import one more, whose undo puts back the
+// grid and the image as they were before it.
+void TestCsvGui::importIsOneUndoStep()
+{
+    Opened s;
+    QVERIFY(s.view);
+    s.typeIntoOpenEditor(QStringLiteral("150.0125"));
+    ReportSeen seen;
+    answerReport(true, seen);
+    s.view->leaveCommit();
+    const ViewState before = s.view->state();
+    QVERIFY(s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
+    const ViewState after = s.view->state();
+    QCOMPARE(s.view->undoStack()->count(), 2);
+    s.view->undoStack()->undo();
+    QVERIFY(s.view->state().sameData(before));
+    QCOMPARE(s.grid(1, 1), QString());
+    QCOMPARE(s.grid(2, 1), QStringLiteral("150.01250"));
+    s.view->undoStack()->undo();
+    QVERIFY(!s.document().isModified());
+    s.view->undoStack()->redo();
+    s.view->undoStack()->redo();
+    QVERIFY(s.view->state().sameData(after));
+}
+
+void TestCsvGui::droppedListOpensTheReport()
+{
+    Opened s;
+    QVERIFY(s.view);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(s.writeCsv(ListCsv))});
+    ReportSeen seen;
+    answerReport(true, seen);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(s.mainWindow(), &enter); // the drop goes where the drag entered
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(s.mainWindow(), &drop);
+    QCOMPARE(seen.title, QStringLiteral("Import Channels"));
+    QCOMPARE(s.grid(1, 1), QStringLiteral("146.52000"));
 }
 
 QTEST_MAIN(TestCsvGui)

@@ -3,11 +3,12 @@
 #include "config/StringTable.h"
 #include "dialogs/PortSettingDialog.h"
 #include "dialogs/ProgressDialog.h"
+#include "dialogs/SerialDeviceList.h"
 #include "document/ChannelDocument.h"
+#include "editor/CellEditors.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
-#include "dialogs/SerialDeviceList.h"
 #include "link/PortNames.h"
 #include "link/SerialPortLine.h"
 #include "sim/VirtualRadio.h"
@@ -20,6 +21,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -102,6 +104,8 @@ private Q_SLOTS:
     void deviceChosenInDialogReadsAndWrites();
     void severalCablesLetTheUserChoose_data();
     void severalCablesLetTheUserChoose();
+    void noEditorDuringRead();
+    void readIsOneUndoStep();
 };
 
 void TestTransferGui::readRefreshesGrid_data()
@@ -253,9 +257,10 @@ void TestTransferGui::portSettingDialog()
 {
     Bench bench;
     bench.context().port().setNumber(2);
-    auto* dialog = bench.view->findChild<PortSettingDialog*>();
-    QVERIFY(dialog);
-    QTimer::singleShot(0, dialog, [dialog] {
+    QVERIFY(!bench.view->findChild<PortSettingDialog*>()); // built on first use
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<PortSettingDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
         QVERIFY(dialog->button(1)->isEnabled());  // the virtual radio's terminal opens
         QVERIFY(!dialog->button(2)->isEnabled()); // an absent device does not
         QCOMPARE(dialog->selectedNumber(), 0);    // the current port cannot be opened
@@ -270,6 +275,8 @@ void TestTransferGui::portSettingDialog()
     QCOMPARE(bench.context().port().name(), QStringLiteral("COM1"));
     QCOMPARE(PortNames::loadPortNumber(*bench.context().settingsKey()), 1);
 
+    auto* dialog = bench.view->findChild<PortSettingDialog*>();
+    QVERIFY(dialog);
     QTimer::singleShot(0, dialog, [dialog] {
         QCOMPARE(dialog->selectedNumber(), 1); // current and present: selected
         dialog->reject();
@@ -350,19 +357,20 @@ SerialDeviceInfo cableOn(const QString& path, const QString& stableName = {})
     return cable;
 }
 
-// Runs body inside the Port Setting dialog once it shows, then closes it with OK or
-// Cancel, also when a check in body failed.
-void answerPortSetting(PortSettingDialog* dialog, std::function<void()> body, bool ok)
+// Runs body on the Port Setting dialog once it shows (it is built on first use), then
+// closes it with OK or Cancel, also when a check in body failed.
+void answerPortSetting(QObject* owner, std::function<void(PortSettingDialog*)> body, bool ok)
 {
-    auto* watch = new QTimer(dialog);
+    auto* watch = new QTimer(owner);
     watch->setInterval(10);
-    QObject::connect(watch, &QTimer::timeout, dialog, [watch, dialog, body = std::move(body), ok] {
-        if (!dialog->isVisible())
+    QObject::connect(watch, &QTimer::timeout, owner, [watch, body = std::move(body), ok] {
+        auto* dialog = qobject_cast<PortSettingDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
             return;
         watch->deleteLater();
         watch->stop();
         const auto close = qScopeGuard([dialog, ok] { ok ? dialog->accept() : dialog->reject(); });
-        body();
+        body(dialog);
     });
     watch->start();
 }
@@ -385,10 +393,9 @@ void TestTransferGui::deviceChosenInDialogReadsAndWrites()
     const QString stable = byId.filePath(QStringLiteral("usb-1a86_USB_Serial-if00-port0"));
     QVERIFY(QFile::link(bench.radio.devicePath(), stable));
     bench.env->devices().setDevices({cableOn(bench.radio.devicePath(), stable)});
-    auto* dialog = bench.view->findChild<PortSettingDialog*>();
     answerPortSetting(
-        dialog,
-        [&] {
+        bench.view.get(),
+        [&](PortSettingDialog* dialog) {
             clickRow(dialog->deviceList(), bench.radio.devicePath());
             QCOMPARE(dialog->selectedDevice(), stable);
             QCOMPARE(dialog->selectedNumber(), 0);
@@ -408,7 +415,8 @@ void TestTransferGui::deviceChosenInDialogReadsAndWrites()
 
     // The dialog shows it checked the next time.
     answerPortSetting(
-        dialog, [&] { QCOMPARE(dialog->selectedDevice(), stable); }, false);
+        bench.view.get(), [&](PortSettingDialog* dialog) { QCOMPARE(dialog->selectedDevice(), stable); },
+        false);
     QVERIFY(!bench.view->openPortSetting());
 }
 
@@ -427,11 +435,10 @@ void TestTransferGui::severalCablesLetTheUserChoose()
     bench.env->devices().setDevices(
         {cableOn(bench.radio.devicePath()), cableOn(QStringLiteral("/dev/ttyUSB7"))});
     const RadioImage before = bench.document.image();
-    auto* dialog = bench.view->findChild<PortSettingDialog*>();
     bool asked = false;
     answerPortSetting(
-        dialog,
-        [&] {
+        bench.view.get(),
+        [&](PortSettingDialog* dialog) {
             asked = true;
             QVERIFY(dialog->note()->isVisible());
             QVERIFY(dialog->note()->text().startsWith(QStringLiteral("COM2 is not present")));
@@ -445,6 +452,57 @@ void TestTransferGui::severalCablesLetTheUserChoose()
     QCOMPARE(bench.document.image() == before, !choose);
     QCOMPARE(bench.context().port().device(),
              choose ? bench.radio.devicePath() : QStringLiteral("/nonexistent/ttyXR2"));
+}
+
+// A click on a cell while the bar runs opens no editor, and none is left over the texts
+// just read: the next click cannot commit an empty editor over a channel.
+void TestTransferGui::noEditorDuringRead()
+{
+    VirtualRadio::Options options;
+    options.paced = true;
+    Bench bench(options);
+    ChannelGrid* grid = bench.view->grid();
+    bool clicked = false;
+    QTimer::singleShot(500, bench.view.get(), [&] {
+        QVERIFY(bench.view->transfer().isRunning());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(1, 1).center());
+        QTest::keyClicks(grid->viewport(), QStringLiteral("15"));
+        for (QWidget* editor : bench.view->editors().all())
+            QVERIFY(editor->isHidden());
+        clicked = true;
+    });
+    bench.run(ViewTransfer::Direction::Read);
+    QVERIFY(clicked);
+    for (QWidget* editor : bench.view->editors().all())
+        QVERIFY(editor->isHidden());
+    QCOMPARE(grid->text(1, 1), QStringLiteral("145.12500"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(5, 5).center());
+    QCOMPARE(grid->text(1, 1), QStringLiteral("145.12500"));
+    QVERIFY(bench.env->boxes.isEmpty());
+}
+
+// Undo of a read puts back the image it replaced, with the radio type and the grid;
+// redo brings the radio's data again.
+void TestTransferGui::readIsOneUndoStep()
+{
+    VirtualRadio::Options options;
+    options.identity.variantByte = 0xF5; // transmit-only: the grid's columns change too
+    Bench bench(options);
+    const ViewState before = bench.view->state();
+    bench.run(ViewTransfer::Direction::Read);
+    const ViewState after = bench.view->state();
+    QVERIFY(!after.sameData(before));
+    QVERIFY(bench.document.isModified());
+    bench.view->undoStack()->undo();
+    QVERIFY(bench.view->state().sameData(before));
+    QCOMPARE(int(bench.context().radioVariant()), int(RadioVariant::ReceiveOnly));
+    QVERIFY(bench.context().isNewDocument());
+    QVERIFY(bench.view->grid()->columnWidthTwips(GridColumn::RxFrequency) > 0);
+    QVERIFY(!bench.document.isModified());
+    bench.view->undoStack()->redo();
+    QVERIFY(bench.view->state().sameData(after));
+    QCOMPARE(int(bench.context().radioVariant()), int(RadioVariant::TransmitOnly));
+    QCOMPARE(bench.view->grid()->columnWidthTwips(GridColumn::RxFrequency), 0);
 }
 
 QTEST_MAIN(TestTransferGui)

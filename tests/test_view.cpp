@@ -4,7 +4,7 @@
 #include "editor/CellEditors.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
-#include "support/GuiTestEnv.h"
+#include "support/ViewFixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,49 +14,7 @@
 
 namespace {
 
-struct Fixture {
-    GuiTestEnv env;
-    ChannelDocument document;
-    std::unique_ptr<ChannelView> view;
-
-    explicit Fixture(RadioVariant variant = RadioVariant::ReceiveOnly, bool newDocument = true)
-    {
-        env.loadIni();
-        env.context.setRadioVariant(variant);
-        document.initNew(Language::English, QStringLiteral("XrTest"));
-        env.context.setNewDocument(newDocument);
-        view = std::make_unique<ChannelView>(&document, env.context);
-        view->resize(view->minimumSize());
-        view->show();
-        view->initialUpdate();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-    }
-
-    ChannelGrid* grid() const { return view->grid(); }
-    QString cell(int r, int c) const { return grid()->text(r, c); }
-
-    void clickCell(int row, int col)
-    {
-        const QRect rect = grid()->cellRect(row, col);
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-    void typeInto(int row, int col, const QString& text)
-    {
-        clickCell(row, col);
-        auto* edit = qobject_cast<QLineEdit*>(view->editors().editorOf(col));
-        QVERIFY(edit && edit->isVisible());
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-    void pressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
-    QStringList row(int r) const
-    {
-        QStringList texts;
-        for (int c = 1; c <= 8; ++c)
-            texts << cell(r, c);
-        return texts;
-    }
-};
+using Fixture = ViewFixture;
 
 } // namespace
 

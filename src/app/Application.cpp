@@ -77,7 +77,7 @@ bool Application::start(const Paths& paths, const QStringList& arguments)
     mainWindow_ = std::make_unique<MainWindow>(context_);
     if (!processCommandLine(arguments))
         return false;
-    mainWindow_->showMaximized();
+    mainWindow_->showPlaced();
     brandMainWindow();
     return true;
 }
@@ -103,8 +103,8 @@ bool Application::processCommandLine(const QStringList& arguments)
 
 void Application::brandMainWindow()
 {
-    QIcon icon(context_.programDir() + QStringLiteral("title.ico"));
-    mainWindow_->setWindowIcon(icon.isNull() ? QIcon(QStringLiteral(":/images/title.png")) : icon);
+    const QString icon = context_.programDir() + QStringLiteral("title.ico");
+    mainWindow_->setWindowIcon(QIcon(QFileInfo::exists(icon) ? icon : QStringLiteral(":/images/title.png")));
     mainWindow_->setAboutTitle(context_.languageValue(QStringLiteral("About Title")));
     if (parseLeadingInt(context_.setupValue(QStringLiteral("ShowLang"))) == 0)
         mainWindow_->removeLanguageCommand();

@@ -73,7 +73,9 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
         return false;
     }
     const QByteArray bytes = file.read(MaxCsvFileSize + 1); // one byte more tells a file too large
-    view.commitGridToImage();
+    view.leaveCommit();
+    const ViewState before = view.state(); // what an undo of the import puts back
+    view.storeToImage();
     ChannelDocument& document = *view.document();
     const CsvImportResult result = importChannelsCsv(bytes, document.image(), variant, view.band());
     if (result.problem != CsvFileProblem::None) {
@@ -85,8 +87,8 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
     if (report.exec() != QDialog::Accepted || result.image == document.image())
         return false;
     document.image() = result.image;
-    document.setModified(true);
     view.loadFromImage();
+    view.recordChange(tr("Import Channels"), before);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "app/DocumentManager.h"
 
 #include "app/DocumentWindow.h"
+#include "app/TiledMdiArea.h"
 #include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
@@ -20,7 +21,7 @@ const QString FileFilter = QStringLiteral("*.dat");
 
 } // namespace
 
-DocumentManager::DocumentManager(AppContext& context, QMdiArea* area, QWidget* dialogParent)
+DocumentManager::DocumentManager(AppContext& context, TiledMdiArea* area, QWidget* dialogParent)
     : QObject(area), context_(context), area_(area), dialogParent_(dialogParent)
 {
     connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* subWindow) {
@@ -56,6 +57,7 @@ DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
     window->show();
     window->setGeometry(0, 0, DocumentWindow::InitialWidth, DocumentWindow::InitialHeight);
     window->shrinkToFitView();
+    area_->fitWindowWidths();
     window->view()->initialUpdate();
     setActive(window);
     area_->setActiveSubWindow(window);
@@ -65,6 +67,7 @@ DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
 bool DocumentManager::newDocument()
 {
     if (active_) {
+        active_->view()->leaveCommit();
         if (appMessageBox(context_, stringTableText(MessageId::AllDataCleared),
                           QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return false;
@@ -88,9 +91,10 @@ bool DocumentManager::openDocument(const QString& path)
         return false;
     }
     if (active_)
-        active_->hide(); // the window of the document that was open before
+        active_->close(); // the window of the document that was open before hides, its editor committed
     context_.setNewDocument(false);
     createWindow(document.release());
+    Q_EMIT fileUsed(path);
     return true;
 }
 
@@ -129,6 +133,8 @@ bool DocumentManager::saveTo(DocumentWindow* window, const QString& path)
     const ChannelFile::Result result = window->document()->save(path);
     if (!result.ok())
         reportFileError(path, result, true);
+    else
+        Q_EMIT fileUsed(path);
     return result.ok();
 }
 
@@ -147,17 +153,18 @@ void DocumentManager::reportFileError(const QString& path, const ChannelFile::Re
 void DocumentManager::closeActive()
 {
     if (active_)
-        active_->hide();
+        active_->close();
 }
 
 bool DocumentManager::confirmCloseAll()
 {
     for (DocumentWindow* window : windows()) {
+        window->view()->leaveCommit();
         if (!window->document()->isModified())
             continue;
-        const auto answer = appMessageBox(context_, tr("Save changes to %1?").arg(window->document()->title()),
-                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                          QMessageBox::Question);
+        const auto answer = appMessageBox(
+            context_, tr("Save changes to %1?").arg(window->document()->title()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(window)))
             return false;
     }

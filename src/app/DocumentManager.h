@@ -8,7 +8,7 @@
 
 class AppContext;
 class ChannelDocument;
-class QMdiArea;
+class TiledMdiArea;
 class QWidget;
 
 // New, Open, Save, Save As and Close over the document windows of the MDI area. The
@@ -16,11 +16,13 @@ class QWidget;
 class DocumentManager : public QObject {
     Q_OBJECT
 public:
-    DocumentManager(AppContext& context, QMdiArea* area, QWidget* dialogParent);
+    DocumentManager(AppContext& context, TiledMdiArea* area, QWidget* dialogParent);
 
     DocumentWindow* currentWindow() const { return active_; }
     QList<DocumentWindow*> windows() const;
 
+    // Every question about unsaved changes, and every replacing of the shown document,
+    // first commits what is typed in an open cell editor, so it counts as a change.
     // New: asks "All data will be Cleared!" when a document window exists.
     bool newDocument();
     // Opens the file; a failure shows its message and opens nothing.
@@ -28,7 +30,7 @@ public:
     bool openWithDialog();
     bool save(DocumentWindow* window);
     bool saveAs(DocumentWindow* window);
-    // File Close: hides the active document window.
+    // File Close: hides the active document window, as its close box does.
     void closeActive();
     // Before the program ends: offers to save each modified document. False = cancel.
     bool confirmCloseAll();
@@ -36,6 +38,8 @@ public:
 Q_SIGNALS:
     void currentWindowChanged(DocumentWindow* window);
     void captionChanged(const QString& caption);
+    // A file was opened or saved (for the recent-file list).
+    void fileUsed(const QString& path);
     // A transfer with the radio started (true) or ended (false) in one of the views.
     void transferRunningChanged(bool running);
 
@@ -48,7 +52,7 @@ private:
     void reportFileError(const QString& path, const ChannelFile::Result& result, bool saving) const;
 
     AppContext& context_;
-    QMdiArea* area_;
+    TiledMdiArea* area_;
     QWidget* dialogParent_;
     QPointer<DocumentWindow> active_;
 };

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
 #include <QScrollArea>
@@ -21,10 +22,13 @@ DocumentWindow::DocumentWindow(ChannelDocument* document, AppContext& context, Q
     scroller->setWidget(view_);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setBackgroundRole(QPalette::Window);
+    scroller->setFocusPolicy(Qt::NoFocus); // the grid and its editors take the keys
     setWidget(scroller);
     setWindowTitle(document_->title());
     connect(document_, &ChannelDocument::titleChanged, this, &QWidget::setWindowTitle);
-    setWindowIcon(QIcon(context.programDir() + QStringLiteral("title.ico")));
+    const QString icon = context.programDir() + QStringLiteral("title.ico");
+    // Checked first: probing a missing file would load every image plugin.
+    setWindowIcon(QFileInfo::exists(icon) ? QIcon(icon) : QIcon());
     setGeometry(0, 0, InitialWidth, InitialHeight);
     connect(&view_->transfer(), &ViewTransfer::completed, this, [this] {
         if (isHidden())
@@ -61,5 +65,6 @@ void DocumentWindow::shrinkToFitView()
 void DocumentWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+    view_->leaveCommit(); // a typed value stays, and later questions see it as a change
     hide();
 }

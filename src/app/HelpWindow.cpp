@@ -39,6 +39,13 @@ HelpWindow::HelpWindow(Language language, QWidget* parent) : QDialog(parent), la
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(false);
+    browser_->setAccessibleName(tr("Help topic"));
+    // The pages bring their own light colours (table headings, notes): the page keeps a
+    // light background and dark text in a dark theme too, both set together.
+    QPalette page = browser_->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Text, Qt::black);
+    browser_->setPalette(page);
     browser_->setSearchPaths({languageFolder(language)});
     auto* contents = new QPushButton(tr("&Contents"), this);
     auto* close = new QPushButton(tr("Close"), this);

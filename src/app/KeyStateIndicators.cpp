@@ -29,13 +29,15 @@ KeyStateIndicators::KeyStateIndicators(QWidget* parent) : QWidget(parent)
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    const char* texts[] = {"CAP", "NUM", "SCRL"};
+    const QString texts[] = {tr("CAP"), tr("NUM"), tr("SCRL")};
+    const QString names[] = {tr("Caps Lock"), tr("Num Lock"), tr("Scroll Lock")};
     for (int i = 0; i < 3; ++i) {
-        panes_[i] = new QLabel(QString::fromLatin1(texts[i]), this);
+        panes_[i] = new QLabel(texts[i], this);
+        panes_[i]->setAccessibleName(names[i]);
         panes_[i]->setFrameShape(QFrame::StyledPanel);
         panes_[i]->setFrameShadow(QFrame::Sunken);
         panes_[i]->setAlignment(Qt::AlignCenter);
-        panes_[i]->setMinimumWidth(panes_[i]->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
+        panes_[i]->setMinimumWidth(panes_[i]->fontMetrics().horizontalAdvance(texts[2]) + 10);
         layout->addWidget(panes_[i]);
     }
     refresh();
@@ -45,8 +47,11 @@ KeyStateIndicators::KeyStateIndicators(QWidget* parent) : QWidget(parent)
 void KeyStateIndicators::refresh()
 {
     const char* leds[] = {"capslock", "numlock", "scrolllock"};
-    for (int i = 0; i < 3; ++i)
-        panes_[i]->setEnabled(ledIsOn(QString::fromLatin1(leds[i])));
+    for (int i = 0; i < 3; ++i) {
+        const bool on = ledIsOn(QString::fromLatin1(leds[i]));
+        panes_[i]->setEnabled(on);
+        panes_[i]->setAccessibleDescription(on ? tr("On") : tr("Off"));
+    }
 }
 
 bool KeyStateIndicators::eventFilter(QObject* watched, QEvent* event)

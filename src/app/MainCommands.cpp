@@ -24,6 +24,12 @@ const std::vector<MainCommand>& mainCommands()
         {CommandId::PrintDirect, QT_TRANSLATE_NOOP("MainWindow", "Print &Direct"), {}, false},
         {CommandId::PrintSetup, QT_TRANSLATE_NOOP("MainWindow", "P&rint Setup..."), {}, false},
         {CommandId::Exit, QT_TRANSLATE_NOOP("MainWindow", "E&xit"), {}, false},
+        // The Edit commands take the platform's standard keys (EditCommands).
+        {CommandId::EditUndo, QT_TRANSLATE_NOOP("MainWindow", "&Undo"), {}, false},
+        {CommandId::EditRedo, QT_TRANSLATE_NOOP("MainWindow", "&Redo"), {}, false},
+        {CommandId::EditCut, QT_TRANSLATE_NOOP("MainWindow", "Cu&t"), {}, false},
+        {CommandId::EditCopy, QT_TRANSLATE_NOOP("MainWindow", "Cop&y"), {}, false},
+        {CommandId::EditPaste, QT_TRANSLATE_NOOP("MainWindow", "P&aste"), {}, false},
         {CommandId::ProductInformation, QT_TRANSLATE_NOOP("MainWindow", "&Product Information"), {}, false},
         {CommandId::ChannelInformation, QT_TRANSLATE_NOOP("MainWindow", "&Channel Information"), {}, false},
         {CommandId::OptionalFeatures, QT_TRANSLATE_NOOP("MainWindow", "&Optional Features"), {}, false},

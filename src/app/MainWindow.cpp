@@ -3,14 +3,18 @@
 #include "app/CsvCommands.h"
 #include "app/DocumentManager.h"
 #include "app/DocumentWindow.h"
+#include "app/EditCommands.h"
+#include "app/FileDrop.h"
 #include "app/HelpWindow.h"
 #include "app/KeyStateIndicators.h"
 #include "app/MainCommands.h"
 #include "app/NavigationBar.h"
 #include "app/PaneFocus.h"
 #include "app/PrintCommands.h"
+#include "app/RecentFiles.h"
 #include "app/TiledMdiArea.h"
 #include "app/ToolbarIcons.h"
+#include "app/WindowPlacement.h"
 #include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
@@ -22,9 +26,13 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "uikit/Contrast.h"
 #include "uikit/HelpRequest.h"
+#include "uikit/MessageBox.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -48,16 +56,21 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     documents_ = new DocumentManager(context_, mdiArea_, this);
     printing_ = new PrintCommands(context_, this);
     csv_ = new CsvCommands(context_, this);
+    recent_ = new RecentFiles(context_, this);
+    connect(documents_, &DocumentManager::fileUsed, recent_, &RecentFiles::add);
     connect(documents_, &DocumentManager::captionChanged, this, &MainWindow::setCaption);
     connect(documents_, &DocumentManager::currentWindowChanged, this, &MainWindow::updateMenuBar);
     connect(documents_, &DocumentManager::transferRunningChanged, this, &MainWindow::setTransferRunning);
     createActions();
+    edit_ = new EditCommands([this](int id) { return action(id); }, this);
     createMenus();
     createToolBar();
     createStatusBar();
     createNavigationBar();
     updateMenuBar();
     setHelpHandler([this](int id) { showHelp(id); });
+    new FileDrop(
+        this, [this] { return !transferRunning_; }, [this](const QString& path) { openDroppedFile(path); });
 }
 
 MainWindow::~MainWindow()
@@ -79,6 +92,10 @@ void MainWindow::createActions()
         connect(act, &QAction::triggered, this, [this, id = command.id] { runCommand(id); });
         actions_.insert(command.id, act);
         addAction(act); // accelerators work whichever menu bar shows
+    }
+    for (QAction* act : recent_->actions()) {
+        connect(act, &QAction::triggered, this, [this, id = act->data().toInt()] { runCommand(id); });
+        actions_.insert(act->data().toInt(), act);
     }
     action(CommandId::ViewToolbar)->setChecked(true);
     action(CommandId::ViewStatusBar)->setChecked(true);
@@ -110,12 +127,25 @@ void MainWindow::createMenus()
     documentMenus_ = {
         menu(tr("&File"), {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,
                            ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
-        menu(tr("&Edit"), {ProductInformation, ChannelInformation, OptionalFeatures}),
+        menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, Separator,
+                           ProductInformation, ChannelInformation, OptionalFeatures}),
         menu(tr("&Program"), {Read, Write}),
         menu(tr("&View"), {ViewToolbar, ViewStatusBar, ViewControlBar}),
         setupMenu_,
         menu(tr("&Help"), {About, Separator, Help}),
     };
+    addRecentFiles(noDocumentMenus_.front());
+    addRecentFiles(documentMenus_.front());
+}
+
+// The recent files sit above Exit, after a separator of their own.
+void MainWindow::addRecentFiles(QMenu* fileMenu)
+{
+    const QList<QAction*> items = fileMenu->actions();
+    QAction* exit = action(CommandId::Exit);
+    QAction* separator = items.value(items.indexOf(exit) - 1, exit);
+    fileMenu->insertSeparator(separator);
+    fileMenu->insertActions(separator, recent_->actions());
 }
 
 void MainWindow::updateMenuBar()
@@ -130,6 +160,7 @@ void MainWindow::updateMenuBar()
                    ChannelInformation, OptionalFeatures, Read, Write, ComSetup, ChooseLanguage,
                    ViewControlBar, ImportChannels, ExportChannels})
         action(id)->setEnabled(documentOpen);
+    edit_->setActiveView(activeView());
 }
 
 void MainWindow::createToolBar()
@@ -189,8 +220,17 @@ void MainWindow::showDemoIndicator()
 {
     auto* demo = new QLabel(tr("Demo radio"), statusBar());
     demo->setObjectName(QStringLiteral("DemoIndicator"));
-    demo->setStyleSheet(QStringLiteral("QLabel { color: #a05000; font-weight: bold; padding: 0 6px; }"));
+    const QColor colour =
+        readableColour(QColor(0xa0, 0x50, 0x00), palette().color(QPalette::Window), TextContrast);
+    demo->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; font-weight: bold; padding: 0 6px; }").arg(colour.name()));
     statusBar()->insertPermanentWidget(1, demo); // before the key-state panes
+}
+
+void MainWindow::showPlaced()
+{
+    ::showPlaced(*this, *navigationBar_, *context_.programSettings());
+    action(CommandId::ViewStatusBar)->setChecked(statusBar()->isVisible());
 }
 
 void MainWindow::showChannelWindow()
@@ -221,13 +261,13 @@ void MainWindow::showHelp(int contextId)
 
 void MainWindow::showProductInformation(DocumentWindow& window)
 {
+    const ViewState before = window.view()->state();
     ProductInfoDialog dialog(window.document()->image(), context_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     setCaption(dialog.caption());
     window.view()->setBand(dialog.bandLimits());
-    if (dialog.imageChanged())
-        window.document()->setModified(true);
+    window.view()->recordChange(tr("Product Information"), before);
 }
 
 void MainWindow::showOptionalFeatures(DocumentWindow& window)
@@ -235,15 +275,20 @@ void MainWindow::showOptionalFeatures(DocumentWindow& window)
     const RadioVariant variant = context_.radioVariant();
     if (variant == RadioVariant::Other)
         return;
+    const ViewState before = window.view()->state();
     OptionalFeaturesDialog dialog(window.document()->image(), variant, context_.language(), this);
-    if (dialog.exec() == QDialog::Accepted && dialog.imageChanged())
-        window.document()->setModified(true);
+    if (dialog.exec() == QDialog::Accepted)
+        window.view()->recordChange(tr("Optional Features"), before);
 }
 
 // Commands that need a document window.
 void MainWindow::runDocumentCommand(int commandId, DocumentWindow& window)
 {
     using namespace CommandId;
+    if (EditCommands::handles(commandId)) {
+        edit_->run(commandId, *window.view());
+        return;
+    }
     switch (commandId) {
     case FileSave:
         documents_->save(&window);
@@ -291,6 +336,9 @@ void MainWindow::setTransferRunning(bool running)
     transferRunning_ = running;
     for (int id : refusedWhileTransferring())
         action(id)->setEnabled(!running);
+    for (QAction* recent : recent_->actions())
+        recent->setEnabled(!running);
+    edit_->setTransferRunning(running);
     if (!running)
         updateMenuBar(); // the document commands follow the document state again
 }
@@ -298,8 +346,12 @@ void MainWindow::setTransferRunning(bool running)
 void MainWindow::runCommand(int commandId)
 {
     using namespace CommandId;
-    if (transferRunning_ && refusedWhileTransferring().contains(commandId))
+    if (transferRunning_ && (refusedWhileTransferring().contains(commandId) || isRecentFile(commandId)))
         return;
+    if (isRecentFile(commandId)) {
+        openRecentFile(commandId);
+        return;
+    }
     switch (commandId) {
     case FileNew:
         documents_->newDocument();
@@ -365,6 +417,29 @@ void MainWindow::moveToPane(int step)
     focusNextPane(panes, step);
 }
 
+void MainWindow::openRecentFile(int commandId)
+{
+    const QString path = recent_->file(commandId);
+    if (QFileInfo::exists(path)) {
+        documents_->openDocument(path);
+        return;
+    }
+    appMessageBox(context_,
+                  tr("The file %1 no longer exists; it was taken off the list of recent files.")
+                      .arg(QDir::toNativeSeparators(path)),
+                  QMessageBox::Ok, QMessageBox::Warning);
+    recent_->remove(path);
+}
+
+void MainWindow::openDroppedFile(const QString& path)
+{
+    // A channel list goes into the channels shown, through its report.
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        documents_->openDocument(path);
+    else if (ChannelView* view = activeView())
+        csv_->importFile(*view, path);
+}
+
 void MainWindow::setCaption(const QString& caption)
 {
     caption_ = caption;
@@ -393,6 +468,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     restartRequested_ = languageChangePending_;
+    savePlacement(*this, *navigationBar_, *context_.programSettings());
     event->accept();
 }
 

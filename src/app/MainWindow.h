@@ -11,6 +11,7 @@ class ChannelView;
 class NavigationBar;
 class CsvCommands;
 class DocumentManager;
+class EditCommands;
 class HelpWindow;
 class KeyStateIndicators;
 class QAction;
@@ -18,6 +19,7 @@ class QLabel;
 class QMenu;
 class PrintCommands;
 class QToolBar;
+class RecentFiles;
 
 // The main window: menus, toolbar, status bar, the navigation bar at the left and the
 // document windows over the tiled background.
@@ -37,6 +39,7 @@ public:
     QLabel* messagePane() const { return messagePane_; }
     HelpWindow* helpWindow() const { return help_; }
     CsvCommands& csvCommands() const { return *csv_; }
+    RecentFiles& recentFiles() const { return *recent_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     // The view of the active document window, or nullptr.
     ChannelView* activeView() const;
@@ -44,6 +47,8 @@ public:
     // Start-up branding: the About item's text, and ShowLang removing Language.
     void setAboutTitle(const QString& text);
     void removeLanguageCommand();
+    // Shows the window where it was when the program last ended, maximised the first time.
+    void showPlaced();
     // "Demo radio" in the status bar while transfers go to the virtual radio.
     void showDemoIndicator();
     // The window title: the caption string, kept whatever a document window does.
@@ -61,6 +66,7 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void addRecentFiles(QMenu* fileMenu);
     void createToolBar();
     void createStatusBar();
     void createNavigationBar();
@@ -73,6 +79,8 @@ private:
     void showOptionalFeatures(DocumentWindow& window);
     void runDocumentCommand(int commandId, DocumentWindow& window);
     void setTransferRunning(bool running);
+    void openRecentFile(int commandId);
+    void openDroppedFile(const QString& path);
     QMenu* menu(const QString& title, const QList<int>& commands);
 
     AppContext& context_;
@@ -84,6 +92,8 @@ private:
     HelpWindow* help_ = nullptr;
     PrintCommands* printing_;
     CsvCommands* csv_;
+    RecentFiles* recent_;
+    EditCommands* edit_ = nullptr;
     QHash<int, QAction*> actions_;
     QList<QMenu*> noDocumentMenus_;
     QList<QMenu*> documentMenus_;

@@ -1,5 +1,6 @@
 #include "app/NavigationBar.h"
 
+#include "uikit/FontFamilies.h"
 #include "uikit/HelpRequest.h"
 
 #include <QFont>
@@ -71,8 +72,8 @@ public:
 QFont barFont()
 {
     QFont font;
-    font.setFamilies(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                                 QStringLiteral("WenQuanYi Micro Hei")});
+    font.setFamilies(installedFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                                        QStringLiteral("WenQuanYi Micro Hei")}));
     font.setPixelSize(14);
     return font;
 }
@@ -105,10 +106,12 @@ NavigationBar::NavigationBar(const QString& company, Language language, QWidget*
     close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close_->setIconSize(QSize(12, 12));
     close_->setToolTip(tr("Close"));
+    close_->setAccessibleName(close_->toolTip()); // the button shows only its icon
     connect(close_, &QToolButton::clicked, this, &QWidget::hide);
 
     tree_ = new QTreeWidget(panel);
     setControlId(tree_, TreeId);
+    tree_->setAccessibleName(tr("Navigation"));
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(true);
     tree_->setMinimumSize(0, 0);

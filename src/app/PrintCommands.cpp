@@ -12,9 +12,15 @@
 #include <QPrinter>
 
 PrintCommands::PrintCommands(const AppContext& context, QWidget* dialogParent)
-    : QObject(dialogParent), context_(context), dialogParent_(dialogParent),
-      printer_(std::make_unique<QPrinter>())
+    : QObject(dialogParent), context_(context), dialogParent_(dialogParent)
 {
+}
+
+QPrinter& PrintCommands::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    return *printer_;
 }
 
 ReportInput PrintCommands::reportInputOf(ChannelView& view) const
@@ -28,7 +34,7 @@ PrintCommands::~PrintCommands() = default;
 
 bool PrintCommands::printOn(ChannelView& view, const ReportInput& input)
 {
-    const bool printed = printReport(*printer_, input, view.pagination());
+    const bool printed = printReport(printer(), input, view.pagination());
     if (!printed)
         appMessageBox(context_,
                       tr("The report could not be printed. Check that a printer is set up and switched on."),
@@ -41,13 +47,13 @@ void PrintCommands::print(ChannelView& view)
     const ReportInput input = reportInputOf(view);
     ReportPagination& pagination = view.pagination();
     pagination.prepare(input.cells, input.variant);
-    QPrintDialog dialog(printer_.get(), dialogParent_);
+    QPrintDialog dialog(&printer(), dialogParent_);
     // The page choice offers the report's pages, all of them to begin with.
     dialog.setMinMax(1, pagination.pageCount());
     dialog.setFromTo(1, pagination.pageCount());
     if (dialog.exec() == QDialog::Accepted)
         printOn(view, input);
-    printer_->setPageRanges({}); // a choice of pages holds for that printout only
+    printer().setPageRanges({}); // a choice of pages holds for that printout only
 }
 
 void PrintCommands::printDirect(ChannelView& view)
@@ -57,7 +63,7 @@ void PrintCommands::printDirect(ChannelView& view)
 
 void PrintCommands::preview(ChannelView& view)
 {
-    QPrintPreviewDialog dialog(printer_.get(), dialogParent_);
+    QPrintPreviewDialog dialog(&printer(), dialogParent_);
     const ReportInput input = reportInputOf(view);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&view, &input](QPrinter* printer) { printReport(*printer, input, view.pagination()); });
@@ -67,6 +73,6 @@ void PrintCommands::preview(ChannelView& view)
 
 void PrintCommands::setup()
 {
-    QPageSetupDialog dialog(printer_.get(), dialogParent_);
+    QPageSetupDialog dialog(&printer(), dialogParent_);
     dialog.exec();
 }

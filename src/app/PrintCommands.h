@@ -10,7 +10,7 @@ class QPrinter;
 class QWidget;
 
 // File > Print, the direct print, Print Preview and Print Setup over one printer set-up
-// that lives as long as the main window. Printing commits an open cell editor first.
+// that lives as long as the main window, from its first use on. Printing commits an open cell editor first.
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
@@ -21,7 +21,8 @@ public:
     void printDirect(ChannelView& view); // on the chosen printer, no dialog
     void preview(ChannelView& view);
     void setup();
-    QPrinter& printer() const { return *printer_; }
+    // Made when printing first needs it: the printer set-up loads the print system.
+    QPrinter& printer();
 
 private:
     bool printOn(ChannelView& view, const ReportInput& input);

@@ -1,5 +1,7 @@
 #include "app/TiledMdiArea.h"
 
+#include <QFileInfo>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPixmap>
 
@@ -10,7 +12,9 @@ TiledMdiArea::TiledMdiArea(const QString& programDir, QWidget* parent)
 
 QPixmap TiledMdiArea::backgroundTile() const
 {
-    QPixmap tile(programDir_ + QStringLiteral("background.bmp"));
+    // Checked first: probing a missing file would load every image plugin.
+    const QString file = programDir_ + QStringLiteral("background.bmp");
+    QPixmap tile(QFileInfo::exists(file) ? file : QString());
     if (tile.isNull())
         tile.load(QStringLiteral(":/images/background.png"));
     return tile;
@@ -34,5 +38,16 @@ void TiledMdiArea::paintEvent(QPaintEvent*)
 void TiledMdiArea::resizeEvent(QResizeEvent* event)
 {
     QMdiArea::resizeEvent(event);
+    fitWindowWidths();
     viewport()->update();
+}
+
+void TiledMdiArea::fitWindowWidths()
+{
+    if (!isVisible())
+        return;
+    const int width = viewport()->width();
+    for (QMdiSubWindow* window : subWindowList())
+        if (window->width() > width && !window->isMaximized())
+            window->resize(width, window->height());
 }

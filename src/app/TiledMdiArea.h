@@ -12,6 +12,9 @@ public:
 
     // The picture a repaint would use now.
     QPixmap backgroundTile() const;
+    // A document window is never wider than the area: wider ones are narrowed (also
+    // whenever the area shrinks). Nothing happens before the area is shown.
+    void fitWindowWidths();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

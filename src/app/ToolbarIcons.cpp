@@ -92,11 +92,15 @@ void drawAbout(QPainter& p)
     p.setPen(QPen(QColor(20, 60, 160), 1));
     p.setBrush(QColor(230, 240, 255));
     p.drawEllipse(QRectF(1.5, 2, 15, 15));
-    QFont font = p.font();
-    font.setPixelSize(12);
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(QRectF(1.5, 2, 15, 15), Qt::AlignCenter, QStringLiteral("?"));
+    // The question mark in strokes: a bold font loaded for one glyph would slow the start.
+    p.setPen(QPen(QColor(20, 60, 160), 2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath hook;
+    hook.moveTo(6.5, 7.5);
+    hook.arcTo(QRectF(6.5, 4.5, 5, 5), 180, -270); // over the top and down to the bottom
+    hook.lineTo(9, 11.5);
+    p.drawPath(hook);
+    p.drawPoint(QPointF(9, 14.2));
 }
 
 } // namespace

@@ -42,6 +42,12 @@ std::unique_ptr<QSettings> AppContext::settingsKey() const
     return openSettingsKey(setupValue(QStringLiteral("AppName")));
 }
 
+std::unique_ptr<QSettings> AppContext::programSettings() const
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("xr970"),
+                                       QStringLiteral("xr970"));
+}
+
 void AppContext::loadStoredPort()
 {
     const std::unique_ptr<QSettings> key = settingsKey();

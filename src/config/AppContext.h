@@ -52,6 +52,8 @@ public:
 
     // The per-user settings key named after [Setup] AppName.
     std::unique_ptr<QSettings> settingsKey() const;
+    // The program's own per-user settings: recent files, where the window was.
+    std::unique_ptr<QSettings> programSettings() const;
 
     CurrentPort& port() { return port_; }
     const CurrentPort& port() const { return port_; }

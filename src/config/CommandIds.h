@@ -22,6 +22,13 @@ constexpr int PrintSetup = 57606;
 constexpr int Print = 57607;
 constexpr int PrintDirect = 57608;
 constexpr int PrintPreview = 57609;
+constexpr int RecentFileFirst = 57616; // the recent files, most recent first
+constexpr int RecentFileCount = 8;
+constexpr int EditCopy = 57634;
+constexpr int EditCut = 57635;
+constexpr int EditPaste = 57637;
+constexpr int EditUndo = 57643;
+constexpr int EditRedo = 57644;
 constexpr int About = 57664;
 constexpr int Exit = 57665;
 constexpr int Help = 57670;
@@ -29,6 +36,11 @@ constexpr int NextPane = 57680;
 constexpr int PreviousPane = 57681;
 constexpr int ViewToolbar = 59392;
 constexpr int ViewStatusBar = 59393;
+
+constexpr bool isRecentFile(int id)
+{
+    return id >= RecentFileFirst && id < RecentFileFirst + RecentFileCount;
+}
 } // namespace CommandId
 
 // String-table messages.

@@ -65,6 +65,15 @@ const Entry Strings[] = {
     {CommandId::Help, QT_TRANSLATE_NOOP("StringTable", "List the help topics\nHelp Topics")},
     {CommandId::ViewToolbar, QT_TRANSLATE_NOOP("StringTable", "Show or hide the toolbar\nToolbar")},
     {CommandId::ViewStatusBar, QT_TRANSLATE_NOOP("StringTable", "Show or hide the status bar\nStatus Bar")},
+    {CommandId::EditUndo, QT_TRANSLATE_NOOP("StringTable", "Undo the last change\nUndo")},
+    {CommandId::EditRedo, QT_TRANSLATE_NOOP("StringTable", "Redo the change undone last\nRedo")},
+    {CommandId::EditCut,
+     QT_TRANSLATE_NOOP("StringTable", "Copy the selected cells and delete their channels\nCut")},
+    {CommandId::EditCopy, QT_TRANSLATE_NOOP("StringTable", "Copy the selected cells to the clipboard\nCopy")},
+    {CommandId::EditPaste,
+     QT_TRANSLATE_NOOP("StringTable", "Fill the cells from the current one with the clipboard\nPaste")},
+    // One prompt serves every entry of the recent-file list.
+    {CommandId::RecentFileFirst, QT_TRANSLATE_NOOP("StringTable", "Open this document\nRecent File")},
 };
 
 const char* sourceText(int id)
@@ -88,7 +97,7 @@ QString stringTableText(int id)
 
 QString commandPrompt(int commandId)
 {
-    return stringTableText(commandId);
+    return stringTableText(CommandId::isRecentFile(commandId) ? CommandId::RecentFileFirst : commandId);
 }
 
 QString promptStatusText(int commandId)

@@ -1,6 +1,7 @@
 #include "dialogs/CsvImportDialog.h"
 
 #include "csv/CsvImport.h"
+#include "uikit/Contrast.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
 #include "uikit/DialogUnits.h"
@@ -84,7 +85,8 @@ void CsvImportDialog::fillTable(const CsvImportReport& report, Language language
         table_->setItem(r, LocationColumn, cell(row.location));
         if (row.refusal) {
             QTableWidgetItem* result = cell(refusalText(*row.refusal, report.band, language));
-            result->setForeground(RefusedColour);
+            result->setForeground(
+                readableColour(RefusedColour, palette().color(QPalette::Base), TextContrast));
             table_->setItem(r, ResultColumn, result);
         } else {
             table_->setItem(r, ResultColumn, cell(tr("Taken as channel %1").arg(row.channel)));

@@ -82,14 +82,34 @@ void CellEditors::load(int col, const QString& cellText)
             found = list->count() - 1;
         }
         list->setCurrentIndex(found < 0 ? 0 : found);
+        loadedIndexes_[static_cast<std::size_t>(col - 1)] = list->currentIndex();
     } else {
         static_cast<QLineEdit*>(editorOf(col))->setText(cellText);
     }
 }
 
+QString CellEditors::offeredEntry(int col, const QString& text) const
+{
+    const QComboBox* list = listOf(col);
+    const int offered = list ? offeredCounts_[static_cast<std::size_t>(col - 1)] : 0;
+    for (const Qt::MatchFlags match : {Qt::MatchFixedString, Qt::MatchStartsWith}) {
+        const int found = list ? list->findText(text, match) : -1;
+        if (found >= 0 && found < offered)
+            return list->itemText(found);
+    }
+    return {};
+}
+
 bool CellEditors::isOpen(int col) const
 {
     return !editorOf(col)->isHidden();
+}
+
+bool CellEditors::isChanged(int col) const
+{
+    if (QComboBox* list = listOf(col))
+        return list->currentIndex() != loadedIndexes_[static_cast<std::size_t>(col - 1)];
+    return static_cast<QLineEdit*>(editorOf(col))->isModified();
 }
 
 void CellEditors::hideAll()

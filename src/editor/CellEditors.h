@@ -36,11 +36,17 @@ public:
     // begins with it (ignoring case); a value the list does not offer is added as an
     // extra entry so that leaving the cell keeps it; an empty cell selects entry 0.
     void load(int col, const QString& cellText);
+    // The entry of a list the text names, as typing it would choose: equal to it (ignoring
+    // case), else the first that begins with it; empty when none does.
+    QString offeredEntry(int col, const QString& text) const;
     bool isOpen(int col) const;
+    // Whether the user changed the editor's text or choice since it was loaded.
+    bool isChanged(int col) const;
     void hideAll();
     const std::array<QWidget*, 8>& all() const { return editors_; }
 
 private:
     std::array<QWidget*, 8> editors_{};  // columns 1..8, owned by the viewport
     std::array<int, 8> offeredCounts_{}; // entries of each list before any kept value
+    std::array<int, 8> loadedIndexes_{}; // entry each list was loaded with
 };

@@ -22,6 +22,10 @@ public:
     {
     }
 
+    // Typed keys open the current cell's editor (the view sees them first); they never
+    // move to another row whose text begins with them.
+    void keyboardSearch(const QString&) override {}
+
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
@@ -32,6 +36,21 @@ protected:
 
 private:
     std::function<void()> onCellPressed_;
+};
+
+// A channel cell tells assistive technology where it lies: its name is its text, its
+// description the column title and the channel.
+class CellItem : public QTableWidgetItem {
+public:
+    QVariant data(int role) const override
+    {
+        if (role != Qt::AccessibleDescriptionRole || !tableWidget())
+            return QTableWidgetItem::data(role);
+        const QTableWidgetItem* title = tableWidget()->horizontalHeaderItem(column());
+        const QTableWidgetItem* number = tableWidget()->verticalHeaderItem(row());
+        return ChannelGrid::tr("%1, channel %2")
+            .arg(title ? title->text() : QString(), number ? number->text().trimmed() : QString());
+    }
 };
 
 } // namespace
@@ -46,7 +65,9 @@ ChannelGrid::ChannelGrid(int rows, int columns, QWidget* parent)
     layout->addWidget(table_);
     setFocusProxy(table_);
 
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setAccessibleName(tr("Channels"));
+    // One rectangle of cells, for copy and cut; clicking the channel numbers selects rows.
+    table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers); // cells change only through commits
     // Tab leaves the grid: a hidden editor must not move the current cell by a Tab.
     table_->setTabKeyNavigation(false);
@@ -162,9 +183,20 @@ QTableWidgetItem* ChannelGrid::cellItem(int row, int column)
 {
     if (QTableWidgetItem* existing = table_->item(row - 1, column - 1))
         return existing;
-    auto* created = new QTableWidgetItem; // the table takes ownership
+    auto* created = new CellItem; // the table takes ownership
     table_->setItem(row - 1, column - 1, created);
     return created;
+}
+
+CellRange ChannelGrid::selection() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
+    if (ranges.isEmpty())
+        return {row_, column_, row_, column_, false};
+    const QTableWidgetSelectionRange& range = ranges.front();
+    const bool wholeRows = range.leftColumn() == 0 && range.rightColumn() == columns_ - 2;
+    return {range.topRow() + 1, range.leftColumn() + 1, range.bottomRow() + 1, range.rightColumn() + 1,
+            wholeRows};
 }
 
 QRect ChannelGrid::cellRect(int row, int column) const
@@ -187,15 +219,4 @@ void ChannelGrid::setTitleColour(const QColor& colour)
         table_->horizontalHeaderItem(c - 1)->setForeground(colour);
     for (int r = 1; r < rows_; ++r)
         table_->verticalHeaderItem(r - 1)->setForeground(colour);
-}
-
-void ChannelGrid::setBackgroundColour(const QColor& colour)
-{
-    QPalette pal = table_->palette();
-    pal.setColor(QPalette::Base, colour);
-    pal.setColor(QPalette::Window, colour);
-    // The cells and the in-place editors (lists included) inherit this palette: under a
-    // dark palette its white text would vanish on the fixed background.
-    pal.setColor(QPalette::Text, colour.lightness() > 127 ? Qt::black : Qt::white);
-    table_->setPalette(pal);
 }

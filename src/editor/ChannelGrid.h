@@ -9,6 +9,16 @@ class GridCornerTitle;
 class QTableWidget;
 class QTableWidgetItem;
 
+// A rectangle of grid cells, in grid coordinates.
+struct CellRange {
+    int top = 1;
+    int left = 1;
+    int bottom = 1;
+    int right = 1;
+    bool wholeRows = false; // every column of the rows is selected (the row titles were clicked)
+    bool isSingleCell() const { return top == bottom && left == right; }
+};
+
 // The channel grid: a table of cell texts whose row 0 and column 0 are fixed title cells
 // (shown as the table's headers). Every position counts in grid coordinates: row 0 is the
 // title row, rows 1.. the channels; column 0 the channel numbers, columns 1.. the
@@ -38,6 +48,8 @@ public:
     QString text(int row, int column) const;
     void setText(int row, int column, const QString& text);
     QString currentText() const { return text(row_, column_); }
+    // The selected rectangle of cells; the current cell when nothing is selected.
+    CellRange selection() const;
 
     void setColumnWidthTwips(int column, int twips);
     int columnWidthTwips(int column) const { return columnTwips_.value(column); }
@@ -50,7 +62,6 @@ public:
     QRect cellRect(int row, int column) const;
 
     void setTitleColour(const QColor& colour);
-    void setBackgroundColour(const QColor& colour);
 
     // Height that shows every row without scrolling.
     int fullHeight() const;

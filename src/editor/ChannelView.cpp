@@ -8,46 +8,80 @@
 #include "document/ChannelDocument.h"
 #include "editor/CellEditors.h"
 #include "editor/ChannelGrid.h"
+#include "editor/GridClipboard.h"
 #include "editor/ViewTransfer.h"
 #include "model/ChoiceTexts.h"
 #include "model/ToneTables.h"
+#include "uikit/Contrast.h"
 #include "uikit/DialogUnits.h"
+#include "uikit/FontFamilies.h"
 #include "uikit/HelpRequest.h"
 #include "uikit/MessageBox.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QUndoStack>
 
 namespace {
 
 constexpr int BaseWidths[GridColumn::Count] = {500, 1200, 1200, 1200, 1200, 1000, 1000, 0, 0};
 const QColor FixedTextColour(0, 50, 240);
 const QColor TitleColour(250, 10, 10);
+// Steps kept for undo; older ones fall off.
+constexpr int UndoLimit = 200;
 
-QFont titleFont()
+QFont titleFont(Language language)
 {
+    QStringList families{QStringLiteral("宋体"), QStringLiteral("SimSun")};
+    // Where no SimSun is installed, a Chinese title needs a CJK face; an English one takes
+    // the default face and leaves the large CJK font unloaded.
+    if (language == Language::Chinese)
+        families << QStringLiteral("WenQuanYi Micro Hei") << QStringLiteral("Noto Sans CJK SC");
     QFont font;
-    font.setFamilies(QStringList{QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                                 QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
+    font.setFamilies(installedFamilies(families));
     font.setPointSize(12);
     return font;
+}
+
+bool isPrintableKey(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return !(key.modifiers() & commands) && !key.text().isEmpty() && key.text().at(0).isPrint();
 }
 
 } // namespace
 
 ChannelView::ChannelView(ChannelDocument* document, AppContext& context, QWidget* parent)
     : QWidget(parent), document_(document), context_(context), transfer_(new ViewTransfer(*this)),
-      portSetting_(new PortSettingDialog(context, this))
+      undoStack_(new QUndoStack(this))
 {
     buildForm();
     context_.loadStoredPort();
+    undoStack_->setUndoLimit(UndoLimit);
+    // The modified mark follows the stack: undoing back to the saved state clears it.
+    connect(undoStack_, &QUndoStack::cleanChanged, document_,
+            [this](bool clean) { document_->setModified(!clean); });
+    connect(document_, &ChannelDocument::modifiedChanged, undoStack_, [this](bool modified) {
+        if (!modified)
+            undoStack_->setClean();
+    });
+}
+
+PortSettingDialog& ChannelView::portSetting()
+{
+    if (!portSetting_)
+        portSetting_ = new PortSettingDialog(context_, this);
+    return *portSetting_;
 }
 
 bool ChannelView::openPortSetting(const QString& note)
 {
-    return (note.isEmpty() ? portSetting_->exec() : portSetting_->execWithNote(note)) == QDialog::Accepted;
+    return (note.isEmpty() ? portSetting().exec() : portSetting().execWithNote(note)) == QDialog::Accepted;
 }
 
 ChannelView::~ChannelView() = default;
@@ -60,10 +94,7 @@ void ChannelView::buildForm()
     title_ = new QLabel(this);
     setControlId(title_, TitleId);
     title_->setAlignment(Qt::AlignCenter);
-    title_->setFont(titleFont());
-    QPalette pal = title_->palette();
-    pal.setColor(QPalette::WindowText, TitleColour);
-    title_->setPalette(pal);
+    title_->setFont(titleFont(context_.language()));
     title_->setGeometry(dlu.toPixels(14, 13, 370, 17));
 
     grid_ = new ChannelGrid(GridRowCount, GridColumn::Count, this);
@@ -72,6 +103,7 @@ void ChannelView::buildForm()
     grid_->setGeometry(gridRect.adjusted(0, 0, 0, qMax(0, grid_->fullHeight() - gridRect.height())));
     // Enter and F1 reach the view also while the grid is disabled.
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Channel window"));
     installEventFilter(this);
     grid_->installInputFilter(this);
     connect(grid_, &ChannelGrid::cellEntered, this, &ChannelView::openEditor);
@@ -92,16 +124,14 @@ void ChannelView::setUpGridOnce()
 {
     const Language language = context_.language();
     toneList_ = toneChoices(language);
-    grid_->setBackgroundColour(Qt::white);
     editors_ = std::make_unique<CellEditors>(grid_->viewport(), toneList_, language);
-    for (QWidget* editor : editors_->all()) {
+    for (QWidget* editor : editors_->all())
         editor->installEventFilter(this);
-        if (auto* list = qobject_cast<QComboBox*>(editor))
-            list->view()->installEventFilter(this);
-    }
     for (int c = 0; c < GridColumn::Count; ++c)
         grid_->setText(0, c, columnTitle(c, language));
-    grid_->setTitleColour(FixedTextColour);
+    for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+        editors_->editorOf(c)->setAccessibleName(columnTitle(c, language));
+    applyColours();
     title_->setText(context_.config().value(byLanguage(language, "English", "Chinese"),
                                             QStringLiteral("Title"), QString()));
     for (int r = 1; r < GridRowCount; ++r)
@@ -113,6 +143,27 @@ void ChannelView::setUpGridOnce()
         grid_->setColumnCentred(c, false);
     }
     firstInitialisation_ = false;
+}
+
+void ChannelView::applyColours()
+{
+    // The classic colours where the palette lets them be read; lighter or darker where
+    // it does not (a dark theme).
+    // Header sections are drawn a shade off the button colour, toward the middle grey.
+    const QColor button = palette().color(QPalette::Button);
+    const QColor header = button.lightness() < 128 ? button.lighter(125) : button.darker(110);
+    grid_->setTitleColour(readableColour(FixedTextColour, header, TextContrast));
+    QPalette pal = title_->palette();
+    pal.setColor(QPalette::WindowText,
+                 readableColour(TitleColour, palette().color(QPalette::Window), LargeTextContrast));
+    title_->setPalette(pal);
+}
+
+void ChannelView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && editors_)
+        applyColours();
 }
 
 void ChannelView::applyColumnLayout()
@@ -142,6 +193,8 @@ bool ChannelView::isColumnHiddenByVariant(int col) const
 
 void ChannelView::loadFromImage()
 {
+    if (editors_)
+        editors_->hideAll(); // an editor left open would cover the new texts
     applyColumnLayout();
     ChannelTexts cells;
     decodeChannels(document_->image(), context_.radioVariant(), context_.language(), cells);
@@ -149,7 +202,7 @@ void ChannelView::loadFromImage()
     updateProductAndCaption();
 }
 
-void ChannelView::writeCells(ChannelTexts& cells)
+void ChannelView::writeCells(const ChannelTexts& cells)
 {
     for (int r = 1; r < GridRowCount; ++r)
         for (int c = 1; c < GridColumn::Count; ++c)
@@ -158,8 +211,13 @@ void ChannelView::writeCells(ChannelTexts& cells)
 
 void ChannelView::updateProductAndCaption()
 {
-    RadioImage& image = document_->image();
-    exchangeProductWithSettings(image, context_.isNewDocument(), *context_.settingsKey());
+    exchangeProductWithSettings(document_->image(), context_.isNewDocument(), *context_.settingsKey());
+    showProductAndCaption();
+}
+
+void ChannelView::showProductAndCaption()
+{
+    const RadioImage& image = document_->image();
     const int type = image[RadioImage::ProductType];
     const QString typeName = context_.setupValue(typeKey(type));
     const QString bandText = bandTextAt(context_.setupValue(fieldKey(type)), image[RadioImage::ProductBand]);
@@ -194,10 +252,13 @@ void ChannelView::commitGridToImage()
 
 void ChannelView::openEditor()
 {
-    if (!editors_)
+    if (!isEditable())
         return;
     const int col = grid_->currentColumn();
     editors_->load(col, grid_->currentText());
+    // A list's popup is built when first asked for, so it is watched from its first opening.
+    if (QComboBox* list = editors_->listOf(col))
+        list->view()->installEventFilter(this);
     placeEditor();
 }
 
@@ -225,6 +286,34 @@ void ChannelView::placeEditor()
     editor->show();
     editor->setFocus();
     grid_->viewport()->update();
+}
+
+bool ChannelView::isEditable() const
+{
+    return editors_ && grid_->isEnabled() && !transfer_->isRunning();
+}
+
+void ChannelView::cancelEditor()
+{
+    if (!editors_)
+        return;
+    grid_->setFocus(); // first, so hiding the editor hands the focus to nothing else
+    editors_->hideAll();
+}
+
+bool ChannelView::editorChanged() const
+{
+    return editors_ && editors_->isOpen(grid_->currentColumn()) &&
+           editors_->isChanged(grid_->currentColumn());
+}
+
+QList<int> ChannelView::visibleColumns() const
+{
+    QList<int> columns;
+    for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+        if (grid_->columnWidthTwips(c) > 0)
+            columns << c;
+    return columns;
 }
 
 void ChannelView::leaveCommit()
@@ -256,14 +345,52 @@ bool ChannelView::commit(CommitKind kind)
     if (plan.messageId != 0)
         showMessageBox({this, stringTableText(plan.messageId), stringTableText(MessageId::Caution),
                         QMessageBox::Ok, QMessageBox::Warning});
+    const ViewState before = state();
+    if (writeRow(row, plan.writes))
+        recordChange(tr("Edit Channel %1").arg(row), before);
+    return plan.accepted;
+}
+
+bool ChannelView::writeRow(int row, const std::vector<CellWrite>& writes)
+{
     bool changed = false;
-    for (const CellWrite& write : plan.writes) {
+    for (const CellWrite& write : writes) {
         changed = changed || grid_->text(row, write.col) != write.text;
         grid_->setText(row, write.col, write.text);
     }
-    if (changed)
-        document_->setModified(true);
-    return plan.accepted;
+    return changed;
+}
+
+ViewState ChannelView::state() const
+{
+    return {cellTexts(), document_->image(), context_.radioVariant(), context_.isNewDocument()};
+}
+
+void ChannelView::restoreState(const ViewState& state, bool withRadio)
+{
+    if (editors_)
+        editors_->hideAll();
+    document_->image() = state.image;
+    if (withRadio) {
+        context_.setRadioVariant(state.variant);
+        context_.setNewDocument(state.newDocument);
+    }
+    applyColumnLayout();
+    writeCells(state.cells);
+    // The settings follow the product of the image put back, as after Product Information.
+    const RadioImage& image = document_->image();
+    storeProductPositions(*context_.settingsKey(),
+                          {image[RadioImage::ProductType], image[RadioImage::ProductBand]});
+    showProductAndCaption();
+}
+
+bool ChannelView::recordChange(const QString& text, const ViewState& before, bool radioChanged)
+{
+    ViewState after = state();
+    if (!radioChanged && after.sameData(before))
+        return false;
+    undoStack_->push(new ViewChange(*this, text, before, std::move(after), radioChanged));
+    return true;
 }
 
 void ChannelView::moveToNextCell()
@@ -285,27 +412,83 @@ void ChannelView::moveToNextCell()
 bool ChannelView::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride) {
-        // F1 belongs to the view's own help before the window's Help command.
         auto* key = static_cast<QKeyEvent*>(event);
+        // F1 belongs to the view's own help before the window's Help command.
         if (key->key() == Qt::Key_F1) {
             key->accept();
             return true;
         }
+        // Unaccepted and kept from the edit box, a clipboard or undo key reaches the
+        // window's Edit command, which works on the cells.
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        return edit && !editBoxTakesKey(*edit, *key);
     }
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_F1) {
+    if (event->type() == QEvent::KeyPress && handleKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// F1, Enter, Escape, and typing on a cell without an open editor; true when handled.
+bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_F1) {
         requestHelp(focusedControlId(this, GridId));
         return true;
     }
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    // In an opened drop-down, Enter first picks the entry.
-    const bool inPopup = qobject_cast<QAbstractItemView*>(watched) != nullptr;
-    if (!enter || inPopup)
-        return QWidget::eventFilter(watched, event);
-    if (editors_ && editors_->isOpen(grid_->currentColumn()) && !enterCommit())
+    // In an opened drop-down, Enter and Escape belong to the list first.
+    if (isListPopup(watched))
+        return false;
+    const int col = grid_->currentColumn();
+    const bool editorOpen = editors_ && editors_->isOpen(col);
+    if (key.key() == Qt::Key_Escape && editorOpen) {
+        cancelEditor();
         return true;
-    moveToNextCell();
+    }
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        if (!editorOpen || enterCommit())
+            moveToNextCell();
+        return true;
+    }
+    return !editorOpen && isPrintableKey(key) && openEditorWithKey(key);
+}
+
+// The item views this view watches are the grid's table and the lists' popups, which
+// are windows of their own.
+bool ChannelView::isListPopup(const QObject* watched) const
+{
+    const auto* view = qobject_cast<const QAbstractItemView*>(watched);
+    return view && !grid_->isAncestorOf(view);
+}
+
+// As in a spreadsheet, a key typed on a cell opens its editor with what was typed.
+bool ChannelView::openEditorWithKey(const QKeyEvent& key)
+{
+    if (!isEditable())
+        return false;
+    const int col = grid_->currentColumn();
+    openEditor();
+    if (!editors_->isOpen(col))
+        return false;
+    QWidget* editor = editors_->editorOf(col);
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        edit->clear();
+    QKeyEvent typed(key.type(), key.key(), key.modifiers(), key.text());
+    QCoreApplication::sendEvent(editor, &typed);
+    return true;
+}
+
+// Clipboard and undo keys in an open edit box work on its own text while it has
+// something for them; otherwise they work on the cells.
+bool ChannelView::editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const
+{
+    const bool oneCell = grid_->selection().isSingleCell();
+    if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut))
+        return oneCell && edit.hasSelectedText();
+    if (key.matches(QKeySequence::Paste))
+        return oneCell && !isCellBlock(QGuiApplication::clipboard()->text());
+    if (key.matches(QKeySequence::Undo))
+        return edit.isUndoAvailable();
+    if (key.matches(QKeySequence::Redo))
+        return edit.isRedoAvailable();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/CommitRules.h"
+#include "editor/ViewUndo.h"
 #include "model/ChannelCodec.h"
 #include "model/ProductBand.h"
 #include "print/ReportPagination.h"
@@ -13,7 +14,10 @@ class ChannelGrid;
 class ChannelDocument;
 class CellEditors;
 class PortSettingDialog;
+class QKeyEvent;
 class QLabel;
+class QLineEdit;
+class QUndoStack;
 class ViewTransfer;
 
 // The channel window's contents: the title label and the channel grid with its in-place
@@ -50,6 +54,27 @@ public:
     bool enterCommit();
 
     void openEditor();
+    // Escape: closes the open editor without taking over its text; the cell keeps its own.
+    void cancelEditor();
+    // Whether the user changed the text of the open editor since it opened.
+    bool editorChanged() const;
+    // False while the radio type locks the grid or a transfer with the radio runs.
+    bool isEditable() const;
+    // The columns the radio type shows, in order (Busy Lock and Power never show).
+    QList<int> visibleColumns() const;
+    // Writes a commit's cells into a row; true when any text changed.
+    bool writeRow(int row, const std::vector<CellWrite>& writes);
+
+    // Every change of the grid or the image is one step of this stack; its clean state
+    // is the document's saved state.
+    QUndoStack* undoStack() const { return undoStack_; }
+    ViewState state() const;
+    // Puts a state back; the radio type and new-document flag only with withRadio.
+    void restoreState(const ViewState& state, bool withRadio);
+    // Records what changed since before as one step named text. Nothing is recorded
+    // when nothing changed, except for a read from the radio (radioChanged). True when
+    // a step was recorded.
+    bool recordChange(const QString& text, const ViewState& before, bool radioChanged = false);
 
     // The limits every typed frequency is checked against.
     BandLimits band() const { return band_; }
@@ -72,6 +97,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildForm();
@@ -81,8 +107,15 @@ private:
     bool commit(CommitKind kind);
     void moveToNextCell();
     bool isColumnHiddenByVariant(int col) const;
-    void writeCells(ChannelTexts& cells);
+    void writeCells(const ChannelTexts& cells);
     void updateProductAndCaption();
+    void showProductAndCaption();
+    void applyColours();
+    bool handleKey(QObject* watched, const QKeyEvent& key);
+    bool isListPopup(const QObject* watched) const;
+    bool openEditorWithKey(const QKeyEvent& key);
+    bool editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const;
+    PortSettingDialog& portSetting();
 
     ChannelDocument* document_;
     AppContext& context_;
@@ -94,5 +127,6 @@ private:
     bool firstInitialisation_ = true;
     ReportPagination pagination_;
     ViewTransfer* transfer_;
-    PortSettingDialog* portSetting_;
+    PortSettingDialog* portSetting_ = nullptr; // built when Com Setup first asks for it
+    QUndoStack* undoStack_;
 };

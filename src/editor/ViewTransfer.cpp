@@ -24,21 +24,25 @@ QString portFailureText(const PortStatus& status, const QString& device, Languag
 
 } // namespace
 
-ViewTransfer::ViewTransfer(ChannelView& view)
-    : QObject(&view), view_(view), progress_(std::make_unique<ProgressDialog>([this] { start(); }))
+ViewTransfer::ViewTransfer(ChannelView& view) : QObject(&view), view_(view) {}
+
+ProgressDialog& ViewTransfer::progress()
 {
+    if (!progress_)
+        progress_ = std::make_unique<ProgressDialog>([this] { start(); });
+    return *progress_;
 }
 
 ViewTransfer::~ViewTransfer() = default;
 
 void ViewTransfer::open(Direction direction)
 {
-    if (progress_->isOpen())
+    if (progress().isOpen())
         return;
     direction_ = direction;
     const bool read = direction == Direction::Read;
     const Language language = view_.context().language();
-    progress_->open(read ? byLanguage(language, "Read Data", "读数据")
+    progress().open(read ? byLanguage(language, "Read Data", "读数据")
                          : byLanguage(language, "Write Data", "写数据"));
 }
 
@@ -56,6 +60,7 @@ void ViewTransfer::run()
 {
     AppContext& context = view_.context();
     view_.leaveCommit();
+    const ViewState before = view_.state();
     if (direction_ == Direction::Write)
         view_.storeToImage();
 
@@ -79,7 +84,7 @@ void ViewTransfer::run()
         context.setRadioVariant(result.variant());
         context.setNewDocument(false);
         view_.loadFromImage();
-        view_.document()->setModified(true);
+        view_.recordChange(tr("Read"), before, true); // modified, and undone as one step
     }
     report(result);
 }

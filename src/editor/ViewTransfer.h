@@ -24,7 +24,8 @@ public:
     // The Read or Write command: opens the progress window. Does nothing while the
     // window of an earlier command is still open.
     void open(Direction direction);
-    ProgressDialog& progress() const { return *progress_; }
+    // Built when the first Read or Write opens it.
+    ProgressDialog& progress();
     bool isRunning() const { return running_; }
 
 Q_SIGNALS:

@@ -1,5 +1,7 @@
 #include "uikit/DialogUnits.h"
 
+#include "uikit/FontFamilies.h"
+
 #include <QFontMetrics>
 #include <QStringList>
 
@@ -47,8 +49,9 @@ void DialogUnits::fitText(const QString& text, int width)
 QFont templateFont(int pointSize)
 {
     QFont font;
-    font.setFamilies(QStringList{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                                 QStringLiteral("DejaVu Serif"), QStringLiteral("WenQuanYi Micro Hei")});
+    font.setFamilies(
+        installedFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                           QStringLiteral("DejaVu Serif"), QStringLiteral("WenQuanYi Micro Hei")}));
     font.setPointSize(pointSize);
     return font;
 }

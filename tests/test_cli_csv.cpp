@@ -15,7 +15,8 @@ RadioImage sampleImage()
 {
     SampleImage image;
     for (int n : {2, 5})
-        image.channel(n, 14500000 + 2500u * n, 14560000 + 2500u * n).tone(n, RadioImage::RecDecodeTone, "D023N");
+        image.channel(n, 14500000 + 2500u * n, 14560000 + 2500u * n)
+            .tone(n, RadioImage::RecDecodeTone, "D023N");
     return image;
 }
 
@@ -68,7 +69,7 @@ void TestCliCsv::exportToStdoutAndFile()
 {
     QFETCH(QString, variant);
     QFETCH(int, expected);
-    const QByteArray csv = exportChannelsCsv(sampleImage(), RadioVariant(expected));
+    const QByteArray csv = exportChannelsCsv(sampleImage(), RadioVariant(expected)).text;
     const CliRun toStdout =
         runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"), variant});
     QCOMPARE(toStdout.exitCode, 0);

@@ -227,7 +227,7 @@ void TestCsv::roundTrip()
             ++used;
         }
     }
-    const QByteArray csv = exportChannelsCsv(image, v);
+    const QByteArray csv = exportChannelsCsv(image, v).text;
     QCOMPARE(csv.count("\r\n"), used + 1);
 
     // Back into a new document: the channels come from the file alone.
@@ -445,7 +445,7 @@ void TestCsv::toneModes()
     QCOMPARE(row.at(3), encode);
     if (!written)
         return;
-    const QByteArray exported = exportChannelsCsv(result.image, RadioVariant::Other);
+    const QByteArray exported = exportChannelsCsv(result.image, RadioVariant::Other).text;
     const QStringList fields = parseCsv(exported).records.at(1).fields;
     QCOMPARE(fields.mid(CsvColumn::Tone, 7).join(QLatin1Char(',')).toUtf8(), tones);
 }
@@ -679,15 +679,15 @@ void TestCsv::exportedRow()
     putTone(record, RadioImage::RecEncodeTone, toneFieldFromText(QStringLiteral("67.0")));
     record[RadioImage::RecWidthPower] = 0xDF; // Wide, Low
     image.setScanBit(9, false);
-    QCOMPARE(exportChannelsCsv(image, RadioVariant::Other),
+    QCOMPARE(exportChannelsCsv(image, RadioVariant::Other).text,
              Header21 + "\r\n9,,446.006250,-,5.000000,Cross,67.0,,,NR,023,Tone->DTCS,FM,6.25,S,Low,,,,,\r\n");
     // A receive-only radio neither has nor writes the transmit side.
-    QCOMPARE(exportChannelsCsv(image, RadioVariant::ReceiveOnly),
+    QCOMPARE(exportChannelsCsv(image, RadioVariant::ReceiveOnly).text,
              Header21 + "\r\n9,,446.006250,off,0.000000,Cross,,,,NR,023,->DTCS,FM,6.25,S,Low,,,,,\r\n");
     // A transmit-only radio gives its Tx frequency as Frequency.
-    QCOMPARE(exportChannelsCsv(image, RadioVariant::TransmitOnly),
+    QCOMPARE(exportChannelsCsv(image, RadioVariant::TransmitOnly).text,
              Header21 + "\r\n9,,441.006250,,0.000000,Tone,67.0,,,,,,FM,6.25,S,Low,,,,,\r\n");
-    QCOMPARE(exportChannelsCsv(RadioImage::makeNew(), RadioVariant::Other), Header21 + "\r\n");
+    QCOMPARE(exportChannelsCsv(RadioImage::makeNew(), RadioVariant::Other).text, Header21 + "\r\n");
 }
 
 void TestCsv::refusalTextTakesValuesLiterally()
@@ -706,7 +706,7 @@ void TestCsv::mangledFilesAreSafe()
     RadioImage image = RadioImage::makeNew();
     for (int n = 1; n <= RadioImage::ChannelCount; ++n)
         randomChannel(image, n, RadioVariant::Other, random);
-    const QByteArray csv = exportChannelsCsv(image, RadioVariant::Other);
+    const QByteArray csv = exportChannelsCsv(image, RadioVariant::Other).text;
     const QByteArray alphabet = ",\"\r\n0123456789.+-SRNDTCSQLFMWHighLow>\xEF\xBB\xBF\xFF\x00";
     for (int trial = 0; trial < 3000; ++trial) {
         QByteArray mangled = csv;

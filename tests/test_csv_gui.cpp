@@ -226,7 +226,7 @@ void TestCsvGui::exportWritesTheGrid()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();
-    QCOMPARE(written, exportChannelsCsv(s.document().image(), RadioVariant::ReceiveOnly));
+    QCOMPARE(written, exportChannelsCsv(s.document().image(), RadioVariant::ReceiveOnly).text);
     QVERIFY2(written.contains("\r\n2,,145.012500,off,"), written.constData());
     // A folder that does not exist: the message names the file.
     QVERIFY(!s.csv().exportFile(*s.view, s.env.filePath(QStringLiteral("no/such/dir/out.csv"))));

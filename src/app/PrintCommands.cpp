@@ -4,6 +4,7 @@
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "print/Report.h"
+#include "print/ReportPdf.h"
 #include "uikit/MessageBox.h"
 
 #include <QPageSetupDialog>
@@ -28,12 +29,29 @@ PrintCommands::~PrintCommands() = default;
 
 bool PrintCommands::printOn(ChannelView& view)
 {
-    const bool printed = printReport(*printer_, reportInputOf(view), view.pagination());
+    const ReportInput input = reportInputOf(view);
+    const bool toFile =
+        printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
+    if (toFile)
+        return printToFile(input, view.pagination());
+    const bool printed = printReport(*printer_, input, view.pagination());
     if (!printed)
         appMessageBox(context_,
                       tr("The report could not be printed. Check that a printer is set up and switched on."),
                       QMessageBox::Ok, QMessageBox::Warning);
     return printed;
+}
+
+// Print to file: the PDF goes through the program's file writer, like every file it writes.
+bool PrintCommands::printToFile(const ReportInput& input, ReportPagination& pagination)
+{
+    const QString path = printer_->outputFileName();
+    const std::optional<QByteArray> pdf =
+        reportPdf(input, printer_->pageLayout(), printer_->docName(), pagination, printer_->pageRanges());
+    const WriteResult written = pdf ? context_.fileWriter().write(path, *pdf) : WriteResult{false, QString()};
+    if (!written.ok)
+        fileErrorBox(context_, tr("Could not save the file %1."), path, written.errorText);
+    return written.ok;
 }
 
 void PrintCommands::print(ChannelView& view)

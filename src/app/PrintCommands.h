@@ -4,6 +4,7 @@
 #include <memory>
 
 class AppContext;
+class ReportPagination;
 struct ReportInput;
 class ChannelView;
 class QPrinter;
@@ -25,6 +26,7 @@ public:
 
 private:
     bool printOn(ChannelView& view);
+    bool printToFile(const ReportInput& input, ReportPagination& pagination);
     ReportInput reportInputOf(ChannelView& view) const;
 
     const AppContext& context_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/IniFile.h"
+#include "fileio/FileWriter.h"
 #include "link/CurrentPort.h"
 #include "model/Language.h"
 #include "model/RadioVariant.h"
@@ -12,7 +13,7 @@
 // What the whole program shares, created once at start-up and handed to whatever needs
 // it: the configuration file, the language, the program folder, the main window's
 // caption, the radio variant of the last read, whether the document is a new one, and
-// the port the transfers use.
+// the port the transfers use, and the writer of every file the program saves.
 class AppContext {
 public:
     AppContext();
@@ -59,7 +60,13 @@ public:
     void loadStoredPort();
     void storePort(int number);
 
+    // Every file the program writes goes through it; tests put in one whose writes fail.
+    const FileWriter& fileWriter() const { return *fileWriter_; }
+    void setFileWriter(const FileWriter& writer) { fileWriter_ = &writer; }
+
 private:
+    FileWriter systemWriter_;
+    const FileWriter* fileWriter_ = &systemWriter_;
     IniFile config_;
     QString languageName_;
     Language language_ = Language::English;

@@ -1,30 +1,67 @@
 #include "config/IniFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace {
 
-// White space around names and values. A byte-order mark counts too: the decoder drops
-// it only at the start of the file, and one left inside (two files joined into one)
-// would otherwise hide the header or key after it.
-bool isBlank(QChar c)
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+
+bool isBlank(char c)
 {
-    const char16_t u = c.unicode();
-    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r' || u == 0xFEFF;
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-QString trimmedC(QStringView text)
+bool isAscii(const QByteArray& bytes)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin).toString();
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<uchar>(c) < 0x80; });
+}
+
+bool isUtf8(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString ignored = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+// Valid UTF-8 is UTF-8; anything else is taken for the GBK of a Chinese system.
+QString decoded(const QByteArray& bytes)
+{
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder gb("GB18030");
+    return gb.decode(bytes);
+}
+
+// White space around names and values. A UTF-8 byte-order mark counts too: one left
+// inside (two files joined into one) would otherwise hide the header or key after it.
+QByteArray trimmed(const QByteArray& text)
+{
+    const bool bomIsBlank = text.contains(ByteOrderMark) && isUtf8(text);
+    QByteArrayView view(text);
+    for (;;) {
+        if (!view.isEmpty() && isBlank(view.front()))
+            view = view.sliced(1);
+        else if (bomIsBlank && view.startsWith(ByteOrderMark))
+            view = view.sliced(ByteOrderMark.size());
+        else
+            break;
+    }
+    for (;;) {
+        if (!view.isEmpty() && isBlank(view.back()))
+            view = view.chopped(1);
+        else if (bomIsBlank && view.endsWith(ByteOrderMark))
+            view = view.chopped(ByteOrderMark.size());
+        else
+            break;
+    }
+    return view.toByteArray();
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -32,11 +69,10 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool isCommentKey(const QString& key)
+bool isCommentKey(const QByteArray& key)
 {
-    const QChar first = key.front();
-    return first == QLatin1Char(';') || first == QLatin1Char('/') || first == QLatin1Char('\\') ||
-           first == QLatin1Char('*');
+    const char first = key.front();
+    return first == ';' || first == '/' || first == '\\' || first == '*';
 }
 
 // Trailing remarks are cut when a value is read: "//", then TAB ";", then "/*".
@@ -50,18 +86,9 @@ QString cutComments(QString value)
     return value;
 }
 
-// Dealer files from Chinese systems are GBK; anything that is valid UTF-8 is UTF-8.
-QString decodeText(const QByteArray& bytes, IniFile::Encoding& encoding)
+QString trimmedDefault(const QString& text)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        encoding = IniFile::Encoding::Utf8;
-        return text;
-    }
-    encoding = IniFile::Encoding::Gb18030;
-    QStringDecoder gb("GB18030");
-    return gb.decode(bytes);
+    return QString::fromUtf8(trimmed(text.toUtf8()));
 }
 
 bool createIfMissing(const QString& path)
@@ -82,7 +109,6 @@ void IniFile::clear()
 {
     path_.clear();
     sections_.clear();
-    encoding_ = Encoding::Utf8;
     modified_ = false;
 }
 
@@ -92,37 +118,39 @@ bool IniFile::load(const QString& path)
     QFile file(path);
     if (!createIfMissing(path) || !file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    path_ = path;
-    sections_.push_back(Section{});
-    parse(decodeText(bytes, encoding_));
+    loadBytes(path, file.readAll());
     return true;
 }
 
-void IniFile::parse(const QString& text)
+void IniFile::loadBytes(const QString& path, const QByteArray& bytes)
 {
-    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
-    for (const QStringView raw : lines) {
-        const QString line = trimmedC(raw);
-        if (line.size() >= 2 && line.front() == QLatin1Char('[') && line.back() == QLatin1Char(']')) {
-            sections_.push_back(Section{line.mid(1, line.size() - 2), {}});
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        Entry entry;
-        entry.key = trimmedC(QStringView(line).left(equals < 0 ? line.size() : equals));
-        if (equals >= 0)
-            entry.value = trimmedC(QStringView(line).mid(equals + 1));
-        if (entry.key.isEmpty() || isCommentKey(entry.key))
-            continue;
-        sections_.back().entries.push_back(std::move(entry));
+    clear();
+    path_ = path;
+    sections_.push_back(Section{});
+    for (const QByteArray& line : bytes.split('\n'))
+        parseLine(line);
+}
+
+void IniFile::parseLine(const QByteArray& raw)
+{
+    const QByteArray line = trimmed(raw);
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        const QByteArray name = line.mid(1, line.size() - 2);
+        sections_.push_back(Section{{name, decoded(name)}, {}});
+        return;
     }
+    const qsizetype equals = line.indexOf('=');
+    const QByteArray key = trimmed(line.left(equals < 0 ? line.size() : equals));
+    if (key.isEmpty() || isCommentKey(key))
+        return;
+    const QByteArray value = equals < 0 ? QByteArray() : trimmed(line.mid(equals + 1));
+    sections_.back().entries.push_back(Entry{{key, decoded(key)}, {value, decoded(value)}});
 }
 
 qsizetype IniFile::sectionIndex(const QString& name) const
 {
     for (std::size_t i = 0; i < sections_.size(); ++i) {
-        if (sameName(sections_[i].name, name))
+        if (sameName(sections_[i].name.text, name))
             return static_cast<qsizetype>(i);
     }
     return -1;
@@ -135,10 +163,31 @@ QString IniFile::value(const QString& section, const QString& key, const QString
         return defaultValue;
     const Section& found = sections_[static_cast<std::size_t>(index)];
     for (auto it = found.entries.rbegin(); it != found.entries.rend(); ++it) {
-        if (sameName(it->key, key))
-            return cutComments(it->value);
+        if (sameName(it->key.text, key))
+            return cutComments(it->value.text);
     }
-    return trimmedC(defaultValue);
+    return trimmedDefault(defaultValue);
+}
+
+IniFile::Encoding IniFile::encoding() const
+{
+    const auto foreign = [](const Text& t) { return !isAscii(t.bytes) && !isUtf8(t.bytes); };
+    for (const Section& section : sections_) {
+        if (foreign(section.name))
+            return Encoding::Gb18030;
+        for (const Entry& entry : section.entries)
+            if (foreign(entry.key) || foreign(entry.value))
+                return Encoding::Gb18030;
+    }
+    return Encoding::Utf8;
+}
+
+IniFile::Text IniFile::encoded(const QString& text) const
+{
+    if (encoding() == Encoding::Utf8)
+        return {text.toUtf8(), text};
+    QStringEncoder gb("GB18030");
+    return {gb.encode(text), text};
 }
 
 void IniFile::setValue(const QString& section, const QString& key, const QString& value)
@@ -147,52 +196,41 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
         return;
     qsizetype index = sectionIndex(section);
     if (index < 0) {
-        sections_.push_back(Section{section, {}});
+        sections_.push_back(Section{encoded(section), {}});
         index = static_cast<qsizetype>(sections_.size()) - 1;
         modified_ = true;
     }
     Section* target = &sections_[static_cast<std::size_t>(index)];
     for (auto it = target->entries.rbegin(); it != target->entries.rend(); ++it) {
-        if (sameName(it->key, key)) {
-            if (!sameName(it->value, value))
-                modified_ = true;
-            it->value = value;
+        if (!sameName(it->key.text, key))
+            continue;
+        // The same text keeps its bytes, whatever encoding they are in.
+        if (it->value.text == value)
             return;
-        }
+        if (!sameName(it->value.text, value))
+            modified_ = true;
+        it->value = encoded(value);
+        return;
     }
-    target->entries.push_back(Entry{key, value});
+    target->entries.push_back(Entry{encoded(key), encoded(value)});
     modified_ = true;
 }
 
 QByteArray IniFile::serialize() const
 {
-    QString text;
+    QByteArray bytes;
     for (const Section& section : sections_) {
-        if (!section.name.isEmpty())
-            text += QLatin1Char('[') + section.name + QStringLiteral("]\r\n");
-        for (const Entry& entry : section.entries) {
-            text += entry.key.isEmpty() ? entry.value : entry.key + QLatin1Char('=') + entry.value;
-            text += QStringLiteral("\r\n");
-        }
+        if (!section.name.bytes.isEmpty())
+            bytes += '[' + section.name.bytes + "]\r\n";
+        for (const Entry& entry : section.entries)
+            bytes += entry.key.bytes + '=' + entry.value.bytes + "\r\n";
     }
-    if (encoding_ == Encoding::Gb18030) {
-        QStringEncoder gb("GB18030");
-        return gb.encode(text);
-    }
-    return text.toUtf8();
+    return bytes;
 }
 
-void IniFile::save()
+WriteResult IniFile::save(const FileWriter& writer)
 {
     if (!modified_ || !isLoaded())
-        return;
-    const QByteArray bytes = serialize();
-    // A replace by rename never leaves a half-written file behind.
-    QSaveFile saver(path_);
-    if (saver.open(QIODevice::WriteOnly) && saver.write(bytes) == bytes.size() && saver.commit())
-        return;
-    // The folder may forbid creating the temporary file: rewrite in place instead.
-    QFile file(path_);
-    if (file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size())
-        file.resize(bytes.size());
+        return {};
+    return writer.write(path_, serialize());
 }

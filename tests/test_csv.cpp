@@ -118,8 +118,12 @@ private Q_SLOTS:
     void zeroBasedLocations();
     void duplex_data();
     void duplex();
+    void typedFrequenciesAreCut_data();
+    void typedFrequenciesAreCut();
     void toneModes_data();
     void toneModes();
+    void everyListedToneImports_data();
+    void everyListedToneImports();
     void refusals_data();
     void refusals();
     void refusedRowsLeaveChannel();
@@ -129,6 +133,8 @@ private Q_SLOTS:
     void fileProblems_data();
     void fileProblems();
     void exportedRow();
+    void exportLeavesOutWhatTheListCannotHold_data();
+    void exportLeavesOutWhatTheListCannotHold();
     void refusalTextTakesValuesLiterally();
     void mangledFilesAreSafe();
 };
@@ -364,6 +370,9 @@ void TestCsv::duplex_data()
     QTest::newRow("transmit-only keeps Tx")
         << int(RadioVariant::TransmitOnly) << QByteArray("-") << QByteArray("0.6") << ""
         << "145.92000";
+    QTest::newRow("split, cut-off part over a half")
+        << other << QByteArray("split") << QByteArray("150.0062599") << "146.52000"
+        << "150.00625";
     QTest::newRow("transmit-only, split")
         << int(RadioVariant::TransmitOnly) << QByteArray("split") << QByteArray("151.0") << ""
         << "151.00000";
@@ -383,6 +392,45 @@ void TestCsv::duplex()
     const Row row = gridRow(result.image, 4);
     QCOMPARE(row.at(0), rx);
     QCOMPARE(row.at(1), tx);
+}
+
+// Digits past 10 Hz are cut off, never rounded, whatever they are: 146.006249 is
+// 146.00624 MHz (off the raster), not 146.00625.
+void TestCsv::typedFrequenciesAreCut_data()
+{
+    QTest::addColumn<QByteArray>("frequency");
+    QTest::addColumn<QString>("rx");      // as the grid shows the channel taken
+    QTest::addColumn<QString>("refused"); // the value named by an off-raster refusal
+    QTest::newRow("cut-off part below a half") << QByteArray("145.1250001") << "145.12500"
+                                               << "";
+    QTest::newRow("cut-off part over a half") << QByteArray("145.1250099") << "145.12500"
+                                              << "";
+    QTest::newRow("cut-off part exactly a half") << QByteArray("145.125005") << "145.12500"
+                                                 << "";
+    QTest::newRow("one step below a raster point") << QByteArray("146.006249") << ""
+                                                   << "146.00624";
+    QTest::newRow("just below a raster point") << QByteArray("146.0062499999") << ""
+                                               << "146.00624";
+    QTest::newRow("decimal scaling") << QByteArray("136.0125") << "136.01250"
+                                     << "";
+}
+
+void TestCsv::typedFrequenciesAreCut()
+{
+    QFETCH(QByteArray, frequency);
+    QFETCH(QString, rx);
+    QFETCH(QString, refused);
+    const CsvImportResult result = importText("Location,Frequency\r\n5," + frequency + "\r\n");
+    QCOMPARE(result.report.rows.size(), size_t(1));
+    const ImportedRow& row = result.report.rows[0];
+    if (refused.isEmpty()) {
+        QVERIFY2(!row.refusal, dump(result).constData());
+        QCOMPARE(gridRow(result.image, 5).at(0), rx);
+    } else {
+        QVERIFY(row.refusal.has_value());
+        QCOMPARE(int(row.refusal->reason), int(RefusalReason::RxOffRaster));
+        QCOMPARE(row.refusal->value, refused);
+    }
 }
 
 void TestCsv::toneModes_data()
@@ -450,6 +498,50 @@ void TestCsv::toneModes()
     QCOMPARE(fields.mid(CsvColumn::Tone, 7).join(QLatin1Char(',')).toUtf8(), tones);
 }
 
+// Written out here, not taken from the program's own tables: a wrong digit there must show.
+void TestCsv::everyListedToneImports_data()
+{
+    QTest::addColumn<QByteArray>("tones");
+    QTest::addColumn<QString>("shown");
+    const char* const ctcss[] = {
+        "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
+        "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
+        "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
+        "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
+        "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
+    for (const char* tone : ctcss)
+        QTest::addRow("CTCSS %s", tone) << QByteArray("TSQL,,") + tone + ",,,," << QString::fromLatin1(tone);
+    // The 107 codes of the radio's DCS table, offered in the grid or not.
+    const char* const dcs[] = {
+        "017", "023", "025", "026", "031", "032", "036", "043", "047", "050", "051", "053", "054", "065",
+        "071", "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134", "143", "145",
+        "152", "155", "156", "162", "165", "172", "174", "205", "212", "223", "225", "226", "243", "244",
+        "245", "246", "251", "252", "255", "261", "263", "265", "266", "271", "274", "306", "311", "315",
+        "325", "331", "332", "343", "346", "351", "356", "364", "365", "371", "411", "412", "413", "423",
+        "431", "432", "445", "446", "452", "454", "455", "462", "464", "465", "466", "503", "506", "516",
+        "523", "526", "532", "546", "565", "606", "612", "624", "627", "631", "632", "645", "654", "662",
+        "664", "703", "712", "723", "731", "732", "734", "743", "754"};
+    static_assert(std::size(dcs) == 107);
+    for (const char* code : dcs)
+        QTest::addRow("DCS %s", code)
+            << QByteArray("DTCS,,,") + code + ",RR,," << QStringLiteral("D%1I").arg(code);
+}
+
+void TestCsv::everyListedToneImports()
+{
+    QFETCH(QByteArray, tones);
+    QFETCH(QString, shown);
+    const QByteArray csv = Header21 + "\r\n" + row21("2", "146.52", "", "0", tones);
+    const CsvImportResult result = importText(csv);
+    QVERIFY2(result.report.refused() == 0, dump(result).constData());
+    QCOMPARE(gridRow(result.image, 2).mid(2, 2), (Row{shown, shown}));
+    const CsvExportResult exported = exportChannelsCsv(result.image, RadioVariant::Other);
+    QVERIFY(exported.warnings.empty());
+    QCOMPARE(
+        parseCsv(exported.text).records.at(1).fields.mid(CsvColumn::Tone, 7).join(QLatin1Char(',')).toUtf8(),
+        tones);
+}
+
 void TestCsv::refusals_data()
 {
     QTest::addColumn<int>("variant");
@@ -480,6 +572,18 @@ void TestCsv::refusals_data()
         "145.0126");
     add("6.25 kHz raster is fine", other, row21("1", "145.00625", "-", "0.00625", none), RefusalReason(-1),
         "", "");
+    add("Tx 0 by split", other, row21("1", "146.52", "split", "0", none), RefusalReason::TxNotAboveZero, "",
+        "Duplex and Offset give the transmit frequency 0 MHz, which is not above 0");
+    add("Tx 0 by minus", other, row21("1", "146.52", "-", "146.52", none), RefusalReason::TxNotAboveZero, "",
+        "frequency 0 MHz");
+    add("Tx below 0 by plus", other, row21("1", "146.52", "+", "-200", none), RefusalReason::TxNotAboveZero,
+        "", "frequency -53.48 MHz");
+    add("transmit-only, Tx 0 by split", int(RadioVariant::TransmitOnly),
+        row21("1", "146.52", "split", "0", none), RefusalReason::TxNotAboveZero, "", "not above 0");
+    add("Rx beyond 8 digits", other, row21("1", "1000", "", "0", none), RefusalReason::RxTooManyDigits, "",
+        "Receive frequency 1000 MHz has more digits than the radio stores");
+    add("Tx beyond 8 digits", other, row21("1", "146.52", "split", "1200.5", none),
+        RefusalReason::TxTooManyDigits, "", "Transmit frequency 1200.5 MHz has more digits");
     add("transmit-only with Duplex off", int(RadioVariant::TransmitOnly),
         row21("1", "146.52", "off", "0", none), RefusalReason::NoTransmitFrequency, "", "only transmits");
     add("receive-only ignores Tx band", int(RadioVariant::ReceiveOnly),
@@ -688,6 +792,73 @@ void TestCsv::exportedRow()
     QCOMPARE(exportChannelsCsv(image, RadioVariant::TransmitOnly).text,
              Header21 + "\r\n9,,441.006250,,0.000000,Tone,67.0,,,,,,FM,6.25,S,Low,,,,,\r\n");
     QCOMPARE(exportChannelsCsv(RadioImage::makeNew(), RadioVariant::Other).text, Header21 + "\r\n");
+}
+
+void TestCsv::exportLeavesOutWhatTheListCannotHold_data()
+{
+    using Kind = CsvExportWarning::Kind;
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<quint32>("rx");
+    QTest::addColumn<quint32>("tx");
+    QTest::addColumn<QByteArray>("decode"); // the tone field's two bytes
+    QTest::addColumn<QByteArray>("encode");
+    QTest::addColumn<QByteArray>("row"); // the exported row, empty when left out
+    QTest::addColumn<QStringList>("warnings");
+    const int other = int(RadioVariant::Other);
+    const QByteArray none("\xFF\xFF", 2);
+    const QByteArray ctcss885("\x75\x03", 2);   // 88.5 Hz
+    const QByteArray ctcss1001("\xE9\x03", 2);  // 100.1 Hz: none of the 50
+    const QByteArray dcsUnknown("\x14\x28", 2); // value 20, no code of the table
+    const QByteArray dcs017("\x0F\x28", 2);     // in the table, not in the grid's list
+    auto warning = [](Kind kind, const char* value) {
+        return exportWarningText({kind, 6, QString::fromLatin1(value)}, Language::English);
+    };
+    QTest::newRow("transmits only") << other << 0u << 14652000u << none << ctcss885 << QByteArray()
+                                    << QStringList{warning(Kind::TransmitOnlyChannel, "146.52")};
+    QTest::newRow("transmits only, on a transmit-only radio")
+        << int(RadioVariant::TransmitOnly) << 0u << 14652000u << none << ctcss885
+        << QByteArray("6,,146.520000,,0.000000,Tone,88.5,,,,,,") << QStringList{};
+    QTest::newRow("CTCSS off the list") << other << 14652000u << 14652000u << ctcss1001 << ctcss885
+                                        << QByteArray("6,,146.520000,,0.000000,Tone,88.5,,,,,,")
+                                        << QStringList{warning(Kind::DecodeTone, "100.1")};
+    QTest::newRow("DCS value off the table") << other << 14652000u << 14652000u << ctcss885 << dcsUnknown
+                                             << QByteArray("6,,146.520000,,0.000000,Cross,,88.5,,,,->Tone")
+                                             << QStringList{warning(Kind::EncodeTone, "D000N")};
+    QTest::newRow("both tones") << int(RadioVariant::ReceiveOnly) << 14652000u << 0u << dcsUnknown
+                                << ctcss1001 << QByteArray("6,,146.520000,off,0.000000,,,,,,,")
+                                << QStringList{warning(Kind::DecodeTone, "D000N")};
+    QTest::newRow("a table code not in the grid's list")
+        << other << 14652000u << 14652000u << dcs017 << dcs017
+        << QByteArray("6,,146.520000,,0.000000,DTCS,,,017,NN,,") << QStringList{};
+}
+
+// What the export writes, its own import takes back: what it cannot is left out and named.
+void TestCsv::exportLeavesOutWhatTheListCannotHold()
+{
+    QFETCH(int, variant);
+    QFETCH(quint32, rx);
+    QFETCH(quint32, tx);
+    QFETCH(QByteArray, decode);
+    QFETCH(QByteArray, encode);
+    QFETCH(QByteArray, row);
+    QFETCH(QStringList, warnings);
+    RadioImage image = RadioImage::makeNew();
+    std::uint8_t* record = image.channel(6);
+    RadioImage::frequencyToBytes(rx, record + RadioImage::RecRxFreq);
+    RadioImage::frequencyToBytes(tx, record + RadioImage::RecTxFreq);
+    putTone(record, RadioImage::RecDecodeTone, {std::uint8_t(decode[0]), std::uint8_t(decode[1])});
+    putTone(record, RadioImage::RecEncodeTone, {std::uint8_t(encode[0]), std::uint8_t(encode[1])});
+    const CsvExportResult exported = exportChannelsCsv(image, RadioVariant(variant));
+    QStringList texts;
+    for (const CsvExportWarning& w : exported.warnings)
+        texts << exportWarningText(w, Language::English);
+    QCOMPARE(texts, warnings);
+    const QList<QByteArray> lines = exported.text.split('\n');
+    QCOMPARE(lines.size(), row.isEmpty() ? 2 : 3);
+    if (!row.isEmpty())
+        QVERIFY2(lines[1].startsWith(row), lines[1].constData());
+    const CsvImportResult again = importText(exported.text, RadioVariant(variant));
+    QVERIFY2(again.report.refused() == 0, dump(again).constData());
 }
 
 void TestCsv::refusalTextTakesValuesLiterally()

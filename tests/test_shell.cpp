@@ -15,6 +15,7 @@
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "sim/VirtualRadio.h"
+#include "support/FailingWriter.h"
 #include "support/GuiTestEnv.h"
 
 #include <QAction>
@@ -28,6 +29,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 
@@ -85,7 +88,9 @@ private Q_SLOTS:
     void saveAndReopen();
     void saveCommitsOpenEditor();
     void unsavedChangesPrompt();
+    void failedSaveKeepsTheEdits();
     void languageChangeRestarts();
+    void languageChangeThatCannotBeSaved();
     void aboutTexts();
     void chineseWindow();
     void standardButtons_data();
@@ -157,7 +162,8 @@ void TestShell::documentMenus()
     QVERIFY(s.ok);
     QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
     QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("About Test"));
-    QCOMPARE(s.mainWindow()->windowTitle(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
+    QCOMPARE(s.mainWindow()->windowTitle(),
+             QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("Read"));
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("Ready"));
@@ -288,6 +294,42 @@ void TestShell::unsavedChangesPrompt()
     QVERIFY(!s.mainWindow()->restartRequested());
 }
 
+// A save onto a full disk: the message names the file and the reason, the old file and
+// the edits stay, and closing asks again.
+void TestShell::failedSaveKeepsTheEdits()
+{
+    Started s;
+    const QString path = s.env.filePath(QStringLiteral("kept.dat"));
+    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
+    QVERIFY(s.docs().openDocument(path));
+    DocumentWindow* window = s.docs().currentWindow();
+    window->view()->grid()->setText(3, 1, QStringLiteral("145.12500"));
+    window->document()->setModified(true);
+    FailingWriter full(100);
+    s.app.context().setFileWriter(full);
+    QVERIFY(!s.docs().save(window));
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("kept.dat")));
+    QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    QVERIFY(window->document()->isModified());
+    RadioImage onDisk;
+    QVERIFY(ChannelFile::load(path, onDisk).ok());
+    QVERIFY(onDisk == RadioImage::makeNew());
+
+    s.env.answers = {QMessageBox::Save}; // the save fails again: the window stays
+    QVERIFY(!s.mainWindow()->close());
+    QCOMPARE(s.env.boxes.size(), 3);
+    QVERIFY(s.env.boxes[1].text.startsWith(QStringLiteral("Save changes to")));
+    QVERIFY(s.env.boxes[2].text.contains(QStringLiteral("kept.dat")));
+
+    const FileWriter roomAgain;
+    s.app.context().setFileWriter(roomAgain);
+    s.env.answers = {QMessageBox::Save};
+    QVERIFY(s.mainWindow()->close());
+    QVERIFY(ChannelFile::load(path, onDisk).ok());
+    QCOMPARE(RadioImage::frequencyFromBytes(onDisk.channel(3)), 14512500u);
+}
+
 void TestShell::languageChangeRestarts()
 {
     Started s;
@@ -321,6 +363,36 @@ void TestShell::languageChangeRestarts()
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(!s.mainWindow()->isVisible());
     QVERIFY(s.mainWindow()->restartRequested());
+}
+
+void TestShell::languageChangeThatCannotBeSaved()
+{
+    Started s;
+    QFile ini(s.env.iniPath());
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QByteArray before = ini.readAll();
+    ini.close();
+    FailingWriter full;
+    s.app.context().setFileWriter(full);
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&stayedOpen] {
+        auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->chineseButton()->setChecked(true);
+        dialog->accept();
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    s.mainWindow()->runCommand(CommandId::ChooseLanguage);
+    QVERIFY(stayedOpen);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("Program.ini")));
+    QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    QVERIFY(s.mainWindow()->isVisible());
+    QVERIFY(!s.mainWindow()->restartRequested());
+    QCOMPARE(s.app.context().setupValue(QStringLiteral("Language")), QStringLiteral("English"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll(), before);
 }
 
 void TestShell::aboutTexts()

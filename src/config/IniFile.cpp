@@ -14,37 +14,23 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isAscii(const QByteArray& bytes)
+bool isAscii(QByteArrayView bytes)
 {
     return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<uchar>(c) < 0x80; });
 }
 
-bool isUtf8(const QByteArray& bytes)
+bool isUtf8(QByteArrayView bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString ignored = utf8.decode(bytes);
     return !utf8.hasError();
 }
 
-// Valid UTF-8 is UTF-8; anything else is taken for the GBK of a Chinese system.
-QString decoded(const QByteArray& bytes)
-{
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder gb("GB18030");
-    return gb.decode(bytes);
-}
-
 // White space around names and values. A UTF-8 byte-order mark counts too: one left
 // inside (two files joined into one) would otherwise hide the header or key after it.
-QByteArray trimmed(const QByteArray& text)
+QByteArrayView trimmed(QByteArrayView view)
 {
-    const bool bomIsBlank = text.contains(ByteOrderMark) && isUtf8(text);
-    QByteArrayView view(text);
+    const bool bomIsBlank = view.contains(ByteOrderMark) && isUtf8(view);
     for (;;) {
         if (!view.isEmpty() && isBlank(view.front()))
             view = view.sliced(1);
@@ -61,7 +47,7 @@ QByteArray trimmed(const QByteArray& text)
         else
             break;
     }
-    return view.toByteArray();
+    return view;
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -69,7 +55,7 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool isCommentKey(const QByteArray& key)
+bool isCommentKey(QByteArrayView key)
 {
     const char first = key.front();
     return first == ';' || first == '/' || first == '\\' || first == '*';
@@ -88,7 +74,7 @@ QString cutComments(QString value)
 
 QString trimmedDefault(const QString& text)
 {
-    return QString::fromUtf8(trimmed(text.toUtf8()));
+    return text.isEmpty() ? text : QString::fromUtf8(trimmed(text.toUtf8()));
 }
 
 bool createIfMissing(const QString& path)
@@ -100,6 +86,27 @@ bool createIfMissing(const QString& path)
 
 } // namespace
 
+// The bytes stay in the file's buffer, which the object keeps.
+IniFile::Text IniFile::readText(QByteArrayView bytes, bool decodeNow)
+{
+    Text text{QByteArray::fromRawData(bytes.data(), bytes.size()), QString(), false};
+    text.foreign = !isAscii(bytes) && !isUtf8(bytes);
+    if (decodeNow)
+        text.text = decoded(text);
+    return text;
+}
+
+// Valid UTF-8 is UTF-8; anything else is taken for the GBK of a Chinese system.
+QString IniFile::decoded(const Text& text)
+{
+    if (!text.text.isNull())
+        return text.text;
+    if (!text.foreign)
+        return QString::fromUtf8(text.bytes);
+    QStringDecoder gb("GB18030");
+    return gb.decode(text.bytes);
+}
+
 IniFile::~IniFile()
 {
     save();
@@ -109,6 +116,7 @@ void IniFile::clear()
 {
     path_.clear();
     sections_.clear();
+    content_.clear();
     modified_ = false;
 }
 
@@ -126,25 +134,32 @@ void IniFile::loadBytes(const QString& path, const QByteArray& bytes)
 {
     clear();
     path_ = path;
+    content_ = bytes;
     sections_.push_back(Section{});
-    for (const QByteArray& line : bytes.split('\n'))
-        parseLine(line);
+    const QByteArrayView rest(content_);
+    for (qsizetype start = 0; start <= rest.size();) {
+        qsizetype end = rest.indexOf('\n', start);
+        if (end < 0)
+            end = rest.size();
+        parseLine(rest.sliced(start, end - start));
+        start = end + 1;
+    }
 }
 
-void IniFile::parseLine(const QByteArray& raw)
+void IniFile::parseLine(QByteArrayView raw)
 {
-    const QByteArray line = trimmed(raw);
+    const QByteArrayView line = trimmed(raw);
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-        const QByteArray name = line.mid(1, line.size() - 2);
-        sections_.push_back(Section{{name, decoded(name)}, {}});
+        sections_.push_back(Section{readText(line.sliced(1, line.size() - 2), true), {}});
         return;
     }
     const qsizetype equals = line.indexOf('=');
-    const QByteArray key = trimmed(line.left(equals < 0 ? line.size() : equals));
+    const QByteArrayView key = trimmed(line.first(equals < 0 ? line.size() : equals));
     if (key.isEmpty() || isCommentKey(key))
         return;
-    const QByteArray value = equals < 0 ? QByteArray() : trimmed(line.mid(equals + 1));
-    sections_.back().entries.push_back(Entry{{key, decoded(key)}, {value, decoded(value)}});
+    const QByteArrayView value = equals < 0 ? QByteArrayView() : trimmed(line.sliced(equals + 1));
+    // Names are decoded now, for the comparisons; values when they are looked up.
+    sections_.back().entries.push_back(Entry{readText(key, true), readText(value, false)});
 }
 
 qsizetype IniFile::sectionIndex(const QString& name) const
@@ -164,19 +179,18 @@ QString IniFile::value(const QString& section, const QString& key, const QString
     const Section& found = sections_[static_cast<std::size_t>(index)];
     for (auto it = found.entries.rbegin(); it != found.entries.rend(); ++it) {
         if (sameName(it->key.text, key))
-            return cutComments(it->value.text);
+            return cutComments(decoded(it->value));
     }
     return trimmedDefault(defaultValue);
 }
 
 IniFile::Encoding IniFile::encoding() const
 {
-    const auto foreign = [](const Text& t) { return !isAscii(t.bytes) && !isUtf8(t.bytes); };
     for (const Section& section : sections_) {
-        if (foreign(section.name))
+        if (section.name.foreign)
             return Encoding::Gb18030;
         for (const Entry& entry : section.entries)
-            if (foreign(entry.key) || foreign(entry.value))
+            if (entry.key.foreign || entry.value.foreign)
                 return Encoding::Gb18030;
     }
     return Encoding::Utf8;
@@ -185,9 +199,11 @@ IniFile::Encoding IniFile::encoding() const
 IniFile::Text IniFile::encoded(const QString& text) const
 {
     if (encoding() == Encoding::Utf8)
-        return {text.toUtf8(), text};
+        return {text.toUtf8(), text, false};
     QStringEncoder gb("GB18030");
-    return {gb.encode(text), text};
+    QByteArray bytes = gb.encode(text);
+    const bool foreign = !isAscii(bytes) && !isUtf8(bytes);
+    return {std::move(bytes), text, foreign};
 }
 
 void IniFile::setValue(const QString& section, const QString& key, const QString& value)
@@ -205,9 +221,10 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
         if (!sameName(it->key.text, key))
             continue;
         // The same text keeps its bytes, whatever encoding they are in.
-        if (it->value.text == value)
+        const QString old = decoded(it->value);
+        if (old == value)
             return;
-        if (!sameName(it->value.text, value))
+        if (!sameName(old, value))
             modified_ = true;
         it->value = encoded(value);
         return;

@@ -47,10 +47,13 @@ public:
     void clear();
 
 private:
-    // A name or value: its bytes as read or set, and their decoded text.
+    // A name or value: its bytes as read or set, whether they are neither ASCII nor UTF-8
+    // (and so decode as GB18030), and their decoded text (null for a value as read: it is
+    // decoded when looked up).
     struct Text {
         QByteArray bytes;
         QString text;
+        bool foreign = false;
     };
     struct Entry {
         Text key;
@@ -61,11 +64,14 @@ private:
         std::vector<Entry> entries;
     };
 
-    void parseLine(const QByteArray& line);
+    void parseLine(QByteArrayView line);
+    static Text readText(QByteArrayView bytes, bool decodeNow);
+    static QString decoded(const Text& text);
     qsizetype sectionIndex(const QString& name) const; // -1 when missing
     Text encoded(const QString& text) const;
 
     QString path_;
+    QByteArray content_; // the bytes loaded; the names and values read point into them
     std::vector<Section> sections_;
     bool modified_ = false;
 };

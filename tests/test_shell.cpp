@@ -3,6 +3,7 @@
 #include "app/DocumentWindow.h"
 #include "app/MainWindow.h"
 #include "app/NavigationBar.h"
+#include "app/PrintCommands.h"
 #include "config/CommandIds.h"
 #include "config/IniFile.h"
 #include "dialogs/AboutDialog.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -89,6 +91,7 @@ private Q_SLOTS:
     void saveCommitsOpenEditor();
     void unsavedChangesPrompt();
     void failedSaveKeepsTheEdits();
+    void printToFileGoesThroughTheWriter();
     void languageChangeRestarts();
     void languageChangeThatCannotBeSaved();
     void aboutTexts();
@@ -328,6 +331,35 @@ void TestShell::failedSaveKeepsTheEdits()
     QVERIFY(s.mainWindow()->close());
     QVERIFY(ChannelFile::load(path, onDisk).ok());
     QCOMPARE(RadioImage::frequencyFromBytes(onDisk.channel(3)), 14512500u);
+}
+
+// Print to file writes the PDF as every other file: whole, or not at all.
+void TestShell::printToFileGoesThroughTheWriter()
+{
+    Started s;
+    const QString path = s.env.filePath(QStringLiteral("report.pdf"));
+    writeFile(s.env, QStringLiteral("report.pdf"), "old report");
+    QPrinter& printer = s.mainWindow()->printCommands().printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ChannelView& view = *s.docs().currentWindow()->view();
+    FailingWriter full(100);
+    s.app.context().setFileWriter(full);
+    s.mainWindow()->printCommands().printDirect(view);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("report.pdf")));
+    QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old report"));
+    file.close();
+
+    const FileWriter roomAgain;
+    s.app.context().setFileWriter(roomAgain);
+    s.mainWindow()->printCommands().printDirect(view);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
 }
 
 void TestShell::languageChangeRestarts()

@@ -37,6 +37,7 @@ public:
     QLabel* messagePane() const { return messagePane_; }
     HelpWindow* helpWindow() const { return help_; }
     CsvCommands& csvCommands() const { return *csv_; }
+    PrintCommands& printCommands() const { return *printing_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     // The view of the active document window, or nullptr.
     ChannelView* activeView() const;

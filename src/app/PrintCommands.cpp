@@ -8,6 +8,7 @@
 #include "uikit/MessageBox.h"
 
 #include <QPageSetupDialog>
+#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -27,13 +28,22 @@ ReportInput PrintCommands::reportInputOf(ChannelView& view) const
 
 PrintCommands::~PrintCommands() = default;
 
+namespace {
+
+// Print to file, and not the drawing of a preview page (that paints on a picture).
+bool printsToFile(QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
+           printer.paintEngine()->type() == QPaintEngine::Pdf;
+}
+
+} // namespace
+
 bool PrintCommands::printOn(ChannelView& view)
 {
     const ReportInput input = reportInputOf(view);
-    const bool toFile =
-        printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty();
-    if (toFile)
-        return printToFile(input, view.pagination());
+    if (printsToFile(*printer_))
+        return printToFile(*printer_, input, view.pagination());
     const bool printed = printReport(*printer_, input, view.pagination());
     if (!printed)
         appMessageBox(context_,
@@ -42,12 +52,14 @@ bool PrintCommands::printOn(ChannelView& view)
     return printed;
 }
 
-// Print to file: the PDF goes through the program's file writer, like every file it writes.
-bool PrintCommands::printToFile(const ReportInput& input, ReportPagination& pagination)
+// Print to file: the PDF goes through the program's file writer, like every file it
+// writes, and the printer never opens the file itself.
+bool PrintCommands::printToFile(const QPrinter& printer, const ReportInput& input,
+                                ReportPagination& pagination)
 {
-    const QString path = printer_->outputFileName();
+    const QString path = printer.outputFileName();
     const std::optional<QByteArray> pdf =
-        reportPdf(input, printer_->pageLayout(), printer_->docName(), pagination, printer_->pageRanges());
+        reportPdf(input, printer.pageLayout(), printer.docName(), pagination, printer.pageRanges());
     const WriteResult written = pdf ? context_.fileWriter().write(path, *pdf) : WriteResult{false, QString()};
     if (!written.ok)
         fileErrorBox(context_, tr("Could not save the file %1."), path, written.errorText);
@@ -70,8 +82,12 @@ void PrintCommands::preview(ChannelView& view)
 {
     QPrintPreviewDialog dialog(printer_.get(), dialogParent_);
     const ReportInput input = reportInputOf(view);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&view, &input](QPrinter* printer) { printReport(*printer, input, view.pagination()); });
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &view, &input](QPrinter* printer) {
+        if (printsToFile(*printer))
+            printToFile(*printer, input, view.pagination());
+        else
+            printReport(*printer, input, view.pagination());
+    });
     dialog.resize(900, 700);
     dialog.exec();
 }

@@ -26,7 +26,7 @@ public:
 
 private:
     bool printOn(ChannelView& view);
-    bool printToFile(const ReportInput& input, ReportPagination& pagination);
+    bool printToFile(const QPrinter& printer, const ReportInput& input, ReportPagination& pagination);
     ReportInput reportInputOf(ChannelView& view) const;
 
     const AppContext& context_;

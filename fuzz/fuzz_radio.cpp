@@ -4,6 +4,7 @@
 // byte 2 (bit 0) the model byte of the identification; the rest goes to the radio one
 // byte at a time, as the line delivers it.
 #include "FuzzCheck.h"
+#include "FuzzPatternArea.h"
 #include "sim/RadioProtocol.h"
 
 #include <algorithm>
@@ -45,14 +46,6 @@ RadioFaults faultsFrom(std::uint8_t kind, std::uint8_t parameter)
         break;
     }
     return faults;
-}
-
-TransferArea patternArea()
-{
-    TransferArea area;
-    for (std::size_t i = 0; i < area.size(); ++i)
-        area[i] = static_cast<std::uint8_t>(i * 7 + 13);
-    return area;
 }
 
 // A change of memory: one block, stored with an acknowledgement, never the stuck byte.
@@ -110,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 3)
         return 0;
-    static const TransferArea initial = patternArea();
+    static const TransferArea initial = fuzzPatternArea();
     const RadioFaults faults = faultsFrom(data[0], data[1]);
     RadioIdentity identity;
     identity.modelByte = (data[2] & 1) ? IdByte2B : IdByte2A;

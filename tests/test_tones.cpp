@@ -1,4 +1,5 @@
 #include "model/ToneTables.h"
+#include "support/RadioToneTables.h"
 
 #include <QtTest>
 
@@ -17,29 +18,7 @@ private Q_SLOTS:
     void choiceListIsTheRadios();
 };
 
-namespace {
-
-// The radio's tables, written out here and not taken from the program's own, so that a
-// wrong digit there shows.
-const char* const CtcssTones[] = {
-    "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
-    "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
-    "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
-    "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5",
-    "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
-const char* const OfferedDcs[] = {
-    "023", "025", "026", "031", "032", "043", "047", "051", "054", "065", "071", "072", "073", "074",
-    "114", "115", "116", "125", "131", "132", "134", "143", "152", "155", "156", "162", "165", "172",
-    "174", "205", "223", "226", "243", "244", "245", "251", "261", "263", "265", "271", "306", "311",
-    "315", "331", "343", "346", "351", "364", "365", "371", "411", "412", "413", "423", "431", "432",
-    "445", "464", "465", "466", "503", "506", "516", "532", "546", "565", "606", "612", "624", "627",
-    "631", "632", "645", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
-// The table holds these too; they decode and encode but are not offered.
-const char* const UnofferedDcs[] = {"017", "036", "050", "053", "122", "145", "212", "225",
-                                    "246", "252", "255", "266", "274", "325", "332", "356",
-                                    "446", "452", "454", "455", "462", "523", "526"};
-
-} // namespace
+using namespace RadioToneTables;
 
 void TestTones::decode_data()
 {
@@ -156,14 +135,14 @@ void TestTones::dcsTableIsTheRadios()
 void TestTones::choiceListIsTheRadios()
 {
     QStringList expected{QStringLiteral("None")};
-    for (const char* tone : CtcssTones)
+    for (const char* tone : Ctcss)
         expected << QString::fromLatin1(tone);
     for (const char* polarity : {"N", "I"})
         for (const char* code : OfferedDcs)
             expected << QStringLiteral("D%1%2").arg(QLatin1String(code), QLatin1String(polarity));
     QCOMPARE(toneChoices(Language::English), expected);
     // Every listed CTCSS tone counts as one of the 50, and its tenths are its text.
-    for (const char* tone : CtcssTones) {
+    for (const char* tone : Ctcss) {
         const int tenths = QString::fromLatin1(tone).remove(QLatin1Char('.')).toInt();
         QVERIFY2(isListedCtcssTone(tenths), tone);
         QCOMPARE(toneTextFromField(toneFieldFromText(QString::fromLatin1(tone))), QString::fromLatin1(tone));

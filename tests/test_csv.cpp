@@ -839,8 +839,12 @@ void TestCsv::exportLeavesOutWhatTheListCannotHold()
     putTone(record, RadioImage::RecEncodeTone, {std::uint8_t(encode[0]), std::uint8_t(encode[1])});
     const CsvExportResult exported = exportChannelsCsv(image, RadioVariant(variant));
     QStringList texts;
-    for (const CsvExportWarning& w : exported.warnings)
+    for (const CsvExportWarning& w : exported.warnings) {
         texts << exportWarningText(w, Language::English);
+        const QString chinese = exportWarningText(w, Language::Chinese);
+        QVERIFY(chinese.contains(QString::number(w.channel)) && chinese.contains(w.value) &&
+                chinese.contains(QString::fromUtf8("未导出")));
+    }
     QCOMPARE(texts, warnings);
     const QList<QByteArray> lines = exported.text.split('\n');
     QCOMPARE(lines.size(), row.isEmpty() ? 2 : 3);

@@ -132,9 +132,10 @@ bool IniFile::load(const QString& path)
 
 void IniFile::loadBytes(const QString& path, const QByteArray& bytes)
 {
+    const QByteArray kept = bytes; // bytes may be what clear() forgets
     clear();
     path_ = path;
-    content_ = bytes;
+    content_ = kept;
     sections_.push_back(Section{});
     const QByteArrayView rest(content_);
     for (qsizetype start = 0; start <= rest.size();) {

@@ -3,7 +3,7 @@
 #include "FuzzCheck.h"
 #include "config/IniFile.h"
 
-#include <QByteArrayList>
+#include <QVarLengthArray>
 #include <iterator>
 
 namespace {
@@ -49,12 +49,28 @@ void checkLookups(const IniFile& ini)
               "a missing section does not give the default unchanged");
 }
 
+using Lines = QVarLengthArray<QByteArrayView, 256>;
+
+Lines linesOf(const QByteArray& text)
+{
+    Lines lines;
+    const QByteArrayView all(text);
+    for (qsizetype start = 0; start <= all.size();) {
+        qsizetype end = all.indexOf('\n', start);
+        if (end < 0)
+            end = all.size();
+        lines.append(all.sliced(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
 // A change rewrites one line or adds one entry (two lines with a new section header):
 // every other line comes back byte for byte.
 void checkOnlyTheChangeDiffers(const QByteArray& before, const QByteArray& after)
 {
-    const QList<QByteArray> old = before.split('\n');
-    const QList<QByteArray> now = after.split('\n');
+    const Lines old = linesOf(before);
+    const Lines now = linesOf(after);
     qsizetype head = 0;
     while (head < old.size() && head < now.size() && old[head] == now[head])
         ++head;

@@ -86,14 +86,23 @@ bool createIfMissing(const QString& path)
 
 } // namespace
 
-// The bytes stay in the file's buffer, which the object keeps.
+// The bytes stay in the file's buffer, which the object keeps. An ASCII name needs no
+// decoding to be compared.
 IniFile::Text IniFile::readText(QByteArrayView bytes, bool decodeNow)
 {
     Text text{QByteArray::fromRawData(bytes.data(), bytes.size()), QString(), false};
-    text.foreign = !isAscii(bytes) && !isUtf8(bytes);
-    if (decodeNow)
+    const bool ascii = isAscii(bytes);
+    text.foreign = !ascii && !isUtf8(bytes);
+    if (decodeNow && !ascii)
         text.text = decoded(text);
     return text;
+}
+
+bool IniFile::isNamed(const Text& name, const QString& wanted)
+{
+    if (name.text.isNull())
+        return wanted.compare(QLatin1String(name.bytes), Qt::CaseInsensitive) == 0;
+    return sameName(name.text, wanted);
 }
 
 // Valid UTF-8 is UTF-8; anything else is taken for the GBK of a Chinese system.
@@ -166,7 +175,7 @@ void IniFile::parseLine(QByteArrayView raw)
 qsizetype IniFile::sectionIndex(const QString& name) const
 {
     for (std::size_t i = 0; i < sections_.size(); ++i) {
-        if (sameName(sections_[i].name.text, name))
+        if (isNamed(sections_[i].name, name))
             return static_cast<qsizetype>(i);
     }
     return -1;
@@ -179,7 +188,7 @@ QString IniFile::value(const QString& section, const QString& key, const QString
         return defaultValue;
     const Section& found = sections_[static_cast<std::size_t>(index)];
     for (auto it = found.entries.rbegin(); it != found.entries.rend(); ++it) {
-        if (sameName(it->key.text, key))
+        if (isNamed(it->key, key))
             return cutComments(decoded(it->value));
     }
     return trimmedDefault(defaultValue);
@@ -219,7 +228,7 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     }
     Section* target = &sections_[static_cast<std::size_t>(index)];
     for (auto it = target->entries.rbegin(); it != target->entries.rend(); ++it) {
-        if (!sameName(it->key.text, key))
+        if (!isNamed(it->key, key))
             continue;
         // The same text keeps its bytes, whatever encoding they are in.
         const QString old = decoded(it->value);
@@ -236,7 +245,14 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
 
 QByteArray IniFile::serialize() const
 {
+    qsizetype size = 0;
+    for (const Section& section : sections_) {
+        size += section.name.bytes.size() + 4;
+        for (const Entry& entry : section.entries)
+            size += entry.key.bytes.size() + entry.value.bytes.size() + 3;
+    }
     QByteArray bytes;
+    bytes.reserve(size);
     for (const Section& section : sections_) {
         if (!section.name.bytes.isEmpty())
             bytes += '[' + section.name.bytes + "]\r\n";

@@ -48,8 +48,8 @@ public:
 
 private:
     // A name or value: its bytes as read or set, whether they are neither ASCII nor UTF-8
-    // (and so decode as GB18030), and their decoded text (null for a value as read: it is
-    // decoded when looked up).
+    // (and so decode as GB18030), and their decoded text (null for an ASCII name and for a
+    // value as read: that is decoded when looked up).
     struct Text {
         QByteArray bytes;
         QString text;
@@ -67,7 +67,8 @@ private:
     void parseLine(QByteArrayView line);
     static Text readText(QByteArrayView bytes, bool decodeNow);
     static QString decoded(const Text& text);
-    qsizetype sectionIndex(const QString& name) const; // -1 when missing
+    static bool isNamed(const Text& name, const QString& wanted); // case-insensitive
+    qsizetype sectionIndex(const QString& name) const;            // -1 when missing
     Text encoded(const QString& text) const;
 
     QString path_;

@@ -153,9 +153,9 @@ bool DocumentManager::confirmCloseAll()
     for (DocumentWindow* window : windows()) {
         if (!window->document()->isModified())
             continue;
-        const auto answer = appMessageBox(
-            context_, tr("Save changes to %1?").arg(window->document()->title()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+        const auto answer = appMessageBox(context_, tr("Save changes to %1?").arg(window->document()->title()),
+                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                          QMessageBox::Question);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(window)))
             return false;
     }

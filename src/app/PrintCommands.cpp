@@ -13,6 +13,17 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+namespace {
+
+// Print to file, and not the drawing of a preview page (that paints on a picture).
+bool printsToFile(QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
+           printer.paintEngine()->type() == QPaintEngine::Pdf;
+}
+
+} // namespace
+
 PrintCommands::PrintCommands(const AppContext& context, QWidget* dialogParent)
     : QObject(dialogParent), context_(context), dialogParent_(dialogParent),
       printer_(std::make_unique<QPrinter>())
@@ -28,17 +39,6 @@ ReportInput PrintCommands::reportInputOf(ChannelView& view) const
 
 PrintCommands::~PrintCommands() = default;
 
-namespace {
-
-// Print to file, and not the drawing of a preview page (that paints on a picture).
-bool printsToFile(QPrinter& printer)
-{
-    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
-           printer.paintEngine()->type() == QPaintEngine::Pdf;
-}
-
-} // namespace
-
 bool PrintCommands::printOn(ChannelView& view)
 {
     const ReportInput input = reportInputOf(view);
@@ -46,10 +46,15 @@ bool PrintCommands::printOn(ChannelView& view)
         return printToFile(*printer_, input, view.pagination());
     const bool printed = printReport(*printer_, input, view.pagination());
     if (!printed)
-        appMessageBox(context_,
-                      tr("The report could not be printed. Check that a printer is set up and switched on."),
-                      QMessageBox::Ok, QMessageBox::Warning);
+        reportNotPrinted();
     return printed;
+}
+
+void PrintCommands::reportNotPrinted() const
+{
+    appMessageBox(context_,
+                  tr("The report could not be printed. Check that a printer is set up and switched on."),
+                  QMessageBox::Ok, QMessageBox::Warning);
 }
 
 // Print to file: the PDF goes through the program's file writer, like every file it
@@ -60,7 +65,11 @@ bool PrintCommands::printToFile(const QPrinter& printer, const ReportInput& inpu
     const QString path = printer.outputFileName();
     const std::optional<QByteArray> pdf =
         reportPdf(input, printer.pageLayout(), printer.docName(), pagination, printer.pageRanges());
-    const WriteResult written = pdf ? context_.fileWriter().write(path, *pdf) : WriteResult{false, QString()};
+    if (!pdf) {
+        reportNotPrinted();
+        return false;
+    }
+    const WriteResult written = context_.fileWriter().write(path, *pdf);
     if (!written.ok)
         fileErrorBox(context_, tr("Could not save the file %1."), path, written.errorText);
     return written.ok;

@@ -26,6 +26,7 @@ public:
 
 private:
     bool printOn(ChannelView& view);
+    void reportNotPrinted() const;
     bool printToFile(const QPrinter& printer, const ReportInput& input, ReportPagination& pagination);
     ReportInput reportInputOf(ChannelView& view) const;
 

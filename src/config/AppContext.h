@@ -12,8 +12,8 @@
 
 // What the whole program shares, created once at start-up and handed to whatever needs
 // it: the configuration file, the language, the program folder, the main window's
-// caption, the radio variant of the last read, whether the document is a new one, and
-// the port the transfers use, and the writer of every file the program saves.
+// caption, the radio variant of the last read, whether the document is a new one, the
+// port the transfers use, and the writer of every file the program saves.
 class AppContext {
 public:
     AppContext();

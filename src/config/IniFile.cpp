@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace {
@@ -21,8 +22,10 @@ bool isAscii(QByteArrayView bytes)
 
 bool isUtf8(QByteArrayView bytes)
 {
+    // Decoded into a buffer on the stack: this runs for every name and value of the file.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString ignored = utf8.decode(bytes);
+    QVarLengthArray<QChar, 256> text(utf8.requiredSpace(bytes.size()));
+    utf8.appendToBuffer(text.data(), bytes);
     return !utf8.hasError();
 }
 

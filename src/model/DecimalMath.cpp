@@ -18,6 +18,15 @@ struct Decimal15 {
 
 Decimal15 toDecimal15(double value)
 {
+    // A whole number below 10^15 (the scale factors 10 and 100000 among them) is exact as
+    // it stands: no text needed.
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1.0 && magnitude < 1e15 && magnitude == std::trunc(magnitude)) {
+        Decimal15 whole{static_cast<std::uint64_t>(magnitude), 0, value < 0};
+        for (; whole.mantissa < 100000000000000u; --whole.exponent)
+            whole.mantissa *= 10;
+        return whole;
+    }
     char buffer[64];
     // d.dddddddddddddde+XX, correctly rounded and independent of the locale.
     const auto result =

@@ -84,9 +84,9 @@ double parseLeadingDouble(QStringView text)
             i = skipDigits(text, expDigits);
     }
     // Only ASCII digits, signs, '.' and 'e' were taken: one byte each.
-    QVarLengthArray<char, 64> bytes;
+    QVarLengthArray<char, 64> bytes(i - start);
     for (qsizetype k = start; k < i; ++k)
-        bytes.append(static_cast<char>(text[k].unicode()));
+        bytes[k - start] = static_cast<char>(text[k].unicode());
     const std::string_view number(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const char* first = number.data();
     if (*first == '+')

@@ -26,7 +26,8 @@ int runRead(const QStringList& arguments)
         QStringLiteral("Read the radio into a channel-data file. Bytes 816 to 1023, which never cross "
                        "the line, come from --base (default: a new document)."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("File to write."), QStringLiteral("OUT.dat"));
+                                    QStringLiteral("File to write, - for stdout."),
+                                    QStringLiteral("OUT.dat"));
     const QCommandLineOption base(QStringLiteral("base"),
                                   QStringLiteral("File that supplies bytes 816 to 1023."),
                                   QStringLiteral("IN.dat"));
@@ -50,6 +51,12 @@ int runRead(const QStringList& arguments)
     CloneFrames::applyTransferArea(image, *result.received);
     if (!saveChannelFileOrReport(parser.value(output), image))
         return CliExit::Failure;
-    printOut(QStringLiteral("variant: ") + variantName(result.variant()) + QLatin1Char('\n'));
+    // With the file on stdout the variant goes to stderr, so the file stays the file.
+    const QString variantLine =
+        QStringLiteral("variant: ") + variantName(result.variant()) + QLatin1Char('\n');
+    if (parser.value(output) == QLatin1String("-"))
+        printErr(variantLine);
+    else
+        printOut(variantLine);
     return CliExit::Ok;
 }

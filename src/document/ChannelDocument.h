@@ -22,8 +22,9 @@ public:
     void initNew(Language language, const QString& appName);
     // Loads the file; on failure nothing changes.
     ChannelFile::Result load(const QString& path);
-    // Writes the image as it is (the caller stores the grid into it first).
-    ChannelFile::Result save(const QString& path);
+    // Writes the image as it is (the caller stores the grid into it first). On failure
+    // the document keeps its path and stays modified.
+    ChannelFile::Result save(const QString& path, const FileWriter& writer);
 
     QString title() const { return title_; }
     QString pathName() const { return pathName_; }

@@ -1,5 +1,6 @@
 // A channel-data file from any bytes: the load, the save of what was loaded, and the
-// grid's decode and encode of the image under every radio variant in both languages.
+// grid's decode and encode of the image in both languages, under the radio variant that
+// the first reserved byte of the header picks (the load ignores those bytes).
 #include "FuzzCheck.h"
 #include "document/ChannelFile.h"
 #include "model/ChannelCodec.h"
@@ -86,7 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RadioImage image;
     if (!checkLoad(bytes, image))
         return 0;
-    for (const RadioVariant variant : Variants)
-        checkCodec(image, variant);
+    checkCodec(image, Variants[static_cast<std::uint8_t>(bytes[sizeof ChannelFile::Magic]) % 3]);
     return 0;
 }

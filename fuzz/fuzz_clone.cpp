@@ -6,6 +6,7 @@
 // rest is what the radio sends: each read of N bytes takes one length byte L and then
 // min(L, N) bytes, fewer where the input ends. A well-behaved radio has L = N throughout.
 #include "FuzzCheck.h"
+#include "FuzzPatternArea.h"
 #include "link/CloneTransfer.h"
 
 #include <algorithm>
@@ -100,14 +101,6 @@ QByteArray FuzzLine::read(int count)
     return answer;
 }
 
-TransferArea patternArea()
-{
-    TransferArea area;
-    for (std::size_t i = 0; i < area.size(); ++i)
-        area[i] = static_cast<std::uint8_t>(i * 7 + 13);
-    return area;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -117,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool writing = data[0] & 1;
     const int retriesAllowed = (data[0] >> 1) & 3;
     const int cancelAtPoll = data[1];
-    static const TransferArea outgoing = patternArea();
+    static const TransferArea outgoing = fuzzPatternArea();
 
     FuzzLine line(data + 2, size - 2, outgoing);
     if (data[0] & 8)

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (offset != RadioImage::ScanBitmap && offset != RadioImage::ScanBitmap + 1)
             fuzzCheck(result.image[offset] == base[offset], "a byte outside the channels changed");
 
-    const QByteArray exported = exportChannelsCsv(result.image, variant);
+    const QByteArray exported = exportChannelsCsv(result.image, variant).text;
     const CsvImportResult again = importChannelsCsv(exported, base, variant, band);
     fuzzCheck(again.problem == CsvFileProblem::None && again.report.refused() == 0,
               "an exported list is refused on import");

@@ -31,6 +31,7 @@ private Q_SLOTS:
     void exportToStdoutAndFile_data();
     void exportToStdoutAndFile();
     void roundTripKeepsTheFile();
+    void exportWarnsOfWhatItLeavesOut();
     void import_data();
     void import();
 
@@ -69,7 +70,7 @@ void TestCliCsv::exportToStdoutAndFile()
 {
     QFETCH(QString, variant);
     QFETCH(int, expected);
-    const QByteArray csv = exportChannelsCsv(sampleImage(), RadioVariant(expected));
+    const QByteArray csv = exportChannelsCsv(sampleImage(), RadioVariant(expected)).text;
     const CliRun toStdout =
         runCli({QStringLiteral("export-csv"), dat_, QStringLiteral("--variant"), variant});
     QCOMPARE(toStdout.exitCode, 0);
@@ -83,6 +84,24 @@ void TestCliCsv::exportToStdoutAndFile()
     QFile written(out);
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), csv);
+}
+
+void TestCliCsv::exportWarnsOfWhatItLeavesOut()
+{
+    // Channel 4 only transmits; channel 7 receives with a CTCSS tone none of the 50.
+    const RadioImage image = SampleImage().channel(4, 0, 14652000).channel(7, 14600000).tone(7, 8, "100.1");
+    const QString dat = path(QStringLiteral("odd.dat"));
+    QVERIFY(ChannelFile::save(dat, image).ok());
+    const CliRun run =
+        runCli({QStringLiteral("export-csv"), dat, QStringLiteral("--variant"), QStringLiteral("other")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err,
+             QStringLiteral("warning: Channel 4 was left out: it only transmits (146.52 MHz), which a "
+                            "channel list cannot say\n"
+                            "warning: Channel 7: the decode tone 100.1 is none of the radio's tones and "
+                            "was left out\n"));
+    QCOMPARE(run.rawOut, exportChannelsCsv(image, RadioVariant::Other).text);
+    QVERIFY(!run.rawOut.contains("\r\n4,"));
 }
 
 void TestCliCsv::roundTripKeepsTheFile()

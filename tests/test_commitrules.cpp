@@ -64,6 +64,19 @@ void TestCommitRules::frequencyCommits_data()
     QTest::newRow("truncated") << 1 << "145.1250001"
                                << "146.00000"
                                << "" << true << 0 << Writes{"1=145.12500"};
+    // The part past 10 Hz is cut off, also when it is a half or more.
+    QTest::newRow("cut-off part over a half") << 1 << "145.1250099"
+                                              << "146.00000"
+                                              << "" << true << 0 << Writes{"1=145.12500"};
+    QTest::newRow("cut-off part a half") << 1 << "145.125005"
+                                         << "146.00000"
+                                         << "" << true << 0 << Writes{"1=145.12500"};
+    QTest::newRow("just below a raster point") << 1 << "146.006249"
+                                               << "146.00000"
+                                               << "" << true << step << ClearRow;
+    QTest::newRow("Tx cut-off part over a half") << 2 << "150.0062599"
+                                                 << "146.00000"
+                                                 << "147.00000" << true << 0 << Writes{"2=150.00625"};
     QTest::newRow("decimal scaling") << 1 << "136.0125"
                                      << "146.00000"
                                      << "" << true << 0 << Writes{"1=136.01250"};

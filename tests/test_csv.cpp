@@ -4,6 +4,7 @@
 #include "csv/CsvText.h"
 #include "model/ChannelCodec.h"
 #include "model/ToneTables.h"
+#include "support/RadioToneTables.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -118,8 +119,12 @@ private Q_SLOTS:
     void zeroBasedLocations();
     void duplex_data();
     void duplex();
+    void typedFrequenciesAreCut_data();
+    void typedFrequenciesAreCut();
     void toneModes_data();
     void toneModes();
+    void everyListedToneImports_data();
+    void everyListedToneImports();
     void refusals_data();
     void refusals();
     void refusedRowsLeaveChannel();
@@ -129,6 +134,8 @@ private Q_SLOTS:
     void fileProblems_data();
     void fileProblems();
     void exportedRow();
+    void exportLeavesOutWhatTheListCannotHold_data();
+    void exportLeavesOutWhatTheListCannotHold();
     void refusalTextTakesValuesLiterally();
     void mangledFilesAreSafe();
 };
@@ -227,7 +234,7 @@ void TestCsv::roundTrip()
             ++used;
         }
     }
-    const QByteArray csv = exportChannelsCsv(image, v);
+    const QByteArray csv = exportChannelsCsv(image, v).text;
     QCOMPARE(csv.count("\r\n"), used + 1);
 
     // Back into a new document: the channels come from the file alone.
@@ -364,6 +371,9 @@ void TestCsv::duplex_data()
     QTest::newRow("transmit-only keeps Tx")
         << int(RadioVariant::TransmitOnly) << QByteArray("-") << QByteArray("0.6") << ""
         << "145.92000";
+    QTest::newRow("split, cut-off part over a half")
+        << other << QByteArray("split") << QByteArray("150.0062599") << "146.52000"
+        << "150.00625";
     QTest::newRow("transmit-only, split")
         << int(RadioVariant::TransmitOnly) << QByteArray("split") << QByteArray("151.0") << ""
         << "151.00000";
@@ -383,6 +393,45 @@ void TestCsv::duplex()
     const Row row = gridRow(result.image, 4);
     QCOMPARE(row.at(0), rx);
     QCOMPARE(row.at(1), tx);
+}
+
+// Digits past 10 Hz are cut off, never rounded, whatever they are: 146.006249 is
+// 146.00624 MHz (off the raster), not 146.00625.
+void TestCsv::typedFrequenciesAreCut_data()
+{
+    QTest::addColumn<QByteArray>("frequency");
+    QTest::addColumn<QString>("rx");      // as the grid shows the channel taken
+    QTest::addColumn<QString>("refused"); // the value named by an off-raster refusal
+    QTest::newRow("cut-off part below a half") << QByteArray("145.1250001") << "145.12500"
+                                               << "";
+    QTest::newRow("cut-off part over a half") << QByteArray("145.1250099") << "145.12500"
+                                              << "";
+    QTest::newRow("cut-off part exactly a half") << QByteArray("145.125005") << "145.12500"
+                                                 << "";
+    QTest::newRow("one step below a raster point") << QByteArray("146.006249") << ""
+                                                   << "146.00624";
+    QTest::newRow("just below a raster point") << QByteArray("146.0062499999") << ""
+                                               << "146.00624";
+    QTest::newRow("decimal scaling") << QByteArray("136.0125") << "136.01250"
+                                     << "";
+}
+
+void TestCsv::typedFrequenciesAreCut()
+{
+    QFETCH(QByteArray, frequency);
+    QFETCH(QString, rx);
+    QFETCH(QString, refused);
+    const CsvImportResult result = importText("Location,Frequency\r\n5," + frequency + "\r\n");
+    QCOMPARE(result.report.rows.size(), size_t(1));
+    const ImportedRow& row = result.report.rows[0];
+    if (refused.isEmpty()) {
+        QVERIFY2(!row.refusal, dump(result).constData());
+        QCOMPARE(gridRow(result.image, 5).at(0), rx);
+    } else {
+        QVERIFY(row.refusal.has_value());
+        QCOMPARE(int(row.refusal->reason), int(RefusalReason::RxOffRaster));
+        QCOMPARE(row.refusal->value, refused);
+    }
 }
 
 void TestCsv::toneModes_data()
@@ -445,9 +494,41 @@ void TestCsv::toneModes()
     QCOMPARE(row.at(3), encode);
     if (!written)
         return;
-    const QByteArray exported = exportChannelsCsv(result.image, RadioVariant::Other);
+    const QByteArray exported = exportChannelsCsv(result.image, RadioVariant::Other).text;
     const QStringList fields = parseCsv(exported).records.at(1).fields;
     QCOMPARE(fields.mid(CsvColumn::Tone, 7).join(QLatin1Char(',')).toUtf8(), tones);
+}
+
+// The radio's tables as written out by hand: a wrong digit in the program's own must show.
+void TestCsv::everyListedToneImports_data()
+{
+    using namespace RadioToneTables;
+    QTest::addColumn<QByteArray>("tones");
+    QTest::addColumn<QString>("shown");
+    for (const char* tone : Ctcss)
+        QTest::addRow("CTCSS %s", tone) << QByteArray("TSQL,,") + tone + ",,,," << QString::fromLatin1(tone);
+    // The 107 codes of the radio's DCS table, offered in the grid or not.
+    const auto addDcs = [](const char* code) {
+        QTest::addRow("DCS %s", code)
+            << QByteArray("DTCS,,,") + code + ",RR,," << QStringLiteral("D%1I").arg(QLatin1String(code));
+    };
+    std::for_each(std::begin(OfferedDcs), std::end(OfferedDcs), addDcs);
+    std::for_each(std::begin(UnofferedDcs), std::end(UnofferedDcs), addDcs);
+}
+
+void TestCsv::everyListedToneImports()
+{
+    QFETCH(QByteArray, tones);
+    QFETCH(QString, shown);
+    const QByteArray csv = Header21 + "\r\n" + row21("2", "146.52", "", "0", tones);
+    const CsvImportResult result = importText(csv);
+    QVERIFY2(result.report.refused() == 0, dump(result).constData());
+    QCOMPARE(gridRow(result.image, 2).mid(2, 2), (Row{shown, shown}));
+    const CsvExportResult exported = exportChannelsCsv(result.image, RadioVariant::Other);
+    QVERIFY(exported.warnings.empty());
+    QCOMPARE(
+        parseCsv(exported.text).records.at(1).fields.mid(CsvColumn::Tone, 7).join(QLatin1Char(',')).toUtf8(),
+        tones);
 }
 
 void TestCsv::refusals_data()
@@ -480,6 +561,18 @@ void TestCsv::refusals_data()
         "145.0126");
     add("6.25 kHz raster is fine", other, row21("1", "145.00625", "-", "0.00625", none), RefusalReason(-1),
         "", "");
+    add("Tx 0 by split", other, row21("1", "146.52", "split", "0", none), RefusalReason::TxNotAboveZero, "",
+        "Duplex and Offset give the transmit frequency 0 MHz, which is not above 0");
+    add("Tx 0 by minus", other, row21("1", "146.52", "-", "146.52", none), RefusalReason::TxNotAboveZero, "",
+        "frequency 0 MHz");
+    add("Tx below 0 by plus", other, row21("1", "146.52", "+", "-200", none), RefusalReason::TxNotAboveZero,
+        "", "frequency -53.48 MHz");
+    add("transmit-only, Tx 0 by split", int(RadioVariant::TransmitOnly),
+        row21("1", "146.52", "split", "0", none), RefusalReason::TxNotAboveZero, "", "not above 0");
+    add("Rx beyond 8 digits", other, row21("1", "1000", "", "0", none), RefusalReason::RxTooManyDigits, "",
+        "Receive frequency 1000 MHz has more digits than the radio stores");
+    add("Tx beyond 8 digits", other, row21("1", "146.52", "split", "1200.5", none),
+        RefusalReason::TxTooManyDigits, "", "Transmit frequency 1200.5 MHz has more digits");
     add("transmit-only with Duplex off", int(RadioVariant::TransmitOnly),
         row21("1", "146.52", "off", "0", none), RefusalReason::NoTransmitFrequency, "", "only transmits");
     add("receive-only ignores Tx band", int(RadioVariant::ReceiveOnly),
@@ -679,15 +772,86 @@ void TestCsv::exportedRow()
     putTone(record, RadioImage::RecEncodeTone, toneFieldFromText(QStringLiteral("67.0")));
     record[RadioImage::RecWidthPower] = 0xDF; // Wide, Low
     image.setScanBit(9, false);
-    QCOMPARE(exportChannelsCsv(image, RadioVariant::Other),
+    QCOMPARE(exportChannelsCsv(image, RadioVariant::Other).text,
              Header21 + "\r\n9,,446.006250,-,5.000000,Cross,67.0,,,NR,023,Tone->DTCS,FM,6.25,S,Low,,,,,\r\n");
     // A receive-only radio neither has nor writes the transmit side.
-    QCOMPARE(exportChannelsCsv(image, RadioVariant::ReceiveOnly),
+    QCOMPARE(exportChannelsCsv(image, RadioVariant::ReceiveOnly).text,
              Header21 + "\r\n9,,446.006250,off,0.000000,Cross,,,,NR,023,->DTCS,FM,6.25,S,Low,,,,,\r\n");
     // A transmit-only radio gives its Tx frequency as Frequency.
-    QCOMPARE(exportChannelsCsv(image, RadioVariant::TransmitOnly),
+    QCOMPARE(exportChannelsCsv(image, RadioVariant::TransmitOnly).text,
              Header21 + "\r\n9,,441.006250,,0.000000,Tone,67.0,,,,,,FM,6.25,S,Low,,,,,\r\n");
-    QCOMPARE(exportChannelsCsv(RadioImage::makeNew(), RadioVariant::Other), Header21 + "\r\n");
+    QCOMPARE(exportChannelsCsv(RadioImage::makeNew(), RadioVariant::Other).text, Header21 + "\r\n");
+}
+
+void TestCsv::exportLeavesOutWhatTheListCannotHold_data()
+{
+    using Kind = CsvExportWarning::Kind;
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<quint32>("rx");
+    QTest::addColumn<quint32>("tx");
+    QTest::addColumn<QByteArray>("decode"); // the tone field's two bytes
+    QTest::addColumn<QByteArray>("encode");
+    QTest::addColumn<QByteArray>("row"); // the exported row, empty when left out
+    QTest::addColumn<QStringList>("warnings");
+    const int other = int(RadioVariant::Other);
+    const QByteArray none("\xFF\xFF", 2);
+    const QByteArray ctcss885("\x75\x03", 2);   // 88.5 Hz
+    const QByteArray ctcss1001("\xE9\x03", 2);  // 100.1 Hz: none of the 50
+    const QByteArray dcsUnknown("\x14\x28", 2); // value 20, no code of the table
+    const QByteArray dcs017("\x0F\x28", 2);     // in the table, not in the grid's list
+    auto warning = [](Kind kind, const char* value) {
+        return exportWarningText({kind, 6, QString::fromLatin1(value)}, Language::English);
+    };
+    QTest::newRow("transmits only") << other << 0u << 14652000u << none << ctcss885 << QByteArray()
+                                    << QStringList{warning(Kind::TransmitOnlyChannel, "146.52")};
+    QTest::newRow("transmits only, on a transmit-only radio")
+        << int(RadioVariant::TransmitOnly) << 0u << 14652000u << none << ctcss885
+        << QByteArray("6,,146.520000,,0.000000,Tone,88.5,,,,,,") << QStringList{};
+    QTest::newRow("CTCSS off the list") << other << 14652000u << 14652000u << ctcss1001 << ctcss885
+                                        << QByteArray("6,,146.520000,,0.000000,Tone,88.5,,,,,,")
+                                        << QStringList{warning(Kind::DecodeTone, "100.1")};
+    QTest::newRow("DCS value off the table") << other << 14652000u << 14652000u << ctcss885 << dcsUnknown
+                                             << QByteArray("6,,146.520000,,0.000000,Cross,,88.5,,,,->Tone")
+                                             << QStringList{warning(Kind::EncodeTone, "D000N")};
+    QTest::newRow("both tones") << int(RadioVariant::ReceiveOnly) << 14652000u << 0u << dcsUnknown
+                                << ctcss1001 << QByteArray("6,,146.520000,off,0.000000,,,,,,,")
+                                << QStringList{warning(Kind::DecodeTone, "D000N")};
+    QTest::newRow("a table code not in the grid's list")
+        << other << 14652000u << 14652000u << dcs017 << dcs017
+        << QByteArray("6,,146.520000,,0.000000,DTCS,,,017,NN,,") << QStringList{};
+}
+
+// What the export writes, its own import takes back: what it cannot is left out and named.
+void TestCsv::exportLeavesOutWhatTheListCannotHold()
+{
+    QFETCH(int, variant);
+    QFETCH(quint32, rx);
+    QFETCH(quint32, tx);
+    QFETCH(QByteArray, decode);
+    QFETCH(QByteArray, encode);
+    QFETCH(QByteArray, row);
+    QFETCH(QStringList, warnings);
+    RadioImage image = RadioImage::makeNew();
+    std::uint8_t* record = image.channel(6);
+    RadioImage::frequencyToBytes(rx, record + RadioImage::RecRxFreq);
+    RadioImage::frequencyToBytes(tx, record + RadioImage::RecTxFreq);
+    putTone(record, RadioImage::RecDecodeTone, {std::uint8_t(decode[0]), std::uint8_t(decode[1])});
+    putTone(record, RadioImage::RecEncodeTone, {std::uint8_t(encode[0]), std::uint8_t(encode[1])});
+    const CsvExportResult exported = exportChannelsCsv(image, RadioVariant(variant));
+    QStringList texts;
+    for (const CsvExportWarning& w : exported.warnings) {
+        texts << exportWarningText(w, Language::English);
+        const QString chinese = exportWarningText(w, Language::Chinese);
+        QVERIFY(chinese.contains(QString::number(w.channel)) && chinese.contains(w.value) &&
+                chinese.contains(QString::fromUtf8("未导出")));
+    }
+    QCOMPARE(texts, warnings);
+    const QList<QByteArray> lines = exported.text.split('\n');
+    QCOMPARE(lines.size(), row.isEmpty() ? 2 : 3);
+    if (!row.isEmpty())
+        QVERIFY2(lines[1].startsWith(row), lines[1].constData());
+    const CsvImportResult again = importText(exported.text, RadioVariant(variant));
+    QVERIFY2(again.report.refused() == 0, dump(again).constData());
 }
 
 void TestCsv::refusalTextTakesValuesLiterally()
@@ -706,7 +870,7 @@ void TestCsv::mangledFilesAreSafe()
     RadioImage image = RadioImage::makeNew();
     for (int n = 1; n <= RadioImage::ChannelCount; ++n)
         randomChannel(image, n, RadioVariant::Other, random);
-    const QByteArray csv = exportChannelsCsv(image, RadioVariant::Other);
+    const QByteArray csv = exportChannelsCsv(image, RadioVariant::Other).text;
     const QByteArray alphabet = ",\"\r\n0123456789.+-SRNDTCSQLFMWHighLow>\xEF\xBB\xBF\xFF\x00";
     for (int trial = 0; trial < 3000; ++trial) {
         QByteArray mangled = csv;

@@ -11,6 +11,7 @@
 #include "editor/CellEditors.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
+#include "support/FailingWriter.h"
 #include "support/GuiTestEnv.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -114,6 +116,8 @@ private Q_SLOTS:
     void refusedForOtherRadios();
     void notAChannelList();
     void exportWritesTheGrid();
+    void exportNamesWhatItLeftOut();
+    void exportOntoAFullDisk();
     void chineseReport();
     void importIsOneUndoStep();
     void droppedListOpensTheReport();
@@ -232,12 +236,52 @@ void TestCsvGui::exportWritesTheGrid()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();
-    QCOMPARE(written, exportChannelsCsv(s.document().image(), RadioVariant::ReceiveOnly));
+    QCOMPARE(written, exportChannelsCsv(s.document().image(), RadioVariant::ReceiveOnly).text);
     QVERIFY2(written.contains("\r\n2,,145.012500,off,"), written.constData());
     // A folder that does not exist: the message names the file.
     QVERIFY(!s.csv().exportFile(*s.view, s.env.filePath(QStringLiteral("no/such/dir/out.csv"))));
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("out.csv")));
+}
+
+void TestCsvGui::exportNamesWhatItLeftOut()
+{
+    Opened s;
+    QVERIFY(s.view);
+    s.app.context().setRadioVariant(RadioVariant::Other);
+    std::uint8_t* record = s.document().image().channel(3);
+    RadioImage::frequencyToBytes(14652000, record + RadioImage::RecTxFreq); // transmits only
+    record[RadioImage::RecEncodeTone] = 0xE9;                               // 100.1 Hz, none of the 50 tones
+    record[RadioImage::RecEncodeTone + 1] = 0x03;
+    s.view->loadFromImage();
+    const QString path = s.env.filePath(QStringLiteral("out.csv"));
+    QVERIFY(s.csv().exportFile(*s.view, path));
+    QCOMPARE(s.env.boxes.size(), 1);
+    QCOMPARE(s.env.boxes[0].icon, QMessageBox::Warning);
+    QCOMPARE(s.env.boxes[0].text.split(QLatin1Char('\n')).mid(1),
+             QStringList{
+                 "Channel 3 was left out: it only transmits (146.52 MHz), which a channel list cannot say"});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().count("\r\n"), 1); // the header alone
+}
+
+void TestCsvGui::exportOntoAFullDisk()
+{
+    Opened s;
+    QVERIFY(s.view);
+    const QString path = s.env.filePath(QStringLiteral("old.csv"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old list\n") == 9);
+    old.close();
+    FailingWriter full(4);
+    s.app.context().setFileWriter(full);
+    QVERIFY(!s.csv().exportFile(*s.view, path));
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("old.csv")));
+    QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old list\n"));
 }
 
 void TestCsvGui::chineseReport()

@@ -109,7 +109,7 @@ void TestEditing::modifiedFollowsCleanState()
     f.typeInto(4, 1, QStringLiteral("151"));
     f.key(Qt::Key_Return);
     QVERIFY(f.document.isModified());
-    QVERIFY(f.document.save(f.env.filePath(QStringLiteral("saved.dat"))).ok());
+    QVERIFY(f.document.save(f.env.filePath(QStringLiteral("saved.dat")), f.env.context.fileWriter()).ok());
     QVERIFY(!f.document.isModified());
     f.typeInto(5, 1, QStringLiteral("152"));
     f.key(Qt::Key_Return);

@@ -1,10 +1,13 @@
 #include "config/IniFile.h"
 #include "config/IniLocation.h"
+#include "support/FailingWriter.h"
 
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 
@@ -37,6 +40,10 @@ private Q_SLOTS:
     void caseOnlyChangeKeepsFlagDown();
     void emptySectionNameMergesOnReload();
     void gbkFileKeepsEncoding();
+    void mixedEncodingsSurviveALanguageChange();
+    void newTextTakesTheFilesEncoding_data();
+    void newTextTakesTheFilesEncoding();
+    void failedSaveKeepsTheFile();
     void autoSaveOnDestruction();
     void locationFallsBackToUserCopy();
     void installedProgramStartsFromTheDefault();
@@ -211,6 +218,102 @@ void TestIniFile::gbkFileKeepsEncoding()
         ini.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
     }
     QCOMPARE(readFile(path), bytes + QByteArray("[Setup]\r\nLanguage=Chinese\r\n"));
+}
+
+// A dealer's file put together on several systems: UTF-8 Chinese, GBK Chinese and
+// Windows-1252 accents, in values, names and remarks. A language change rewrites the one
+// value; every other byte of every kept line comes back as it was.
+void TestIniFile::mixedEncodingsSurviveALanguageChange()
+{
+    const QByteArray utf8Company = "\xE7\x94\xB5\xE5\x8F\xB0"; // 电台
+    const QByteArray gbkAppName = "\xB1\xB1\xB7\xE7";          // 北风
+    const QByteArray gbkTitle = "\xB2\xE2\xCA\xD4";            // 测试
+    const QByteArray kept = "[Setup]\r\n"
+                            "Language=%1\r\n"
+                            "AppName=XR970\r\n"
+                            "Field1=136 - 174MHz\r\n"
+                            "[English]\r\n"
+                            "Company=Soci\xE9t\xE9 G\xE9n\xE9rale\r\n"
+                            "Copyrights=\xA9 2024 Soci\xE9t\xE9\t; \xA9 remark kept in the value\r\n"
+                            "[Chinese]\r\n"
+                            "Company=" +
+                            utf8Company +
+                            "\r\n"
+                            "AppName=" +
+                            gbkAppName +
+                            "\r\n"
+                            "Title=" +
+                            gbkTitle + " // " + utf8Company + "\r\n" + "[\xB2\xE2]\r\n" + gbkTitle + "=1\r\n";
+    // Remarks and blank lines, which a save drops, in all three encodings; LF line ends.
+    QByteArray file = "; Copyright \xA9 2024 Soci\xE9t\xE9\n; " + gbkTitle + "\n; " + utf8Company + "\n\n" +
+                      QByteArray(kept).replace("%1", "English").replace("\r\n", "\n");
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, file);
+    {
+        IniFile ini;
+        QVERIFY(ini.load(path));
+        QCOMPARE(ini.value(QStringLiteral("Chinese"), QStringLiteral("Company"), QString()),
+                 QString::fromUtf8("电台"));
+        QCOMPARE(ini.value(QStringLiteral("Chinese"), QStringLiteral("AppName"), QString()),
+                 QString::fromUtf8("北风"));
+        QCOMPARE(ini.value(QStringLiteral("Chinese"), QStringLiteral("Title"), QString()),
+                 QString::fromUtf8("测试 "));
+        QCOMPARE(ini.value(QString::fromUtf8("测"), QString::fromUtf8("测试"), QString()),
+                 QStringLiteral("1"));
+        ini.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+        QVERIFY(ini.save().ok);
+    }
+    QCOMPARE(readFile(path), QByteArray(kept).replace("%1", "Chinese"));
+}
+
+void TestIniFile::newTextTakesTheFilesEncoding_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("written"); // the bytes of 中文 as the save writes them
+    QTest::newRow("ASCII only: UTF-8")
+        << QByteArray("[Setup]\nLanguage=English\n") << QByteArray("\xE4\xB8\xAD\xE6\x96\x87");
+    QTest::newRow("UTF-8 text: UTF-8") << QByteArray("[Setup]\nLanguage=English\nA=\xE7\x94\xB5\n")
+                                       << QByteArray("\xE4\xB8\xAD\xE6\x96\x87");
+    QTest::newRow("GBK text: GB18030")
+        << QByteArray("[Setup]\nLanguage=English\nA=\xB1\xB1\n") << QByteArray("\xD6\xD0\xCE\xC4");
+    // A remark is not written back, so it does not decide.
+    QTest::newRow("GBK only in a remark: UTF-8")
+        << QByteArray("; \xB1\xB1\n[Setup]\nLanguage=English\n") << QByteArray("\xE4\xB8\xAD\xE6\x96\x87");
+}
+
+void TestIniFile::newTextTakesTheFilesEncoding()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, written);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, file);
+    IniFile ini;
+    QVERIFY(ini.load(path));
+    ini.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QString::fromUtf8("中文"));
+    QVERIFY(ini.serialize().contains("Language=" + written + "\r\n"));
+    QVERIFY(ini.save().ok);
+    IniFile reread;
+    QVERIFY(reread.load(path));
+    QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
+             QString::fromUtf8("中文"));
+    ini.clear();
+    reread.clear();
+}
+
+void TestIniFile::failedSaveKeepsTheFile()
+{
+    QTemporaryDir dir;
+    const QByteArray original = "; remark\n[Setup]\nLanguage=English\n";
+    const QString path = writeFile(dir, original);
+    IniFile ini;
+    QVERIFY(ini.load(path));
+    ini.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+    const WriteResult result = ini.save(FailingWriter(10));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.errorText, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    QCOMPARE(readFile(path), original);
+    QVERIFY(ini.isModified());
+    ini.clear(); // no second save on destruction
 }
 
 void TestIniFile::autoSaveOnDestruction()

@@ -3,6 +3,7 @@
 
 #include "document/ChannelFile.h"
 #include "document/RadioHistory.h"
+#include "support/FailingWriter.h"
 #include "support/SampleImage.h"
 
 #include <QDir>
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void keepsTheNewest();
     void sameMillisecondKeepsBoth();
     void failedCopyRemovesNothing();
+    void fullDiskLeavesNoCopy();
     void summaries_data();
     void summaries();
 };
@@ -45,8 +47,9 @@ void TestRadioHistory::storesExactBytesNewestFirst()
     const RadioHistory history(folder);
     const RadioImage first = patternImage();
     const RadioImage second = SampleImage().channel(1, 14612500);
-    const RadioHistory::Stored a = history.store(first, RadioVariant::TransmitOnly, utc(26, 589));
-    const RadioHistory::Stored b = history.store(second, RadioVariant::Other, utc(27));
+    const RadioHistory::Stored a =
+        history.store(first, RadioVariant::TransmitOnly, FileWriter(), utc(26, 589));
+    const RadioHistory::Stored b = history.store(second, RadioVariant::Other, FileWriter(), utc(27));
     QVERIFY(a.ok() && b.ok());
     QCOMPARE(QFileInfo(a.path).fileName(), QStringLiteral("2026-03-14_09-26-00.589Z_transmit-only.dat"));
     QCOMPARE(QFileInfo(b.path).fileName(), QStringLiteral("2026-03-14_09-27-00.000Z_other.dat"));
@@ -77,7 +80,8 @@ void TestRadioHistory::keepsTheNewest()
     }
     // Stored out of order: the oldest by time go, not the first stored.
     for (int minute : {30, 10, 50, 20, 40})
-        QVERIFY(history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, utc(minute)).ok());
+        QVERIFY(
+            history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), utc(minute)).ok());
     QStringList kept;
     for (const HistoryEntry& entry : history.entries())
         kept << entry.time.toString(QStringLiteral("mm"));
@@ -91,8 +95,10 @@ void TestRadioHistory::sameMillisecondKeepsBoth()
 {
     QTemporaryDir dir;
     const RadioHistory history(dir.path());
-    const RadioHistory::Stored a = history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, utc(5));
-    const RadioHistory::Stored b = history.store(patternImage(), RadioVariant::ReceiveOnly, utc(5));
+    const RadioHistory::Stored a =
+        history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), utc(5));
+    const RadioHistory::Stored b =
+        history.store(patternImage(), RadioVariant::ReceiveOnly, FileWriter(), utc(5));
     QVERIFY(a.ok() && b.ok());
     QVERIFY(a.path != b.path);
     const QList<HistoryEntry> entries = history.entries();
@@ -109,18 +115,35 @@ void TestRadioHistory::failedCopyRemovesNothing()
 {
     QTemporaryDir dir;
     const RadioHistory good(dir.path(), 1);
-    QVERIFY(good.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, utc(1)).ok());
+    QVERIFY(good.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), utc(1)).ok());
     QFile blocker(dir.filePath(QStringLiteral("history")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
     const RadioHistory blocked(blocker.fileName(), 1);
-    const RadioHistory::Stored stored = blocked.store(patternImage(), RadioVariant::ReceiveOnly, utc(2));
+    const RadioHistory::Stored stored =
+        blocked.store(patternImage(), RadioVariant::ReceiveOnly, FileWriter(), utc(2));
     QVERIFY(!stored.ok());
     QVERIFY(!stored.result.errorText.isEmpty());
     QVERIFY(stored.path.startsWith(blocker.fileName()));
     QCOMPARE(good.entries().size(), 1);
     QVERIFY(blocked.entries().isEmpty());
+}
+
+// The disk fills during the copy: no file is left half-written under either name, and
+// the oldest entry is not removed to make room.
+void TestRadioHistory::fullDiskLeavesNoCopy()
+{
+    QTemporaryDir dir;
+    const RadioHistory history(dir.path(), 1);
+    const RadioHistory::Stored old = history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly);
+    QVERIFY(old.ok());
+    const RadioHistory::Stored full =
+        history.store(patternImage(), RadioVariant::ReceiveOnly, FailingWriter(100));
+    QVERIFY(!full.ok());
+    QCOMPARE(full.result.errorText, qt_error_string(ENOSPC));
+    QCOMPARE(fileNames(dir.path()), QStringList{QFileInfo(old.path).fileName()});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).size(), 1); // no temporary file either
 }
 
 void TestRadioHistory::summaries_data()

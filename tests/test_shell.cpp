@@ -3,6 +3,7 @@
 #include "app/DocumentWindow.h"
 #include "app/MainWindow.h"
 #include "app/NavigationBar.h"
+#include "app/PrintCommands.h"
 #include "config/CommandIds.h"
 #include "config/IniFile.h"
 #include "dialogs/AboutDialog.h"
@@ -16,6 +17,7 @@
 #include "editor/ViewTransfer.h"
 #include "link/ScriptedSerialDevices.h"
 #include "sim/VirtualRadio.h"
+#include "support/FailingWriter.h"
 #include "support/GuiTestEnv.h"
 
 #include <QAction>
@@ -24,12 +26,15 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <cstring>
 
 namespace {
 
@@ -87,7 +92,10 @@ private Q_SLOTS:
     void saveAndReopen();
     void saveCommitsOpenEditor();
     void unsavedChangesPrompt();
+    void failedSaveKeepsTheEdits();
+    void printToFileGoesThroughTheWriter();
     void languageChangeRestarts();
+    void languageChangeThatCannotBeSaved();
     void aboutTexts();
     void chineseWindow();
     void standardButtons_data();
@@ -301,6 +309,71 @@ void TestShell::unsavedChangesPrompt()
     QVERIFY(!s.mainWindow()->restartRequested());
 }
 
+// A save onto a full disk: the message names the file and the reason, the old file and
+// the edits stay, and closing asks again.
+void TestShell::failedSaveKeepsTheEdits()
+{
+    Started s;
+    const QString path = s.env.filePath(QStringLiteral("kept.dat"));
+    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
+    QVERIFY(s.docs().openDocument(path));
+    DocumentWindow* window = s.docs().currentWindow();
+    window->view()->grid()->setText(3, 1, QStringLiteral("145.12500"));
+    window->document()->setModified(true);
+    FailingWriter full(100);
+    s.app.context().setFileWriter(full);
+    QVERIFY(!s.docs().save(window));
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("kept.dat")));
+    QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    QVERIFY(window->document()->isModified());
+    RadioImage onDisk;
+    QVERIFY(ChannelFile::load(path, onDisk).ok());
+    QVERIFY(onDisk == RadioImage::makeNew());
+
+    s.env.answers = {QMessageBox::Save}; // the save fails again: the window stays
+    QVERIFY(!s.mainWindow()->close());
+    QCOMPARE(s.env.boxes.size(), 3);
+    QVERIFY(s.env.boxes[1].text.startsWith(QStringLiteral("Save changes to")));
+    QVERIFY(s.env.boxes[2].text.contains(QStringLiteral("kept.dat")));
+
+    const FileWriter roomAgain;
+    s.app.context().setFileWriter(roomAgain);
+    s.env.answers = {QMessageBox::Save};
+    QVERIFY(s.mainWindow()->close());
+    QVERIFY(ChannelFile::load(path, onDisk).ok());
+    QCOMPARE(RadioImage::frequencyFromBytes(onDisk.channel(3)), 14512500u);
+}
+
+// Print to file writes the PDF as every other file: whole, or not at all.
+void TestShell::printToFileGoesThroughTheWriter()
+{
+    Started s;
+    const QString path = s.env.filePath(QStringLiteral("report.pdf"));
+    writeFile(s.env, QStringLiteral("report.pdf"), "old report");
+    QPrinter& printer = s.mainWindow()->printCommands().printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    ChannelView& view = *s.docs().currentWindow()->view();
+    FailingWriter full(100);
+    s.app.context().setFileWriter(full);
+    s.mainWindow()->printCommands().printDirect(view);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("report.pdf")));
+    QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old report"));
+    file.close();
+
+    const FileWriter roomAgain;
+    s.app.context().setFileWriter(roomAgain);
+    s.mainWindow()->printCommands().printDirect(view);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF-"));
+}
+
 void TestShell::languageChangeRestarts()
 {
     Started s;
@@ -334,6 +407,36 @@ void TestShell::languageChangeRestarts()
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(!s.mainWindow()->isVisible());
     QVERIFY(s.mainWindow()->restartRequested());
+}
+
+void TestShell::languageChangeThatCannotBeSaved()
+{
+    Started s;
+    QFile ini(s.env.iniPath());
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QByteArray before = ini.readAll();
+    ini.close();
+    FailingWriter full;
+    s.app.context().setFileWriter(full);
+    bool stayedOpen = false;
+    QTimer::singleShot(0, [&stayedOpen] {
+        auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->chineseButton()->setChecked(true);
+        dialog->accept();
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    s.mainWindow()->runCommand(CommandId::ChooseLanguage);
+    QVERIFY(stayedOpen);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("Program.ini")));
+    QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    QVERIFY(s.mainWindow()->isVisible());
+    QVERIFY(!s.mainWindow()->restartRequested());
+    QCOMPARE(s.app.context().setupValue(QStringLiteral("Language")), QStringLiteral("English"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QCOMPARE(ini.readAll(), before);
 }
 
 void TestShell::aboutTexts()

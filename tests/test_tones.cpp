@@ -1,6 +1,9 @@
 #include "model/ToneTables.h"
+#include "support/RadioToneTables.h"
 
 #include <QtTest>
+
+#include <algorithm>
 
 class TestTones : public QObject {
     Q_OBJECT
@@ -10,8 +13,12 @@ private Q_SLOTS:
     void encode_data();
     void encode();
     void dcsTableBothWays();
+    void dcsTableIsTheRadios();
     void choiceList();
+    void choiceListIsTheRadios();
 };
+
+using namespace RadioToneTables;
 
 void TestTones::decode_data()
 {
@@ -99,6 +106,49 @@ void TestTones::dcsTableBothWays()
     QCOMPARE(int(dcsBitsFromCode(24)), 0);
     QCOMPARE(table[65], 371);
     QCOMPARE(table[66], 411);
+}
+
+void TestTones::dcsTableIsTheRadios()
+{
+    QStringList expected;
+    for (const char* code : OfferedDcs)
+        expected << QString::fromLatin1(code);
+    for (const char* code : UnofferedDcs)
+        expected << QString::fromLatin1(code);
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(expected.size(), DcsCodeCount);
+    QStringList table;
+    for (int i = 0; i < DcsCodeCount; ++i)
+        table << QString::asprintf("%03d", dcsCodeTable()[i]);
+    QCOMPARE(table, expected);
+    // Each code's 9-bit value is its digits read in base 8.
+    for (const QString& code : expected) {
+        const int value = code.toInt(nullptr, 8);
+        const auto high = static_cast<std::uint8_t>(0x28 | (value >> 8));
+        QCOMPARE(int(dcsBitsFromCode(code.toInt())), value & 0xFF);
+        QCOMPARE(dcsCodeFromBits(static_cast<std::uint8_t>(value & 0xFF), high), code.toInt());
+        QCOMPARE(toneTextFromField({static_cast<std::uint8_t>(value & 0xFF), high}),
+                 QLatin1Char('D') + code + 'N');
+    }
+}
+
+void TestTones::choiceListIsTheRadios()
+{
+    QStringList expected{QStringLiteral("None")};
+    for (const char* tone : Ctcss)
+        expected << QString::fromLatin1(tone);
+    for (const char* polarity : {"N", "I"})
+        for (const char* code : OfferedDcs)
+            expected << QStringLiteral("D%1%2").arg(QLatin1String(code), QLatin1String(polarity));
+    QCOMPARE(toneChoices(Language::English), expected);
+    // Every listed CTCSS tone counts as one of the 50, and its tenths are its text.
+    for (const char* tone : Ctcss) {
+        const int tenths = QString::fromLatin1(tone).remove(QLatin1Char('.')).toInt();
+        QVERIFY2(isListedCtcssTone(tenths), tone);
+        QCOMPARE(toneTextFromField(toneFieldFromText(QString::fromLatin1(tone))), QString::fromLatin1(tone));
+    }
+    QVERIFY(!isListedCtcssTone(1001));
+    QVERIFY(!isListedCtcssTone(1588));
 }
 
 void TestTones::choiceList()

@@ -144,6 +144,7 @@ void TestTranslations::modules_data()
     QTest::addColumn<bool>("hasMessages");
     QTest::newRow("shell Chinese") << "shell_zh.ts" << true;
     QTest::newRow("dialogs Chinese") << "dialogs_zh.ts" << true;
+    QTest::newRow("safe files Chinese") << "safety_zh.ts" << true;
     QTest::newRow("shell English") << "shell_en.ts" << false; // English is compiled in
 }
 

@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -35,12 +34,6 @@ QString proposedCsvPath(const ChannelDocument& document)
 CsvCommands::CsvCommands(AppContext& context, QWidget* dialogParent)
     : QObject(dialogParent), context_(context), dialogParent_(dialogParent)
 {
-}
-
-void CsvCommands::reportFileError(const QString& what, const QString& path, const QString& reason) const
-{
-    appMessageBox(context_, what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason,
-                  QMessageBox::Ok, QMessageBox::Warning);
 }
 
 void CsvCommands::importChannels(ChannelView& view)
@@ -69,7 +62,7 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        reportFileError(tr("Could not open the file %1."), path, file.errorString());
+        fileErrorBox(context_, tr("Could not open the file %1."), path, file.errorString());
         return false;
     }
     const QByteArray bytes = file.read(MaxCsvFileSize + 1); // one byte more tells a file too large
@@ -95,10 +88,18 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
 bool CsvCommands::exportFile(ChannelView& view, const QString& path)
 {
     view.commitGridToImage();
-    const QByteArray csv = exportChannelsCsv(view.document()->image(), context_.radioVariant());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit())
-        return true;
-    reportFileError(tr("Could not save the file %1."), path, file.errorString());
-    return false;
+    const CsvExportResult exported = exportChannelsCsv(view.document()->image(), context_.radioVariant());
+    const WriteResult written = context_.fileWriter().write(path, exported.text);
+    if (!written.ok) {
+        fileErrorBox(context_, tr("Could not save the file %1."), path, written.errorText);
+        return false;
+    }
+    if (!exported.warnings.empty()) {
+        QStringList lines{tr("The channel list %1 was written, but without what it cannot hold:")
+                              .arg(QDir::toNativeSeparators(path))};
+        for (const CsvExportWarning& warning : exported.warnings)
+            lines << exportWarningText(warning, context_.language());
+        appMessageBox(context_, lines.join(QLatin1Char('\n')), QMessageBox::Ok, QMessageBox::Warning);
+    }
+    return true;
 }

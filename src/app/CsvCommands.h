@@ -8,7 +8,8 @@ class QWidget;
 
 // File > Import Channels... and Export Channels...: the channels of the active document
 // as a CSV channel list. Both commit an open cell editor and store the grid into the
-// image first, so what the grid shows is what they work on.
+// image first, so what the grid shows is what they work on. An export names what the
+// list could not hold.
 class CsvCommands : public QObject {
     Q_OBJECT
 public:
@@ -23,8 +24,6 @@ public:
     bool exportFile(ChannelView& view, const QString& path);
 
 private:
-    void reportFileError(const QString& what, const QString& path, const QString& reason) const;
-
     AppContext& context_;
     QWidget* dialogParent_;
 };

@@ -10,7 +10,6 @@
 #include "editor/ViewTransfer.h"
 #include "uikit/MessageBox.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -153,7 +152,7 @@ bool DocumentManager::saveTo(DocumentWindow* window, const QString& path)
 {
     // A value still in an open cell editor is committed (or refused) first, never lost.
     window->view()->commitGridToImage();
-    const ChannelFile::Result result = window->document()->save(path);
+    const ChannelFile::Result result = window->document()->save(path, context_.fileWriter());
     if (!result.ok())
         reportFileError(path, result, true);
     else
@@ -169,8 +168,7 @@ void DocumentManager::reportFileError(const QString& path, const ChannelFile::Re
         return;
     }
     const QString what = saving ? tr("Could not save the file %1.") : tr("Could not open the file %1.");
-    appMessageBox(context_, what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + result.errorText,
-                  QMessageBox::Ok, QMessageBox::Warning);
+    fileErrorBox(context_, what, path, result.errorText);
 }
 
 void DocumentManager::closeActive()

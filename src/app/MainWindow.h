@@ -40,6 +40,7 @@ public:
     HelpWindow* helpWindow() const { return help_; }
     CsvCommands& csvCommands() const { return *csv_; }
     RecentFiles& recentFiles() const { return *recent_; }
+    PrintCommands& printCommands() const { return *printing_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     // The view of the active document window, or nullptr.
     ChannelView* activeView() const;

@@ -4,6 +4,7 @@
 #include <memory>
 
 class AppContext;
+class ReportPagination;
 struct ReportInput;
 class ChannelView;
 class QPrinter;
@@ -26,6 +27,8 @@ public:
 
 private:
     bool printOn(ChannelView& view, const ReportInput& input);
+    void reportNotPrinted() const;
+    bool printToFile(const QPrinter& printer, const ReportInput& input, ReportPagination& pagination);
     ReportInput reportInputOf(ChannelView& view) const;
 
     const AppContext& context_;

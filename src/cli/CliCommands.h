@@ -27,6 +27,9 @@ bool loadChannelFileOrReport(const QString& path, RadioImage& image);
 // Loads the Program.ini the program uses (beside it, the per-user copy or the installed
 // default) into ini, without creating one. False when there is none.
 bool loadProgramIni(IniFile& ini);
+// Writes a command's output file through the program's file writer; "-" is standard
+// output. On failure the system's reason goes to stderr and the old file stays whole.
+bool writeOutputOrReport(const QString& path, const QByteArray& bytes);
 bool saveChannelFileOrReport(const QString& path, const RadioImage& image);
 // Keeps a copy of an image read from the radio in the radio history and returns its
 // path. When the copy cannot be written, a warning goes to stderr and the path is empty:

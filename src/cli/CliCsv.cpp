@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -24,15 +23,6 @@ QString bandTextOfImage(const RadioImage& image)
     const int type = image[RadioImage::ProductType];
     return bandTextAt(ini.value(QStringLiteral("Setup"), fieldKey(type), QString()),
                       image[RadioImage::ProductBand]);
-}
-
-bool writeOutput(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
-    return false;
 }
 
 bool readInput(const QString& path, QByteArray& bytes)
@@ -66,10 +56,13 @@ int runExportCsv(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Write the channels in use of a channel-data file as a CSV channel list (to "
-                       "stdout without -o)."));
+                       "stdout without -o or with -o -). What the list cannot hold (a channel that only "
+                       "transmits, a tone that is none of the radio's) is left out with a warning on "
+                       "stderr."));
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Channel-data file."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("CSV file to write."), QStringLiteral("OUT.csv"));
+                                    QStringLiteral("CSV file to write, - for stdout."),
+                                    QStringLiteral("OUT.csv"));
     parser.addOption(output);
     addVariantOption(parser);
     if (const auto stop = parseCommandLine(parser, arguments, 1))
@@ -81,12 +74,12 @@ int runExportCsv(const QStringList& arguments)
     RadioImage image;
     if (!loadChannelFileOrReport(parser.positionalArguments().front(), image))
         return CliExit::BadFile;
-    const QByteArray csv = exportChannelsCsv(image, *variant);
-    if (!parser.isSet(output)) {
-        printOut(QString::fromUtf8(csv));
-        return CliExit::Ok;
-    }
-    return writeOutput(parser.value(output), csv) ? CliExit::Ok : CliExit::Failure;
+    const CsvExportResult exported = exportChannelsCsv(image, *variant);
+    for (const CsvExportWarning& warning : exported.warnings)
+        printErr(QStringLiteral("warning: ") + exportWarningText(warning, Language::English) +
+                 QLatin1Char('\n'));
+    const QString path = parser.isSet(output) ? parser.value(output) : QStringLiteral("-");
+    return writeOutputOrReport(path, exported.text) ? CliExit::Ok : CliExit::Failure;
 }
 
 int runImportCsv(const QStringList& arguments)
@@ -101,7 +94,8 @@ int runImportCsv(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("FILE.dat"),
                                  QStringLiteral("Channel-data file to start from."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Channel-data file to write."), QStringLiteral("OUT.dat"));
+                                    QStringLiteral("Channel-data file to write, - for stdout."),
+                                    QStringLiteral("OUT.dat"));
     const QCommandLineOption skipBad(
         QStringLiteral("skip-bad"),
         QStringLiteral("Write the rows that were taken even when others were refused."));

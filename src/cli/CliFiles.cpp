@@ -4,6 +4,7 @@
 #include "config/IniFile.h"
 #include "config/IniLocation.h"
 #include "document/ChannelFile.h"
+#include "fileio/FileWriter.h"
 
 #include <QCoreApplication>
 
@@ -17,12 +18,20 @@ bool loadChannelFileOrReport(const QString& path, RadioImage& image)
     return result.ok();
 }
 
+bool writeOutputOrReport(const QString& path, const QByteArray& bytes)
+{
+    const FileWriter writer;
+    const bool toStdout = path == QLatin1String("-");
+    const WriteResult written = toStdout ? writer.writeStandardOutput(bytes) : writer.write(path, bytes);
+    if (!written.ok)
+        printErr((toStdout ? QStringLiteral("standard output") : path) + QStringLiteral(": ") +
+                 written.errorText + QLatin1Char('\n'));
+    return written.ok;
+}
+
 bool saveChannelFileOrReport(const QString& path, const RadioImage& image)
 {
-    const ChannelFile::Result result = ChannelFile::save(path, image);
-    if (!result.ok())
-        printErr(path + QStringLiteral(": ") + result.errorText + QLatin1Char('\n'));
-    return result.ok();
+    return writeOutputOrReport(path, ChannelFile::toBytes(image));
 }
 
 bool loadProgramIni(IniFile& ini)

@@ -8,7 +8,8 @@ int runNew(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Write the channel-data file of a new document."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("File to write."), QStringLiteral("FILE.dat"));
+                                    QStringLiteral("File to write, - for stdout."),
+                                    QStringLiteral("FILE.dat"));
     parser.addOption(output);
     if (const auto stop = parseCommandLine(parser, arguments, 0))
         return *stop;

@@ -3,14 +3,12 @@
 
 #include "config/IniFile.h"
 #include "model/ChannelCodec.h"
-#include "print/Report.h"
+#include "print/ReportPdf.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -26,29 +24,16 @@ QString copyrightsOwner(Language language)
 
 bool writePdf(const QString& path, const ReportInput& input, const QString& title)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
+    // A4 with the quarter inch a printer usually cannot reach.
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(6.35, 6.35, 6.35, 6.35),
+                         QPageLayout::Millimeter);
+    ReportPagination pagination;
+    const std::optional<QByteArray> pdf = reportPdf(input, a4, title, pagination);
+    if (!pdf) {
+        printErr(path + QStringLiteral(": the report could not be drawn\n"));
         return false;
     }
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("XR-970 Programmer"));
-        // A4 with the quarter inch a printer usually cannot reach.
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
-        ReportPagination pagination;
-        if (!printReport(writer, input, pagination)) {
-            printErr(path + QStringLiteral(": the report could not be drawn\n"));
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
-        return false;
-    }
-    return true;
+    return writeOutputOrReport(path, *pdf);
 }
 
 } // namespace
@@ -59,7 +44,7 @@ int runPrint(const QStringList& arguments)
     parser.setApplicationDescription(
         QStringLiteral("Write the printed report (options page and channel pages) as a PDF file."));
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Channel-data file."));
-    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("PDF file to write."),
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("PDF file to write, - for stdout."),
                                  QStringLiteral("OUT.pdf"));
     parser.addOption(pdf);
     addDecodeOptions(parser);

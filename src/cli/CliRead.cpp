@@ -10,7 +10,8 @@ int runRead(const QStringList& arguments)
                        "the line, come from --base (default: a new document). A copy goes into the radio "
                        "history (see history); its path is printed."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("File to write."), QStringLiteral("OUT.dat"));
+                                    QStringLiteral("File to write, - for stdout."),
+                                    QStringLiteral("OUT.dat"));
     const QCommandLineOption base(QStringLiteral("base"),
                                   QStringLiteral("File that supplies bytes 816 to 1023."),
                                   QStringLiteral("IN.dat"));
@@ -40,9 +41,14 @@ int runRead(const QStringList& arguments)
                      QLatin1Char('\n'));
         return CliExit::Failure;
     }
-    printOut(QStringLiteral("variant: ") + QLatin1String(radioVariantName(result.variant())) +
-             QLatin1Char('\n'));
+    // With the file on stdout these lines go to stderr, so the file stays the file.
+    QString lines =
+        QStringLiteral("variant: ") + QLatin1String(radioVariantName(result.variant())) + QLatin1Char('\n');
     if (!copy.isEmpty())
-        printOut(QStringLiteral("history: ") + copy + QLatin1Char('\n'));
+        lines += QStringLiteral("history: ") + copy + QLatin1Char('\n');
+    if (parser.value(output) == QLatin1String("-"))
+        printErr(lines);
+    else
+        printOut(lines);
     return CliExit::Ok;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/IniFile.h"
+#include "fileio/FileWriter.h"
 #include "link/CurrentPort.h"
 #include "link/SerialDevices.h"
 #include "model/Language.h"
@@ -13,7 +14,8 @@
 // What the whole program shares, created once at start-up and handed to whatever needs
 // it: the configuration file, the language, the program folder, the main window's
 // caption, the radio variant of the last read, whether the document is a new one, the
-// port the transfers use, the serial devices of the system and the radio history's folder.
+// port the transfers use, the serial devices of the system, the radio history's folder,
+// and the writer of every file the program saves.
 class AppContext {
 public:
     AppContext();
@@ -76,7 +78,13 @@ public:
     SerialDevices& serialDevices() const { return *serialDevices_; }
     void setSerialDevices(std::unique_ptr<SerialDevices> devices) { serialDevices_ = std::move(devices); }
 
+    // Every file the program writes goes through it; tests put in one whose writes fail.
+    const FileWriter& fileWriter() const { return *fileWriter_; }
+    void setFileWriter(const FileWriter& writer) { fileWriter_ = &writer; }
+
 private:
+    FileWriter systemWriter_;
+    const FileWriter* fileWriter_ = &systemWriter_;
     IniFile config_;
     QString languageName_;
     Language language_ = Language::English;

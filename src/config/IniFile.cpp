@@ -1,30 +1,56 @@
 #include "config/IniFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QVarLengthArray>
+#include <algorithm>
 
 namespace {
 
-// White space around names and values. A byte-order mark counts too: the decoder drops
-// it only at the start of the file, and one left inside (two files joined into one)
-// would otherwise hide the header or key after it.
-bool isBlank(QChar c)
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+
+bool isBlank(char c)
 {
-    const char16_t u = c.unicode();
-    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r' || u == 0xFEFF;
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-QString trimmedC(QStringView text)
+bool isAscii(QByteArrayView bytes)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin).toString();
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<uchar>(c) < 0x80; });
+}
+
+bool isUtf8(QByteArrayView bytes)
+{
+    // Decoded into a buffer on the stack: this runs for every name and value of the file.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QVarLengthArray<QChar, 256> text(utf8.requiredSpace(bytes.size()));
+    utf8.appendToBuffer(text.data(), bytes);
+    return !utf8.hasError();
+}
+
+// White space around names and values. A UTF-8 byte-order mark counts too: one left
+// inside (two files joined into one) would otherwise hide the header or key after it.
+QByteArrayView trimmed(QByteArrayView view)
+{
+    const bool bomIsBlank = view.contains(ByteOrderMark) && isUtf8(view);
+    for (;;) {
+        if (!view.isEmpty() && isBlank(view.front()))
+            view = view.sliced(1);
+        else if (bomIsBlank && view.startsWith(ByteOrderMark))
+            view = view.sliced(ByteOrderMark.size());
+        else
+            break;
+    }
+    for (;;) {
+        if (!view.isEmpty() && isBlank(view.back()))
+            view = view.chopped(1);
+        else if (bomIsBlank && view.endsWith(ByteOrderMark))
+            view = view.chopped(ByteOrderMark.size());
+        else
+            break;
+    }
+    return view;
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -32,11 +58,10 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool isCommentKey(const QString& key)
+bool isCommentKey(QByteArrayView key)
 {
-    const QChar first = key.front();
-    return first == QLatin1Char(';') || first == QLatin1Char('/') || first == QLatin1Char('\\') ||
-           first == QLatin1Char('*');
+    const char first = key.front();
+    return first == ';' || first == '/' || first == '\\' || first == '*';
 }
 
 // Trailing remarks are cut when a value is read: "//", then TAB ";", then "/*".
@@ -50,18 +75,9 @@ QString cutComments(QString value)
     return value;
 }
 
-// Dealer files from Chinese systems are GBK; anything that is valid UTF-8 is UTF-8.
-QString decodeText(const QByteArray& bytes, IniFile::Encoding& encoding)
+QString trimmedDefault(const QString& text)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        encoding = IniFile::Encoding::Utf8;
-        return text;
-    }
-    encoding = IniFile::Encoding::Gb18030;
-    QStringDecoder gb("GB18030");
-    return gb.decode(bytes);
+    return text.isEmpty() ? text : QString::fromUtf8(trimmed(text.toUtf8()));
 }
 
 bool createIfMissing(const QString& path)
@@ -73,6 +89,36 @@ bool createIfMissing(const QString& path)
 
 } // namespace
 
+// The bytes stay in the file's buffer, which the object keeps. An ASCII name needs no
+// decoding to be compared.
+IniFile::Text IniFile::readText(QByteArrayView bytes, bool decodeNow)
+{
+    Text text{QByteArray::fromRawData(bytes.data(), bytes.size()), QString(), false};
+    const bool ascii = isAscii(bytes);
+    text.foreign = !ascii && !isUtf8(bytes);
+    if (decodeNow && !ascii)
+        text.text = decoded(text);
+    return text;
+}
+
+bool IniFile::isNamed(const Text& name, const QString& wanted)
+{
+    if (name.text.isNull())
+        return wanted.compare(QLatin1String(name.bytes), Qt::CaseInsensitive) == 0;
+    return sameName(name.text, wanted);
+}
+
+// Valid UTF-8 is UTF-8; anything else is taken for the GBK of a Chinese system.
+QString IniFile::decoded(const Text& text)
+{
+    if (!text.text.isNull())
+        return text.text;
+    if (!text.foreign)
+        return QString::fromUtf8(text.bytes);
+    QStringDecoder gb("GB18030");
+    return gb.decode(text.bytes);
+}
+
 IniFile::~IniFile()
 {
     save();
@@ -82,7 +128,7 @@ void IniFile::clear()
 {
     path_.clear();
     sections_.clear();
-    encoding_ = Encoding::Utf8;
+    content_.clear();
     modified_ = false;
 }
 
@@ -92,37 +138,47 @@ bool IniFile::load(const QString& path)
     QFile file(path);
     if (!createIfMissing(path) || !file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    path_ = path;
-    sections_.push_back(Section{});
-    parse(decodeText(bytes, encoding_));
+    loadBytes(path, file.readAll());
     return true;
 }
 
-void IniFile::parse(const QString& text)
+void IniFile::loadBytes(const QString& path, const QByteArray& bytes)
 {
-    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
-    for (const QStringView raw : lines) {
-        const QString line = trimmedC(raw);
-        if (line.size() >= 2 && line.front() == QLatin1Char('[') && line.back() == QLatin1Char(']')) {
-            sections_.push_back(Section{line.mid(1, line.size() - 2), {}});
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        Entry entry;
-        entry.key = trimmedC(QStringView(line).left(equals < 0 ? line.size() : equals));
-        if (equals >= 0)
-            entry.value = trimmedC(QStringView(line).mid(equals + 1));
-        if (entry.key.isEmpty() || isCommentKey(entry.key))
-            continue;
-        sections_.back().entries.push_back(std::move(entry));
+    const QByteArray kept = bytes; // bytes may be what clear() forgets
+    clear();
+    path_ = path;
+    content_ = kept;
+    sections_.push_back(Section{});
+    const QByteArrayView rest(content_);
+    for (qsizetype start = 0; start <= rest.size();) {
+        qsizetype end = rest.indexOf('\n', start);
+        if (end < 0)
+            end = rest.size();
+        parseLine(rest.sliced(start, end - start));
+        start = end + 1;
     }
+}
+
+void IniFile::parseLine(QByteArrayView raw)
+{
+    const QByteArrayView line = trimmed(raw);
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        sections_.push_back(Section{readText(line.sliced(1, line.size() - 2), true), {}});
+        return;
+    }
+    const qsizetype equals = line.indexOf('=');
+    const QByteArrayView key = trimmed(line.first(equals < 0 ? line.size() : equals));
+    if (key.isEmpty() || isCommentKey(key))
+        return;
+    const QByteArrayView value = equals < 0 ? QByteArrayView() : trimmed(line.sliced(equals + 1));
+    // Names are decoded now, for the comparisons; values when they are looked up.
+    sections_.back().entries.push_back(Entry{readText(key, true), readText(value, false)});
 }
 
 qsizetype IniFile::sectionIndex(const QString& name) const
 {
     for (std::size_t i = 0; i < sections_.size(); ++i) {
-        if (sameName(sections_[i].name, name))
+        if (isNamed(sections_[i].name, name))
             return static_cast<qsizetype>(i);
     }
     return -1;
@@ -135,10 +191,32 @@ QString IniFile::value(const QString& section, const QString& key, const QString
         return defaultValue;
     const Section& found = sections_[static_cast<std::size_t>(index)];
     for (auto it = found.entries.rbegin(); it != found.entries.rend(); ++it) {
-        if (sameName(it->key, key))
-            return cutComments(it->value);
+        if (isNamed(it->key, key))
+            return cutComments(decoded(it->value));
     }
-    return trimmedC(defaultValue);
+    return trimmedDefault(defaultValue);
+}
+
+IniFile::Encoding IniFile::encoding() const
+{
+    for (const Section& section : sections_) {
+        if (section.name.foreign)
+            return Encoding::Gb18030;
+        for (const Entry& entry : section.entries)
+            if (entry.key.foreign || entry.value.foreign)
+                return Encoding::Gb18030;
+    }
+    return Encoding::Utf8;
+}
+
+IniFile::Text IniFile::encoded(const QString& text) const
+{
+    if (encoding() == Encoding::Utf8)
+        return {text.toUtf8(), text, false};
+    QStringEncoder gb("GB18030");
+    QByteArray bytes = gb.encode(text);
+    const bool foreign = !isAscii(bytes) && !isUtf8(bytes);
+    return {std::move(bytes), text, foreign};
 }
 
 void IniFile::setValue(const QString& section, const QString& key, const QString& value)
@@ -147,52 +225,49 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
         return;
     qsizetype index = sectionIndex(section);
     if (index < 0) {
-        sections_.push_back(Section{section, {}});
+        sections_.push_back(Section{encoded(section), {}});
         index = static_cast<qsizetype>(sections_.size()) - 1;
         modified_ = true;
     }
     Section* target = &sections_[static_cast<std::size_t>(index)];
     for (auto it = target->entries.rbegin(); it != target->entries.rend(); ++it) {
-        if (sameName(it->key, key)) {
-            if (!sameName(it->value, value))
-                modified_ = true;
-            it->value = value;
+        if (!isNamed(it->key, key))
+            continue;
+        // The same text keeps its bytes, whatever encoding they are in.
+        const QString old = decoded(it->value);
+        if (old == value)
             return;
-        }
+        if (!sameName(old, value))
+            modified_ = true;
+        it->value = encoded(value);
+        return;
     }
-    target->entries.push_back(Entry{key, value});
+    target->entries.push_back(Entry{encoded(key), encoded(value)});
     modified_ = true;
 }
 
 QByteArray IniFile::serialize() const
 {
-    QString text;
+    qsizetype size = 0;
     for (const Section& section : sections_) {
-        if (!section.name.isEmpty())
-            text += QLatin1Char('[') + section.name + QStringLiteral("]\r\n");
-        for (const Entry& entry : section.entries) {
-            text += entry.key.isEmpty() ? entry.value : entry.key + QLatin1Char('=') + entry.value;
-            text += QStringLiteral("\r\n");
-        }
+        size += section.name.bytes.size() + 4;
+        for (const Entry& entry : section.entries)
+            size += entry.key.bytes.size() + entry.value.bytes.size() + 3;
     }
-    if (encoding_ == Encoding::Gb18030) {
-        QStringEncoder gb("GB18030");
-        return gb.encode(text);
+    QByteArray bytes;
+    bytes.reserve(size);
+    for (const Section& section : sections_) {
+        if (!section.name.bytes.isEmpty())
+            bytes += '[' + section.name.bytes + "]\r\n";
+        for (const Entry& entry : section.entries)
+            bytes += entry.key.bytes + '=' + entry.value.bytes + "\r\n";
     }
-    return text.toUtf8();
+    return bytes;
 }
 
-void IniFile::save()
+WriteResult IniFile::save(const FileWriter& writer)
 {
     if (!modified_ || !isLoaded())
-        return;
-    const QByteArray bytes = serialize();
-    // A replace by rename never leaves a half-written file behind.
-    QSaveFile saver(path_);
-    if (saver.open(QIODevice::WriteOnly) && saver.write(bytes) == bytes.size() && saver.commit())
-        return;
-    // The folder may forbid creating the temporary file: rewrite in place instead.
-    QFile file(path_);
-    if (file.open(QIODevice::ReadWrite) && file.write(bytes) == bytes.size())
-        file.resize(bytes.size());
+        return {};
+    return writer.write(path_, serialize());
 }

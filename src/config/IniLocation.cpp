@@ -1,5 +1,7 @@
 #include "config/IniLocation.h"
 
+#include "fileio/FileWriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +21,14 @@ bool canCreateIn(const QString& dir)
     return true;
 }
 
+// The per-user copy is the user's own: nobody else reads it.
+void copyPrivately(const QString& source, const QString& target)
+{
+    QFile original(source);
+    if (original.open(QIODevice::ReadOnly) && FileWriter().write(target, original.readAll()).ok)
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+}
+
 } // namespace
 
 QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
@@ -27,19 +37,17 @@ QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
     const QFileInfo besideInfo(beside);
     // A missing Program.ini is only created beside the executable when there is no
     // installed default to start from: created empty, the program could not start.
+    // A save replaces the file through a new one beside it, so its folder must take new files.
     const bool besideWanted = besideInfo.exists()
-                                  ? besideInfo.isWritable()
+                                  ? besideInfo.isWritable() && QFileInfo(exeDir).isWritable()
                                   : !QFileInfo::exists(installedDefault) && canCreateIn(exeDir);
     if (besideWanted)
         return beside;
 
     const QString perUser = perUserProgramIni();
     QDir().mkpath(QFileInfo(perUser).path());
-    if (!QFileInfo::exists(perUser)) {
-        const QString source = besideInfo.exists() ? beside : installedDefault;
-        if (QFile::copy(source, perUser))
-            QFile::setPermissions(perUser, QFile::ReadOwner | QFile::WriteOwner);
-    }
+    if (!QFileInfo::exists(perUser))
+        copyPrivately(besideInfo.exists() ? beside : installedDefault, perUser);
     return perUser;
 }
 

@@ -1,6 +1,7 @@
 #include "csv/CsvExport.h"
 
 #include "csv/CsvLayout.h"
+#include "csv/CsvRefusal.h"
 #include "csv/CsvTones.h"
 #include "model/ChannelCodec.h"
 
@@ -31,8 +32,19 @@ ToneField toneAt(const std::uint8_t* record, int offset)
     return {record[offset], record[offset + 1]};
 }
 
+// A tone the import would refuse is left out, with a warning.
+ToneField writableTone(ToneField tone, CsvExportWarning::Kind side, int n,
+                       std::vector<CsvExportWarning>& warnings)
+{
+    if (isCsvTone(tone))
+        return tone;
+    warnings.push_back({side, n, toneTextFromField(tone)});
+    return {};
+}
+
 // The channel with what the variant hides taken away.
-ShownChannel shownChannel(const RadioImage& image, int n, RadioVariant variant)
+ShownChannel shownChannel(const RadioImage& image, int n, RadioVariant variant,
+                          std::vector<CsvExportWarning>& warnings)
 {
     const std::uint8_t* record = image.channel(n);
     ShownChannel shown{RadioImage::frequencyFromBytes(record + RadioImage::RecRxFreq),
@@ -45,6 +57,8 @@ ShownChannel shownChannel(const RadioImage& image, int n, RadioVariant variant)
         shown.rx = 0;
         shown.decode = {};
     }
+    shown.decode = writableTone(shown.decode, CsvExportWarning::Kind::DecodeTone, n, warnings);
+    shown.encode = writableTone(shown.encode, CsvExportWarning::Kind::EncodeTone, n, warnings);
     return shown;
 }
 
@@ -76,12 +90,13 @@ void fillTones(QStringList& row, const ShownChannel& shown)
     row[CsvColumn::CrossMode] = tones.crossMode;
 }
 
-QStringList channelRow(const RadioImage& image, int n, RadioVariant variant)
+QStringList channelRow(const RadioImage& image, int n, RadioVariant variant,
+                       std::vector<CsvExportWarning>& warnings)
 {
     QStringList row(CsvColumn::Count);
     const std::uint8_t widthPower = image.channel(n)[RadioImage::RecWidthPower];
     row[CsvColumn::Location] = QString::number(n);
-    const ShownChannel shown = shownChannel(image, n, variant);
+    const ShownChannel shown = shownChannel(image, n, variant, warnings);
     fillFrequencies(row, shown);
     fillTones(row, shown);
     row[CsvColumn::Mode] = (widthPower & RadioImage::WideBit) ? QStringLiteral("FM") : QStringLiteral("NFM");
@@ -93,12 +108,22 @@ QStringList channelRow(const RadioImage& image, int n, RadioVariant variant)
 
 } // namespace
 
-QByteArray exportChannelsCsv(const RadioImage& image, RadioVariant variant)
+CsvExportResult exportChannelsCsv(const RadioImage& image, RadioVariant variant)
 {
-    QByteArray text = csvRecordLine(csvColumnNames());
+    CsvExportResult result;
+    result.text = csvRecordLine(csvColumnNames());
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
-        if (!isChannelEmpty(image, n, variant))
-            text += csvRecordLine(channelRow(image, n, variant));
+        if (isChannelEmpty(image, n, variant))
+            continue;
+        const std::uint8_t* record = image.channel(n);
+        // Written as a receive channel it would come back receiving on its Tx frequency.
+        if (variant == RadioVariant::Other && RadioImage::isFrequencyAbsent(record + RadioImage::RecRxFreq)) {
+            result.warnings.push_back(
+                {CsvExportWarning::Kind::TransmitOnlyChannel, n,
+                 shortMHzText(RadioImage::frequencyFromBytes(record + RadioImage::RecTxFreq))});
+            continue;
+        }
+        result.text += csvRecordLine(channelRow(image, n, variant, result.warnings));
     }
-    return text;
+    return result;
 }

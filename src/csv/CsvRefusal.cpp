@@ -31,6 +31,15 @@ Wording wordingOf(RefusalReason reason)
     case RefusalReason::TxOffRaster:
         return {"Transmit frequency %2 MHz is not a multiple of 5 kHz or 6.25 kHz",
                 "发射频率 %2 MHz 不是 5 kHz 或 6.25 kHz 的整数倍"};
+    case RefusalReason::RxTooManyDigits:
+        return {"Receive frequency %2 MHz has more digits than the radio stores (up to 999.99999 MHz)",
+                "接收频率 %2 MHz 的位数超出本机可存储的范围（最高 999.99999 MHz）"};
+    case RefusalReason::TxTooManyDigits:
+        return {"Transmit frequency %2 MHz has more digits than the radio stores (up to 999.99999 MHz)",
+                "发射频率 %2 MHz 的位数超出本机可存储的范围（最高 999.99999 MHz）"};
+    case RefusalReason::TxNotAboveZero:
+        return {"Duplex and Offset give the transmit frequency %2 MHz, which is not above 0",
+                "双工和偏移得出的发射频率 %2 MHz 不大于 0"};
     case RefusalReason::NoTransmitFrequency:
         return {"Duplex \"off\" leaves no transmit frequency, and this radio only transmits",
                 "双工为“off”时没有发射频率，而本机型只能发射"};

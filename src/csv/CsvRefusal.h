@@ -15,6 +15,9 @@ enum class RefusalReason {
     TxOutsideBand,
     RxOffRaster,
     TxOffRaster,
+    RxTooManyDigits, // value: MHz; more than the radio's 8 digits hold
+    TxTooManyDigits,
+    TxNotAboveZero,      // value: MHz that Duplex and Offset give
     NoTransmitFrequency, // a transmit-only radio and Duplex "off"
     UnknownValue,        // column, value
     UnlistedCtcss,       // column, value

@@ -68,7 +68,10 @@ std::optional<Refusal> CsvRowReader::read(const CsvRecord& row, ChannelValues& v
 std::optional<Refusal> CsvRowReader::checkFrequency(long long count, bool transmit) const
 {
     const QString mhz = shortMHzText(count);
-    if (!isInBand(count, band_) || count < LowestStorable || count > HighestStorable)
+    if (count > HighestStorable)
+        return Refusal{
+            transmit ? RefusalReason::TxTooManyDigits : RefusalReason::RxTooManyDigits, {}, mhz, 0};
+    if (!isInBand(count, band_) || count < LowestStorable)
         return Refusal{transmit ? RefusalReason::TxOutsideBand : RefusalReason::RxOutsideBand, {}, mhz, 0};
     if (!isOnRaster(count))
         return Refusal{transmit ? RefusalReason::TxOffRaster : RefusalReason::RxOffRaster, {}, mhz, 0};
@@ -90,22 +93,26 @@ std::optional<Refusal> CsvRowReader::readFrequencies(const CsvRecord& row, Chann
     }
     if (variant_ == RadioVariant::ReceiveOnly)
         return std::nullopt;
-    long long tx = 0;
+    std::optional<long long> tx;
     if (auto refused = transmitCount(row, rx, tx))
         return refused;
-    if (tx == 0)
+    if (!tx)
         return variant_ == RadioVariant::TransmitOnly
                    ? std::optional<Refusal>(Refusal{RefusalReason::NoTransmitFrequency, {}, {}, 0})
                    : std::nullopt;
-    if (auto refused = checkFrequency(tx, true))
+    // Below the band, but Duplex and Offset made it so: say that, not "outside the band".
+    if (*tx <= 0 && *tx != rx)
+        return Refusal{RefusalReason::TxNotAboveZero, {}, shortMHzText(*tx), 0};
+    if (auto refused = checkFrequency(*tx, true))
         return refused;
-    values.tx = static_cast<std::uint32_t>(tx);
+    values.tx = static_cast<std::uint32_t>(*tx);
     return std::nullopt;
 }
 
 // Duplex "" is Tx = Rx, "+" / "-" add or take the Offset, "split" makes the Offset the Tx
-// frequency and "off" leaves no Tx (0).
-std::optional<Refusal> CsvRowReader::transmitCount(const CsvRecord& row, long long rx, long long& tx) const
+// frequency and "off" leaves no Tx (nullopt).
+std::optional<Refusal> CsvRowReader::transmitCount(const CsvRecord& row, long long rx,
+                                                   std::optional<long long>& tx) const
 {
     const QString duplex = header_.value(row, CsvColumn::Duplex);
     const QString offset = header_.value(row, CsvColumn::Offset);
@@ -125,7 +132,7 @@ std::optional<Refusal> CsvRowReader::transmitCount(const CsvRecord& row, long lo
     else if (split)
         tx = countOf(offset);
     else if (is(duplex, "off"))
-        tx = 0;
+        tx.reset();
     else
         return refusal(RefusalReason::UnknownValue, CsvColumn::Duplex, duplex);
     return std::nullopt;

@@ -37,7 +37,8 @@ public:
 
 private:
     std::optional<Refusal> readFrequencies(const CsvRecord& row, ChannelValues& values) const;
-    std::optional<Refusal> transmitCount(const CsvRecord& row, long long rx, long long& tx) const;
+    std::optional<Refusal> transmitCount(const CsvRecord& row, long long rx,
+                                         std::optional<long long>& tx) const;
     std::optional<Refusal> readTones(const CsvRecord& row, ChannelValues& values) const;
     std::optional<Refusal> readChoices(const CsvRecord& row, ChannelValues& values) const;
     std::optional<Refusal> checkFrequency(long long count, bool transmit) const;

@@ -160,6 +160,19 @@ ToneColumns toneColumnsOf(ToneField decodeField, ToneField encodeField)
     return columns;
 }
 
+bool isCsvTone(ToneField field)
+{
+    switch (sideOf(field).kind) {
+    case Kind::Ctcss:
+        return isListedCtcssTone(field.low + 256 * field.high);
+    case Kind::Dcs:
+        return dcsCodeFromBits(field.low, field.high) != 0;
+    case Kind::None:
+        break;
+    }
+    return true;
+}
+
 std::optional<Refusal> routeTones(const CsvHeader& header, const CsvRecord& row, ToneRoute& route)
 {
     route = {};

@@ -18,6 +18,10 @@ struct ToneColumns {
 // cToneFreq, "DTCS" with DtcsCode and DtcsPolarity, "Cross" with what its mode uses.
 ToneColumns toneColumnsOf(ToneField decode, ToneField encode);
 
+// Whether the columns can carry the tone so that the import takes it back: none, one of
+// the 50 CTCSS tones, or a code of the DCS table.
+bool isCsvTone(ToneField field);
+
 // Which column feeds one tone field, before its value is checked.
 struct ToneSource {
     enum class Kind { None, Ctcss, Dcs };

@@ -7,7 +7,6 @@
 #include "uikit/MessageBox.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,7 +14,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 CompareDialog::CompareDialog(AppContext& context, QWidget* parent) : QDialog(parent), context_(context)
@@ -97,13 +95,8 @@ void CompareDialog::saveWithDialog()
 
 bool CompareDialog::saveTo(const QString& path)
 {
-    const QByteArray bytes = text().toUtf8();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    appMessageBox(context_,
-                  tr("Could not save the file %1.").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') +
-                      file.errorString(),
-                  QMessageBox::Ok, QMessageBox::Warning);
-    return false;
+    const WriteResult written = context_.fileWriter().write(path, text().toUtf8());
+    if (!written.ok)
+        fileErrorBox(context_, tr("Could not save the file %1."), path, written.errorText);
+    return written.ok;
 }

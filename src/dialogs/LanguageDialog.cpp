@@ -4,6 +4,7 @@
 #include "config/CommandIds.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
+#include "uikit/MessageBox.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -48,13 +49,28 @@ int LanguageDialog::exec()
 void LanguageDialog::accept()
 {
     const bool chooseChinese = chinese_->isChecked();
-    if (chooseChinese != isChinese()) {
-        changed_ = true;
-        context_.config().setValue(QStringLiteral("Setup"), QStringLiteral("Language"),
-                                   isChinese() ? QStringLiteral("English") : QStringLiteral("Chinese"));
-        context_.config().save();
-    }
+    if (chooseChinese != isChinese() && !saveLanguage(chooseChinese))
+        return; // the dialog stays open: the user may try again or cancel
     QDialog::accept();
+}
+
+// A restart would come up in the old language if Program.ini did not take the new one:
+// then the user hears why, and the value in memory goes back to what the file holds.
+bool LanguageDialog::saveLanguage(bool chinese)
+{
+    IniFile& config = context_.config();
+    const QString section = QStringLiteral("Setup");
+    const QString key = QStringLiteral("Language");
+    const QString previous = config.value(section, key, QString());
+    config.setValue(section, key, chinese ? QStringLiteral("Chinese") : QStringLiteral("English"));
+    const WriteResult saved = config.save(context_.fileWriter());
+    if (!saved.ok) {
+        config.setValue(section, key, previous);
+        fileErrorBox(context_, tr("Could not save the file %1."), config.path(), saved.errorText);
+        return false;
+    }
+    changed_ = true;
+    return true;
 }
 
 void LanguageDialog::keyPressEvent(QKeyEvent* event)

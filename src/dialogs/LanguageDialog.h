@@ -7,6 +7,7 @@ class QRadioButton;
 
 // Chooses between English and Chinese. OK with a different language writes
 // [Setup] Language to Program.ini and raises the changed flag; the program then restarts.
+// When Program.ini cannot be written, the dialog says why and stays open.
 class LanguageDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ protected:
 
 private:
     bool isChinese() const;
+    bool saveLanguage(bool chinese);
 
     AppContext& context_;
     QRadioButton* english_;

@@ -38,9 +38,9 @@ ChannelFile::Result ChannelDocument::loadCopy(const QString& path, const QString
     return result;
 }
 
-ChannelFile::Result ChannelDocument::save(const QString& path)
+ChannelFile::Result ChannelDocument::save(const QString& path, const FileWriter& writer)
 {
-    const ChannelFile::Result result = ChannelFile::save(path, image_);
+    const ChannelFile::Result result = ChannelFile::save(path, image_, writer);
     if (result.ok()) {
         setPathName(path);
         setModified(false);

@@ -25,8 +25,9 @@ public:
     // Loads a copy kept elsewhere (the radio history) as a document without a file,
     // titled title: its Save asks for a name, so the copy itself never changes.
     ChannelFile::Result loadCopy(const QString& path, const QString& title);
-    // Writes the image as it is (the caller stores the grid into it first).
-    ChannelFile::Result save(const QString& path);
+    // Writes the image as it is (the caller stores the grid into it first). On failure
+    // the document keeps its path and stays modified.
+    ChannelFile::Result save(const QString& path, const FileWriter& writer);
 
     QString title() const { return title_; }
     QString pathName() const { return pathName_; }

@@ -1,7 +1,6 @@
 #include "document/ChannelFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstring>
 
 namespace ChannelFile {
@@ -34,12 +33,11 @@ QByteArray toBytes(const RadioImage& image)
     return bytes;
 }
 
-Result save(const QString& path, const RadioImage& image)
+Result save(const QString& path, const RadioImage& image, const FileWriter& writer)
 {
-    const QByteArray bytes = toBytes(image);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {Result::Status::IoError, file.errorString()};
+    const WriteResult written = writer.write(path, toBytes(image));
+    if (!written.ok)
+        return {Result::Status::IoError, written.errorText};
     return {};
 }
 

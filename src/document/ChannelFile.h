@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileio/FileWriter.h"
 #include "model/RadioImage.h"
 
 #include <QString>
@@ -24,8 +25,8 @@ struct Result {
 Result load(const QString& path, RadioImage& image);
 Result loadFromBytes(const QByteArray& bytes, RadioImage& image);
 
-// Writes through a temporary file and a rename, so a failed save keeps the old file.
-Result save(const QString& path, const RadioImage& image);
+// Writes through the writer, so a failed save keeps the old file and says why.
+Result save(const QString& path, const RadioImage& image, const FileWriter& writer = FileWriter());
 QByteArray toBytes(const RadioImage& image);
 
 } // namespace ChannelFile

@@ -59,11 +59,11 @@ QString RadioHistory::freeName(QDateTime when, RadioVariant variant) const
 }
 
 RadioHistory::Stored RadioHistory::store(const RadioImage& image, RadioVariant variant,
-                                         const QDateTime& when) const
+                                         const FileWriter& writer, const QDateTime& when) const
 {
     QDir().mkpath(folder_); // when it cannot be made, the write says why
     const QString path = freeName(when, variant);
-    const Stored stored{path, ChannelFile::save(path, image)};
+    const Stored stored{path, ChannelFile::save(path, image, writer)};
     if (stored.ok())
         removeOldest();
     return stored;

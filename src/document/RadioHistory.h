@@ -41,9 +41,9 @@ public:
         ChannelFile::Result result;
         bool ok() const { return result.ok(); }
     };
-    // Writes the copy, then removes the oldest files beyond the count kept. A failed
-    // write removes nothing.
-    Stored store(const RadioImage& image, RadioVariant variant,
+    // Writes the copy through the writer, then removes the oldest files beyond the count
+    // kept. A failed write (a full disk) leaves no file behind and removes nothing.
+    Stored store(const RadioImage& image, RadioVariant variant, const FileWriter& writer = FileWriter(),
                  const QDateTime& when = QDateTime::currentDateTimeUtc()) const;
     // Newest first.
     QList<HistoryEntry> entries() const;

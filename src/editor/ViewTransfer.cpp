@@ -221,7 +221,7 @@ void ViewTransfer::verifyWrite(CloneTransfer& transfer)
 void ViewTransfer::keepInHistory(const RadioImage& image, RadioVariant variant)
 {
     const RadioHistory history(view_.context().historyFolder());
-    const RadioHistory::Stored stored = history.store(image, variant);
+    const RadioHistory::Stored stored = history.store(image, variant, view_.context().fileWriter());
     if (stored.ok())
         return;
     showMessageBox({&view_,

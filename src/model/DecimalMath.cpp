@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <string>
 
 namespace {
 
@@ -19,6 +18,15 @@ struct Decimal15 {
 
 Decimal15 toDecimal15(double value)
 {
+    // A whole number below 10^15 (the scale factors 10 and 100000 among them) is exact as
+    // it stands: no text needed.
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1.0 && magnitude < 1e15 && magnitude == std::trunc(magnitude)) {
+        Decimal15 whole{static_cast<std::uint64_t>(magnitude), 0, value < 0};
+        for (; whole.mantissa < 100000000000000u; --whole.exponent)
+            whole.mantissa *= 10;
+        return whole;
+    }
     char buffer[64];
     // d.dddddddddddddde+XX, correctly rounded and independent of the locale.
     const auto result =
@@ -39,22 +47,21 @@ Decimal15 toDecimal15(double value)
     return d;
 }
 
-std::string digitsOf(Wide value)
-{
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
-        value /= 10;
-    } while (value != 0);
-    return digits;
-}
-
-// The double nearest to (negative ? -1 : 1) x digits x 10^exponent.
+// The double nearest to (negative ? -1 : 1) x digits x 10^exponent. The text is built in
+// place: this runs for every frequency and tone the grid stores.
 double nearestDouble(bool negative, Wide digits, int exponent)
 {
-    const std::string text = digitsOf(digits) + "e" + std::to_string(exponent);
+    char text[64];
+    char* const digitsEnd = text + 40; // 2^128 has 39 digits
+    char* begin = digitsEnd;
+    do {
+        *--begin = static_cast<char>('0' + static_cast<int>(digits % 10));
+        digits /= 10;
+    } while (digits != 0);
+    *digitsEnd = 'e';
+    char* const end = std::to_chars(digitsEnd + 1, text + sizeof text, exponent).ptr;
     double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto result = std::from_chars(begin, end, value);
     if (result.ec == std::errc::result_out_of_range)
         value = exponent > 0 ? HUGE_VAL : 0.0;
     return negative ? -value : value;

@@ -1,9 +1,10 @@
 #include "model/NumberParse.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <string>
+#include <string_view>
 
 namespace {
 
@@ -41,15 +42,18 @@ qsizetype skipDigits(QStringView text, qsizetype i)
 // Whether a decimal number out of a double's range is tiny rather than huge, judged by
 // the place of its first significant digit once the exponent is applied. Compared, not
 // added, as the exponent may be clamped to the 64-bit range.
-bool isTiny(const std::string& number)
+bool isTiny(std::string_view number)
 {
     const auto ePos = number.find_first_of("eE");
-    const std::string mantissa = number.substr(0, ePos);
+    const std::string_view mantissa = number.substr(0, ePos);
     const std::int64_t exponent =
-        ePos == std::string::npos ? 0 : parseLeadingInt(QString::fromLatin1(number.substr(ePos + 1)));
+        ePos == std::string_view::npos
+            ? 0
+            : parseLeadingInt(QString::fromLatin1(number.data() + ePos + 1,
+                                                  static_cast<qsizetype>(number.size() - ePos - 1)));
     const auto firstNonZero = mantissa.find_first_of("123456789");
     const auto point = std::min(mantissa.find('.'), mantissa.size());
-    if (firstNonZero == std::string::npos)
+    if (firstNonZero == std::string_view::npos)
         return true;
     const auto position = static_cast<std::int64_t>(point) - static_cast<std::int64_t>(firstNonZero);
     return exponent < -position;
@@ -79,7 +83,11 @@ double parseLeadingDouble(QStringView text)
         if (isDigit(text, expDigits))
             i = skipDigits(text, expDigits);
     }
-    const std::string number = text.mid(start, i - start).toLatin1().toStdString();
+    // Only ASCII digits, signs, '.' and 'e' were taken: one byte each.
+    QVarLengthArray<char, 64> bytes(i - start);
+    for (qsizetype k = start; k < i; ++k)
+        bytes[k - start] = static_cast<char>(text[k].unicode());
+    const std::string_view number(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     const char* first = number.data();
     if (*first == '+')
         ++first; // from_chars takes no plus sign

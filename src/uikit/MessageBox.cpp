@@ -3,6 +3,7 @@
 #include "config/AppContext.h"
 
 #include <QApplication>
+#include <QDir>
 
 namespace {
 
@@ -36,4 +37,10 @@ QMessageBox::StandardButton appMessageBox(const AppContext& context, const QStri
                                           QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
     return showMessageBox({QApplication::activeWindow(), text, context.company(), buttons, icon});
+}
+
+void fileErrorBox(const AppContext& context, const QString& what, const QString& path, const QString& reason)
+{
+    appMessageBox(context, what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason,
+                  QMessageBox::Ok, QMessageBox::Warning);
 }

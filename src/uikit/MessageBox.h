@@ -28,3 +28,7 @@ MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
 QMessageBox::StandardButton appMessageBox(const AppContext& context, const QString& text,
                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                           QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+// A file that could not be read or written: what happened ("Could not save the file
+// %1.", %1 the file's name) and the system's reason, as a warning.
+void fileErrorBox(const AppContext& context, const QString& what, const QString& path, const QString& reason);

@@ -1,0 +1,123 @@
+#include "fileio/FileWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+WriteResult failure(int error)
+{
+    return {false, qt_error_string(error)};
+}
+
+// Some file systems report a lost write only when the file is closed. Linux closes the
+// descriptor even when close() is interrupted, so EINTR is no failure.
+int closeChecked(int fd)
+{
+    return (::close(fd) == 0 || errno == EINTR) ? 0 : errno;
+}
+
+// A new file beside the target, so that the rename stays on one file system. Created with
+// mode 0666 so the umask decides a new file's mode, as for any other new file.
+int createTemporaryBeside(const QByteArray& target, QByteArray& name)
+{
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = target.left(slash + 1);
+    const QByteArray base = target.mid(slash + 1).left(200); // room for the suffix in a name
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + '.' + base + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+qint64 FileWriter::writeSome(int fd, const char* data, qint64 size) const
+{
+    return ::write(fd, data, static_cast<std::size_t>(size));
+}
+
+QString FileWriter::writeAll(int fd, const QByteArray& bytes) const
+{
+    const char* next = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const qint64 written = writeSome(fd, next, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return qt_error_string(written < 0 ? errno : ENOSPC);
+        next += written;
+        left -= written;
+    }
+    return {};
+}
+
+WriteResult FileWriter::write(const QString& path, const QByteArray& bytes) const
+{
+    const QFileInfo info(path);
+    // A link stays a link: the file it names is the one replaced.
+    const QString resolved =
+        info.isSymLink() ? (info.exists() ? info.canonicalFilePath() : info.symLinkTarget()) : path;
+    const QByteArray target = QFile::encodeName(resolved);
+    struct stat status {};
+    if (::stat(target.constData(), &status) != 0)
+        return errno == ENOENT ? replace(target, bytes, -1) : failure(errno);
+    if (S_ISREG(status.st_mode))
+        return replace(target, bytes, static_cast<int>(status.st_mode & 07777));
+    return writeThrough(target, bytes);
+}
+
+WriteResult FileWriter::writeStandardOutput(const QByteArray& bytes) const
+{
+    std::fflush(stdout); // what the command printed before comes first
+    const QString reason = writeAll(STDOUT_FILENO, bytes);
+    return {reason.isEmpty(), reason};
+}
+
+// FIFOs and devices: replacing them would put a plain file where the node was.
+WriteResult FileWriter::writeThrough(const QByteArray& target, const QByteArray& bytes) const
+{
+    const int fd = ::open(target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return failure(errno);
+    QString reason = writeAll(fd, bytes);
+    const int closeError = closeChecked(fd);
+    if (reason.isEmpty() && closeError != 0)
+        reason = qt_error_string(closeError);
+    return {reason.isEmpty(), reason};
+}
+
+WriteResult FileWriter::replace(const QByteArray& target, const QByteArray& bytes, int keptMode) const
+{
+    QByteArray temporary;
+    const int fd = createTemporaryBeside(target, temporary);
+    if (fd < 0)
+        return failure(errno);
+    QString reason = writeAll(fd, bytes);
+    if (reason.isEmpty() && keptMode >= 0 && ::fchmod(fd, static_cast<mode_t>(keptMode)) != 0)
+        reason = qt_error_string(errno);
+    // The data must be on the disk before the name points at it.
+    if (reason.isEmpty() && ::fsync(fd) != 0)
+        reason = qt_error_string(errno);
+    const int closeError = closeChecked(fd);
+    if (reason.isEmpty() && closeError != 0)
+        reason = qt_error_string(closeError);
+    if (reason.isEmpty() && ::rename(temporary.constData(), target.constData()) != 0)
+        reason = qt_error_string(errno);
+    if (!reason.isEmpty()) {
+        ::unlink(temporary.constData());
+        return {false, reason};
+    }
+    return {};
+}

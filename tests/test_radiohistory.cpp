@@ -1,6 +1,7 @@
 // The radio history: copies named after the read, listed newest first, the newest kept,
 // nothing else in the folder touched, and a failed copy reported without harm.
 
+#include "config/DataLocation.h"
 #include "document/ChannelFile.h"
 #include "document/RadioHistory.h"
 #include "support/FailingWriter.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void fullDiskLeavesNoCopy();
     void summaries_data();
     void summaries();
+    void folderIsTheProgramsDataFolder();
 };
 
 void TestRadioHistory::storesExactBytesNewestFirst()
@@ -181,6 +184,18 @@ void TestRadioHistory::summaries()
 
     QFile::resize(stored.path, 100); // cut short: not a channel-data file any more
     QVERIFY(!RadioHistory::summarize(stored.path, variant).readable);
+}
+
+// xr970-cli runs under a name of its own and still finds the program's folder.
+void TestRadioHistory::folderIsTheProgramsDataFolder()
+{
+    const QString cliFolder = radioHistoryFolder();
+    QCoreApplication::setOrganizationName(QStringLiteral("xr970")); // as the program names itself
+    QCoreApplication::setApplicationName(QStringLiteral("xr970"));
+    const QString programFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QCOMPARE(cliFolder, programFolder + QStringLiteral("/history"));
+    QCOMPARE(radioHistoryFolder(), cliFolder);
+    QVERIFY(cliFolder.startsWith(qEnvironmentVariable("XDG_DATA_HOME"))); // tests stay out of the user's
 }
 
 QTEST_GUILESS_MAIN(TestRadioHistory)

@@ -17,6 +17,14 @@ RadioImage baseImage()
         3, {0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x30, 0xFF, 0xFF});
 }
 
+// The image with each (offset, value) pair of patches written into it.
+RadioImage patched(RadioImage image, const QList<int>& patches)
+{
+    for (int i = 0; i + 1 < patches.size(); i += 2)
+        image[static_cast<std::size_t>(patches[i])] = static_cast<std::uint8_t>(patches[i + 1]);
+    return image;
+}
+
 // One line per change, so a table row can list what it expects.
 QStringList describe(const ImageDiff& diff)
 {
@@ -109,9 +117,7 @@ void TestImageDiff::differences()
     QFETCH(bool, chinese);
     QFETCH(QStringList, expected);
     const RadioImage before = baseImage();
-    RadioImage after = before;
-    for (int i = 0; i + 1 < patches.size(); i += 2)
-        after[static_cast<std::size_t>(patches[i])] = static_cast<std::uint8_t>(patches[i + 1]);
+    const RadioImage after = patched(before, patches);
     const ImageDiff diff = diffImages(before, after, static_cast<RadioVariant>(variant),
                                       chinese ? Language::Chinese : Language::English);
     QCOMPARE(describe(diff), expected);
@@ -176,9 +182,7 @@ void TestImageDiff::firstDifference()
     QFETCH(bool, chinese);
     QFETCH(QString, line);
     const RadioImage before = baseImage();
-    RadioImage after = before;
-    for (int i = 0; i + 1 < patches.size(); i += 2)
-        after[static_cast<std::size_t>(patches[i])] = static_cast<std::uint8_t>(patches[i + 1]);
+    const RadioImage after = patched(before, patches);
     const Language language = chinese ? Language::Chinese : Language::English;
     const ImageDiff diff = diffImages(before, after, RadioVariant::ReceiveOnly, language);
     QCOMPARE(firstDifferenceLine(diff, language), line);

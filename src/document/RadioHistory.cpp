@@ -9,19 +9,21 @@
 
 namespace {
 
-const QString TimeFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss.zzz");
+const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+const QString TimeFormat = QStringLiteral("HH-mm-ss.zzz");
 
 const QRegularExpression& entryName()
 {
-    static const QRegularExpression name(QStringLiteral(
-        "^(\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.\\d{3})Z_(receive-only|transmit-only|other)\\.dat$"));
+    static const QRegularExpression name(QStringLiteral("^(\\d{4}-\\d\\d-\\d\\d)_(\\d\\d-\\d\\d-\\d\\d\\.\\d{"
+                                                        "3})Z_(receive-only|transmit-only|other)\\.dat$"));
     return name;
 }
 
 QString fileName(const QDateTime& when, RadioVariant variant)
 {
-    return when.toUTC().toString(TimeFormat) + QStringLiteral("Z_") +
-           QLatin1String(radioVariantName(variant)) + QStringLiteral(".dat");
+    const QDateTime utc = when.toUTC();
+    return utc.date().toString(DateFormat) + QLatin1Char('_') + utc.time().toString(TimeFormat) +
+           QStringLiteral("Z_") + QLatin1String(radioVariantName(variant)) + QStringLiteral(".dat");
 }
 
 RadioVariant variantNamed(const QString& name)
@@ -85,9 +87,9 @@ QList<HistoryEntry> RadioHistory::entries() const
     const QStringList names = entryNames(folder);
     for (auto name = names.crbegin(); name != names.crend(); ++name) {
         const QRegularExpressionMatch match = entryName().match(*name);
-        QDateTime time = QDateTime::fromString(match.captured(1), TimeFormat);
-        time.setTimeSpec(Qt::UTC);
-        result.push_back({folder.filePath(*name), time, variantNamed(match.captured(2))});
+        const QDateTime time(QDate::fromString(match.captured(1), DateFormat),
+                             QTime::fromString(match.captured(2), TimeFormat), Qt::UTC);
+        result.push_back({folder.filePath(*name), time, variantNamed(match.captured(3))});
     }
     return result;
 }

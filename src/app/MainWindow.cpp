@@ -101,7 +101,6 @@ void MainWindow::createActions()
     action(CommandId::ViewToolbar)->setChecked(true);
     action(CommandId::ViewStatusBar)->setChecked(true);
     action(CommandId::ViewControlBar)->setChecked(true);
-    action(CommandId::VerifyAfterWrite)->setChecked(context_.verifyAfterWrite());
 }
 
 QMenu* MainWindow::menu(const QString& title, const QList<int>& commands)
@@ -126,6 +125,9 @@ void MainWindow::createMenus()
         menu(tr("&Help"), {About, Separator, Help}),
     };
     setupMenu_ = menu(tr("&Setup"), {ComSetup, ChooseLanguage, Separator, VerifyAfterWrite});
+    // The setting is read when the menu shows it, not at start-up.
+    connect(setupMenu_, &QMenu::aboutToShow, this,
+            [this] { action(CommandId::VerifyAfterWrite)->setChecked(context_.verifyAfterWrite()); });
     documentMenus_ = {
         menu(tr("&File"),
              {FileNew, FileOpen, ShowRadioHistory, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,

@@ -172,7 +172,7 @@ void TestCsvGui::acceptedImportRefillsTheGrid()
     QCOMPARE(s.grid(4, 2), QString()); // receive-only: no Tx
     QVERIFY(s.document().isModified());
     QCOMPARE(RadioImage::frequencyFromBytes(s.document().image().channel(4)), 14700000u);
-    QVERIFY(s.env.boxes.isEmpty());
+    QVERIFY2(s.env.boxes.isEmpty(), qPrintable(s.env.boxTexts()));
 }
 
 void TestCsvGui::cancelledImportChangesNothing()

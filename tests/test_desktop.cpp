@@ -209,7 +209,7 @@ void TestDesktop::editCommandsOnTheActiveView()
     QVERIFY(!p.view()->document()->isModified());
     w.action(CommandId::EditRedo)->trigger();
     QCOMPARE(p.cell(3, 1), QStringLiteral("147.00000"));
-    QVERIFY(p.env.boxes.isEmpty());
+    QVERIFY2(p.env.boxes.isEmpty(), qPrintable(p.env.boxTexts()));
 }
 
 void TestDesktop::dialogsAreUndoSteps_data()

@@ -203,7 +203,7 @@ void TestEditing::copyAndPasteWholeRows()
     QCOMPARE(f.cell(2, 1), QStringLiteral("150.00000"));
     QCOMPARE(f.row(1), Channel1);
     QCOMPARE(f.row(9), QStringList(8, QString()));
-    QVERIFY(f.env.boxes.isEmpty());
+    QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
 }
 
 void TestEditing::cutDeletesChannelsOnly()
@@ -231,7 +231,7 @@ void TestEditing::escapeCancelsEditor()
     QCOMPARE(f.cell(1, 1), QStringLiteral("145.12500"));
     f.clickCell(6, 5); // leaving the cell commits nothing now
     QCOMPARE(f.row(1), Channel1);
-    QVERIFY(f.env.boxes.isEmpty());
+    QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
     QVERIFY(!f.document.isModified());
     QCOMPARE(f.stack().count(), 0);
 }

@@ -527,7 +527,7 @@ void TestShell::commandsRefusedDuringTransfer()
     QTest::mouseClick(transfer.progress().okButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!transfer.progress().isOpen(), 15000);
     QVERIFY(checked);
-    QVERIFY(s.env.boxes.isEmpty());
+    QVERIFY2(s.env.boxes.isEmpty(), qPrintable(s.env.boxTexts()));
     QVERIFY(s.mainWindow()->action(CommandId::FileNew)->isEnabled());
 }
 
@@ -547,7 +547,7 @@ void TestShell::absentPortTakesTheOneCable()
     s.mainWindow()->runCommand(CommandId::Read);
     QTest::mouseClick(transfer.progress().okButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!transfer.progress().isOpen(), 15000);
-    QVERIFY(s.env.boxes.isEmpty());
+    QVERIFY2(s.env.boxes.isEmpty(), qPrintable(s.env.boxTexts()));
     QVERIFY(radio.bytesSent() > 800); // the cable's radio answered
     QCOMPARE(s.mainWindow()->statusBar()->currentMessage(),
              QStringLiteral("COM1 is not present; using the programming cable on %1 (WCH CH340).")

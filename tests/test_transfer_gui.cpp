@@ -67,7 +67,7 @@ void TestTransferGui::readRefreshesGrid()
     options.identity.variantByte = static_cast<std::uint8_t>(variantByte);
     TransferBench bench(options);
     bench.run(ViewTransfer::Direction::Read);
-    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     QCOMPARE(bench.progress().counter()->text(), QStringLiteral("51"));
     QCOMPARE(int(bench.context().radioVariant()), variant);
     QVERIFY(!bench.context().isNewDocument());
@@ -91,7 +91,7 @@ void TestTransferGui::writeStoresGridAndOptions()
     bench.view->grid()->setText(2, 5, QStringLiteral("Narrow"));
     bench.document.image()[RadioImage::OptVoice] = 2;
     bench.run(ViewTransfer::Direction::Write);
-    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     const CloneFrames::TransferArea held = bench.radio.memory();
     QVERIFY(held == CloneFrames::transferAreaOf(bench.document.image()));
     RadioImage fromRadio = RadioImage::makeNew();
@@ -126,7 +126,7 @@ void TestTransferGui::cancelDuringRead()
     const RadioImage before = bench.document.image();
     QTimer::singleShot(700, &bench.progress(), [&bench] { bench.progress().cancelButton()->click(); });
     bench.run(ViewTransfer::Direction::Read);
-    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     const int rows = bench.progress().counter()->text().toInt();
     QVERIFY2(rows > 0 && rows < 51, qPrintable(bench.progress().counter()->text()));
     QVERIFY(bench.document.image() == before);
@@ -346,11 +346,11 @@ void TestTransferGui::deviceChosenInDialogReadsAndWrites()
 
     bench.view->grid()->setText(3, 1, QStringLiteral("146.00000"));
     bench.run(ViewTransfer::Direction::Write);
-    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     QVERIFY(bench.radio.memory() == CloneFrames::transferAreaOf(bench.document.image()));
     bench.view->grid()->setText(3, 1, QString());
     bench.run(ViewTransfer::Direction::Read);
-    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     QCOMPARE(bench.view->grid()->text(3, 1), QStringLiteral("146.00000"));
 
     // The dialog shows it checked the next time.
@@ -388,7 +388,8 @@ void TestTransferGui::severalCablesLetTheUserChoose()
         choose);
     bench.run(ViewTransfer::Direction::Read);
     QVERIFY(asked);
-    QVERIFY(bench.env->boxes.isEmpty()); // a cancel ends without a message
+    // A cancel ends without a message.
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     QCOMPARE(bench.document.image() == before, !choose);
     QCOMPARE(bench.context().port().device(),
              choose ? bench.radio.devicePath() : QStringLiteral("/nonexistent/ttyXR2"));
@@ -418,7 +419,7 @@ void TestTransferGui::noEditorDuringRead()
     QCOMPARE(grid->text(1, 1), QStringLiteral("145.12500"));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(5, 5).center());
     QCOMPARE(grid->text(1, 1), QStringLiteral("145.12500"));
-    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
 }
 
 // Undo of a read puts back the image it replaced, with the radio type and the grid;

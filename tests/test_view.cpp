@@ -72,7 +72,7 @@ void TestView::enterFillsRowAndMoves()
     QCOMPARE(f.row(2), (QStringList{"145.12500", "145.12500", "None", "None", "Wide", "No", "Off", "High"}));
     QCOMPARE(f.grid()->currentRow(), 2);
     QCOMPARE(f.grid()->currentColumn(), 2);
-    QVERIFY(f.env.boxes.isEmpty());
+    QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
     QVERIFY(f.document.isModified());
 }
 

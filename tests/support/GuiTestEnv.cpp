@@ -51,3 +51,11 @@ void GuiTestEnv::loadIni(const QString& language)
     context.config().load(iniPath());
     context.setLanguageName(language);
 }
+
+QString GuiTestEnv::boxTexts() const
+{
+    QStringList texts;
+    for (const MessageBoxRequest& box : boxes)
+        texts << box.text;
+    return texts.join(QLatin1Char('\n'));
+}

@@ -30,6 +30,8 @@ public:
     ScriptedSerialDevices& devices() const { return *devices_; }
 
     QList<MessageBoxRequest> boxes;
+    // The texts of the boxes shown so far, one a line: what a failed check prints.
+    QString boxTexts() const;
     QList<QMessageBox::StandardButton> answers;
 
 private:

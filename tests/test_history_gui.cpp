@@ -76,7 +76,7 @@ void TestHistoryGui::readKeepsACopy()
 {
     TransferBench bench;
     bench.run(ViewTransfer::Direction::Read);
-    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     QCOMPARE(historyFiles(bench.context()).size(), 1);
     QVERIFY(historyFiles(bench.context()).front().endsWith(QStringLiteral("Z_receive-only.dat")));
     QCOMPARE(historyFileBytes(bench.context()), ChannelFile::toBytes(bench.document.image()));
@@ -115,7 +115,7 @@ void TestHistoryGui::compareLeavesTheDocumentAsItWas()
     const int steps = undo->count();
 
     bench.run(ViewTransfer::Direction::Compare);
-    QVERIFY(bench.env->boxes.isEmpty());
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     const ViewState after = bench.view->state();
     QVERIFY(after.image == before.image);
     QVERIFY(after.cells == before.cells);

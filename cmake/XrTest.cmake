@@ -1,5 +1,7 @@
 # xr_add_test(NAME SOURCES file... LIBS lib...)
-# Defines a QtTest executable and registers it with CTest in one step.
+# Defines a QtTest executable and registers it with CTest in one step. Widget tests run
+# offscreen; the per-user data folder (the radio history) lies in the build tree, so no
+# test writes into the real user's.
 function(xr_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -7,6 +9,6 @@ function(xr_add_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XR_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XR_SOURCE_DIR=${PROJECT_SOURCE_DIR};XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data"
         TIMEOUT 120)
 endfunction()

@@ -75,14 +75,27 @@ void TestCliLink::writeThenReadRoundTrip()
     const CliRun written = runCli({"write", "--port", radio.device(), original});
     QCOMPARE(written.exitCode, 0);
     QVERIFY(written.err.isEmpty());
-    const CliRun read = runCli({"read", "--port", radio.device(), "-o", copy, "--base", original});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(QStringLiteral("data")));
+    const CliRun read =
+        runCli({"read", "--port", radio.device(), "-o", copy, "--base", original}, environment);
     QCOMPARE(read.exitCode, 0);
-    QCOMPARE(read.out, QStringLiteral("variant: transmit-only\n"));
+    const QStringList lines = read.out.split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], QStringLiteral("variant: transmit-only"));
+    const QString kept = lines[1].mid(QStringLiteral("history: ").size());
+    QVERIFY2(lines[1].startsWith(QStringLiteral("history: ") +
+                                 dir_.filePath(QStringLiteral("data/xr970/xr970/history/"))),
+             qPrintable(lines[1]));
+    QVERIFY2(kept.endsWith(QStringLiteral("Z_transmit-only.dat")), qPrintable(kept));
 
     QFile a(original);
     QFile b(copy);
-    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-    QCOMPARE(b.readAll(), a.readAll());
+    QFile c(kept);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
+    const QByteArray bytes = a.readAll();
+    QCOMPARE(b.readAll(), bytes);
+    QCOMPARE(c.readAll(), bytes); // the history keeps the image read, byte for byte
     QCOMPARE(radio.interrupt(), 0);
 }
 
@@ -132,7 +145,7 @@ void TestCliLink::refusedConfirmationRetried()
     const QString copy = dir_.filePath(QStringLiteral("retried.dat"));
     const CliRun run = runCli({"read", "--port", radio.device(), "-o", copy, "--retries", "2"});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    QCOMPARE(run.out, QStringLiteral("variant: receive-only\n"));
+    QVERIFY2(run.out.startsWith(QStringLiteral("variant: receive-only\nhistory: ")), qPrintable(run.out));
     QVERIFY2(run.err.contains(QStringLiteral("(retry 1 of 2)")), qPrintable(run.err));
     QVERIFY2(run.err.contains(QStringLiteral("(retry 2 of 2)")), qPrintable(run.err));
     QVERIFY(QFile::exists(copy));

@@ -108,7 +108,8 @@ void TestCliOutput::standardOutput()
         QCOMPARE(toStdout.rawOut, readFile(file));
     // What read reports goes to stderr when stdout holds the file.
     if (name == QLatin1String("read"))
-        QCOMPARE(toStdout.err, QStringLiteral("variant: receive-only\n"));
+        QVERIFY2(toStdout.err.startsWith(QStringLiteral("variant: receive-only\nhistory: ")),
+                 qPrintable(toStdout.err));
 }
 
 void TestCliOutput::fifoStaysAFifo()

@@ -43,6 +43,11 @@ check()
 
 check contains "xr970-cli " dump
 check contains "xr970-cli " import-csv
+check contains "xr970-cli " compare
+check contains "xr970-cli " history
+check exactly "xr970-cli compare " "UPPER.DAT a.dat sub"
+check exactly "xr970-cli compare --lang " "en zh"
+check contains "xr970-cli compare --" --port
 check contains "xr970-cli " --version
 check exactly "xr970-cli im" import-csv
 check exactly "xr970-cli dump --v" --variant

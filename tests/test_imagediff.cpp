@@ -1,8 +1,10 @@
 #include "model/ChannelCodec.h"
 #include "model/ImageDiff.h"
+#include "model/ImageDiffText.h"
 #include "support/SampleImage.h"
 
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -13,6 +15,14 @@ RadioImage baseImage()
 {
     return SampleImage().record(
         3, {0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x30, 0xFF, 0xFF});
+}
+
+// The image with each (offset, value) pair of patches written into it.
+RadioImage patched(RadioImage image, const QList<int>& patches)
+{
+    for (int i = 0; i + 1 < patches.size(); i += 2)
+        image[static_cast<std::size_t>(patches[i])] = static_cast<std::uint8_t>(patches[i + 1]);
+    return image;
 }
 
 // One line per change, so a table row can list what it expects.
@@ -36,6 +46,8 @@ private Q_SLOTS:
     void differences_data();
     void differences();
     void singleBitShowsOnce();
+    void firstDifference_data();
+    void firstDifference();
 };
 
 void TestImageDiff::differences_data()
@@ -105,9 +117,7 @@ void TestImageDiff::differences()
     QFETCH(bool, chinese);
     QFETCH(QStringList, expected);
     const RadioImage before = baseImage();
-    RadioImage after = before;
-    for (int i = 0; i + 1 < patches.size(); i += 2)
-        after[static_cast<std::size_t>(patches[i])] = static_cast<std::uint8_t>(patches[i + 1]);
+    const RadioImage after = patched(before, patches);
     const ImageDiff diff = diffImages(before, after, static_cast<RadioVariant>(variant),
                                       chinese ? Language::Chinese : Language::English);
     QCOMPARE(describe(diff), expected);
@@ -128,7 +138,15 @@ void TestImageDiff::singleBitShowsOnce()
                 const ImageDiff diff = diffImages(before, after, variant, Language::English);
                 const bool texts = !diff.cells.empty() || !diff.options.empty();
                 const bool byteAlone = diff.bytes.size() == 1 && diff.bytes.front().offset == offset;
-                if (texts ? !diff.bytes.empty() : !byteAlone)
+                // A text's offset is where its field starts: one of them lies at most 3
+                // bytes before the bit (a channel that appears changes its other cells too).
+                const auto nearBit = [offset](int start) { return start <= offset && offset - start < 4; };
+                const bool placed = !texts ||
+                                    std::any_of(diff.cells.begin(), diff.cells.end(),
+                                                [&](const CellChange& c) { return nearBit(c.offset); }) ||
+                                    std::any_of(diff.options.begin(), diff.options.end(),
+                                                [&](const OptionChange& o) { return nearBit(o.offset); });
+                if ((texts ? !diff.bytes.empty() : !byteAlone) || !placed)
                     QFAIL(qPrintable(QStringLiteral("bit %1 of byte %2, variant %3: %4")
                                          .arg(bit)
                                          .arg(offset)
@@ -137,6 +155,39 @@ void TestImageDiff::singleBitShowsOnce()
             }
         }
     }
+}
+
+void TestImageDiff::firstDifference_data()
+{
+    QTest::addColumn<QList<int>>("patches");
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("none") << QList<int>{} << false << QString();
+    QTest::newRow("a channel before an option") << QList<int>{RadioImage::OptSquelch, 5, Ch3 + 1, 0x07}
+                                                << false << "CH 3, Rx Frequency: 446.00625 -> 446.00725";
+    QTest::newRow("an option before a scan bit")
+        << QList<int>{RadioImage::ScanBitmap, 0xFB, RadioImage::OptSquelch, 5} << false
+        << "Squelch Level: 4 -> 5";
+    QTest::newRow("a byte before a channel")
+        << QList<int>{Ch3 + 1, 0x07, 0x005, 0x00} << false << "Byte 0x005: FF -> 00";
+    QTest::newRow("a cell and a byte at one offset")
+        << QList<int>{Ch3 + 13, 0x21} << false << "CH 3, W/N: Wide -> Narrow";
+    QTest::newRow("a channel emptied, in Chinese")
+        << QList<int>{Ch3 + 3, 0x00} << true << "信道 3, 接收频率: 446.00625 -> (空)";
+}
+
+void TestImageDiff::firstDifference()
+{
+    QFETCH(QList<int>, patches);
+    QFETCH(bool, chinese);
+    QFETCH(QString, line);
+    const RadioImage before = baseImage();
+    const RadioImage after = patched(before, patches);
+    const Language language = chinese ? Language::Chinese : Language::English;
+    const ImageDiff diff = diffImages(before, after, RadioVariant::ReceiveOnly, language);
+    QCOMPARE(firstDifferenceLine(diff, language), line);
+    // It is one of the lines the whole diff shows.
+    QCOMPARE(imageDiffLines(diff, language).contains(line), !line.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestImageDiff)

@@ -65,8 +65,10 @@ for program in xr970 xr970-cli; do
     readelf -lW "$binary" | grep -q GNU_RELRO || fail "$program: no RELRO"
     readelf -SW "$binary" | grep -q ' \.symtab ' && fail "$program: not stripped"
 done
-# The program prints with printf, which fortifying turns into __printf_chk.
-nm -D "$root/usr/bin/xr970" | grep -q '__printf_chk@' || fail "xr970: not built with _FORTIFY_SOURCE"
+# The program prints with printf, which fortifying turns into __printf_chk. grep reads the
+# whole list: with -q it would stop at the first match, and nm, killed by the closed pipe
+# once its output outgrew the pipe's buffer, would fail the pipeline.
+nm -D "$root/usr/bin/xr970" | grep '__printf_chk@' >/dev/null || fail "xr970: not built with _FORTIFY_SOURCE"
 
 if have lintian; then
     lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||

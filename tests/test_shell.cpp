@@ -512,7 +512,10 @@ void TestShell::commandsRefusedDuringTransfer()
     bool checked = false;
     QTimer::singleShot(500, s.mainWindow(), [&] {
         QVERIFY(transfer.isRunning());
-        QVERIFY(!s.mainWindow()->action(CommandId::FileNew)->isEnabled());
+        for (int id : {CommandId::FileNew, CommandId::CompareWithRadio, CommandId::ShowRadioHistory})
+            QVERIFY(!s.mainWindow()->action(id)->isEnabled());
+        QVERIFY(s.mainWindow()->action(CommandId::VerifyAfterWrite)->isEnabled());
+        s.mainWindow()->runCommand(CommandId::ShowRadioHistory); // would open a modal list
         s.mainWindow()->runCommand(CommandId::FileNew);
         s.mainWindow()->runCommand(CommandId::FileClose);
         QVERIFY(!s.mainWindow()->close());

@@ -13,7 +13,7 @@
 #include "link/SerialPortLine.h"
 #include "sim/VirtualRadio.h"
 #include "support/GuiTestEnv.h"
-#include "support/SampleImage.h"
+#include "support/TransferBench.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,66 +25,6 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
-
-namespace {
-
-// Every COM slot points at a path that does not exist: no test opens a real serial port.
-QByteArray iniWithPorts(const QString& com1)
-{
-    QByteArray ini = GuiTestEnv::defaultIni() + "[Ports]\r\n";
-    for (int n = 1; n <= 16; ++n) {
-        const QString device = n == 1 ? com1 : QStringLiteral("/nonexistent/ttyXR%1").arg(n);
-        ini += QStringLiteral("COM%1=%2\r\n").arg(n).arg(device).toUtf8();
-    }
-    return ini;
-}
-
-RadioImage radioImage()
-{
-    return SampleImage()
-        .channel(1, 14512500, 14612500)
-        .byte(RadioImage::channelOffset(1) + RadioImage::RecWidthPower, 0x30)
-        .byte(RadioImage::OptSquelch, 7)
-        .byte(RadioImage::ProductType, 1)
-        .byte(RadioImage::ProductBand, 0);
-}
-
-struct Bench {
-    VirtualRadio radio;
-    std::unique_ptr<GuiTestEnv> env;
-    ChannelDocument document;
-    std::unique_ptr<ChannelView> view;
-
-    explicit Bench(const VirtualRadio::Options& options = {})
-        : radio(CloneFrames::transferAreaOf(radioImage()), options)
-    {
-        QVERIFY(radio.start());
-        env = std::make_unique<GuiTestEnv>(iniWithPorts(radio.devicePath()));
-        env->loadIni();
-        document.initNew(Language::English, QStringLiteral("XrTest"));
-        document.image()[1000] = 0x5A;
-        context().setNewDocument(true);
-        view = std::make_unique<ChannelView>(&document, context());
-        view->show();
-        view->initialUpdate();
-        context().port().setDeviceOverride(radio.devicePath());
-    }
-
-    AppContext& context() const { return env->context; }
-
-    ProgressDialog& progress() const { return view->transfer().progress(); }
-    // Runs a command to its end: OK in the progress window, then wait for the window to go.
-    void run(ViewTransfer::Direction direction)
-    {
-        view->transfer().open(direction);
-        QVERIFY(progress().isOpen());
-        QTest::mouseClick(progress().okButton(), Qt::LeftButton);
-        QVERIFY(!progress().okButton()->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(!progress().isOpen(), 15000);
-    }
-};
-
-} // namespace
 
 class TestTransferGui : public QObject {
     Q_OBJECT
@@ -125,7 +65,7 @@ void TestTransferGui::readRefreshesGrid()
     QFETCH(QList<int>, visible);
     VirtualRadio::Options options;
     options.identity.variantByte = static_cast<std::uint8_t>(variantByte);
-    Bench bench(options);
+    TransferBench bench(options);
     bench.run(ViewTransfer::Direction::Read);
     QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
     QCOMPARE(bench.progress().counter()->text(), QStringLiteral("51"));
@@ -146,7 +86,7 @@ void TestTransferGui::readRefreshesGrid()
 
 void TestTransferGui::writeStoresGridAndOptions()
 {
-    Bench bench;
+    TransferBench bench;
     bench.view->grid()->setText(2, 1, QStringLiteral("150.00000"));
     bench.view->grid()->setText(2, 5, QStringLiteral("Narrow"));
     bench.document.image()[RadioImage::OptVoice] = 2;
@@ -162,7 +102,7 @@ void TestTransferGui::writeStoresGridAndOptions()
 
 void TestTransferGui::cancelBeforeOkTouchesNothing()
 {
-    Bench bench;
+    TransferBench bench;
     const RadioImage before = bench.document.image();
     bench.view->transfer().open(ViewTransfer::Direction::Read);
     QCOMPARE(bench.progress().windowTitle(), QStringLiteral("Read Data"));
@@ -182,7 +122,7 @@ void TestTransferGui::cancelDuringRead()
 {
     VirtualRadio::Options options;
     options.paced = true; // slow enough to be cancelled halfway
-    Bench bench(options);
+    TransferBench bench(options);
     const RadioImage before = bench.document.image();
     QTimer::singleShot(700, &bench.progress(), [&bench] { bench.progress().cancelButton()->click(); });
     bench.run(ViewTransfer::Direction::Read);
@@ -215,7 +155,7 @@ void TestTransferGui::failuresShowTheirMessageOnce()
     QFETCH(QString, message);
     VirtualRadio::Options options;
     QVERIFY(addFault(fault, options.faults, nullptr));
-    Bench bench(options);
+    TransferBench bench(options);
     const RadioImage before = bench.document.image();
     bench.env->answers = {QMessageBox::Cancel};
     bench.run(ViewTransfer::Direction::Read);
@@ -229,7 +169,7 @@ void TestTransferGui::refusedConfirmationRetried()
 {
     VirtualRadio::Options options;
     QVERIFY(addFault(QStringLiteral("refuse-confirm=2"), options.faults, nullptr));
-    Bench bench(options);
+    TransferBench bench(options);
     bench.env->answers = {QMessageBox::Retry, QMessageBox::Retry};
     bench.run(ViewTransfer::Direction::Read);
     QCOMPARE(bench.env->boxes.size(), 2);
@@ -243,7 +183,7 @@ void TestTransferGui::refusedConfirmationRetried()
 
 void TestTransferGui::portMissing()
 {
-    Bench bench;
+    TransferBench bench;
     bench.context().port().setDeviceOverride(QStringLiteral("/nonexistent/ttyXR"));
     bench.run(ViewTransfer::Direction::Write);
     QCOMPARE(bench.env->boxes.size(), 1);
@@ -255,7 +195,7 @@ void TestTransferGui::portMissing()
 
 void TestTransferGui::portSettingDialog()
 {
-    Bench bench;
+    TransferBench bench;
     bench.context().port().setNumber(2);
     QVERIFY(!bench.view->findChild<PortSettingDialog*>()); // built on first use
     QTimer::singleShot(0, [] {
@@ -315,7 +255,7 @@ void TestTransferGui::portMessagesSayWhy()
     QFETCH(QString, kind);
     QFETCH(QString, language);
     QFETCH(QStringList, expected);
-    Bench bench;
+    TransferBench bench;
     bench.context().setLanguageName(language);
     QString device = QStringLiteral("/nonexistent/ttyXR9");
     SerialPortLine otherProgram; // holds the radio's terminal, lock file and all
@@ -387,7 +327,7 @@ void clickRow(SerialDeviceList* list, const QString& device)
 
 void TestTransferGui::deviceChosenInDialogReadsAndWrites()
 {
-    Bench bench;
+    TransferBench bench;
     bench.context().port().setNumber(2); // absent; ends the bench's device override
     QTemporaryDir byId;
     const QString stable = byId.filePath(QStringLiteral("usb-1a86_USB_Serial-if00-port0"));
@@ -430,7 +370,7 @@ void TestTransferGui::severalCablesLetTheUserChoose_data()
 void TestTransferGui::severalCablesLetTheUserChoose()
 {
     QFETCH(bool, choose);
-    Bench bench;
+    TransferBench bench;
     bench.context().port().setNumber(2); // absent
     bench.env->devices().setDevices(
         {cableOn(bench.radio.devicePath()), cableOn(QStringLiteral("/dev/ttyUSB7"))});
@@ -461,7 +401,7 @@ void TestTransferGui::noEditorDuringRead()
 {
     VirtualRadio::Options options;
     options.paced = true;
-    Bench bench(options);
+    TransferBench bench(options);
     ChannelGrid* grid = bench.view->grid();
     bool clicked = false;
     QTimer::singleShot(500, bench.view.get(), [&] {
@@ -488,7 +428,7 @@ void TestTransferGui::readIsOneUndoStep()
 {
     VirtualRadio::Options options;
     options.identity.variantByte = 0xF5; // transmit-only: the grid's columns change too
-    Bench bench(options);
+    TransferBench bench(options);
     const ViewState before = bench.view->state();
     bench.run(ViewTransfer::Direction::Read);
     const ViewState after = bench.view->state();

@@ -89,12 +89,35 @@ bool DocumentManager::openDocument(const QString& path)
         reportFileError(path, result, false);
         return false;
     }
-    if (active_)
-        active_->close(); // the window of the document that was open before hides, its editor committed
-    context_.setNewDocument(false);
-    createWindow(document.release());
+    showLoaded(std::move(document));
     Q_EMIT fileUsed(path);
     return true;
+}
+
+bool DocumentManager::openHistoryEntry(const HistoryEntry& entry)
+{
+    auto document = std::make_unique<ChannelDocument>();
+    const QString title =
+        tr("Radio %1").arg(entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")));
+    const ChannelFile::Result result = document->loadCopy(entry.path, title);
+    if (!result.ok()) {
+        reportFileError(entry.path, result, false);
+        return false;
+    }
+    // Written back with another variant's columns, the radio would lose what they hide.
+    showLoaded(std::move(document), entry.variant);
+    return true;
+}
+
+void DocumentManager::showLoaded(std::unique_ptr<ChannelDocument> document,
+                                 std::optional<RadioVariant> variant)
+{
+    if (active_)
+        active_->close(); // the window of the document that was open before hides, its editor committed
+    if (variant)
+        context_.setRadioVariant(*variant);
+    context_.setNewDocument(false);
+    createWindow(document.release());
 }
 
 bool DocumentManager::openWithDialog()

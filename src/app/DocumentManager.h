@@ -5,6 +5,10 @@
 
 #include "app/DocumentWindow.h"
 #include "document/ChannelFile.h"
+#include "document/RadioHistory.h"
+
+#include <memory>
+#include <optional>
 
 class AppContext;
 class ChannelDocument;
@@ -27,6 +31,9 @@ public:
     bool newDocument();
     // Opens the file; a failure shows its message and opens nothing.
     bool openDocument(const QString& path);
+    // Opens a copy from the radio history as a new document without a file, with the
+    // radio variant of its read, as the read left the program.
+    bool openHistoryEntry(const HistoryEntry& entry);
     bool openWithDialog();
     bool save(DocumentWindow* window);
     bool saveAs(DocumentWindow* window);
@@ -45,6 +52,7 @@ Q_SIGNALS:
 
 private:
     DocumentWindow* createWindow(ChannelDocument* document);
+    void showLoaded(std::unique_ptr<ChannelDocument> document, std::optional<RadioVariant> variant = {});
     void setActive(DocumentWindow* window);
     bool saveTo(DocumentWindow* window, const QString& path);
     QString proposedSavePath(const ChannelDocument* document) const;

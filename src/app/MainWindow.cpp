@@ -19,6 +19,7 @@
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/HistoryDialog.h"
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/OptionalFeaturesDialog.h"
 #include "dialogs/ProductInfoDialog.h"
@@ -119,17 +120,21 @@ void MainWindow::createMenus()
 {
     using namespace CommandId;
     noDocumentMenus_ = {
-        menu(tr("&File"), {FileNew, FileOpen, Separator, PrintSetup, Separator, Exit}),
+        menu(tr("&File"), {FileNew, FileOpen, ShowRadioHistory, Separator, PrintSetup, Separator, Exit}),
         menu(tr("&View"), {ViewToolbar, ViewStatusBar}),
         menu(tr("&Help"), {About, Separator, Help}),
     };
-    setupMenu_ = menu(tr("&Setup"), {ComSetup, ChooseLanguage});
+    setupMenu_ = menu(tr("&Setup"), {ComSetup, ChooseLanguage, Separator, VerifyAfterWrite});
+    // The setting is read when the menu shows it, not at start-up.
+    connect(setupMenu_, &QMenu::aboutToShow, this,
+            [this] { action(CommandId::VerifyAfterWrite)->setChecked(context_.verifyAfterWrite()); });
     documentMenus_ = {
-        menu(tr("&File"), {FileNew, FileOpen, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,
-                           ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
+        menu(tr("&File"),
+             {FileNew, FileOpen, ShowRadioHistory, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,
+              ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
         menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, Separator,
                            ProductInformation, ChannelInformation, OptionalFeatures}),
-        menu(tr("&Program"), {Read, Write}),
+        menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio}),
         menu(tr("&View"), {ViewToolbar, ViewStatusBar, ViewControlBar}),
         setupMenu_,
         menu(tr("&Help"), {About, Separator, Help}),
@@ -157,8 +162,8 @@ void MainWindow::updateMenuBar()
     // Commands of the document menus need a document window.
     using namespace CommandId;
     for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation,
-                   ChannelInformation, OptionalFeatures, Read, Write, ComSetup, ChooseLanguage,
-                   ViewControlBar, ImportChannels, ExportChannels})
+                   ChannelInformation, OptionalFeatures, Read, Write, CompareWithRadio, ComSetup,
+                   ChooseLanguage, ViewControlBar, ImportChannels, ExportChannels})
         action(id)->setEnabled(documentOpen);
     edit_->setActiveView(activeView());
 }
@@ -252,6 +257,13 @@ void MainWindow::chooseLanguage()
     }
 }
 
+void MainWindow::openFromHistory()
+{
+    HistoryDialog dialog(RadioHistory(context_.historyFolder()), this);
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen())
+        documents_->openHistoryEntry(*dialog.chosen());
+}
+
 void MainWindow::showHelp(int contextId)
 {
     if (!help_)
@@ -323,6 +335,9 @@ void MainWindow::runDocumentCommand(int commandId, DocumentWindow& window)
     case Write:
         window.view()->transfer().open(ViewTransfer::Direction::Write);
         break;
+    case CompareWithRadio:
+        window.view()->transfer().open(ViewTransfer::Direction::Compare);
+        break;
     case ComSetup:
         window.view()->openPortSetting();
         break;
@@ -383,6 +398,13 @@ void MainWindow::runCommand(int commandId)
         break;
     case ChooseLanguage:
         chooseLanguage();
+        break;
+    case ShowRadioHistory:
+        openFromHistory();
+        break;
+    case VerifyAfterWrite:
+        context_.setVerifyAfterWrite(!context_.verifyAfterWrite());
+        action(VerifyAfterWrite)->setChecked(context_.verifyAfterWrite());
         break;
     case About: {
         AboutDialog about(context_, this);

@@ -75,6 +75,7 @@ private:
     void showChannelWindow();
     void moveToPane(int step);
     void chooseLanguage();
+    void openFromHistory();
     void showHelp(int contextId);
     void showProductInformation(DocumentWindow& window);
     void showOptionalFeatures(DocumentWindow& window);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/RadioImage.h"
+#include "model/RadioVariant.h"
 
 class IniFile;
 
@@ -17,6 +18,8 @@ int runSimulate(const QStringList& arguments);
 int runExportCsv(const QStringList& arguments);
 int runImportCsv(const QStringList& arguments);
 int runPorts(const QStringList& arguments);
+int runHistory(const QStringList& arguments);
+int runCompare(const QStringList& arguments);
 
 // Loads a channel-data file, printing "Data Format Error" or the system's reason on
 // stderr when it cannot.
@@ -28,3 +31,7 @@ bool loadProgramIni(IniFile& ini);
 // output. On failure the system's reason goes to stderr and the old file stays whole.
 bool writeOutputOrReport(const QString& path, const QByteArray& bytes);
 bool saveChannelFileOrReport(const QString& path, const RadioImage& image);
+// Keeps a copy of an image read from the radio in the radio history and returns its
+// path. When the copy cannot be written, a warning goes to stderr and the path is empty:
+// the read itself stands.
+QString storeInHistory(const RadioImage& image, RadioVariant variant);

@@ -11,6 +11,8 @@ const std::vector<CliCommand>& cliCommands()
         {"new", "write the .dat file of a new document", runNew},
         {"read", "read the radio into a .dat file", runRead},
         {"write", "write a .dat file into the radio", runWrite},
+        {"compare", "read the radio and show what differs from a .dat file", runCompare},
+        {"history", "list the copies of the images read from the radio", runHistory},
         {"ports", "list the serial ports and devices, and which one is the cable", runPorts},
         {"simulate", "serve a virtual radio on a pseudo-terminal", runSimulate},
         {"export-csv", "write the channels of a .dat file as a CSV channel list", runExportCsv},

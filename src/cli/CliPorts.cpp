@@ -133,14 +133,13 @@ int runPorts(const QStringList& arguments)
     parser.setApplicationDescription(
         QStringLiteral("List the COM slots and the serial devices present, whether each can be opened, and "
                        "which device --port auto would take."));
-    parser.addOption({QStringLiteral("lang"), QStringLiteral("Language of the texts: en (default) or zh."),
-                      QStringLiteral("en|zh"), QStringLiteral("en")});
+    addLanguageOption(parser);
     if (const auto stop = parseCommandLine(parser, arguments, 0))
         return *stop;
-    const QString lang = parser.value(QStringLiteral("lang"));
-    if (lang != QLatin1String("en") && lang != QLatin1String("zh"))
+    const std::optional<Language> chosen = languageFrom(parser);
+    if (!chosen)
         return usageError(parser, QStringLiteral("--lang takes en or zh"));
-    const Language language = lang == QLatin1String("zh") ? Language::Chinese : Language::English;
+    const Language language = *chosen;
 
     const std::unique_ptr<SerialDevices> devices = makeSerialDevices();
     const QList<SerialDeviceInfo> present = devices->present();

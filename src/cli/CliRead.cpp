@@ -2,29 +2,13 @@
 #include "cli/CliSupport.h"
 #include "cli/CliTransfer.h"
 
-namespace {
-
-QString variantName(RadioVariant variant)
-{
-    switch (variant) {
-    case RadioVariant::ReceiveOnly:
-        return QStringLiteral("receive-only");
-    case RadioVariant::TransmitOnly:
-        return QStringLiteral("transmit-only");
-    case RadioVariant::Other:
-        break;
-    }
-    return QStringLiteral("other");
-}
-
-} // namespace
-
 int runRead(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Read the radio into a channel-data file. Bytes 816 to 1023, which never cross "
-                       "the line, come from --base (default: a new document)."));
+                       "the line, come from --base (default: a new document). A copy goes into the radio "
+                       "history (see history); its path is printed."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("File to write, - for stdout."),
                                     QStringLiteral("OUT.dat"));
@@ -49,14 +33,22 @@ int runRead(const QStringList& arguments)
     if (!result.completed())
         return reportTransferEnd(result, *link);
     CloneFrames::applyTransferArea(image, *result.received);
-    if (!saveChannelFileOrReport(parser.value(output), image))
+    // The copy first: when OUT.dat cannot be written, what was read is still kept.
+    const QString copy = storeInHistory(image, result.variant());
+    if (!saveChannelFileOrReport(parser.value(output), image)) {
+        if (!copy.isEmpty())
+            printErr(QStringLiteral("The image read is kept in the radio history: ") + copy +
+                     QLatin1Char('\n'));
         return CliExit::Failure;
-    // With the file on stdout the variant goes to stderr, so the file stays the file.
-    const QString variantLine =
-        QStringLiteral("variant: ") + variantName(result.variant()) + QLatin1Char('\n');
+    }
+    // With the file on stdout these lines go to stderr, so the file stays the file.
+    QString lines =
+        QStringLiteral("variant: ") + QLatin1String(radioVariantName(result.variant())) + QLatin1Char('\n');
+    if (!copy.isEmpty())
+        lines += QStringLiteral("history: ") + copy + QLatin1Char('\n');
     if (parser.value(output) == QLatin1String("-"))
-        printErr(variantLine);
+        printErr(lines);
     else
-        printOut(variantLine);
+        printOut(lines);
     return CliExit::Ok;
 }

@@ -78,20 +78,35 @@ std::optional<RadioVariant> variantFrom(const QCommandLineParser& parser)
     return found == variants.cend() ? std::nullopt : std::optional<RadioVariant>(*found);
 }
 
+void addLanguageOption(QCommandLineParser& parser)
+{
+    parser.addOption({QStringLiteral("lang"), QStringLiteral("Language of the texts: en (default) or zh."),
+                      QStringLiteral("en|zh"), QStringLiteral("en")});
+}
+
+std::optional<Language> languageFrom(const QCommandLineParser& parser)
+{
+    const QString lang = parser.value(QStringLiteral("lang"));
+    if (lang == QLatin1String("en"))
+        return Language::English;
+    if (lang == QLatin1String("zh"))
+        return Language::Chinese;
+    return std::nullopt;
+}
+
 void addDecodeOptions(QCommandLineParser& parser)
 {
     addVariantOption(parser);
-    parser.addOption({QStringLiteral("lang"), QStringLiteral("Language of the texts: en (default) or zh."),
-                      QStringLiteral("en|zh"), QStringLiteral("en")});
+    addLanguageOption(parser);
 }
 
 std::optional<DecodeChoice> decodeChoiceFrom(const QCommandLineParser& parser)
 {
     const auto variant = variantFrom(parser);
-    const QString lang = parser.value(QStringLiteral("lang"));
-    if (!variant || (lang != QLatin1String("en") && lang != QLatin1String("zh")))
+    const auto language = languageFrom(parser);
+    if (!variant || !language)
         return std::nullopt;
-    return DecodeChoice{*variant, lang == QLatin1String("zh") ? Language::Chinese : Language::English};
+    return DecodeChoice{*variant, *language};
 }
 
 const CliCommand* guiCommandOf(int argc, char* argv[])

@@ -55,6 +55,9 @@ struct DecodeChoice {
     Language language = Language::English;
 };
 void addDecodeOptions(QCommandLineParser& parser);
+// --lang en|zh alone; nullopt for an unknown value.
+void addLanguageOption(QCommandLineParser& parser);
+std::optional<Language> languageFrom(const QCommandLineParser& parser);
 // --variant receive|transmit|other alone; nullopt for an unknown value.
 void addVariantOption(QCommandLineParser& parser);
 std::optional<RadioVariant> variantFrom(const QCommandLineParser& parser);

@@ -2,36 +2,28 @@
 #include "cli/CliSupport.h"
 #include "cli/CliTransfer.h"
 
-#include <algorithm>
-#include <functional>
-#include <numeric>
+#include "link/WriteVerification.h"
 
 namespace {
 
-using TransferArea = CloneFrames::TransferArea;
-
-// Reads the transfer area back in a second session and compares it with what was
-// written: a radio that acknowledged every block may still not hold them.
-int verifyWritten(const TransferArea& written, const CliLink& link)
+// Reads the radio back in a second session and compares it with what was written.
+int verifyWritten(const RadioImage& written, const CliLink& link)
 {
-    const CloneTransfer::Result readBack = runCliTransfer(
-        link, [](CloneTransfer& transfer, const QString& device) { return transfer.read(device); });
+    WriteVerification verification(written);
+    const CloneTransfer::Result readBack =
+        runCliTransfer(link, [&verification](CloneTransfer& transfer, const QString& device) {
+            return verification.readBack(transfer, device);
+        });
     if (!readBack.completed()) {
         printErr(QStringLiteral("The write completed, but reading it back to verify failed:\n"));
         return reportTransferEnd(readBack, link);
     }
-    const TransferArea& held = *readBack.received;
-    const auto first = std::mismatch(written.cbegin(), written.cend(), held.cbegin());
-    if (first.first == written.cend()) {
-        printOut(QStringLiteral("verified: %1 bytes\n").arg(written.size()));
+    storeInHistory(verification.readBackImage(), verification.variant());
+    if (verification.verified()) {
+        printOut(QStringLiteral("verified: %1 bytes\n").arg(RadioImage::TransferSize));
         return CliExit::Ok;
     }
-    const auto offset = static_cast<int>(first.first - written.cbegin());
-    const auto differing = std::inner_product(written.cbegin(), written.cend(), held.cbegin(), 0,
-                                              std::plus<>(), std::not_equal_to<>());
-    printErr(QString::asprintf("Verify failed: %d byte(s) differ; the first at offset 0x%03X (%d): "
-                               "written %02X, read back %02X\n",
-                               differing, offset, offset, *first.first, *first.second));
+    printErr(verification.failureText(Language::English) + QLatin1Char('\n'));
     return CliExit::VerifyFailed;
 }
 
@@ -45,7 +37,8 @@ int runWrite(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("IN.dat"), QStringLiteral("Channel-data file."));
     const QCommandLineOption verify(
         QStringLiteral("verify"),
-        QStringLiteral("Read the radio back after writing and compare byte for byte."));
+        QStringLiteral("Read the radio back after writing and compare byte for byte; the read goes into "
+                       "the radio history."));
     parser.addOptions({portOption(), retriesOption(), verify});
     if (const auto stop = parseCommandLine(parser, arguments, 1))
         return *stop;
@@ -64,5 +57,5 @@ int runWrite(const QStringList& arguments)
         });
     if (!result.completed() || !parser.isSet(verify))
         return reportTransferEnd(result, *link);
-    return verifyWritten(area, *link);
+    return verifyWritten(image, *link);
 }

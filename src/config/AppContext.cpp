@@ -1,7 +1,14 @@
 #include "config/AppContext.h"
 
+#include "config/DataLocation.h"
 #include "config/SettingsKey.h"
 #include "link/PortNames.h"
+
+namespace {
+
+const QString VerifyKey = QStringLiteral("Transfer/VerifyAfterWrite");
+
+} // namespace
 
 AppContext::AppContext()
     : port_(PortMap([this](const QString& slotName) {
@@ -46,6 +53,21 @@ std::unique_ptr<QSettings> AppContext::programSettings() const
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("xr970"),
                                        QStringLiteral("xr970"));
+}
+
+bool AppContext::verifyAfterWrite() const
+{
+    return programSettings()->value(VerifyKey, true).toBool();
+}
+
+void AppContext::setVerifyAfterWrite(bool on)
+{
+    programSettings()->setValue(VerifyKey, on);
+}
+
+QString AppContext::historyFolder() const
+{
+    return historyFolder_.isEmpty() ? radioHistoryFolder() : historyFolder_;
 }
 
 void AppContext::loadStoredPort()

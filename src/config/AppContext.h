@@ -14,8 +14,8 @@
 // What the whole program shares, created once at start-up and handed to whatever needs
 // it: the configuration file, the language, the program folder, the main window's
 // caption, the radio variant of the last read, whether the document is a new one, the
-// port the transfers use, the serial devices of the system, and the writer of every file
-// the program saves.
+// port the transfers use, the serial devices of the system, the radio history's folder,
+// and the writer of every file the program saves.
 class AppContext {
 public:
     AppContext();
@@ -56,6 +56,14 @@ public:
     std::unique_ptr<QSettings> settingsKey() const;
     // The program's own per-user settings: recent files, where the window was.
     std::unique_ptr<QSettings> programSettings() const;
+    // Verify after Write: each completed write is read back and compared. On until the
+    // user turns it off; kept in the program's settings.
+    bool verifyAfterWrite() const;
+    void setVerifyAfterWrite(bool on);
+
+    // Where the copies of the images read are kept; tests give a folder of their own.
+    QString historyFolder() const;
+    void setHistoryFolder(const QString& folder) { historyFolder_ = folder; }
 
     CurrentPort& port() { return port_; }
     const CurrentPort& port() const { return port_; }
@@ -82,6 +90,7 @@ private:
     Language language_ = Language::English;
     QString programDir_;
     QString caption_;
+    QString historyFolder_;
     RadioVariant radioVariant_ = RadioVariant::ReceiveOnly;
     bool newDocument_ = false;
     CurrentPort port_;

@@ -12,6 +12,9 @@ constexpr int OptionalFeatures = 32788;
 constexpr int ChooseLanguage = 32799;
 constexpr int ImportChannels = 32800;
 constexpr int ExportChannels = 32801;
+constexpr int CompareWithRadio = 32802;
+constexpr int ShowRadioHistory = 32803;
+constexpr int VerifyAfterWrite = 32804;
 
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;

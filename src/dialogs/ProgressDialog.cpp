@@ -39,9 +39,9 @@ ProgressDialog::ProgressDialog(std::function<void()> start, QWidget* parent)
     cancel_->setGeometry(units.toPixels(140, 40, 42, 14));
 }
 
-void ProgressDialog::open(const QString& caption)
+void ProgressDialog::open(const QString& caption, int rows)
 {
-    bar_->setRange(0, Rows);
+    bar_->setRange(0, rows);
     bar_->setValue(0);
     counter_->setText(QStringLiteral("0"));
     ok_->setEnabled(true);

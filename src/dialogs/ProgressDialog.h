@@ -20,8 +20,9 @@ public:
     // start runs when OK is pressed, from the event loop (posted, never called directly).
     explicit ProgressDialog(std::function<void()> start, QWidget* parent = nullptr);
 
-    // Shows a fresh window with this caption: bar and counter at 0, OK enabled.
-    void open(const QString& caption);
+    // Shows a fresh window with this caption: bar and counter at 0, OK enabled. A write
+    // that is read back afterwards runs the bar over twice the rows.
+    void open(const QString& caption, int rows = Rows);
     bool isOpen() const { return !isHidden(); }
     // Advances the bar by one row and shows the new position in the counter.
     void step();

@@ -25,6 +25,19 @@ ChannelFile::Result ChannelDocument::load(const QString& path)
     return result;
 }
 
+ChannelFile::Result ChannelDocument::loadCopy(const QString& path, const QString& title)
+{
+    const ChannelFile::Result result = ChannelFile::load(path, image_);
+    if (result.ok()) {
+        title_ = title;
+        pathName_ = title; // only a proposal for the save dialog
+        hasFile_ = false;
+        setModified(false);
+        Q_EMIT titleChanged(title_);
+    }
+    return result;
+}
+
 ChannelFile::Result ChannelDocument::save(const QString& path, const FileWriter& writer)
 {
     const ChannelFile::Result result = ChannelFile::save(path, image_, writer);

@@ -22,6 +22,9 @@ public:
     void initNew(Language language, const QString& appName);
     // Loads the file; on failure nothing changes.
     ChannelFile::Result load(const QString& path);
+    // Loads a copy kept elsewhere (the radio history) as a document without a file,
+    // titled title: its Save asks for a name, so the copy itself never changes.
+    ChannelFile::Result loadCopy(const QString& path, const QString& title);
     // Writes the image as it is (the caller stores the grid into it first). On failure
     // the document keeps its path and stays modified.
     ChannelFile::Result save(const QString& path, const FileWriter& writer);

@@ -244,6 +244,14 @@ void ChannelView::storeToImage()
     writeCells(cells); // the hidden columns were blanked in the cells
 }
 
+RadioImage ChannelView::gridImage() const
+{
+    RadioImage image = document_->image();
+    ChannelTexts cells = cellTexts();
+    encodeChannels(cells, context_.radioVariant(), image);
+    return image;
+}
+
 void ChannelView::commitGridToImage()
 {
     leaveCommit();

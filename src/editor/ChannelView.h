@@ -43,6 +43,8 @@ public:
 
     void loadFromImage();
     void storeToImage();
+    // The image as storeToImage would make it, the document untouched.
+    RadioImage gridImage() const;
     // The leave commit of an open editor, then storeToImage: what save and the other
     // commands that take the grid's values use, so a typed value is never lost.
     void commitGridToImage();

@@ -3,15 +3,22 @@
 #include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
+#include "dialogs/CompareDialog.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
+#include "document/RadioHistory.h"
 #include "editor/ChannelView.h"
 #include "link/ProgrammingCables.h"
 #include "link/SerialPortLine.h"
+#include "link/WriteVerification.h"
+#include "model/ImageDiff.h"
+#include "model/ImageDiffText.h"
 #include "uikit/MessageBox.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStatusTipEvent>
+#include <QTime>
 
 namespace {
 
@@ -20,6 +27,19 @@ QString portFailureText(const PortStatus& status, const QString& device, Languag
 {
     return stringTableText(MessageId::CannotOpenPort) + QStringLiteral("\n\n") +
            portStatusText(status, device, language);
+}
+
+QString captionOf(ViewTransfer::Direction direction, Language language)
+{
+    switch (direction) {
+    case ViewTransfer::Direction::Read:
+        return byLanguage(language, "Read Data", "读数据");
+    case ViewTransfer::Direction::Write:
+        break;
+    case ViewTransfer::Direction::Compare:
+        return byLanguage(language, "Compare with Radio", "与对讲机比较");
+    }
+    return byLanguage(language, "Write Data", "写数据");
 }
 
 } // namespace
@@ -40,10 +60,10 @@ void ViewTransfer::open(Direction direction)
     if (progress().isOpen())
         return;
     direction_ = direction;
-    const bool read = direction == Direction::Read;
-    const Language language = view_.context().language();
-    progress().open(read ? byLanguage(language, "Read Data", "读数据")
-                         : byLanguage(language, "Write Data", "写数据"));
+    verify_ = direction == Direction::Write && view_.context().verifyAfterWrite();
+    // A write that is read back runs the bar over both transfers.
+    progress().open(captionOf(direction, view_.context().language()),
+                    verify_ ? 2 * ProgressDialog::Rows : ProgressDialog::Rows);
 }
 
 void ViewTransfer::start()
@@ -56,43 +76,55 @@ void ViewTransfer::start()
     Q_EMIT runningChanged(false);
 }
 
-void ViewTransfer::run()
+CloneTransfer::Hooks ViewTransfer::hooks()
 {
-    AppContext& context = view_.context();
-    view_.leaveCommit();
-    const ViewState before = view_.state();
-    if (direction_ == Direction::Write)
-        view_.storeToImage();
-
-    SerialPortLine line;
     CloneTransfer::Hooks hooks;
     hooks.poll = [this] {
         QCoreApplication::processEvents();
         return progress_->cancelled();
     };
     hooks.progress = [this](int) { progress_->step(); };
-    hooks.retry = [this, &context] {
-        return showMessageBox({&view_, stringTableText(MessageId::CommunicationError), context.company(),
-                               QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Warning}) ==
-               QMessageBox::Retry;
+    hooks.retry = [this] {
+        return showMessageBox({&view_, stringTableText(MessageId::CommunicationError),
+                               view_.context().company(), QMessageBox::Retry | QMessageBox::Cancel,
+                               QMessageBox::Warning}) == QMessageBox::Retry;
     };
-    CloneTransfer transfer(line, hooks);
-    RadioImage& image = view_.document()->image();
+    return hooks;
+}
+
+void ViewTransfer::run()
+{
+    view_.leaveCommit();
+    const ViewState before = view_.state();
+    if (direction_ == Direction::Write)
+        view_.storeToImage();
+
+    SerialPortLine line;
+    CloneTransfer transfer(line, hooks());
     const CloneTransfer::Result result = transferWithPortChoice(transfer);
-    if (result.completed() && result.received) {
-        CloneFrames::applyTransferArea(image, *result.received);
-        context.setRadioVariant(result.variant());
-        context.setNewDocument(false);
-        view_.loadFromImage();
-        view_.recordChange(tr("Read"), before, true); // modified, and undone as one step
+    if (!result.completed()) {
+        report(result);
+        return;
     }
-    report(result);
+    switch (direction_) {
+    case Direction::Read:
+        finishRead(result, before);
+        break;
+    case Direction::Compare:
+        finishCompare(result);
+        break;
+    case Direction::Write:
+        if (verify_)
+            verifyWrite(transfer);
+        break;
+    }
+    Q_EMIT completed();
 }
 
 CloneTransfer::Result ViewTransfer::transferOn(CloneTransfer& transfer, const QString& device)
 {
     device_ = device;
-    if (direction_ == Direction::Read)
+    if (direction_ != Direction::Write)
         return transfer.read(device);
     return transfer.write(device, CloneFrames::transferAreaOf(view_.document()->image()));
 }
@@ -125,36 +157,103 @@ CloneTransfer::Result ViewTransfer::transferWithPortChoice(CloneTransfer& transf
 void ViewTransfer::announceStandIn(const SerialDeviceInfo& cable)
 {
     const ProgrammingCables::Chip* chip = ProgrammingCables::chipOf(cable);
-    const QString text = tr("%1 is not present; using the programming cable on %2 (%3).")
-                             .arg(view_.context().port().name(), cable.path, QString::fromLatin1(chip->name));
+    showStatus(tr("%1 is not present; using the programming cable on %2 (%3).")
+                   .arg(view_.context().port().name(), cable.path, QString::fromLatin1(chip->name)));
+}
+
+void ViewTransfer::showStatus(const QString& text)
+{
     // The main window shows status tips in its status bar.
     QStatusTipEvent tip(text);
     QCoreApplication::sendEvent(&view_, &tip);
 }
 
-void ViewTransfer::report(const CloneTransfer::Result& result)
+void ViewTransfer::finishRead(const CloneTransfer::Result& result, const ViewState& before)
+{
+    AppContext& context = view_.context();
+    RadioImage& image = view_.document()->image();
+    CloneFrames::applyTransferArea(image, *result.received);
+    context.setRadioVariant(result.variant());
+    context.setNewDocument(false);
+    view_.loadFromImage();
+    view_.recordChange(tr("Read"), before, true); // modified, and undone as one step
+    keepInHistory(image, result.variant());
+}
+
+// The radio's memory goes into a scratch image; the document stays as it is.
+void ViewTransfer::finishCompare(const CloneTransfer::Result& result)
+{
+    const RadioImage shown = view_.gridImage();
+    RadioImage radio = shown; // bytes 816 to 1023 never cross the line
+    CloneFrames::applyTransferArea(radio, *result.received);
+    keepInHistory(radio, result.variant());
+    const Language language = view_.context().language();
+    if (!comparison_)
+        comparison_ = new CompareDialog(view_.context(), &view_);
+    comparison_->showComparison(
+        view_.document()->title(), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
+        imageDiffLines(diffImages(shown, radio, result.variant(), language), language));
+}
+
+// A second session on the same device reads back what the radio now holds.
+void ViewTransfer::verifyWrite(CloneTransfer& transfer)
 {
     const AppContext& context = view_.context();
+    progress_->setWindowTitle(byLanguage(context.language(), "Verify Data", "校验数据"));
+    WriteVerification verification(view_.document()->image());
+    const CloneTransfer::Result readBack = verification.readBack(transfer, device_);
+    if (!readBack.completed()) {
+        showStatus(tr("Written, not verified"));
+        report(readBack, tr("The write completed, but reading it back to verify failed:"));
+        return;
+    }
+    keepInHistory(verification.readBackImage(), verification.variant());
+    if (verification.verified()) {
+        showStatus(tr("Verified"));
+        return;
+    }
+    showStatus(tr("Written, but the radio does not hold it"));
+    showMessageBox({&view_, verification.failureText(context.language()), context.company(), QMessageBox::Ok,
+                    QMessageBox::Warning});
+}
+
+// A copy that cannot be kept is reported; the read itself stands.
+void ViewTransfer::keepInHistory(const RadioImage& image, RadioVariant variant)
+{
+    const RadioHistory history(view_.context().historyFolder());
+    const RadioHistory::Stored stored = history.store(image, variant, view_.context().fileWriter());
+    if (stored.ok())
+        return;
+    showMessageBox({&view_,
+                    tr("The read completed, but its copy could not be kept in the radio history:") +
+                        QLatin1Char('\n') + QDir::toNativeSeparators(stored.path) + QLatin1Char('\n') +
+                        stored.result.errorText,
+                    view_.context().company(), QMessageBox::Ok, QMessageBox::Warning});
+}
+
+void ViewTransfer::report(const CloneTransfer::Result& result, const QString& lead)
+{
+    const AppContext& context = view_.context();
+    MessageBoxRequest box{&view_, {}, context.company(), QMessageBox::Ok, QMessageBox::Warning};
     switch (result.outcome) {
     case CloneTransfer::Outcome::PortError:
-        showMessageBox({&view_,
-                        portFailureText(context.serialDevices().whyNotOpened(device_, result.portError),
-                                        device_, context.language()),
-                        context.company(), QMessageBox::Ok, QMessageBox::Warning});
+        box.text = portFailureText(context.serialDevices().whyNotOpened(device_, result.portError), device_,
+                                   context.language());
         break;
     case CloneTransfer::Outcome::Interrupted:
-        showMessageBox({&view_, stringTableText(MessageId::ProgramInterrupt), context.company(),
-                        QMessageBox::Ok, QMessageBox::Warning});
+        box.text = stringTableText(MessageId::ProgramInterrupt);
         break;
     case CloneTransfer::Outcome::RadioTypeMismatch:
-        showMessageBox({&view_, radioTypeMismatchText(context.language()),
-                        radioTypeMismatchCaption(context.language()), QMessageBox::Ok, QMessageBox::NoIcon});
+        box.text = radioTypeMismatchText(context.language());
+        box.caption = radioTypeMismatchCaption(context.language());
+        box.icon = QMessageBox::NoIcon;
         break;
     case CloneTransfer::Outcome::Completed:
-        Q_EMIT completed();
-        break;
     case CloneTransfer::Outcome::Cancelled:
     case CloneTransfer::Outcome::CommunicationError:
-        break; // cancelled silently, or the user already answered Cancel to 61451
+        return; // cancelled silently, or the user already answered Cancel to 61451
     }
+    if (!lead.isEmpty())
+        box.text = lead + QStringLiteral("\n\n") + box.text;
+    showMessageBox(box);
 }

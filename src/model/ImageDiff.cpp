@@ -54,8 +54,9 @@ void diffChannels(const RadioImage& before, const RadioImage& after, RadioVarian
         for (int c = GridColumn::RxFrequency; c < GridColumn::Count; ++c) {
             if (old[n][c] == now[n][c])
                 continue;
-            diff.cells.push_back({n, c, old[n][c], now[n][c]});
-            markShown(shown, cellBits(n, c));
+            const ImageBits bits = cellBits(n, c);
+            diff.cells.push_back({n, c, old[n][c], now[n][c], bits.offset});
+            markShown(shown, bits);
         }
     }
 }
@@ -68,7 +69,7 @@ void diffOptions(const RadioImage& before, const RadioImage& after, Language lan
     for (std::size_t i = 0; i < old.size(); ++i) {
         if (old[i].value == now[i].value)
             continue;
-        diff.options.push_back({old[i].label, old[i].value, now[i].value});
+        diff.options.push_back({old[i].label, old[i].value, now[i].value, old[i].bits.offset});
         markShown(shown, old[i].bits);
     }
 }

@@ -12,17 +12,21 @@
 // texts, options in the Optional Features texts, and by offset every byte that differs
 // in bits no listed text difference stands for (bytes the program does not interpret,
 // columns the variant hides, two ways of writing the same value).
+// Each change keeps the first offset of the bits it stands for, which orders the
+// changes as they lie in the image.
 struct CellChange {
     int channel = 0; // 1..16
     int column = 0;  // GridColumn
     QString before;
     QString after;
+    int offset = 0;
 };
 
 struct OptionChange {
     QString label;
     QString before;
     QString after;
+    int offset = 0;
 };
 
 struct ByteChange {

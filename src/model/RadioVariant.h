@@ -27,3 +27,18 @@ constexpr bool isChannelUsed(bool hasRxFrequency, bool hasTxFrequency, RadioVari
     }
     return hasRxFrequency || hasTxFrequency;
 }
+
+// The variant's name in what the command line prints and in the names of the radio
+// history's files.
+constexpr const char* radioVariantName(RadioVariant variant)
+{
+    switch (variant) {
+    case RadioVariant::ReceiveOnly:
+        return "receive-only";
+    case RadioVariant::TransmitOnly:
+        return "transmit-only";
+    case RadioVariant::Other:
+        break;
+    }
+    return "other";
+}

@@ -23,6 +23,7 @@ GuiTestEnv::GuiTestEnv(const QByteArray& programIni)
         return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
     });
     context.setProgramDir(dir_.path());
+    context.setHistoryFolder(dir_.filePath(QStringLiteral("history")));
 }
 
 GuiTestEnv::~GuiTestEnv()

@@ -12,7 +12,7 @@
 // from the build, settings redirected into it, an application context for the windows
 // under test, and every message box recorded and answered from a queue (Ok when the
 // queue is empty). The context sees scripted serial devices, none until a test lists
-// some, so no test opens a real serial device.
+// some, so no test opens a real serial device, and keeps its radio history in the folder.
 class GuiTestEnv {
 public:
     explicit GuiTestEnv(const QByteArray& programIni = defaultIni());

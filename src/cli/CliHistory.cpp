@@ -1,0 +1,48 @@
+#include "cli/CliCommands.h"
+#include "cli/CliSupport.h"
+
+#include "config/DataLocation.h"
+#include "document/RadioHistory.h"
+
+#include <QDir>
+
+QString storeInHistory(const RadioImage& image, RadioVariant variant)
+{
+    const RadioHistory history(radioHistoryFolder());
+    const RadioHistory::Stored stored = history.store(image, variant);
+    if (stored.ok())
+        return stored.path;
+    // The read itself succeeded; only its copy is missing.
+    printErr(QStringLiteral("warning: the copy of this read could not be stored in the radio history:\n") +
+             QDir::toNativeSeparators(stored.path) + QStringLiteral(": ") + stored.result.errorText +
+             QLatin1Char('\n'));
+    return {};
+}
+
+int runHistory(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("List the copies of the images read from the radio, newest first, one a line, "
+                       "TAB-separated: the file, the date and time of the read, the radio's variant and the "
+                       "number of channels in use. The program and xr970-cli keep the newest %1.")
+            .arg(RadioHistory::DefaultKeep));
+    if (const auto stop = parseCommandLine(parser, arguments, 0))
+        return *stop;
+    const RadioHistory history(radioHistoryFolder());
+    const QList<HistoryEntry> entries = history.entries();
+    if (entries.isEmpty())
+        printErr(
+            QStringLiteral("No reads are stored in %1.\n").arg(QDir::toNativeSeparators(history.folder())));
+    for (const HistoryEntry& entry : entries) {
+        const HistorySummary summary = RadioHistory::summarize(entry.path, entry.variant);
+        const QString channels =
+            summary.readable ? QString::number(summary.channelsInUse) : QStringLiteral("?");
+        printOut(QStringList{QDir::toNativeSeparators(entry.path),
+                             entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                             QLatin1String(radioVariantName(entry.variant)), channels}
+                     .join(QLatin1Char('\t')) +
+                 QLatin1Char('\n'));
+    }
+    return CliExit::Ok;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "document/ChannelFile.h"
+#include "model/RadioImage.h"
+#include "model/RadioVariant.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One stored read: its file, when the read ended and the radio's variant, from its name.
+struct HistoryEntry {
+    QString path;
+    QDateTime time; // UTC
+    RadioVariant variant = RadioVariant::ReceiveOnly;
+};
+
+// What the lists of the radio history show of an entry besides its name.
+struct HistorySummary {
+    bool readable = false;
+    int channelsInUse = 0;
+    QStringList firstFrequencies; // of the first channels in use, in MHz
+};
+
+// The radio history: a copy of every image read from the radio, kept as a channel-data
+// file named after the time of the read (UTC, so the names sort in time whatever the
+// clocks did) and the radio's variant: "2026-03-14_09-26-53.589Z_receive-only.dat". The
+// newest keepCount files are kept; files of other names in the folder are never touched.
+class RadioHistory {
+public:
+    static constexpr int DefaultKeep = 200;
+    static constexpr int SummaryFrequencies = 3;
+
+    explicit RadioHistory(QString folder, int keepCount = DefaultKeep);
+
+    QString folder() const { return folder_; }
+
+    struct Stored {
+        QString path;
+        ChannelFile::Result result;
+        bool ok() const { return result.ok(); }
+    };
+    // Writes the copy through the writer, then removes the oldest files beyond the count
+    // kept. A failed write (a full disk) leaves no file behind and removes nothing.
+    Stored store(const RadioImage& image, RadioVariant variant, const FileWriter& writer = FileWriter(),
+                 const QDateTime& when = QDateTime::currentDateTimeUtc()) const;
+    // Newest first.
+    QList<HistoryEntry> entries() const;
+
+    static HistorySummary summarize(const QString& path, RadioVariant variant);
+
+private:
+    QString freeName(QDateTime when, RadioVariant variant) const;
+    void removeOldest() const;
+
+    QString folder_;
+    int keepCount_;
+};

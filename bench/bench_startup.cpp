@@ -34,8 +34,13 @@ extern char** environ;
 namespace {
 
 constexpr int Runs = 10;
-constexpr double TargetMs = 30.0;
-constexpr double TargetMiB = 40.0;
+// Per language: Chinese also loads a CJK font for its texts.
+struct Target {
+    double ms;
+    double mib;
+};
+constexpr Target EnglishTarget{30.0, 40.0};
+constexpr Target ChineseTarget{40.0, 45.0};
 const char* const ChildFlag = "--child";
 
 double nowMs()
@@ -170,7 +175,7 @@ std::string programIni(const QTemporaryDir& dir, const QString& language)
     return copy.commit() ? copy.fileName().toStdString() : std::string();
 }
 
-bool measure(const char* self, const std::string& iniFile, const char* language)
+bool measure(const char* self, const std::string& iniFile, const char* language, Target target)
 {
     std::vector<Start> starts;
     Start warmUp; // fills the file cache, so every measured run starts alike; shows warnings
@@ -198,14 +203,14 @@ bool measure(const char* self, const std::string& iniFile, const char* language)
     const double idle = medianOf(&Start::idle);
     const double peak = medianOf(&Start::peakMiB);
     std::printf("%s\n", language);
-    std::printf("  time         %7.1f ms   target < %.0f ms   %s\n", idle, TargetMs,
-                idle < TargetMs ? "ok" : "MISSED");
-    std::printf("  peak memory  %7.1f MiB  target < %.0f MiB  %s\n", peak, TargetMiB,
-                peak < TargetMiB ? "ok" : "MISSED");
+    std::printf("  time         %7.1f ms   target < %.0f ms   %s\n", idle, target.ms,
+                idle < target.ms ? "ok" : "MISSED");
+    std::printf("  peak memory  %7.1f MiB  target < %.0f MiB  %s\n", peak, target.mib,
+                peak < target.mib ? "ok" : "MISSED");
     std::printf("  of the time: libraries and QApplication %.1f ms, start %.1f ms,\n"
                 "  first paint %.1f ms later, idle %.1f ms after it\n",
                 application, initialised - application, painted - initialised, idle - painted);
-    return idle < TargetMs && peak < TargetMiB;
+    return idle < target.ms && peak < target.mib;
 }
 
 int runParent(int argc, char* argv[])
@@ -220,8 +225,8 @@ int runParent(int argc, char* argv[])
 
     std::printf("Start-up, process start to main window shown and idle (%s, median of %d runs)\n",
                 qgetenv("QT_QPA_PLATFORM").constData(), Runs);
-    bool met = measure(argv[0], programIni(dir, QStringLiteral("English")), "English");
-    met = measure(argv[0], programIni(dir, QStringLiteral("Chinese")), "Chinese") && met;
+    bool met = measure(argv[0], programIni(dir, QStringLiteral("English")), "English", EnglishTarget);
+    met = measure(argv[0], programIni(dir, QStringLiteral("Chinese")), "Chinese", ChineseTarget) && met;
     return met ? 0 : 2;
 }
 

@@ -115,7 +115,7 @@ void ChannelView::buildForm()
 
 void ChannelView::initialUpdate()
 {
-    if (firstInitialisation_)
+    if (!editors_) // the editors exist once the grid is set up
         setUpGridOnce();
     loadFromImage();
 }
@@ -142,7 +142,6 @@ void ChannelView::setUpGridOnce()
         grid_->setColumnWidthTwips(c, 0);
         grid_->setColumnCentred(c, false);
     }
-    firstInitialisation_ = false;
 }
 
 void ChannelView::applyColours()

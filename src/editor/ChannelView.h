@@ -126,7 +126,6 @@ private:
     ChannelGrid* grid_ = nullptr;
     std::unique_ptr<CellEditors> editors_;
     QStringList toneList_;
-    bool firstInitialisation_ = true;
     ReportPagination pagination_;
     ViewTransfer* transfer_;
     PortSettingDialog* portSetting_ = nullptr; // built when Com Setup first asks for it

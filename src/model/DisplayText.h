@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// A value the user supplied (a pasted cell, a CSV field, a file name) as a message shows
+// it: control characters and NULs written as escapes (\t, \n, \r, \0, \xNN), and a value
+// longer than maxChars cut in the middle with "...", so a message stays readable and its
+// box fits the screen whatever was pasted.
+QString displayedValue(const QString& value, int maxChars = 60);

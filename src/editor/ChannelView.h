@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/CommitRules.h"
+#include "channels/CommitRules.h"
 #include "editor/ViewUndo.h"
 #include "model/ChannelCodec.h"
 #include "model/ProductBand.h"

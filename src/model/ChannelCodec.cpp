@@ -24,16 +24,21 @@ QString toneCellText(ToneField field, bool empty, Language language)
     return toneTextFromField(field);
 }
 
-void decodeAttributes(const std::uint8_t* record, bool scan, const ChoiceTexts& t,
-                      std::array<QString, GridColumn::Count>& row)
+QString attributeText(const std::uint8_t* record, bool scan, int col, const ChoiceTexts& t)
 {
     const std::uint8_t widthPower = record[RadioImage::RecWidthPower];
-    const int busy =
-        (record[RadioImage::RecBusyLock] & RadioImage::BusyLockMask) >> RadioImage::BusyLockShift;
-    row[GridColumn::Bandwidth] = (widthPower & RadioImage::WideBit) ? t.wide : t.narrow;
-    row[GridColumn::Scan] = scan ? t.scanYes : t.scanNo;
-    row[GridColumn::BusyLock] = busy == 0 ? t.busyOff : (busy == 1 ? t.busyCarrier : t.busyTone);
-    row[GridColumn::Power] = (widthPower & RadioImage::HighPowerBit) ? t.high : t.low;
+    switch (col) {
+    case GridColumn::Bandwidth:
+        return (widthPower & RadioImage::WideBit) ? t.wide : t.narrow;
+    case GridColumn::Scan:
+        return scan ? t.scanYes : t.scanNo;
+    case GridColumn::BusyLock: {
+        const int busy = (record[RadioImage::RecBusyLock] & RadioImage::BusyLockMask) >> RadioImage::BusyLockShift;
+        return busy == 0 ? t.busyOff : (busy == 1 ? t.busyCarrier : t.busyTone);
+    }
+    default:
+        return (widthPower & RadioImage::HighPowerBit) ? t.high : t.low;
+    }
 }
 
 // Exact, case-sensitive match against the text in either language.
@@ -54,33 +59,26 @@ void setBits(std::uint8_t& byte, std::uint8_t mask, std::uint8_t value)
     byte = static_cast<std::uint8_t>((byte & ~mask) | (value & mask));
 }
 
-void encodeAttributes(const std::array<QString, GridColumn::Count>& row, std::uint8_t* record)
+void encodeAttribute(std::uint8_t* record, int col, const QString& text)
 {
     std::uint8_t& widthPower = record[RadioImage::RecWidthPower];
-    // An unknown bandwidth or power text stores Wide / High.
-    const bool narrow = isText(row[GridColumn::Bandwidth], &ChoiceTexts::narrow);
-    setBits(widthPower, RadioImage::WideBit, narrow ? 0 : RadioImage::WideBit);
-    const bool low = isText(row[GridColumn::Power], &ChoiceTexts::low);
-    setBits(widthPower, RadioImage::HighPowerBit, low ? 0 : RadioImage::HighPowerBit);
-
-    // Busy lock: Off 00, Carrier 01, anything else QT/DQT 10.
-    std::uint8_t busy = 2;
-    if (isText(row[GridColumn::BusyLock], &ChoiceTexts::busyOff))
-        busy = 0;
-    else if (isText(row[GridColumn::BusyLock], &ChoiceTexts::busyCarrier))
-        busy = 1;
-    setBits(record[RadioImage::RecBusyLock], RadioImage::BusyLockMask,
-            static_cast<std::uint8_t>(busy << RadioImage::BusyLockShift));
-}
-
-void blankHiddenColumns(std::array<QString, GridColumn::Count>& row, RadioVariant variant)
-{
-    if (variant == RadioVariant::ReceiveOnly) {
-        row[GridColumn::TxFrequency].clear();
-        row[GridColumn::EncodeTone].clear();
-    } else if (variant == RadioVariant::TransmitOnly) {
-        row[GridColumn::RxFrequency].clear();
-        row[GridColumn::DecodeTone].clear();
+    switch (col) {
+    case GridColumn::Bandwidth: // an unknown text stores Wide
+        setBits(widthPower, RadioImage::WideBit, isText(text, &ChoiceTexts::narrow) ? 0 : RadioImage::WideBit);
+        break;
+    case GridColumn::Power: // an unknown text stores High
+        setBits(widthPower, RadioImage::HighPowerBit, isText(text, &ChoiceTexts::low) ? 0 : RadioImage::HighPowerBit);
+        break;
+    default: {
+        // Busy lock: Off 00, Carrier 01, anything else QT/DQT 10.
+        std::uint8_t busy = 2;
+        if (isText(text, &ChoiceTexts::busyOff))
+            busy = 0;
+        else if (isText(text, &ChoiceTexts::busyCarrier))
+            busy = 1;
+        setBits(record[RadioImage::RecBusyLock], RadioImage::BusyLockMask,
+                static_cast<std::uint8_t>(busy << RadioImage::BusyLockShift));
+    }
     }
 }
 
@@ -109,42 +107,81 @@ std::uint32_t frequencyCountFromText(const QString& text)
     return static_cast<std::uint32_t>(std::fmod(count, FrequencyDigitsLimit));
 }
 
+bool isColumnBlankedByVariant(int col, RadioVariant variant)
+{
+    if (variant == RadioVariant::ReceiveOnly)
+        return col == GridColumn::TxFrequency || col == GridColumn::EncodeTone;
+    if (variant == RadioVariant::TransmitOnly)
+        return col == GridColumn::RxFrequency || col == GridColumn::DecodeTone;
+    return false;
+}
+
+bool isColumnHiddenByVariant(int col, RadioVariant variant)
+{
+    return isColumnBlankedByVariant(col, variant) ||
+           (variant == RadioVariant::TransmitOnly && col == GridColumn::Scan);
+}
+
+QString decodeChannelCell(const RadioImage& image, int channel, int col, RadioVariant variant, Language language)
+{
+    if (isColumnBlankedByVariant(col, variant))
+        return {};
+    const std::uint8_t* record = image.channel(channel);
+    switch (col) {
+    case GridColumn::RxFrequency:
+        return frequencyText(record + RadioImage::RecRxFreq);
+    case GridColumn::TxFrequency:
+        return frequencyText(record + RadioImage::RecTxFreq);
+    default:
+        break;
+    }
+    const bool empty = isChannelEmpty(image, channel, variant);
+    if (col == GridColumn::DecodeTone || col == GridColumn::EncodeTone) {
+        const int offset = col == GridColumn::DecodeTone ? RadioImage::RecDecodeTone : RadioImage::RecEncodeTone;
+        return toneCellText(toneAt(record, offset), empty, language);
+    }
+    return empty ? QString() : attributeText(record, image.scanBit(channel), col, choiceTexts(language));
+}
+
+void encodeChannelCell(RadioImage& image, int channel, int col, const QString& text)
+{
+    std::uint8_t* record = image.channel(channel);
+    switch (col) {
+    case GridColumn::RxFrequency:
+        RadioImage::frequencyToBytes(frequencyCountFromText(text), record + RadioImage::RecRxFreq);
+        break;
+    case GridColumn::TxFrequency:
+        RadioImage::frequencyToBytes(frequencyCountFromText(text), record + RadioImage::RecTxFreq);
+        break;
+    case GridColumn::DecodeTone:
+        storeTone(text, record, RadioImage::RecDecodeTone);
+        break;
+    case GridColumn::EncodeTone:
+        storeTone(text, record, RadioImage::RecEncodeTone);
+        break;
+    case GridColumn::Scan:
+        image.setScanBit(channel, isText(text, &ChoiceTexts::scanYes));
+        break;
+    default:
+        encodeAttribute(record, col, text);
+        break;
+    }
+}
+
 void decodeChannels(const RadioImage& image, RadioVariant variant, Language language, ChannelTexts& cells)
 {
-    const ChoiceTexts& texts = choiceTexts(language);
-    for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
-        const std::uint8_t* record = image.channel(n);
-        auto& row = cells[n];
-        row[GridColumn::RxFrequency] = frequencyText(record + RadioImage::RecRxFreq);
-        row[GridColumn::TxFrequency] = frequencyText(record + RadioImage::RecTxFreq);
-        const bool empty = isChannelEmpty(image, n, variant);
-        row[GridColumn::DecodeTone] =
-            toneCellText(toneAt(record, RadioImage::RecDecodeTone), empty, language);
-        row[GridColumn::EncodeTone] =
-            toneCellText(toneAt(record, RadioImage::RecEncodeTone), empty, language);
-        if (empty) {
-            for (int c = GridColumn::Bandwidth; c <= GridColumn::Power; ++c)
-                row[c].clear();
-        } else {
-            decodeAttributes(record, image.scanBit(n), texts, row);
-        }
-        blankHiddenColumns(row, variant);
-    }
+    for (int n = 1; n <= RadioImage::ChannelCount; ++n)
+        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+            cells[n][c] = decodeChannelCell(image, n, c, variant, language);
 }
 
 void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image)
 {
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
-        auto& row = cells[n];
-        blankHiddenColumns(row, variant);
-        std::uint8_t* record = image.channel(n);
-        RadioImage::frequencyToBytes(frequencyCountFromText(row[GridColumn::RxFrequency]),
-                                     record + RadioImage::RecRxFreq);
-        RadioImage::frequencyToBytes(frequencyCountFromText(row[GridColumn::TxFrequency]),
-                                     record + RadioImage::RecTxFreq);
-        storeTone(row[GridColumn::DecodeTone], record, RadioImage::RecDecodeTone);
-        storeTone(row[GridColumn::EncodeTone], record, RadioImage::RecEncodeTone);
-        encodeAttributes(row, record);
-        image.setScanBit(n, isText(row[GridColumn::Scan], &ChoiceTexts::scanYes));
+        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c) {
+            if (isColumnBlankedByVariant(c, variant))
+                cells[n][c].clear();
+            encodeChannelCell(image, n, c, cells[n][c]);
+        }
     }
 }

@@ -35,6 +35,19 @@ QString frequencyText(const std::uint8_t* field);
 // The frequency count (10 Hz units) of a typed text, 0 for none or nonsense.
 std::uint32_t frequencyCountFromText(const QString& text);
 
+// The columns a radio of the variant does not show: Tx Frequency and QT/DQT Enc of a
+// receive-only radio; Rx Frequency, QT/DQT Dec and Scan of a transmit-only one. They are
+// never written from the grid, so the bytes the radio holds there stay as they are.
+bool isColumnHiddenByVariant(int col, RadioVariant variant);
+// The hidden frequency and tone columns also show as empty cells (Scan keeps its text).
+bool isColumnBlankedByVariant(int col, RadioVariant variant);
+
+// One cell (channel 1..16, column 1..8) as the grid shows the image.
+QString decodeChannelCell(const RadioImage& image, int channel, int col, RadioVariant variant, Language language);
+// Writes one cell's text into its field of the channel record (or its scan bit); every
+// other byte stays as it is. Texts of either language are understood.
+void encodeChannelCell(RadioImage& image, int channel, int col, const QString& text);
+
 // Writes rows 1..16, columns 1..8 as the grid shows the image; row 0 and column 0 are
 // left to the caller.
 void decodeChannels(const RadioImage& image, RadioVariant variant, Language language, ChannelTexts& cells);

@@ -3,15 +3,39 @@
 #include "app/DocumentManager.h"
 #include "app/MainWindow.h"
 #include "config/CommandIds.h"
+#include "fileio/FileReader.h"
 #include "model/NumberParse.h"
 #include "uikit/MessageBox.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
+
+namespace {
+
+constexpr qint64 MaxModuleSize = 16 * 1024 * 1024;
+constexpr qint64 MaxIconSize = 4 * 1024 * 1024;
+
+// The dealer's title.ico with every size it holds, read like any other file; the
+// program's own icon when there is none that can be read.
+QIcon programIcon(const QString& path)
+{
+    const ReadResult file = readRegularFile(path, MaxIconSize);
+    QBuffer buffer;
+    buffer.setData(file.bytes);
+    QImageReader reader(&buffer);
+    QIcon icon;
+    for (bool more = file.ok; more; more = reader.jumpToNextImage())
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    return icon.isNull() ? QIcon(QStringLiteral(":/images/title.png")) : icon;
+}
+
+} // namespace
 
 Application::Application() = default;
 
@@ -45,7 +69,10 @@ QString Application::findLanguageModule(const QString& language, const Paths& pa
 bool Application::loadLanguageModule(const Paths& paths)
 {
     const QString module = findLanguageModule(context_.languageName(), paths);
-    if (module.isEmpty() || !translator_.load(module)) {
+    // The translator uses the bytes where they are, for as long as it is installed.
+    moduleBytes_ = module.isEmpty() ? QByteArray() : readRegularFile(module, MaxModuleSize).bytes;
+    if (moduleBytes_.isEmpty() || !translator_.load(reinterpret_cast<const uchar*>(moduleBytes_.constData()),
+                                                    int(moduleBytes_.size()))) {
         showMessageBox({nullptr,
                         byLanguage(context_.language(), "Load language DLL fail", "加载语言链接库失败"),
                         QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
@@ -90,8 +117,10 @@ bool Application::processCommandLine(const QStringList& arguments)
             files << argument;
     if (files.isEmpty())
         return mainWindow_->documents().newDocument();
+    // A file that cannot be opened (its message shown) leaves the program as started
+    // without one; there is nothing to print then.
     if (!mainWindow_->documents().openDocument(files.front()))
-        return false;
+        return !arguments.contains(QStringLiteral("--print")) && mainWindow_->documents().newDocument();
     // "--print FILE": print it on the current printer, then end, as a shell's Print verb.
     if (arguments.contains(QStringLiteral("--print"))) {
         mainWindow_->runCommand(CommandId::PrintDirect);
@@ -103,8 +132,7 @@ bool Application::processCommandLine(const QStringList& arguments)
 
 void Application::brandMainWindow()
 {
-    const QString icon = context_.programDir() + QStringLiteral("title.ico");
-    mainWindow_->setWindowIcon(QIcon(QFileInfo::exists(icon) ? icon : QStringLiteral(":/images/title.png")));
+    mainWindow_->setWindowIcon(programIcon(context_.programDir() + QStringLiteral("title.ico")));
     mainWindow_->setAboutTitle(context_.languageValue(QStringLiteral("About Title")));
     if (parseLeadingInt(context_.setupValue(QStringLiteral("ShowLang"))) == 0)
         mainWindow_->removeLanguageCommand();

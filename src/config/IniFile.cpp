@@ -1,5 +1,7 @@
 #include "config/IniFile.h"
 
+#include "fileio/FileReader.h"
+
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -135,10 +137,13 @@ void IniFile::clear()
 bool IniFile::load(const QString& path)
 {
     clear();
-    QFile file(path);
-    if (!createIfMissing(path) || !file.open(QIODevice::ReadOnly))
+    if (!createIfMissing(path))
         return false;
-    loadBytes(path, file.readAll());
+    // Part of a larger file would lose the rest at the next save: more is no Program.ini.
+    const ReadResult read = readRegularFile(path, MaxFileSize + 1);
+    if (!read.ok || read.bytes.size() > MaxFileSize)
+        return false;
+    loadBytes(path, read.bytes);
     return true;
 }
 

@@ -24,8 +24,11 @@ public:
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
+    static constexpr qsizetype MaxFileSize = 1024 * 1024;
+
     // Reads the file at a full path, creating it empty when missing. False when it
-    // cannot be opened or created; the object then stays empty.
+    // cannot be opened or created, is no regular file (a FIFO, a device: refused without
+    // waiting) or is larger than MaxFileSize; the object then stays empty.
     bool load(const QString& path);
     // Holds bytes as if they had been read from the file at path.
     void loadBytes(const QString& path, const QByteArray& bytes);

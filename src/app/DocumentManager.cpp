@@ -8,6 +8,7 @@
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "model/DisplayText.h"
 #include "uikit/MessageBox.h"
 
 #include <QFileDialog>
@@ -184,7 +185,7 @@ bool DocumentManager::confirmCloseAll()
         if (!window->document()->isModified())
             continue;
         const auto answer = appMessageBox(
-            context_, tr("Save changes to %1?").arg(window->document()->title()),
+            context_, tr("Save changes to %1?").arg(displayedValue(window->document()->title())),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(window)))
             return false;

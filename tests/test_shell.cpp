@@ -34,7 +34,12 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <atomic>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +94,7 @@ private Q_SLOTS:
     void childFrameHidesAndComesBack();
     void newAsksBeforeClearing();
     void openBadFile();
+    void fifoOnTheCommandLine();
     void saveAndReopen();
     void saveCommitsOpenEditor();
     void unsavedChangesPrompt();
@@ -254,6 +260,34 @@ void TestShell::openBadFile()
     const QString shortFile = writeFile(s.env, QStringLiteral("short.dat"), QByteArray("Q4V7", 4));
     QVERIFY(!s.docs().openDocument(shortFile));
     QCOMPARE(s.env.boxes.size(), 2);
+}
+
+// Refused at once with its name escaped, and the program starts as without a file.
+void TestShell::fifoOnTheCommandLine()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("x\t.dat"));
+    const QByteArray node = QFile::encodeName(fifo);
+    QVERIFY(::mkfifo(node.constData(), 0600) == 0);
+    // A program waiting for a writer gets one, so the test fails instead of hanging.
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        while (!done) {
+            const int fd = ::open(node.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                return void(::close(fd));
+            QThread::msleep(10);
+        }
+    });
+    Started s(GuiTestEnv::defaultIni(), {fifo});
+    done = true;
+    writer.join();
+    QVERIFY(s.ok);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY2(s.env.boxes[0].text.contains(QStringLiteral("x\\t.dat.\nIt is a named pipe")),
+             qPrintable(s.env.boxes[0].text));
+    QCOMPARE(s.docs().windows().size(), 1);
+    QVERIFY(!s.docs().currentWindow()->document()->hasFile());
 }
 
 void TestShell::saveAndReopen()

@@ -192,7 +192,6 @@ void TestCliOutput::fullStandardOutput_data()
     QVERIFY(ChannelFile::save(blank, RadioImage::makeNew()).ok());
     QTest::newRow("--help") << QStringList{"--help"};
     QTest::newRow("--version") << QStringList{"--version"};
-    QTest::newRow("dump --help") << QStringList{"dump", "--help"};
     QTest::newRow("dump") << QStringList{"dump", sample_};
     QTest::newRow("diff") << QStringList{"diff", sample_, blank};
     QTest::newRow("history") << QStringList{"history"};
@@ -213,8 +212,7 @@ void TestCliOutput::fullStandardOutput()
     arguments.replaceInStrings(QRegularExpression(QStringLiteral("^PORT$")), radio.device());
     const CliRun run = runCli(arguments, environment_, {"sh", "-c", "exec \"$0\" \"$@\" >/dev/full"});
     QCOMPARE(run.exitCode, 11);
-    QVERIFY2(run.err.contains(QStringLiteral("xr970-cli: standard output: No space left on device\n")),
-             qPrintable(run.err));
+    QVERIFY(run.err.contains(QStringLiteral("xr970-cli: standard output: No space left on device\n")));
 }
 
 QTEST_GUILESS_MAIN(TestCliOutput)

@@ -335,7 +335,7 @@ void TestCsv::zeroBasedLocations()
     for (const ImportedRow& row : result.report.rows) {
         got << row.channel;
         if (row.refusal && zeroBased)
-            QVERIFY(refusalText(*row.refusal, {}, Language::English).contains(QStringLiteral("start at 0")));
+            QVERIFY(refusalText(*row.refusal, {}, Language::English).contains(QStringLiteral("counts from 0")));
         else if (row.refusal)
             QCOMPARE(row.refusal->reason, RefusalReason::BadLocation);
     }

@@ -14,9 +14,8 @@ Wording wordingOf(RefusalReason reason)
     case RefusalReason::BadLocation:
         return {"Location \"%2\" is not a channel number (1-16)", "位置“%2”不是信道号 (1-16)"};
     case RefusalReason::BadZeroBasedLocation:
-        return {"Location \"%2\" is not a channel number: the locations of this file start at 0, so they run "
-                "0-15 for the radio's 16 channels",
-                "位置“%2”不是信道号：本文件的位置从 0 开始，本机的 16 个信道对应位置 0-15"};
+        return {"Location \"%2\" is not a channel number (this file counts from 0: 0-15)",
+                "位置“%2”不是信道号（本文件从 0 开始计数：0-15）"};
     case RefusalReason::DuplicateLocation:
         return {"Location %2 was already given on line %5", "位置 %2 已在第 %5 行出现"};
     case RefusalReason::MissingValue:

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGridLayout>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -13,9 +16,29 @@ MessageBoxHandler& handler()
     return current;
 }
 
+// Window managers cut a caption that does not fit beside their title-bar buttons
+// ("North... orks"), and QMessageBox leaves room for little more than the text. The box
+// is made as wide as its caption in a bold title font, with room for the icon and the
+// three buttons, though never wider than most of the screen.
+void makeRoomForCaption(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int decorations = 5 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + decorations;
+    if (const QScreen* screen = box.screen())
+        width = qMin(width, screen->availableGeometry().width() * 9 / 10);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 QMessageBox::StandardButton realMessageBox(const MessageBoxRequest& request)
 {
     QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.owner);
+    makeRoomForCaption(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

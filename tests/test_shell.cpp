@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PrintCommands.h"
+#include "app/WindowMenu.h"
 #include "config/CommandIds.h"
 #include "config/IniFile.h"
 #include "dialogs/AboutDialog.h"
@@ -27,8 +28,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -67,6 +72,22 @@ struct Started {
     }
 };
 
+// A desktop style that activates items with a single click, or with a double click.
+class ActivationStyle : public QProxyStyle {
+public:
+    explicit ActivationStyle(bool singleClick) : singleClick_(singleClick) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_ItemView_ActivateItemOnSingleClick)
+            return singleClick_;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+private:
+    bool singleClick_;
+};
+
 QString writeFile(const GuiTestEnv& env, const QString& name, const QByteArray& bytes)
 {
     QFile file(env.filePath(name));
@@ -86,6 +107,11 @@ private Q_SLOTS:
     void showLang();
     void documentMenus();
     void navigationTree();
+    void navigationChoosesOnce_data();
+    void navigationChoosesOnce();
+    void windowMenuBringsBackHiddenDocuments();
+    void firstWindowFitsItsForm();
+    void messageBoxShowsItsWholeCaption();
     void childFrameHidesAndComesBack();
     void newAsksBeforeClearing();
     void openBadFile();
@@ -175,7 +201,7 @@ void TestShell::documentMenus()
 {
     Started s;
     QVERIFY(s.ok);
-    QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
+    QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Window", "&Help"}));
     QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("About Test"));
     QCOMPARE(s.mainWindow()->windowTitle(),
              QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
@@ -202,6 +228,111 @@ void TestShell::navigationTree()
     QVERIFY(!child->isVisible());
 }
 
+void TestShell::navigationChoosesOnce_data()
+{
+    QTest::addColumn<bool>("singleClick");
+    QTest::addColumn<QString>("gesture");
+    for (bool singleClick : {true, false})
+        for (const char* gesture : {"click", "double click", "Enter"})
+            QTest::addRow("%s, %s", singleClick ? "single-click desktop" : "double-click desktop", gesture)
+                << singleClick << QString::fromLatin1(gesture);
+}
+
+// One gesture on an item chooses it once, whichever way the desktop activates items.
+void TestShell::navigationChoosesOnce()
+{
+    QFETCH(bool, singleClick);
+    QFETCH(QString, gesture);
+    ActivationStyle style(singleClick);
+    NavigationBar bar(QStringLiteral("Co"), Language::English);
+    QTreeWidget* tree = bar.tree();
+    tree->setStyle(&style);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    QSignalSpy chosen(&bar, &NavigationBar::targetChosen);
+    QTreeWidgetItem* item = tree->topLevelItem(0)->child(0);
+    const QPoint at = tree->visualItemRect(item).center();
+    if (gesture == QLatin1String("Enter")) {
+        tree->setCurrentItem(item);
+        QTest::keyClick(tree, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        if (gesture == QLatin1String("double click")) {
+            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen[0][0].value<NavigationBar::Target>(), NavigationBar::Target::ProductInformation);
+}
+
+// Open hides the window worked in; the Window menu lists it, marked as changed, and
+// brings it back. At exit its window comes forward before the question names it.
+void TestShell::windowMenuBringsBackHiddenDocuments()
+{
+    Started s;
+    DocumentWindow* first = s.docs().currentWindow();
+    first->document()->setModified(true);
+    const QString path = s.env.filePath(QStringLiteral("second.dat"));
+    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
+    QVERIFY(s.docs().openDocument(path));
+    DocumentWindow* second = s.docs().currentWindow();
+    QVERIFY(first->isHidden());
+    Q_EMIT s.mainWindow()->menuBar()->actions().at(5)->menu()->aboutToShow();
+    QStringList entries;
+    for (QAction* entry : s.mainWindow()->windowMenu().entries())
+        entries << entry->text() + (entry->isChecked() ? QStringLiteral(" (shown)") : QString());
+    QCOMPARE(entries, (QStringList{"&1 Channel Information*", "&2 second.dat (shown)"}));
+
+    s.mainWindow()->windowMenu().entries().at(0)->trigger();
+    QCOMPARE(s.docs().currentWindow(), first);
+    QVERIFY(first->isVisible() && second->isHidden());
+    s.mainWindow()->runCommand(CommandId::NextWindow);
+    QCOMPARE(s.docs().currentWindow(), second);
+    QVERIFY(first->isHidden() && second->isVisible());
+
+    s.env.answers = {QMessageBox::Cancel};
+    QVERIFY(!s.mainWindow()->close());
+    QCOMPARE(s.env.boxTexts(), QStringLiteral("Save changes to Channel Information?"));
+    QVERIFY(first->isVisible() && second->isHidden());
+}
+
+// Narrowed while the main window still had its first size, the first document window
+// fits its form again once the main window is larger: no scroll bars.
+void TestShell::firstWindowFitsItsForm()
+{
+    Started s;
+    s.mainWindow()->showNormal();
+    s.mainWindow()->resize(MainWindow::InitialWidth, MainWindow::InitialHeight);
+    auto* scroller = qobject_cast<QScrollArea*>(s.docs().currentWindow()->widget());
+    QTRY_VERIFY(scroller->horizontalScrollBar()->isVisible()); // narrower than its form
+    s.mainWindow()->resize(1500, 950);
+    QTRY_VERIFY(!scroller->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroller->verticalScrollBar()->isVisible());
+}
+
+// A caption longer than the text shows whole: the box leaves room for it beside the
+// title bar's icon and buttons.
+void TestShell::messageBoxShowsItsWholeCaption()
+{
+    const MessageBoxHandler answering = setMessageBoxHandler({}); // the real box
+    int width = 0;
+    int needed = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            QFont title = box->font();
+            title.setBold(true);
+            needed = QFontMetrics(title).horizontalAdvance(box->windowTitle()) +
+                     4 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            width = box->width();
+            box->accept();
+        }
+    });
+    showMessageBox({nullptr, QStringLiteral("Ready"), QStringLiteral("Northwind Radio Works")});
+    setMessageBoxHandler(answering);
+    QVERIFY2(needed > 0 && width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+}
+
 void TestShell::childFrameHidesAndComesBack()
 {
     Started s;
@@ -214,6 +345,7 @@ void TestShell::childFrameHidesAndComesBack()
     QVERIFY(child->isVisible());
     QCOMPARE(child->view()->grid()->text(1, 1), QStringLiteral("146.00000"));
     QCOMPARE(child->pos(), QPoint(0, 0));
+    QVERIFY(!child->windowIcon().isNull()); // the program's own, without a title.ico
     const QString title = s.mainWindow()->windowTitle();
     child->showMaximized(); // the main window's title stays as set
     QCOMPARE(s.mainWindow()->windowTitle(), title);
@@ -225,7 +357,6 @@ void TestShell::newAsksBeforeClearing()
 {
     Started s;
     DocumentWindow* first = s.docs().currentWindow();
-    first->document()->setModified(true);
     s.env.answers = {QMessageBox::Cancel};
     s.mainWindow()->runCommand(CommandId::FileNew);
     QCOMPARE(s.env.boxes.size(), 1);
@@ -233,11 +364,21 @@ void TestShell::newAsksBeforeClearing()
     QCOMPARE(s.env.boxes[0].caption, QStringLiteral("Test Radio Co"));
     QCOMPARE(s.docs().currentWindow(), first);
 
-    QPointer<DocumentWindow> watch(first);
-    s.env.answers = {QMessageBox::Ok};
+    // With changes the save question comes first; Cancel there keeps them.
+    first->document()->setModified(true);
+    s.env.answers = {QMessageBox::Cancel};
     s.mainWindow()->runCommand(CommandId::FileNew);
-    QVERIFY(watch.isNull()); // replaced without a save question
     QCOMPARE(s.env.boxes.size(), 2);
+    QCOMPARE(s.env.boxes[1].text, QStringLiteral("Save changes to Channel Information?"));
+    QCOMPARE(s.env.boxes[1].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QCOMPARE(s.docs().currentWindow(), first);
+
+    QPointer<DocumentWindow> watch(first);
+    s.env.answers = {QMessageBox::Discard, QMessageBox::Ok};
+    s.mainWindow()->runCommand(CommandId::FileNew);
+    QVERIFY(watch.isNull()); // replaced, its changes discarded as answered
+    QCOMPARE(s.env.boxes.size(), 4);
+    QCOMPARE(s.env.boxes[3].text, QStringLiteral("All data will be Cleared!"));
     QCOMPARE(s.docs().windows().size(), 1);
 }
 
@@ -392,13 +533,15 @@ void TestShell::languageChangeRestarts()
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(s.mainWindow()->isVisible());
 
+    auto iniLanguage = [&s] {
+        IniFile reread;
+        reread.load(s.env.iniPath());
+        return reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString());
+    };
     s.env.answers = {QMessageBox::Cancel}; // the user keeps the window at the save question
     answerDialog(true);
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
-    IniFile reread;
-    reread.load(s.env.iniPath());
-    QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
-             QStringLiteral("Chinese"));
+    QCOMPARE(iniLanguage(), QStringLiteral("English")); // the next start is still English
     QVERIFY(s.mainWindow()->isVisible());
     QVERIFY(!s.mainWindow()->restartRequested()); // no second instance while this one stays
 
@@ -407,6 +550,7 @@ void TestShell::languageChangeRestarts()
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(!s.mainWindow()->isVisible());
     QVERIFY(s.mainWindow()->restartRequested());
+    QCOMPARE(iniLanguage(), QStringLiteral("Chinese"));
 }
 
 void TestShell::languageChangeThatCannotBeSaved()
@@ -418,17 +562,13 @@ void TestShell::languageChangeThatCannotBeSaved()
     ini.close();
     FailingWriter full;
     s.app.context().setFileWriter(full);
-    bool stayedOpen = false;
-    QTimer::singleShot(0, [&stayedOpen] {
+    QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         dialog->chineseButton()->setChecked(true);
         dialog->accept();
-        stayedOpen = dialog->isVisible();
-        dialog->reject();
     });
-    s.mainWindow()->runCommand(CommandId::ChooseLanguage);
-    QVERIFY(stayedOpen);
+    s.mainWindow()->runCommand(CommandId::ChooseLanguage); // written as the window closes
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("Program.ini")));
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
@@ -455,7 +595,7 @@ void TestShell::chineseWindow()
     Started s(iniWith("Chinese", "1"));
     QVERIFY(s.ok);
     QCOMPARE(s.menuTitles(),
-             (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)", "帮助(&H)"}));
+             (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)", "窗口(&W)", "帮助(&H)"}));
     auto chinese = [](const QString& text) {
         return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
     };

@@ -41,11 +41,9 @@ struct Program {
         window = std::make_unique<MainWindow>(env.context);
         if (start != Start::NoDocument)
             window->documents().newDocument();
-        if (start == Start::ThreeDocuments)
-            for (const QString& name : {QStringLiteral("second.dat"), QStringLiteral("third.dat")}) {
-                QVERIFY(ChannelFile::save(env.filePath(name), RadioImage::makeNew()).ok());
+        for (const QString& name : {QStringLiteral("second.dat"), QStringLiteral("third.dat")})
+            if (start == Start::ThreeDocuments && ChannelFile::save(env.filePath(name), RadioImage::makeNew()).ok())
                 window->documents().openDocument(env.filePath(name));
-            }
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -244,19 +242,16 @@ void TestCommands::panesInOrder()
     }
 }
 
-// Channel-data files and channel lists are offered the same way: their pattern, then
-// every file.
+// Open, Save As and Import Channels offer their files alike: the pattern, then every file.
 void TestCommands::fileDialogsNameTheirFilesAlike()
 {
     Program program(Start::Document);
     ModalWatcher watcher;
-    QList<QStringList> filters;
+    QStringList filters;
     watcher.onDialog = [&filters](QWidget* modal) { filters << qobject_cast<QFileDialog*>(modal)->nameFilters(); };
     for (int id : {CommandId::FileOpen, CommandId::FileSaveAs, CommandId::ImportChannels})
         program.window->runCommand(id);
-    QCOMPARE(filters, (QList<QStringList>{{"*.dat", "All files (*)"},
-                                          {"*.dat", "All files (*)"},
-                                          {"*.csv", "All files (*)"}}));
+    QCOMPARE(filters, (QStringList{"*.dat", "All files (*)", "*.dat", "All files (*)", "*.csv", "All files (*)"}));
 }
 
 void TestCommands::printDialogOffersTheReportsPages_data()

@@ -1,5 +1,4 @@
 #include "model/DisplayText.h"
-#include "model/MenuText.h"
 
 #include <QtTest>
 
@@ -9,8 +8,6 @@ private Q_SLOTS:
     void shown_data();
     void shown();
     void hugeValue();
-    void menuCaption_data();
-    void menuCaption();
 };
 
 void TestDisplayText::shown_data()
@@ -40,23 +37,6 @@ void TestDisplayText::hugeValue()
 {
     const QString huge(8 * 1024 * 1024, QChar('9'));
     QCOMPARE(displayedValue(huge), QString(28, '9') + "..." + QString(28, '9'));
-}
-
-void TestDisplayText::menuCaption_data()
-{
-    QTest::addColumn<QString>("menuText");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("English") << "&About XR-970 Programmer..." << "About XR-970 Programmer";
-    QTest::newRow("Chinese") << "关于 XR-970 写频软件(&A)..." << "关于 XR-970 写频软件";
-    QTest::newRow("ampersand kept") << "Owner && Co" << "Owner & Co";
-    QTest::newRow("plain") << "About Test" << "About Test";
-}
-
-void TestDisplayText::menuCaption()
-{
-    QFETCH(QString, menuText);
-    QFETCH(QString, caption);
-    QCOMPARE(menuTextAsCaption(menuText), caption);
 }
 
 QTEST_APPLESS_MAIN(TestDisplayText)

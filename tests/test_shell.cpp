@@ -30,9 +30,9 @@
 #include <QPrinter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
@@ -73,19 +73,13 @@ struct Started {
 };
 
 // A desktop style that activates items with a single click, or with a double click.
-class ActivationStyle : public QProxyStyle {
-public:
-    explicit ActivationStyle(bool singleClick) : singleClick_(singleClick) {}
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* data) const override
+struct ActivationStyle : QProxyStyle {
+    bool singleClick;
+    explicit ActivationStyle(bool single) : singleClick(single) {}
+    int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override
     {
-        if (hint == SH_ItemView_ActivateItemOnSingleClick)
-            return singleClick_;
-        return QProxyStyle::styleHint(hint, option, widget, data);
+        return hint == SH_ItemView_ActivateItemOnSingleClick ? singleClick : QProxyStyle::styleHint(hint, o, w, r);
     }
-
-private:
-    bool singleClick_;
 };
 
 QString writeFile(const GuiTestEnv& env, const QString& name, const QByteArray& bytes)
@@ -106,12 +100,9 @@ private Q_SLOTS:
     void showLang_data();
     void showLang();
     void documentMenus();
+    void navigationTree_data();
     void navigationTree();
-    void navigationChoosesOnce_data();
-    void navigationChoosesOnce();
-    void windowMenuBringsBackHiddenDocuments();
-    void firstWindowFitsItsForm();
-    void messageBoxShowsItsWholeCaption();
+    void windowMenuListsEveryDocument();
     void childFrameHidesAndComesBack();
     void newAsksBeforeClearing();
     void openBadFile();
@@ -202,7 +193,7 @@ void TestShell::documentMenus()
     Started s;
     QVERIFY(s.ok);
     QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Window", "&Help"}));
-    QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("About Test"));
+    QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("&About Test..."));
     QCOMPARE(s.mainWindow()->windowTitle(),
              QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
@@ -210,10 +201,22 @@ void TestShell::documentMenus()
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("Ready"));
 }
 
+void TestShell::navigationTree_data()
+{
+    QTest::addColumn<bool>("singleClick");
+    QTest::newRow("double-click desktop") << false;
+    QTest::newRow("single-click desktop") << true;
+}
+
+// A click, a double click or Enter on an item chooses it once, on every desktop.
 void TestShell::navigationTree()
 {
+    QFETCH(bool, singleClick);
+    ActivationStyle style(singleClick);
     Started s;
     QTreeWidget* tree = s.mainWindow()->navigationBar()->tree();
+    tree->setStyle(&style);
+    QSignalSpy chosen(s.mainWindow()->navigationBar(), &NavigationBar::targetChosen);
     QTreeWidgetItem* root = tree->topLevelItem(0);
     DocumentWindow* child = s.docs().currentWindow();
     for (int round = 0; round < 2; ++round) {
@@ -223,114 +226,38 @@ void TestShell::navigationTree()
         QVERIFY(child->isVisible());
         QCOMPARE(tree->currentItem(), root);
     }
+    const QPoint at = tree->visualItemRect(root->child(1)).center();
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at); // with the click before, a double click
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    tree->setCurrentItem(root->child(1));
+    QTest::keyClick(tree, Qt::Key_Return);
+    QCOMPARE(chosen.size(), 3);
     child->hide();
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(root).center());
     QVERIFY(!child->isVisible());
 }
 
-void TestShell::navigationChoosesOnce_data()
-{
-    QTest::addColumn<bool>("singleClick");
-    QTest::addColumn<QString>("gesture");
-    for (bool singleClick : {true, false})
-        for (const char* gesture : {"click", "double click", "Enter"})
-            QTest::addRow("%s, %s", singleClick ? "single-click desktop" : "double-click desktop", gesture)
-                << singleClick << QString::fromLatin1(gesture);
-}
-
-// One gesture on an item chooses it once, whichever way the desktop activates items.
-void TestShell::navigationChoosesOnce()
-{
-    QFETCH(bool, singleClick);
-    QFETCH(QString, gesture);
-    ActivationStyle style(singleClick);
-    NavigationBar bar(QStringLiteral("Co"), Language::English);
-    QTreeWidget* tree = bar.tree();
-    tree->setStyle(&style);
-    bar.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&bar));
-    QSignalSpy chosen(&bar, &NavigationBar::targetChosen);
-    QTreeWidgetItem* item = tree->topLevelItem(0)->child(0);
-    const QPoint at = tree->visualItemRect(item).center();
-    if (gesture == QLatin1String("Enter")) {
-        tree->setCurrentItem(item);
-        QTest::keyClick(tree, Qt::Key_Return);
-    } else {
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-        if (gesture == QLatin1String("double click")) {
-            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
-        }
-    }
-    QCOMPARE(chosen.size(), 1);
-    QCOMPARE(chosen[0][0].value<NavigationBar::Target>(), NavigationBar::Target::ProductInformation);
-}
-
 // Open hides the window worked in; the Window menu lists it, marked as changed, and
-// brings it back. At exit its window comes forward before the question names it.
-void TestShell::windowMenuBringsBackHiddenDocuments()
+// brings it back. At exit a changed document's window comes forward before the question.
+void TestShell::windowMenuListsEveryDocument()
 {
     Started s;
     DocumentWindow* first = s.docs().currentWindow();
     first->document()->setModified(true);
-    const QString path = s.env.filePath(QStringLiteral("second.dat"));
-    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
-    QVERIFY(s.docs().openDocument(path));
+    QVERIFY(s.docs().openDocument(writeFile(s.env, "second.dat", ChannelFile::toBytes(RadioImage::makeNew()))));
     DocumentWindow* second = s.docs().currentWindow();
-    QVERIFY(first->isHidden());
     Q_EMIT s.mainWindow()->menuBar()->actions().at(5)->menu()->aboutToShow();
-    QStringList entries;
-    for (QAction* entry : s.mainWindow()->windowMenu().entries())
-        entries << entry->text() + (entry->isChecked() ? QStringLiteral(" (shown)") : QString());
-    QCOMPARE(entries, (QStringList{"&1 Channel Information*", "&2 second.dat (shown)"}));
-
-    s.mainWindow()->windowMenu().entries().at(0)->trigger();
-    QCOMPARE(s.docs().currentWindow(), first);
+    const QList<QAction*> entries = s.mainWindow()->windowMenu().entries();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0]->text() + entries[1]->text(), QStringLiteral("&1 Channel Information*&2 second.dat"));
+    QVERIFY(entries[1]->isChecked());
+    entries[0]->trigger();
     QVERIFY(first->isVisible() && second->isHidden());
-    s.mainWindow()->runCommand(CommandId::NextWindow);
-    QCOMPARE(s.docs().currentWindow(), second);
-    QVERIFY(first->isHidden() && second->isVisible());
-
+    s.docs().bringForward(second);
     s.env.answers = {QMessageBox::Cancel};
     QVERIFY(!s.mainWindow()->close());
     QCOMPARE(s.env.boxTexts(), QStringLiteral("Save changes to Channel Information?"));
     QVERIFY(first->isVisible() && second->isHidden());
-}
-
-// Narrowed while the main window still had its first size, the first document window
-// fits its form again once the main window is larger: no scroll bars.
-void TestShell::firstWindowFitsItsForm()
-{
-    Started s;
-    s.mainWindow()->showNormal();
-    s.mainWindow()->resize(MainWindow::InitialWidth, MainWindow::InitialHeight);
-    auto* scroller = qobject_cast<QScrollArea*>(s.docs().currentWindow()->widget());
-    QTRY_VERIFY(scroller->horizontalScrollBar()->isVisible()); // narrower than its form
-    s.mainWindow()->resize(1500, 950);
-    QTRY_VERIFY(!scroller->horizontalScrollBar()->isVisible());
-    QVERIFY(!scroller->verticalScrollBar()->isVisible());
-}
-
-// A caption longer than the text shows whole: the box leaves room for it beside the
-// title bar's icon and buttons.
-void TestShell::messageBoxShowsItsWholeCaption()
-{
-    const MessageBoxHandler answering = setMessageBoxHandler({}); // the real box
-    int width = 0;
-    int needed = 0;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            QFont title = box->font();
-            title.setBold(true);
-            needed = QFontMetrics(title).horizontalAdvance(box->windowTitle()) +
-                     4 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-            width = box->width();
-            box->accept();
-        }
-    });
-    showMessageBox({nullptr, QStringLiteral("Ready"), QStringLiteral("Northwind Radio Works")});
-    setMessageBoxHandler(answering);
-    QVERIFY2(needed > 0 && width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
 }
 
 void TestShell::childFrameHidesAndComesBack()
@@ -346,6 +273,9 @@ void TestShell::childFrameHidesAndComesBack()
     QCOMPARE(child->view()->grid()->text(1, 1), QStringLiteral("146.00000"));
     QCOMPARE(child->pos(), QPoint(0, 0));
     QVERIFY(!child->windowIcon().isNull()); // the program's own, without a title.ico
+    s.mainWindow()->showNormal(); // the window narrows with the main window, and widens again
+    s.mainWindow()->resize(1500, 950);
+    QTRY_VERIFY(!qobject_cast<QScrollArea*>(child->widget())->horizontalScrollBar()->isVisible());
     const QString title = s.mainWindow()->windowTitle();
     child->showMaximized(); // the main window's title stays as set
     QCOMPARE(s.mainWindow()->windowTitle(), title);
@@ -364,13 +294,10 @@ void TestShell::newAsksBeforeClearing()
     QCOMPARE(s.env.boxes[0].caption, QStringLiteral("Test Radio Co"));
     QCOMPARE(s.docs().currentWindow(), first);
 
-    // With changes the save question comes first; Cancel there keeps them.
-    first->document()->setModified(true);
+    first->document()->setModified(true); // with changes the save question comes first
     s.env.answers = {QMessageBox::Cancel};
     s.mainWindow()->runCommand(CommandId::FileNew);
-    QCOMPARE(s.env.boxes.size(), 2);
-    QCOMPARE(s.env.boxes[1].text, QStringLiteral("Save changes to Channel Information?"));
-    QCOMPARE(s.env.boxes[1].buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QCOMPARE(s.env.boxTexts(), QStringLiteral("All data will be Cleared!\nSave changes to Channel Information?"));
     QCOMPARE(s.docs().currentWindow(), first);
 
     QPointer<DocumentWindow> watch(first);
@@ -378,7 +305,6 @@ void TestShell::newAsksBeforeClearing()
     s.mainWindow()->runCommand(CommandId::FileNew);
     QVERIFY(watch.isNull()); // replaced, its changes discarded as answered
     QCOMPARE(s.env.boxes.size(), 4);
-    QCOMPARE(s.env.boxes[3].text, QStringLiteral("All data will be Cleared!"));
     QCOMPARE(s.docs().windows().size(), 1);
 }
 
@@ -533,15 +459,13 @@ void TestShell::languageChangeRestarts()
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(s.mainWindow()->isVisible());
 
-    auto iniLanguage = [&s] {
-        IniFile reread;
-        reread.load(s.env.iniPath());
-        return reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString());
-    };
     s.env.answers = {QMessageBox::Cancel}; // the user keeps the window at the save question
     answerDialog(true);
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
-    QCOMPARE(iniLanguage(), QStringLiteral("English")); // the next start is still English
+    IniFile reread;
+    reread.load(s.env.iniPath());
+    QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
+             QStringLiteral("English")); // written only once the window really closes
     QVERIFY(s.mainWindow()->isVisible());
     QVERIFY(!s.mainWindow()->restartRequested()); // no second instance while this one stays
 
@@ -550,7 +474,8 @@ void TestShell::languageChangeRestarts()
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(!s.mainWindow()->isVisible());
     QVERIFY(s.mainWindow()->restartRequested());
-    QCOMPARE(iniLanguage(), QStringLiteral("Chinese"));
+    reread.load(s.env.iniPath());
+    QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()), QStringLiteral("Chinese"));
 }
 
 void TestShell::languageChangeThatCannotBeSaved()
@@ -610,6 +535,7 @@ void TestShell::chineseWindow()
         }
     }
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->text(), QStringLiteral("读数据(&R)"));
+    QCOMPARE(AboutDialog(s.app.context()).windowTitle(), QStringLiteral("关于测试")); // no "(&A)..."
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("从对讲机读取数据"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("读数据"));
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("就绪"));
@@ -632,8 +558,12 @@ void TestShell::standardButtons()
     if (language == "Chinese" && !QFileInfo::exists(qtTexts))
         QSKIP("Qt's Chinese texts are not installed");
     Started s(iniWith(language, "1"));
-    QMessageBox box(QMessageBox::Question, QString(), QString(),
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Northwind Radio Works"), QStringLiteral("Ready"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    makeRoomForCaption(box); // the caption shows whole beside the title bar's icon and buttons
+    box.show();
+    QVERIFY(box.width() >= box.fontMetrics().horizontalAdvance(box.windowTitle()) +
+                               4 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight));
     QCOMPARE((QStringList{box.button(QMessageBox::Save)->text(), box.button(QMessageBox::Discard)->text(),
                           box.button(QMessageBox::Cancel)->text()}),
              texts);

@@ -16,10 +16,15 @@ MessageBoxHandler& handler()
     return current;
 }
 
-// Window managers cut a caption that does not fit beside their title-bar buttons
-// ("North... orks"), and QMessageBox leaves room for little more than the text. The box
-// is made as wide as its caption in a bold title font, with room for the icon and the
-// three buttons, though never wider than most of the screen.
+QMessageBox::StandardButton realMessageBox(const MessageBoxRequest& request)
+{
+    QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.owner);
+    makeRoomForCaption(box);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
 void makeRoomForCaption(QMessageBox& box)
 {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
@@ -34,15 +39,6 @@ void makeRoomForCaption(QMessageBox& box)
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
                   grid->columnCount());
 }
-
-QMessageBox::StandardButton realMessageBox(const MessageBoxRequest& request)
-{
-    QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.owner);
-    makeRoomForCaption(box);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
-} // namespace
 
 QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request)
 {

@@ -103,7 +103,9 @@ bool Application::processCommandLine(const QStringList& arguments)
 
 void Application::brandMainWindow()
 {
-    mainWindow_->setWindowIcon(programIcon(context_.programDir()));
+    const QIcon icon = programIcon(context_.programDir());
+    mainWindow_->setWindowIcon(icon);
+    QApplication::setWindowIcon(icon); // message boxes without an owner show it too
     mainWindow_->setAboutTitle(context_.languageValue(QStringLiteral("About Title")));
     if (parseLeadingInt(context_.setupValue(QStringLiteral("ShowLang"))) == 0)
         mainWindow_->removeLanguageCommand();

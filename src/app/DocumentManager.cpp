@@ -190,16 +190,17 @@ bool DocumentManager::confirmClose(DocumentWindow* window)
     if (!window->document()->isModified())
         return true;
     bringForward(window); // the question names a document the user can see
-    const auto answer = appMessageBox(
-        context_, tr("Save changes to %1?").arg(window->document()->title()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+    const auto answer =
+        appMessageBox(context_, tr("Save changes to %1?").arg(window->document()->title()),
+                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
     return answer == QMessageBox::Discard || (answer == QMessageBox::Save && save(window));
 }
 
 bool DocumentManager::confirmCloseAll()
 {
     const QList<DocumentWindow*> all = windows();
-    return std::all_of(all.begin(), all.end(), [this](DocumentWindow* window) { return confirmClose(window); });
+    return std::all_of(all.begin(), all.end(),
+                       [this](DocumentWindow* window) { return confirmClose(window); });
 }
 
 void DocumentManager::bringForward(DocumentWindow* window)
@@ -207,7 +208,10 @@ void DocumentManager::bringForward(DocumentWindow* window)
     for (DocumentWindow* other : windows())
         if (other != window && other->isVisible())
             other->close(); // hides, its editor committed
-    window->showNormalAgain();
+    if (window->isHidden())
+        window->showNormalAgain();
+    else
+        area_->setActiveSubWindow(window); // a maximised window stays so
     setActive(window);
 }
 

@@ -166,9 +166,10 @@ void MainWindow::updateMenuBar()
         menuBar()->addMenu(m);
     // Commands of the document menus need a document window.
     using namespace CommandId;
-    for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation,
-                   ChannelInformation, OptionalFeatures, Read, Write, CompareWithRadio, ComSetup,
-                   ChooseLanguage, ViewControlBar, ImportChannels, ExportChannels, NextWindow, PreviousWindow})
+    for (int id :
+         {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation,
+          ChannelInformation, OptionalFeatures, Read, Write, CompareWithRadio, ComSetup, ChooseLanguage,
+          ViewControlBar, ImportChannels, ExportChannels, NextWindow, PreviousWindow})
         action(id)->setEnabled(documentOpen);
     edit_->setActiveView(activeView());
 }

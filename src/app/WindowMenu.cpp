@@ -32,7 +32,8 @@ QString WindowMenu::entryText(int number, const DocumentWindow& window)
 {
     const ChannelDocument& document = *window.document();
     const QString title = QString(document.title()).replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return (number <= 9 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2")).arg(QString::number(number), title) +
+    return (number <= 9 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2"))
+               .arg(QString::number(number), title) +
            (document.isModified() ? QStringLiteral("*") : QString());
 }
 

@@ -34,7 +34,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-
     AppContext& context_;
     QRadioButton* english_;
     QRadioButton* chinese_;

@@ -36,8 +36,8 @@ void makeRoomForCaption(QMessageBox& box)
     int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + decorations;
     if (const QScreen* screen = box.screen())
         width = qMin(width, screen->availableGeometry().width() * 9 / 10);
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
-                  grid->columnCount());
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                  1, grid->columnCount());
 }
 
 QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request)

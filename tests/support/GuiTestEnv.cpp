@@ -38,7 +38,8 @@ QByteArray GuiTestEnv::defaultIni()
            "[English]\r\nCompany=Test Radio Co\r\nAppName=Test Programmer\r\nAbout Title=&About Test...\r\n"
            "Version=Version 1 & more\r\nCopyrights=&Copy 2026\r\nCopyrights Owner=Owner && Co\r\nTitle=Test "
            "Title\r\n"
-           "[Chinese]\r\nCompany=测试无线电\r\nAppName=测试软件\r\nAbout Title=关于测试(&A)...\r\nTitle=测试标题\r\n";
+           "[Chinese]\r\nCompany=测试无线电\r\nAppName=测试软件\r\n"
+           "About Title=关于测试(&A)...\r\nTitle=测试标题\r\n";
 }
 
 QString GuiTestEnv::iniPath() const

@@ -11,6 +11,20 @@
 #include <QMenu>
 #include <QPointer>
 
+namespace {
+
+// "&1 chan.dat*": the number (an access key up to 9), the title, "*" when modified.
+QString entryText(int number, const DocumentWindow& window)
+{
+    const ChannelDocument& document = *window.document();
+    const QString title = QString(document.title()).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return (number <= 9 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2"))
+               .arg(QString::number(number), title) +
+           (document.isModified() ? QStringLiteral("*") : QString());
+}
+
+} // namespace
+
 WindowMenu::WindowMenu(QMenu* menu, QAction* next, QAction* previous, const DocumentManager& documents,
                        Chooser choose)
     : QObject(menu), menu_(menu), next_(next), documents_(documents), choose_(std::move(choose)),
@@ -26,15 +40,6 @@ WindowMenu::WindowMenu(QMenu* menu, QAction* next, QAction* previous, const Docu
 QList<QAction*> WindowMenu::entries() const
 {
     return entries_->actions();
-}
-
-QString WindowMenu::entryText(int number, const DocumentWindow& window)
-{
-    const ChannelDocument& document = *window.document();
-    const QString title = QString(document.title()).replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return (number <= 9 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2"))
-               .arg(QString::number(number), title) +
-           (document.isModified() ? QStringLiteral("*") : QString());
 }
 
 void WindowMenu::refresh()

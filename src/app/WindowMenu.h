@@ -23,8 +23,6 @@ public:
                Chooser choose);
 
     QList<QAction*> entries() const;
-    // "&1 chan.dat*": the number (an access key up to 9), the title, "*" when modified.
-    static QString entryText(int number, const DocumentWindow& window);
 
 private:
     void refresh();

@@ -2,6 +2,7 @@
 
 #include "app/DocumentManager.h"
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "config/CommandIds.h"
 #include "model/NumberParse.h"
 #include "uikit/MessageBox.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -103,8 +103,9 @@ bool Application::processCommandLine(const QStringList& arguments)
 
 void Application::brandMainWindow()
 {
-    const QString icon = context_.programDir() + QStringLiteral("title.ico");
-    mainWindow_->setWindowIcon(QIcon(QFileInfo::exists(icon) ? icon : QStringLiteral(":/images/title.png")));
+    const QIcon icon = programIcon(context_.programDir());
+    mainWindow_->setWindowIcon(icon);
+    QApplication::setWindowIcon(icon); // message boxes without an owner show it too
     mainWindow_->setAboutTitle(context_.languageValue(QStringLiteral("About Title")));
     if (parseLeadingInt(context_.setupValue(QStringLiteral("ShowLang"))) == 0)
         mainWindow_->removeLanguageCommand();

@@ -2,38 +2,21 @@
 
 #include "app/DocumentManager.h"
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "config/CommandIds.h"
 #include "fileio/FileReader.h"
 #include "model/NumberParse.h"
 #include "uikit/MessageBox.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
-#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
 
 namespace {
 
 constexpr qint64 MaxModuleSize = 16 * 1024 * 1024;
-constexpr qint64 MaxIconSize = 4 * 1024 * 1024;
-
-// The dealer's title.ico with every size it holds, read like any other file; the
-// program's own icon when there is none that can be read.
-QIcon programIcon(const QString& path)
-{
-    const ReadResult file = readRegularFile(path, MaxIconSize);
-    QBuffer buffer;
-    buffer.setData(file.bytes);
-    QImageReader reader(&buffer);
-    QIcon icon;
-    for (bool more = file.ok; more; more = reader.jumpToNextImage())
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    return icon.isNull() ? QIcon(QStringLiteral(":/images/title.png")) : icon;
-}
 
 } // namespace
 
@@ -132,7 +115,9 @@ bool Application::processCommandLine(const QStringList& arguments)
 
 void Application::brandMainWindow()
 {
-    mainWindow_->setWindowIcon(programIcon(context_.programDir() + QStringLiteral("title.ico")));
+    const QIcon icon = programIcon(context_.programDir());
+    mainWindow_->setWindowIcon(icon);
+    QApplication::setWindowIcon(icon); // message boxes without an owner show it too
     mainWindow_->setAboutTitle(context_.languageValue(QStringLiteral("About Title")));
     if (parseLeadingInt(context_.setupValue(QStringLiteral("ShowLang"))) == 0)
         mainWindow_->removeLanguageCommand();

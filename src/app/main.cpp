@@ -62,7 +62,9 @@ int main(int argc, char* argv[])
     if (demoRunning)
         program.mainWindow()->showDemoIndicator();
     const int status = QApplication::exec();
+    // The new instance gets the same arguments: --demo stays, and a file argument names a
+    // file whose edits were saved or discarded at the close.
     if (program.mainWindow()->restartRequested())
-        QProcess::startDetached(QApplication::applicationFilePath(), {});
+        QProcess::startDetached(QApplication::applicationFilePath(), QApplication::arguments().mid(1));
     return status;
 }

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void readKeepsACopyAndHistoryListsIt();
     void compare_data();
     void compare();
+    void keepsTheNewest200_data();
     void keepsTheNewest200();
     void verifyNamesTheChannel();
     void fullDiskCostsOnlyTheCopy();
@@ -153,26 +154,44 @@ void TestCliHistory::compare()
     }
 }
 
-// Two hundred older copies and a file of the user's: a read keeps 200, the oldest gone.
+void TestCliHistory::keepsTheNewest200_data()
+{
+    QTest::addColumn<QDateTime>("start"); // of the 200 copies there, one a second
+    QTest::addColumn<QString>("output");
+    QTest::newRow("older copies") << QDateTime(QDate(2025, 1, 1), QTime(8, 0), Qt::UTC) << "out.dat";
+    // Named and written while the clock was a year ahead; the file fails, so the read
+    // names its copy as the only one.
+    QTest::newRow("copies dated in the future")
+        << QDateTime::currentDateTimeUtc().addYears(1) << "/dev/full";
+}
+
+// Two hundred copies and a file of the user's: a read keeps 200, its own among them and the
+// oldest gone.
 void TestCliHistory::keepsTheNewest200()
 {
+    QFETCH(QDateTime, start);
+    QFETCH(QString, output);
     const RadioHistory history(historyFolder());
-    const QDateTime start(QDate(2025, 1, 1), QTime(8, 0), Qt::UTC);
-    for (int i = 0; i < RadioHistory::DefaultKeep; ++i)
-        QVERIFY(
-            history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), start.addSecs(i))
-                .ok());
+    for (int i = 0; i < RadioHistory::DefaultKeep; ++i) {
+        const RadioHistory::Stored stored =
+            history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), start.addSecs(i));
+        QFile file(stored.path);
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(start.addSecs(i), QFileDevice::FileModificationTime));
+    }
     const QString oldest = historyFiles().front();
     QFile mine(QDir(historyFolder()).filePath(QStringLiteral("keep me.dat")));
     QVERIFY(mine.open(QIODevice::WriteOnly));
     mine.close();
 
     CliSimulator radio({"--image", radioFile_});
-    QCOMPARE(
-        run({"read", "--port", radio.device(), "-o", dir_->filePath(QStringLiteral("out.dat"))}).exitCode, 0);
+    const CliRun read = run({"read", "--port", radio.device(), "-o", QDir(dir_->path()).filePath(output)});
+    QCOMPARE(read.exitCode, output == QLatin1String("out.dat") ? 0 : 1);
+    const QString copy = (read.out + read.err).section(QLatin1String("history: "), 1).section('\n', 0, 0);
+    QVERIFY2(QFile::exists(copy), qPrintable(read.out + read.err));
     const QList<HistoryEntry> entries = history.entries();
     QCOMPARE(entries.size(), RadioHistory::DefaultKeep);
-    QVERIFY(entries.front().time > start.addYears(1)); // the new read, first
+    QVERIFY(std::any_of(entries.cbegin(), entries.cend(), [&](const HistoryEntry& e) { return e.path == copy; }));
     QVERIFY(!historyFiles().contains(oldest));
     QVERIFY(mine.exists());
     const QStringList listed = run({"history"}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);

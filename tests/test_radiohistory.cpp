@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 Q_DECLARE_METATYPE(RadioVariant)
 Q_DECLARE_METATYPE(RadioImage)
 
@@ -36,6 +39,7 @@ private Q_SLOTS:
     void storesExactBytesNewestFirst();
     void keepsTheNewest();
     void sameMillisecondKeepsBoth();
+    void racingReadsKeepEveryCopy();
     void failedCopyRemovesNothing();
     void fullDiskLeavesNoCopy();
     void summaries_data();
@@ -81,14 +85,20 @@ void TestRadioHistory::keepsTheNewest()
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    // Stored out of order: the oldest by time go, not the first stored.
-    for (int minute : {30, 10, 50, 20, 40})
-        QVERIFY(
-            history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), utc(minute)).ok());
+    // Named out of order (a clock set back and forth): the first written go, whatever
+    // their names say. Each written a minute after the one before.
+    const QList<int> minutes{30, 10, 50, 20, 40};
+    for (int i = 0; i < minutes.size(); ++i) {
+        const RadioHistory::Stored stored =
+            history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), utc(minutes[i]));
+        QVERIFY(stored.ok());
+        QFile file(stored.path);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(utc(i), QFileDevice::FileModificationTime));
+    }
     QStringList kept;
     for (const HistoryEntry& entry : history.entries())
         kept << entry.time.toString(QStringLiteral("mm"));
-    QCOMPARE(kept, (QStringList{"50", "40", "30"}));
+    QCOMPARE(kept, (QStringList{"50", "40", "20"}));
     for (const QString& name : foreign)
         QVERIFY2(QFile::exists(dir.filePath(name)), qPrintable(name));
     QCOMPARE(fileNames(dir.path()).size(), 3 + foreign.size());
@@ -110,6 +120,36 @@ void TestRadioHistory::sameMillisecondKeepsBoth()
     RadioImage image;
     QVERIFY(ChannelFile::load(a.path, image).ok());
     QVERIFY(image == RadioImage::makeNew());
+}
+
+// Programs that store at once with one frozen clock: every copy under a name of its own.
+void TestRadioHistory::racingReadsKeepEveryCopy()
+{
+    QTemporaryDir dir;
+    const RadioHistory history(dir.path());
+    constexpr int Writers = 8;
+    constexpr int CopiesEach = 4;
+    std::atomic<int> waiting{Writers};
+    std::vector<std::thread> writers;
+    for (int w = 0; w < Writers; ++w)
+        writers.emplace_back([&, w] {
+            for (--waiting; waiting > 0;) // all start together
+                std::this_thread::yield();
+            for (int c = 0; c < CopiesEach; ++c) {
+                RadioImage image = RadioImage::makeNew();
+                image[1000] = static_cast<std::uint8_t>(w * CopiesEach + c);
+                history.store(image, RadioVariant::ReceiveOnly, FileWriter(), utc(5));
+            }
+        });
+    for (std::thread& writer : writers)
+        writer.join();
+    QSet<int> marks;
+    for (const HistoryEntry& entry : history.entries()) {
+        RadioImage image;
+        QVERIFY(ChannelFile::load(entry.path, image).ok());
+        marks << image[1000];
+    }
+    QCOMPARE(marks.size(), Writers * CopiesEach);
 }
 
 // A regular file where the folder should be: the copy fails with the system's reason, and

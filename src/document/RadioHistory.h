@@ -24,9 +24,10 @@ struct HistorySummary {
 };
 
 // The radio history: a copy of every image read from the radio, kept as a channel-data
-// file named after the time of the read (UTC, so the names sort in time whatever the
-// clocks did) and the radio's variant: "2026-03-14_09-26-53.589Z_receive-only.dat". The
-// newest keepCount files are kept; files of other names in the folder are never touched.
+// file named after the time of the read (UTC, so the names sort in time whatever the time
+// zone) and the radio's variant: "2026-03-14_09-26-53.589Z_receive-only.dat". The
+// keepCount files modified last are kept: after a clock set back, the names of the older
+// copies lie in the future. Files of other names in the folder are never touched.
 class RadioHistory {
 public:
     static constexpr int DefaultKeep = 200;
@@ -41,18 +42,19 @@ public:
         ChannelFile::Result result;
         bool ok() const { return result.ok(); }
     };
-    // Writes the copy through the writer, then removes the oldest files beyond the count
-    // kept. A failed write (a full disk) leaves no file behind and removes nothing.
+    // Writes the copy through the writer under a name no other copy has (two reads in one
+    // millisecond, from two programs, each keep theirs), then removes the oldest other
+    // files beyond the count kept. A failed write (a full disk) leaves no file behind and
+    // removes nothing.
     Stored store(const RadioImage& image, RadioVariant variant, const FileWriter& writer = FileWriter(),
                  const QDateTime& when = QDateTime::currentDateTimeUtc()) const;
-    // Newest first.
+    // Newest first, by their names.
     QList<HistoryEntry> entries() const;
 
     static HistorySummary summarize(const QString& path, RadioVariant variant);
 
 private:
-    QString freeName(QDateTime when, RadioVariant variant) const;
-    void removeOldest() const;
+    void removeOldest(const QString& kept) const; // never kept, the copy just written
 
     QString folder_;
     int keepCount_;

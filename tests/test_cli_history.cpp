@@ -37,6 +37,8 @@ private Q_SLOTS:
     void readKeepsACopyAndHistoryListsIt();
     void compare_data();
     void compare();
+    void listing_data();
+    void listing();
     void keepsTheNewest200_data();
     void keepsTheNewest200();
     void verifyNamesTheChannel();
@@ -152,6 +154,42 @@ void TestCliHistory::compare()
         CloneFrames::applyTransferArea(expected, CloneFrames::transferAreaOf(radioImage()));
         QVERIFY(kept == expected);
     }
+}
+
+void TestCliHistory::listing_data()
+{
+    QTest::addColumn<QString>("dataHome"); // below the test's folder
+    QTest::addColumn<QString>("name");     // of the one file in the history
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("line"); // of the listing, %1 the test's folder; or the start of the error
+    const QString name = QStringLiteral("2026-02-30_25-00-00.000Z_other.dat");
+    QTest::newRow("an impossible date") << "data" << name << 0
+                                        << "%1/data/xr970/xr970/history/" + name + "\t" + name + "\tother\t?\n";
+    QTest::newRow("TAB, newline and backslash in the path")
+        << "a\tb\nc\\d" << "2026-03-14_09-26-53.589Z_other.dat" << 0
+        << "%1/a\\tb\\nc\\\\d/xr970/xr970/history/2026-03-14_09-26-53.589Z_other.dat\t";
+    QTest::newRow("a folder that cannot be read") << "radio.dat/data" << QString() << 1
+                                                  << "xr970-cli: the radio history cannot be read: %1/radio.dat/data";
+}
+
+void TestCliHistory::listing()
+{
+    QFETCH(QString, dataHome);
+    QFETCH(QString, name);
+    QFETCH(int, exitCode);
+    QFETCH(QString, line);
+    const QString data = dir_->filePath(dataHome);
+    QProcessEnvironment environment = environment_;
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    if (!name.isEmpty()) {
+        QVERIFY(QDir().mkpath(data + QStringLiteral("/xr970/xr970/history")));
+        QFile file(data + QStringLiteral("/xr970/xr970/history/") + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const CliRun listed = runCli({"history"}, environment);
+    QCOMPARE(listed.exitCode, exitCode);
+    const QString shown = exitCode == 0 ? listed.out : listed.err;
+    QVERIFY2(shown.startsWith(line.arg(dir_->path())), qPrintable(shown));
 }
 
 void TestCliHistory::keepsTheNewest200_data()

@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include <cerrno>
+#include <dirent.h>
+
 namespace {
 
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
@@ -87,11 +90,30 @@ QList<HistoryEntry> RadioHistory::entries() const
     const QFileInfoList files = entryFiles(QDir(folder_));
     for (auto file = files.crbegin(); file != files.crend(); ++file) {
         const QRegularExpressionMatch match = entryName().match(file->fileName());
-        const QDateTime time(QDate::fromString(match.captured(1), DateFormat),
-                             QTime::fromString(match.captured(2), TimeFormat), Qt::UTC);
-        result.push_back({file->filePath(), time, variantNamed(match.captured(3))});
+        const QDate date = QDate::fromString(match.captured(1), DateFormat);
+        const QTime time = QTime::fromString(match.captured(2), TimeFormat);
+        const bool possible = date.isValid() && time.isValid();
+        result.push_back({file->filePath(), possible ? QDateTime(date, time, Qt::UTC) : QDateTime(),
+                          variantNamed(match.captured(3))});
     }
     return result;
+}
+
+QString RadioHistory::folderError() const
+{
+    DIR* folder = ::opendir(QFile::encodeName(folder_).constData());
+    if (folder) {
+        ::closedir(folder);
+        return {};
+    }
+    return errno == ENOENT ? QString() : qt_error_string(errno);
+}
+
+QString RadioHistory::readAtText(const HistoryEntry& entry)
+{
+    if (!entry.time.isValid())
+        return QFileInfo(entry.path).fileName();
+    return entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 HistorySummary RadioHistory::summarize(const QString& path, RadioVariant variant)

@@ -12,7 +12,7 @@
 // One stored read: its file, when the read ended and the radio's variant, from its name.
 struct HistoryEntry {
     QString path;
-    QDateTime time; // UTC
+    QDateTime time; // UTC; invalid when the name gives no possible time (a 30 February)
     RadioVariant variant = RadioVariant::ReceiveOnly;
 };
 
@@ -50,8 +50,14 @@ public:
                  const QDateTime& when = QDateTime::currentDateTimeUtc()) const;
     // Newest first, by their names.
     QList<HistoryEntry> entries() const;
+    // The system's reason why the folder cannot be listed (no permission, not a folder), or
+    // empty: also when it does not exist yet, as before the first read.
+    QString folderError() const;
 
     static HistorySummary summarize(const QString& path, RadioVariant variant);
+    // When the read was, as the lists show it (local time), or the entry's file name as it
+    // stands when that names no possible time.
+    static QString readAtText(const HistoryEntry& entry);
 
 private:
     void removeOldest(const QString& kept) const; // never kept, the copy just written

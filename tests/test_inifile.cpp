@@ -47,6 +47,8 @@ private Q_SLOTS:
     void autoSaveOnDestruction();
     void locationFallsBackToUserCopy();
     void installedProgramStartsFromTheDefault();
+    void userCopyOnlyFromWhatWasRead_data();
+    void userCopyOnlyFromWhatWasRead();
     void installedDataFollowsTheProgram_data();
     void installedDataFollowsTheProgram();
 };
@@ -333,17 +335,17 @@ void TestIniFile::locationFallsBackToUserCopy()
     QTemporaryDir exeDir;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    QCOMPARE(locateProgramIni(exeDir.path(), QString()), exeDir.filePath(QStringLiteral("Program.ini")));
+    QCOMPARE(locateProgramIni(exeDir.path(), QString()).readFrom, exeDir.filePath(QStringLiteral("Program.ini")));
 
     // A folder nobody can create files in (a path below a plain file, even for root).
     const QString installed = writeFile(exeDir, "[Setup]\nLanguage=English\n");
     const QString blocked = installed + QStringLiteral("/bin");
-    const QString chosen = locateProgramIni(blocked, installed);
+    const QString chosen = locateProgramIni(blocked, installed).readFrom;
     QVERIFY2(chosen.startsWith(home.path()), qPrintable(chosen));
     QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=English\n"));
     // The per-user copy is kept from then on.
     writeFile(exeDir, "[Setup]\nLanguage=Chinese\n");
-    QCOMPARE(locateProgramIni(blocked, installed), chosen);
+    QCOMPARE(locateProgramIni(blocked, installed).readFrom, chosen);
     QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=English\n"));
 }
 
@@ -356,13 +358,63 @@ void TestIniFile::installedProgramStartsFromTheDefault()
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     const QString installed = writeFile(dataDir, "[Setup]\nLanguage=Chinese\n");
-    const QString chosen = locateProgramIni(exeDir.path(), installed);
+    const QString chosen = locateProgramIni(exeDir.path(), installed).readFrom;
     QVERIFY2(chosen.startsWith(home.path()), qPrintable(chosen));
     QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=Chinese\n"));
     QVERIFY(!QFile::exists(exeDir.filePath(QStringLiteral("Program.ini"))));
     // A Program.ini put beside the program still wins.
     const QString beside = writeFile(exeDir, "[Setup]\nLanguage=English\n");
-    QCOMPARE(locateProgramIni(exeDir.path(), installed), beside);
+    QCOMPARE(locateProgramIni(exeDir.path(), installed).readFrom, beside);
+}
+
+// The program beside no Program.ini of its own, the installed default as the source.
+void TestIniFile::userCopyOnlyFromWhatWasRead_data()
+{
+    QTest::addColumn<bool>("sourceReadable"); // else a folder by that name: no mode bit stops root
+    QTest::addColumn<bool>("configWritable"); // else below a plain file: nothing is made there
+    QTest::addColumn<QByteArray>("copyBefore"); // null: none
+    QTest::addColumn<bool>("readsCopy");        // else the source
+    QTest::addColumn<QByteArray>("copyAfter");
+    const QByteArray source = "[Setup]\nLanguage=English\n";
+    QTest::newRow("no copy yet") << true << true << QByteArray() << true << source;
+    QTest::newRow("a copy kept") << true << true << QByteArray("mine") << true << QByteArray("mine");
+    QTest::newRow("an empty copy") << true << true << QByteArray("") << true << source;
+    QTest::newRow("unreadable source") << false << true << QByteArray() << false << QByteArray();
+    QTest::newRow("configuration takes no file") << true << false << QByteArray() << false << QByteArray();
+}
+
+void TestIniFile::userCopyOnlyFromWhatWasRead()
+{
+    QFETCH(bool, sourceReadable);
+    QFETCH(bool, configWritable);
+    QFETCH(QByteArray, copyBefore);
+    QFETCH(bool, readsCopy);
+    QFETCH(QByteArray, copyAfter);
+    QTemporaryDir exeDir;
+    QTemporaryDir dataDir;
+    QTemporaryDir home;
+    const QString installed = sourceReadable ? writeFile(dataDir, "[Setup]\nLanguage=English\n")
+                                             : dataDir.filePath(QStringLiteral("Program.ini"));
+    QVERIFY(sourceReadable || QDir().mkdir(installed));
+    const QString plainFile = writeFile(exeDir, "");
+    qputenv("XDG_CONFIG_HOME", (configWritable ? home.path() : plainFile + QStringLiteral("/config")).toLocal8Bit());
+    const QString copy = perUserProgramIni();
+    if (!copyBefore.isNull()) {
+        QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(copyBefore) == copyBefore.size());
+    }
+    const QString blocked = plainFile + QStringLiteral("/bin");
+    const ProgramIniLocation location = locateProgramIni(blocked, installed);
+    QCOMPARE(location.readFrom, readsCopy ? copy : installed);
+    QCOMPARE(location.storeAt, copy);
+    // What the program then reads: the source's bytes, or why it cannot, and no empty copy.
+    IniFile ini;
+    QString reason;
+    QCOMPARE(ini.load(location.readFrom, &reason), sourceReadable);
+    QCOMPARE(reason.isEmpty(), sourceReadable);
+    QCOMPARE(QFile::exists(copy), !copyAfter.isNull());
+    QCOMPARE(readFile(copy), copyAfter);
 }
 
 void TestIniFile::installedDataFollowsTheProgram_data()

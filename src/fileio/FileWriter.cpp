@@ -1,5 +1,6 @@
 #include "fileio/FileWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -40,10 +41,30 @@ int createTemporaryBeside(const QByteArray& target, QByteArray& name)
     return -1;
 }
 
+// 0 when the folder exists (or something by its name: the write then says what) or was made.
+int makeFolder(const QByteArray& path)
+{
+    if (::mkdir(path.constData(), 0777) == 0 || errno == EEXIST)
+        return 0;
+    const int error = errno;
+    const qsizetype slash = path.lastIndexOf('/');
+    if (error != ENOENT || slash <= 0)
+        return error;
+    if (const int parentError = makeFolder(path.left(slash)))
+        return parentError;
+    return ::mkdir(path.constData(), 0777) == 0 || errno == EEXIST ? 0 : errno;
+}
+
 // How many names writeNew tries before it gives up.
 constexpr int MaxNewNames = 1000;
 
 } // namespace
+
+WriteResult makeFolders(const QString& path)
+{
+    const int error = makeFolder(QFile::encodeName(QDir::cleanPath(path)));
+    return error == 0 ? WriteResult{} : failure(error);
+}
 
 qint64 FileWriter::writeSome(int fd, const char* data, qint64 size) const
 {

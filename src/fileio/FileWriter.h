@@ -16,6 +16,10 @@ struct NewFileResult {
     QString path;
 };
 
+// Makes a folder and the missing ones above it. On failure the system's reason ("Read-only
+// file system"), which a write into the missing folder would not give.
+WriteResult makeFolders(const QString& path);
+
 // Every file the program writes goes through here. A regular file (or a new one) is
 // replaced whole or not at all: the bytes go into a temporary file beside it, every write
 // and the flush to the disk are checked, and only then is it renamed over the target,

@@ -69,7 +69,6 @@ private Q_SLOTS:
     void writeWithVerify_data();
     void writeWithVerify();
     void historyOpensACopyAsNewDocument();
-    void unreadableHistorySaysSo();
     void verifySettingIsRemembered();
 };
 
@@ -293,15 +292,6 @@ void TestHistoryGui::historyOpensACopyAsNewDocument()
     QFile copy(olderPath);
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), olderBytes);
-}
-
-// A history folder that cannot be read (here below a plain file) says so, not "no reads".
-void TestHistoryGui::unreadableHistorySaysSo()
-{
-    GuiTestEnv env;
-    const HistoryDialog dialog(RadioHistory(env.iniPath() + QStringLiteral("/history")));
-    QCOMPARE(dialog.findChild<QLabel*>()->text(),
-             QStringLiteral("The folder of the radio history cannot be read: ") + qt_error_string(ENOTDIR));
 }
 
 // The Setup menu shows the setting as it is stored; the command turns it over and stores it.

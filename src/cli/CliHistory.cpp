@@ -23,11 +23,12 @@ int runHistory(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("List the copies of the images read from the radio, newest first, one a line, "
-                       "TAB-separated: the file (a backslash, TAB, newline or carriage return in it written "
-                       "\\\\, \\t, \\n, \\r), the date and time of the read (the file's name when it gives no "
-                       "possible time), the radio's variant and the number of channels in use. The program "
-                       "and xr970-cli keep the %1 written last.")
+        QStringLiteral(
+            "List the copies of the images read from the radio, newest first, one a line, "
+            "TAB-separated: the file (a backslash, TAB, newline or carriage return in it written "
+            "\\\\, \\t, \\n, \\r), the date and time of the read (the file's name when it gives no "
+            "possible time), the radio's variant and the number of channels in use. The program "
+            "and xr970-cli keep the %1 written last.")
             .arg(RadioHistory::DefaultKeep));
     if (const auto stop = parseCommandLine(parser, arguments, 0))
         return *stop;
@@ -47,8 +48,8 @@ int runHistory(const QStringList& arguments)
         const QString channels =
             summary.readable ? QString::number(summary.channelsInUse) : QStringLiteral("?");
         printOut(QStringList{escapedField(QDir::toNativeSeparators(entry.path)),
-                             RadioHistory::readAtText(entry),
-                             QLatin1String(radioVariantName(entry.variant)), channels}
+                             RadioHistory::readAtText(entry), QLatin1String(radioVariantName(entry.variant)),
+                             channels}
                      .join(QLatin1Char('\t')) +
                  QLatin1Char('\n'));
     }

@@ -41,9 +41,10 @@ RadioVariant variantNamed(const QString& name)
 QFileInfoList entryFiles(const QDir& folder)
 {
     QFileInfoList files = folder.entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
-    files.erase(std::remove_if(files.begin(), files.end(),
-                               [](const QFileInfo& file) { return !entryName().match(file.fileName()).hasMatch(); }),
-                files.end());
+    files.erase(
+        std::remove_if(files.begin(), files.end(),
+                       [](const QFileInfo& file) { return !entryName().match(file.fileName()).hasMatch(); }),
+        files.end());
     return files;
 }
 

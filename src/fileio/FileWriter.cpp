@@ -123,7 +123,7 @@ WriteResult FileWriter::writeThrough(const QByteArray& target, const QByteArray&
 }
 
 QString FileWriter::writeTemporary(const QByteArray& target, const QByteArray& bytes, int keptMode,
-                                  QByteArray& temporary) const
+                                   QByteArray& temporary) const
 {
     const int fd = createTemporaryBeside(target, temporary);
     if (fd < 0)

@@ -115,6 +115,7 @@ private Q_SLOTS:
     void printToFileGoesThroughTheWriter();
     void languageChangeRestarts();
     void languageChangeThatCannotBeSaved();
+    void startsOnWhatCanBeRead();
     void aboutTexts();
     void chineseWindow();
     void standardButtons_data();
@@ -525,6 +526,21 @@ void TestShell::languageChangeThatCannotBeSaved()
     QCOMPARE(s.app.context().setupValue(QStringLiteral("Language")), QStringLiteral("English"));
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QCOMPARE(ini.readAll(), before);
+}
+
+// A Program.ini that cannot be read ends the start with a box naming it; one read where no
+// per-user copy can be made starts, and a change is stored in the copy or says why not.
+void TestShell::startsOnWhatCanBeRead()
+{
+    GuiTestEnv env;
+    const QString copy = env.iniPath() + QStringLiteral("/xr970/Program.ini"); // below a plain file
+    QVERIFY(!Application().start({env.dir(), env.dir(), QString(), copy}, {}));
+    QVERIFY(env.boxes.value(0).text.startsWith(QStringLiteral("Program.ini cannot be read:\n") + env.dir()));
+    Application app;
+    QVERIFY(app.start({env.iniPath(), env.dir(), QString(), copy}, {}));
+    IniFile& config = app.context().config();
+    config.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+    QCOMPARE(config.save().errorText, qt_error_string(ENOTDIR));
 }
 
 void TestShell::aboutTexts()

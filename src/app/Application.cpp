@@ -5,6 +5,7 @@
 #include "app/ProgramIcon.h"
 #include "config/CommandIds.h"
 #include "fileio/FileReader.h"
+#include "model/DisplayText.h"
 #include "model/NumberParse.h"
 #include "uikit/MessageBox.h"
 
@@ -49,6 +50,26 @@ QString Application::findLanguageModule(const QString& language, const Paths& pa
     return {};
 }
 
+// Without Program.ini no language module can be found either: the box names the file and
+// the reason instead, in the desktop's language, as no other is known yet.
+bool Application::loadProgramIni(const Paths& paths)
+{
+    IniFile& config = context_.config();
+    QString reason;
+    if (!config.load(paths.iniFile, &reason)) {
+        const Language language =
+            QLocale::system().language() == QLocale::Chinese ? Language::Chinese : Language::English;
+        showMessageBox({nullptr,
+                        byLanguage(language, "Program.ini cannot be read:", "无法读取 Program.ini：") +
+                            QLatin1Char('\n') + displayedPath(paths.iniFile) + QLatin1Char('\n') + reason,
+                        QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::Warning});
+        return false;
+    }
+    if (!paths.iniStore.isEmpty())
+        config.storeAt(paths.iniStore);
+    return true;
+}
+
 bool Application::loadLanguageModule(const Paths& paths)
 {
     const QString module = findLanguageModule(context_.languageName(), paths);
@@ -78,7 +99,8 @@ void Application::loadQtTexts()
 
 bool Application::start(const Paths& paths, const QStringList& arguments)
 {
-    context_.config().load(paths.iniFile);
+    if (!loadProgramIni(paths))
+        return false;
     context_.setLanguageName(context_.setupValue(QStringLiteral("Language")));
     if (!loadLanguageModule(paths))
         return false;

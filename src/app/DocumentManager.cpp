@@ -105,8 +105,12 @@ bool DocumentManager::openDocument(const QString& path)
 bool DocumentManager::openHistoryEntry(const HistoryEntry& entry)
 {
     auto document = std::make_unique<ChannelDocument>();
+    // A name that gives no possible time titles the copy as it stands.
     const QString title =
-        tr("Radio %1").arg(entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")));
+        tr("Radio %1")
+            .arg(entry.time.isValid()
+                     ? entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))
+                     : QFileInfo(entry.path).completeBaseName());
     const ChannelFile::Result result = document->loadCopy(entry.path, title);
     if (!result.ok()) {
         reportFileError(entry.path, result, false);

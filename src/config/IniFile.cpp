@@ -3,10 +3,12 @@
 #include "fileio/FileReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -82,11 +84,14 @@ QString trimmedDefault(const QString& text)
     return text.isEmpty() ? text : QString::fromUtf8(trimmed(text.toUtf8()));
 }
 
-bool createIfMissing(const QString& path)
+bool createIfMissing(QFile& file)
 {
-    QFile file(path);
     // Append mode creates the file when missing and never truncates it.
-    return file.exists() || file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (file.exists())
+        return true;
+    const bool created = file.open(QIODevice::WriteOnly | QIODevice::Append);
+    file.close();
+    return created;
 }
 
 } // namespace
@@ -134,15 +139,23 @@ void IniFile::clear()
     modified_ = false;
 }
 
-bool IniFile::load(const QString& path)
+bool IniFile::load(const QString& path, QString* errorText)
 {
     clear();
-    if (!createIfMissing(path))
-        return false;
+    QFile file(path);
+    ReadResult read{false, {}, {}};
+    if (createIfMissing(file))
+        read = readRegularFile(path, MaxFileSize + 1);
+    else
+        read.errorText = file.errorString();
     // Part of a larger file would lose the rest at the next save: more is no Program.ini.
-    const ReadResult read = readRegularFile(path, MaxFileSize + 1);
-    if (!read.ok || read.bytes.size() > MaxFileSize)
+    if (read.ok && read.bytes.size() > MaxFileSize)
+        read = {false, {}, qt_error_string(EFBIG)};
+    if (!read.ok) {
+        if (errorText)
+            *errorText = read.errorText;
         return false;
+    }
     loadBytes(path, read.bytes);
     return true;
 }
@@ -274,5 +287,6 @@ WriteResult IniFile::save(const FileWriter& writer)
 {
     if (!modified_ || !isLoaded())
         return {};
-    return writer.write(path_, serialize());
+    const WriteResult folder = makeFolders(QFileInfo(path_).path());
+    return folder.ok ? writer.write(path_, serialize()) : folder;
 }

@@ -1,5 +1,7 @@
 #include "model/DisplayText.h"
 
+#include <QDir>
+
 namespace {
 
 QString escaped(QChar c)
@@ -43,4 +45,9 @@ QString displayedValue(const QString& value, int maxChars)
     const QString head = escapedRange(value, 0, half).left(half);
     const QString tail = escapedRange(value, value.size() - half, value.size()).right(half);
     return head + ellipsis + tail;
+}
+
+QString displayedPath(const QString& path, int maxChars)
+{
+    return displayedValue(QDir::toNativeSeparators(path), maxChars);
 }

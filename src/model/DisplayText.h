@@ -7,3 +7,8 @@
 // longer than maxChars cut in the middle with "...", so a message stays readable and its
 // box fits the screen whatever was pasted.
 QString displayedValue(const QString& value, int maxChars = 60);
+
+// A file name as a message shows it: with the system's separators, then as displayedValue,
+// with room for a usual path.
+constexpr int ShownPathChars = 120;
+QString displayedPath(const QString& path, int maxChars = ShownPathChars);

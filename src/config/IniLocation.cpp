@@ -1,5 +1,7 @@
 #include "config/IniLocation.h"
 
+#include "config/IniFile.h"
+#include "fileio/FileReader.h"
 #include "fileio/FileWriter.h"
 
 #include <QDir>
@@ -24,12 +26,10 @@ bool canCreateIn(const QString& dir)
 // A copy of a file that could be read whole, for the user alone: nobody else reads it.
 bool copyPrivately(const QString& source, const QString& target)
 {
-    QFile original(source);
-    if (!original.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = original.readAll();
-    if (original.error() != QFileDevice::NoError || !makeFolders(QFileInfo(target).path()).ok ||
-        !FileWriter().write(target, bytes).ok)
+    // A FIFO or a device in its place is refused, never waited on.
+    const ReadResult original = readRegularFile(source, IniFile::MaxFileSize + 1);
+    if (!original.ok || original.bytes.size() > IniFile::MaxFileSize ||
+        !makeFolders(QFileInfo(target).path()).ok || !FileWriter().write(target, original.bytes).ok)
         return false;
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return true;

@@ -57,6 +57,8 @@ private Q_SLOTS:
     void hiddenColumnsStoredAbsent();
     void roundTripKeepsUnownedBytes();
     void roundTripValidChannels();
+    void storeWritesEditedFieldsOnly_data();
+    void storeWritesEditedFieldsOnly();
     void frequencyTexts_data();
     void frequencyTexts();
 };
@@ -244,6 +246,45 @@ void TestCodec::roundTripValidChannels()
                        cells);
         encodeChannels(cells, RadioVariant::Other, image);
         QVERIFY2(image == before, qPrintable(QStringLiteral("trial %1").arg(trial)));
+    }
+}
+
+void TestCodec::storeWritesEditedFieldsOnly_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("col"); // the cell set to 150 MHz, 0 for none
+    QTest::addColumn<bool>("written");
+    const int rx = GridColumn::RxFrequency, tx = GridColumn::TxFrequency;
+    for (const auto& [name, variant] : {std::pair{"receive only", RadioVariant::ReceiveOnly},
+                                        {"transmit only", RadioVariant::TransmitOnly}, {"other", RadioVariant::Other}}) {
+        QTest::addRow("%s, untouched", name) << int(variant) << 0 << false;
+        QTest::addRow("%s, Rx", name) << int(variant) << rx << (variant != RadioVariant::TransmitOnly);
+        QTest::addRow("%s, Tx", name) << int(variant) << tx << (variant != RadioVariant::ReceiveOnly);
+    }
+}
+
+// Random images (busy lock 11, unlisted DCS values, empty channels with any attribute bits):
+// only an edited cell of a field the variant has writes, and only its own bytes.
+void TestCodec::storeWritesEditedFieldsOnly()
+{
+    QFETCH(int, variant);
+    QFETCH(int, col);
+    QFETCH(bool, written);
+    QRandomGenerator random(816);
+    for (int trial = 0; trial < 50; ++trial) {
+        RadioImage image;
+        for (int i = 0; i < RadioImage::Size; ++i)
+            image[i] = static_cast<std::uint8_t>(random.bounded(256));
+        RadioImage expected = image;
+        const Language language = trial % 2 ? Language::Chinese : Language::English;
+        ChannelTexts cells;
+        decodeChannels(image, RadioVariant(variant), language, cells);
+        if (col != 0)
+            cells[3][col] = QStringLiteral("150.00000");
+        if (written)
+            RadioImage::frequencyToBytes(15000000, expected.channel(3) + (col == GridColumn::RxFrequency ? 0 : 4));
+        storeEditedChannels(cells, RadioVariant(variant), language, image);
+        QVERIFY2(image == expected, qPrintable(QStringLiteral("trial %1").arg(trial)));
     }
 }
 

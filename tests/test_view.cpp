@@ -173,8 +173,8 @@ void TestView::fillAndStoreRoundTrip()
     RadioImage::frequencyToBytes(14600000, image.channel(1) + 4); // Tx
     f.view->loadFromImage();
     QCOMPARE(f.row(1), (QStringList{"", "146.00000", "", "None", "Wide", "Yes", "QT/DQT", "High"}));
-    f.view->storeToImage();
-    QVERIFY(RadioImage::isFrequencyAbsent(image.channel(1)));
+    f.view->storeToImage(); // the hidden Rx keeps its bytes
+    QCOMPARE(RadioImage::frequencyFromBytes(image.channel(1)), 14500000u);
     QCOMPARE(RadioImage::frequencyFromBytes(image.channel(1) + 4), 14600000u);
 }
 

@@ -238,16 +238,13 @@ ChannelTexts ChannelView::cellTexts() const
 void ChannelView::storeToImage()
 {
     editors_->hideAll();
-    ChannelTexts cells = cellTexts();
-    encodeChannels(cells, context_.radioVariant(), document_->image());
-    writeCells(cells); // the hidden columns were blanked in the cells
+    storeEditedChannels(cellTexts(), context_.radioVariant(), context_.language(), document_->image());
 }
 
 RadioImage ChannelView::gridImage() const
 {
     RadioImage image = document_->image();
-    ChannelTexts cells = cellTexts();
-    encodeChannels(cells, context_.radioVariant(), image);
+    storeEditedChannels(cellTexts(), context_.radioVariant(), context_.language(), image);
     return image;
 }
 

@@ -42,6 +42,7 @@ public:
     void initialUpdate();
 
     void loadFromImage();
+    // Writes the cells the user changed into the image; the rest of it stays as it is.
     void storeToImage();
     // The image as storeToImage would make it, the document untouched.
     RadioImage gridImage() const;

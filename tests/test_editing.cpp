@@ -49,6 +49,7 @@ private Q_SLOTS:
     void cutDeletesChannelsOnly();
     void escapeCancelsEditor();
     void typingAfterRefusalEditsCurrentCell();
+    void hiddenColumnTakesNoKeys();
     void editBoxKeepsItsOwnClipboardKeys();
     void enterInAnOpenedListPicksItsEntry();
 };
@@ -252,6 +253,15 @@ void TestEditing::typingAfterRefusalEditsCurrentCell()
     QCOMPARE(f.cell(4, 1), QStringLiteral("152.50000"));
     QCOMPARE(f.row(1), Channel1);
     QCOMPARE(f.env.boxes.size(), 1);
+}
+
+void TestEditing::hiddenColumnTakesNoKeys()
+{
+    Fixture f;
+    f.grid()->setCurrentCell(1, 7); // Busy Lock: no width
+    f.typeKeys(QStringLiteral("C"));
+    f.pressEnter();
+    QCOMPARE(f.row(1), Channel1);
 }
 
 // In an open edit box, Copy with selected text and Paste of one value belong to the box;

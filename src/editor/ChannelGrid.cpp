@@ -160,9 +160,13 @@ void ChannelGrid::setColumnWidthTwips(int column, int twips)
 {
     columnTwips_[column] = twips;
     const int pixels = pixelsFromTwipsX(twips);
-    if (column == 0)
+    if (column == 0) {
         table_->verticalHeader()->setFixedWidth(pixels);
-    else
+        return;
+    }
+    // A column of no width is hidden: no arrow key, click or move lands on it.
+    table_->setColumnHidden(column - 1, twips == 0);
+    if (twips > 0)
         table_->setColumnWidth(column - 1, pixels);
 }
 

@@ -53,6 +53,7 @@ public:
 
     void setColumnWidthTwips(int column, int twips);
     int columnWidthTwips(int column) const { return columnTwips_.value(column); }
+    bool isColumnShown(int column) const { return columnWidthTwips(column) > 0; }
     // Centred, or at the left top.
     void setColumnCentred(int column, bool centred);
 

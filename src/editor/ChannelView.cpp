@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QUndoStack>
+#include <algorithm>
 
 namespace {
 
@@ -185,11 +186,6 @@ void ChannelView::applyColumnLayout()
     }
 }
 
-bool ChannelView::isColumnHiddenByVariant(int col) const
-{
-    return col < GridColumn::BusyLock && grid_->columnWidthTwips(col) == 0;
-}
-
 void ChannelView::loadFromImage()
 {
     if (editors_)
@@ -268,9 +264,9 @@ void ChannelView::openEditor()
 
 void ChannelView::placeEditor()
 {
-    // Columns that the radio type hides stay closed: an invisible editor there would
-    // commit an empty frequency and clear the channel.
-    if (!grid_->isEnabled() || isColumnHiddenByVariant(grid_->currentColumn()))
+    // A column that is not shown stays closed: an invisible editor there would change
+    // the channel unseen (or commit an empty frequency and clear it).
+    if (!grid_->isEnabled() || !grid_->isColumnShown(grid_->currentColumn()))
         return;
     const int col = grid_->currentColumn();
     QWidget* editor = editors_->editorOf(col);
@@ -315,7 +311,7 @@ QList<int> ChannelView::visibleColumns() const
 {
     QList<int> columns;
     for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
-        if (grid_->columnWidthTwips(c) > 0)
+        if (grid_->isColumnShown(c))
             columns << c;
     return columns;
 }
@@ -397,20 +393,19 @@ bool ChannelView::recordChange(const QString& text, const ViewState& before, boo
     return true;
 }
 
+// Enter goes on to the next column shown, then to the first one of the next row.
 void ChannelView::moveToNextCell()
 {
-    int row = grid_->currentRow();
-    int col = grid_->currentColumn();
-    if (col < grid_->columnCount() - 1) {
-        ++col;
-    } else if (row < grid_->rowCount() - 1) {
-        col = 1;
-        ++row;
-    } else {
-        row = 1;
-        col = 1;
-    }
-    grid_->setCurrentCell(row, col);
+    const QList<int> columns = visibleColumns();
+    if (columns.isEmpty())
+        return;
+    const int row = grid_->currentRow();
+    const int col = grid_->currentColumn();
+    const auto later = std::find_if(columns.cbegin(), columns.cend(), [col](int c) { return c > col; });
+    if (later != columns.cend())
+        grid_->setCurrentCell(row, *later);
+    else
+        grid_->setCurrentCell(row < grid_->rowCount() - 1 ? row + 1 : 1, columns.front());
 }
 
 bool ChannelView::eventFilter(QObject* watched, QEvent* event)

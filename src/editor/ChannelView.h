@@ -109,7 +109,6 @@ private:
     void placeEditor();
     bool commit(CommitKind kind);
     void moveToNextCell();
-    bool isColumnHiddenByVariant(int col) const;
     void writeCells(const ChannelTexts& cells);
     void updateProductAndCaption();
     void showProductAndCaption();

@@ -234,7 +234,12 @@ ChannelTexts ChannelView::cellTexts() const
 void ChannelView::storeToImage()
 {
     editors_->hideAll();
-    storeEditedChannels(cellTexts(), context_.radioVariant(), context_.language(), document_->image());
+    RadioImage& image = document_->image();
+    storeEditedChannels(cellTexts(), context_.radioVariant(), context_.language(), image);
+    // The grid shows what was stored, so storing again changes nothing.
+    ChannelTexts stored;
+    decodeChannels(image, context_.radioVariant(), context_.language(), stored);
+    writeCells(stored);
 }
 
 RadioImage ChannelView::gridImage() const

@@ -42,7 +42,8 @@ public:
     void initialUpdate();
 
     void loadFromImage();
-    // Writes the cells the user changed into the image; the rest of it stays as it is.
+    // Writes the cells the user changed into the image (the rest of it stays as it is),
+    // then shows the stored image in the grid.
     void storeToImage();
     // The image as storeToImage would make it, the document untouched.
     RadioImage gridImage() const;

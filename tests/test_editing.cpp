@@ -198,12 +198,13 @@ void TestEditing::copyAndPasteWholeRows()
     f.grid()->setCurrentCell(2, 1);
     cutCells(*f.view);
     QCOMPARE(f.row(2), QStringList(8, QString()));
-    // Numbered rows go back to their own channels, wherever the current cell is.
+    // Numbered rows land whole on the rows from the current one down, without their numbers.
     f.grid()->setCurrentCell(9, 5);
     QVERIFY(pasteCells(*f.view, rows));
-    QCOMPARE(f.cell(2, 1), QStringLiteral("150.00000"));
+    QCOMPARE(f.row(2), QStringList(8, QString()));
+    QCOMPARE(f.cell(9, 1), QStringLiteral("145.12500"));
+    QCOMPARE(f.cell(10, 1), QStringLiteral("150.00000"));
     QCOMPARE(f.row(1), Channel1);
-    QCOMPARE(f.row(9), QStringList(8, QString()));
     QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
 }
 

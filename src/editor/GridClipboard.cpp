@@ -160,7 +160,10 @@ bool pasteCells(ChannelView& view, const QString& text)
         return false;
     const ChannelGrid& grid = *view.grid();
     const QList<int> columns = view.visibleColumns();
+    // Rows copied whole, with their channel numbers, land on the selected rows from the
+    // first column shown, their numbers dropped; any other block at the current cell.
     const bool numbered = startsWithChannelNumbers(block);
+    const int top = numbered ? grid.selection().top : grid.currentRow();
     int first = 0; // index in columns of the first pasted column
     while (!numbered && first < columns.size() && columns[first] < grid.currentColumn())
         ++first;
@@ -168,7 +171,7 @@ bool pasteCells(ChannelView& view, const QString& text)
     QStringList refused;
     int outside = 0;
     for (int i = 0; i < block.size(); ++i) {
-        const int row = numbered ? block[i].front().trimmed().toInt() : grid.currentRow() + i;
+        const int row = top + i;
         const QStringList values = numbered ? block[i].mid(1) : block[i];
         for (int j = 0; j < values.size(); ++j) {
             if (row >= GridRowCount || first + j >= columns.size()) {

@@ -50,6 +50,8 @@ private Q_SLOTS:
     void escapeCancelsEditor();
     void typingAfterRefusalEditsCurrentCell();
     void hiddenColumnTakesNoKeys();
+    void typingReplacesUnlessEditingInPlace_data();
+    void typingReplacesUnlessEditingInPlace();
     void editBoxKeepsItsOwnClipboardKeys();
     void enterInAnOpenedListPicksItsEntry();
 };
@@ -263,6 +265,41 @@ void TestEditing::hiddenColumnTakesNoKeys()
     f.typeKeys(QStringLiteral("C"));
     f.pressEnter();
     QCOMPARE(f.row(1), Channel1);
+}
+
+void TestEditing::typingReplacesUnlessEditingInPlace_data()
+{
+    using Open = std::function<void(Fixture&)>;
+    QTest::addColumn<Open>("open"); // the Rx editor of channel 2, 150.00000
+    QTest::addColumn<QString>("text");
+    QTest::newRow("click") << Open([](Fixture& f) { f.clickCell(2, 1); }) << "5";
+    QTest::newRow("arrow") << Open([](Fixture& f) {
+        f.grid()->setCurrentCell(3, 1);
+        QTest::keyClick(f.grid()->findChild<QTableWidget*>(), Qt::Key_Up);
+    }) << "5";
+    QTest::newRow("Enter") << Open([](Fixture& f) {
+        f.clickCell(1, 6);
+        f.pressEnter();
+    }) << "5";
+    QTest::newRow("F2") << Open([](Fixture& f) {
+        f.clickCell(2, 1);
+        f.key(Qt::Key_F2);
+    }) << "150.000005";
+    QTest::newRow("double click") << Open([](Fixture& f) {
+        f.clickCell(2, 1); // the first click opens the edit box under the second
+        QTest::mouseDClick(f.edit(1), Qt::LeftButton);
+    }) << "150.000005";
+}
+
+void TestEditing::typingReplacesUnlessEditingInPlace()
+{
+    QFETCH(std::function<void(Fixture&)>, open);
+    QFETCH(QString, text);
+    Fixture f;
+    open(f);
+    QVERIFY(f.edit(1)->isVisible());
+    f.typeKeys(QStringLiteral("5"));
+    QCOMPARE(f.edit(1)->text(), text);
 }
 
 // In an open edit box, Copy with selected text and Paste of one value belong to the box;

@@ -429,10 +429,17 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::KeyPress && handleKey(watched, *static_cast<QKeyEvent*>(event)))
         return true;
+    // A double click on a cell, or in the edit box the first click opened over it, edits
+    // the cell's text in place.
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == grid_->viewport() || qobject_cast<QLineEdit*>(watched))) {
+        editInPlace();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
-// F1, Enter, Escape, and typing on a cell without an open editor; true when handled.
+// F1, F2, Enter, Escape, and typing on a cell without an open editor; true when handled.
 bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_F1) {
@@ -448,12 +455,27 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
         cancelEditor();
         return true;
     }
+    if (key.key() == Qt::Key_F2) {
+        editInPlace();
+        return true;
+    }
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
         if (!editorOpen || enterCommit())
             moveToNextCell();
         return true;
     }
     return !editorOpen && isPrintableKey(key) && openEditorWithKey(key);
+}
+
+// F2 and a double click: the current cell's editor, opened if need be, with the caret
+// after the cell's text.
+void ChannelView::editInPlace()
+{
+    const int col = grid_->currentColumn();
+    if (editors_ && !editors_->isOpen(col))
+        openEditor();
+    if (editors_ && editors_->isOpen(col))
+        editors_->editInPlace(col);
 }
 
 // The item views this view watches are the grid's table and the lists' popups, which

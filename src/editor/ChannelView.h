@@ -117,6 +117,7 @@ private:
     bool handleKey(QObject* watched, const QKeyEvent& key);
     bool isListPopup(const QObject* watched) const;
     bool openEditorWithKey(const QKeyEvent& key);
+    void editInPlace();
     bool editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const;
     PortSettingDialog& portSetting();
 

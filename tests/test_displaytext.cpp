@@ -8,6 +8,7 @@ private Q_SLOTS:
     void shown_data();
     void shown();
     void hugeValue();
+    void boxedMessages();
 };
 
 void TestDisplayText::shown_data()
@@ -37,6 +38,16 @@ void TestDisplayText::hugeValue()
 {
     const QString huge(8 * 1024 * 1024, QChar('9'));
     QCOMPARE(displayedValue(huge), QString(28, '9') + "..." + QString(28, '9'));
+}
+
+void TestDisplayText::boxedMessages()
+{
+    QCOMPARE(boxedText(QStringLiteral("Caution\n\tshort")), QStringLiteral("Caution\n\\tshort"));
+    QVERIFY(boxedText(QString(1000000, 'x')).size() <= 300);
+    const QStringList lines = boxedText(QString(1000, '\n')).split('\n');
+    QCOMPARE(lines.size(), 37);
+    QCOMPARE(lines.last(), QStringLiteral("..."));
+    QCOMPARE(boxedText(QString(200, QChar(0x5BBD)) + "\n" + QString(200, 'x'), 300, 8).count('\n'), 1);
 }
 
 QTEST_APPLESS_MAIN(TestDisplayText)

@@ -164,6 +164,8 @@ void TestEditing::pasteForms_data()
                                            << empty << empty << 0; // no frequency: nothing to set
     QTest::newRow("beyond the last column") << 6 << "Yes\tHigh\n"
                                             << empty << empty << 1; // the Power column is not shown
+    QTest::newRow("longer than a cell") << 1 << "145.125" + QString(60, '0') << empty << empty << 1;
+    QTest::newRow("more than 16 channels take") << 1 << QString(70000, '1') << empty << empty << 1;
     QTest::newRow("list by its first letters")
         << 1 << "145\t88\tn\ty\n"
         << QStringList{"145.00000", "145.00000", "88.5", "None", "Narrow", "Yes", "Off", "High"} << empty
@@ -183,6 +185,8 @@ void TestEditing::pasteForms()
     QCOMPARE(f.row(3), row3);
     QCOMPARE(f.row(4), row4);
     QCOMPARE(f.env.boxes.size(), boxes);
+    for (const MessageBoxRequest& box : f.env.boxes) // pasted values are shown short
+        QVERIFY2(box.text.size() < 200, qPrintable(box.text.left(200)));
     QCOMPARE(f.row(1), Channel1); // nothing else changed
 }
 

@@ -14,6 +14,7 @@ QLineEdit* makeEdit(QWidget* parent, int id)
 {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
+    edit->setMaxLength(MaxCellTextLength);
     setControlId(edit, id);
     edit->hide();
     return edit;

@@ -504,14 +504,16 @@ bool ChannelView::openEditorWithKey(const QKeyEvent& key)
 }
 
 // Clipboard and undo keys in an open edit box work on its own text while it has
-// something for them; otherwise they work on the cells.
+// something for them (a paste: one value that fits a cell); otherwise on the cells.
 bool ChannelView::editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const
 {
     const bool oneCell = grid_->selection().isSingleCell();
     if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut))
         return oneCell && edit.hasSelectedText();
-    if (key.matches(QKeySequence::Paste))
-        return oneCell && !isCellBlock(QGuiApplication::clipboard()->text());
+    if (key.matches(QKeySequence::Paste)) {
+        const QString text = QGuiApplication::clipboard()->text();
+        return oneCell && !isCellBlock(text) && text.size() <= MaxCellTextLength;
+    }
     if (key.matches(QKeySequence::Undo))
         return edit.isUndoAvailable();
     if (key.matches(QKeySequence::Redo))

@@ -24,6 +24,10 @@ constexpr int Count = 9;
 
 constexpr int GridRowCount = RadioImage::ChannelCount + 1;
 
+// No cell text comes near this length (a frequency has 9 characters, a tone 5): a longer
+// value is refused before it is read.
+constexpr int MaxCellTextLength = 64;
+
 // The 17 x 9 cell texts of the channel grid: row 0 titles, column 0 channel numbers,
 // rows 1..16 channels 1..16. Between a decode and an encode these texts are the data.
 using ChannelTexts = std::array<std::array<QString, GridColumn::Count>, GridRowCount>;

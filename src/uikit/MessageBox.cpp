@@ -1,6 +1,7 @@
 #include "uikit/MessageBox.h"
 
 #include "config/AppContext.h"
+#include "model/DisplayText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +24,10 @@ QMessageBox::StandardButton realMessageBox(const MessageBoxRequest& request)
 
 QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request)
 {
-    return handler() ? handler()(request) : realMessageBox(request);
+    // However long the text, the box fits the screen and its buttons can be reached.
+    MessageBoxRequest boxed = request;
+    boxed.text = boxedText(request.text);
+    return handler() ? handler()(boxed) : realMessageBox(boxed);
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next)

@@ -81,6 +81,7 @@ void TestTransferGui::readRefreshesGrid()
     QCOMPARE(shown, visible);
     const QString rx = variant == int(RadioVariant::TransmitOnly) ? QString() : QStringLiteral("145.12500");
     QCOMPARE(bench.view->grid()->text(1, 1), rx);
+    QVERIFY(bench.view->grid()->isColumnShown(bench.view->grid()->currentColumn()));
     QCOMPARE(int(bench.document.image()[RadioImage::OptSquelch]), 7);
     QCOMPARE(int(bench.document.image()[1000]), 0x5A); // beyond the transfer area
     QCOMPARE(bench.context().caption(), QStringLiteral("Test Programmer  [ Type:UHF  Fre:400-420 ]"));

@@ -184,6 +184,7 @@ void ChannelView::applyColumnLayout()
         grid_->setColumnWidthTwips(c, widths[c]);
         grid_->setColumnCentred(c, widths[c] != 0);
     }
+    grid_->keepCurrentCellShown();
 }
 
 void ChannelView::loadFromImage()

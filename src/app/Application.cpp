@@ -2,6 +2,7 @@
 
 #include "app/DocumentManager.h"
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "config/CommandIds.h"
 #include "model/NumberParse.h"
 #include "uikit/MessageBox.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -42,6 +42,27 @@ QString Application::findLanguageModule(const QString& language, const Paths& pa
     return {};
 }
 
+// Without Program.ini no language module can be found either: the box names the file and
+// the reason instead, in the desktop's language, as no other is known yet.
+bool Application::loadProgramIni(const Paths& paths)
+{
+    IniFile& config = context_.config();
+    QString reason;
+    if (!config.load(paths.iniFile, &reason)) {
+        const Language language =
+            QLocale::system().language() == QLocale::Chinese ? Language::Chinese : Language::English;
+        showMessageBox({nullptr,
+                        byLanguage(language, "Program.ini cannot be read:", "无法读取 Program.ini：") +
+                            QLatin1Char('\n') + QDir::toNativeSeparators(paths.iniFile) + QLatin1Char('\n') +
+                            reason,
+                        QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::Warning});
+        return false;
+    }
+    if (!paths.iniStore.isEmpty())
+        config.storeAt(paths.iniStore);
+    return true;
+}
+
 bool Application::loadLanguageModule(const Paths& paths)
 {
     const QString module = findLanguageModule(context_.languageName(), paths);
@@ -68,7 +89,8 @@ void Application::loadQtTexts()
 
 bool Application::start(const Paths& paths, const QStringList& arguments)
 {
-    context_.config().load(paths.iniFile);
+    if (!loadProgramIni(paths))
+        return false;
     context_.setLanguageName(context_.setupValue(QStringLiteral("Language")));
     if (!loadLanguageModule(paths))
         return false;
@@ -103,8 +125,9 @@ bool Application::processCommandLine(const QStringList& arguments)
 
 void Application::brandMainWindow()
 {
-    const QString icon = context_.programDir() + QStringLiteral("title.ico");
-    mainWindow_->setWindowIcon(QIcon(QFileInfo::exists(icon) ? icon : QStringLiteral(":/images/title.png")));
+    const QIcon icon = programIcon(context_.programDir());
+    mainWindow_->setWindowIcon(icon);
+    QApplication::setWindowIcon(icon); // message boxes without an owner show it too
     mainWindow_->setAboutTitle(context_.languageValue(QStringLiteral("About Title")));
     if (parseLeadingInt(context_.setupValue(QStringLiteral("ShowLang"))) == 0)
         mainWindow_->removeLanguageCommand();

@@ -18,6 +18,7 @@ public:
         QString iniFile;     // Program.ini to load
         QString exeDir;      // the program folder, pictures and language modules
         QString installData; // the installed data folder, searched for modules second
+        QString iniStore{};  // where a change to Program.ini goes when not iniFile (a per-user copy)
     };
 
     Application();
@@ -36,6 +37,7 @@ public:
     static QString findLanguageModule(const QString& language, const Paths& paths);
 
 private:
+    bool loadProgramIni(const Paths& paths);
     bool loadLanguageModule(const Paths& paths);
     void loadQtTexts();
     bool processCommandLine(const QStringList& arguments);

@@ -1,5 +1,6 @@
 #include "app/CsvCommands.h"
 
+#include "app/FileFilters.h"
 #include "config/AppContext.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
@@ -17,7 +18,7 @@ namespace {
 
 QString fileFilter()
 {
-    return CsvCommands::tr("Channel lists (*.csv);;All files (*)");
+    return fileDialogFilter(QStringLiteral("*.csv"));
 }
 
 // The document's file name with .csv for .dat, in the same folder.

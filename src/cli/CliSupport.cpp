@@ -16,6 +16,16 @@ void printErr(const QString& text)
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
 }
 
+QString escapedField(const QString& text)
+{
+    // The backslash first, so the escapes' own are not doubled.
+    static const char* const escapes[][2] = {{"\\", "\\\\"}, {"\t", "\\t"}, {"\n", "\\n"}, {"\r", "\\r"}};
+    QString escaped = text;
+    for (const auto& [plain, escape] : escapes)
+        escaped.replace(QLatin1String(plain), QLatin1String(escape));
+    return escaped;
+}
+
 namespace {
 
 QString& currentCommand()

@@ -43,6 +43,9 @@ int runUnderGuiApplication(const CliCommand& command, int& argc, char* argv[]);
 
 void printOut(const QString& text); // UTF-8 to stdout
 void printErr(const QString& text); // UTF-8 to stderr
+// A text (a path) as a field of a line of output that scripts read: a backslash, TAB,
+// newline or carriage return as \\, \t, \n, \r, so the fields and lines stay apart.
+QString escapedField(const QString& text);
 
 // Parses a command's arguments. Returns an exit status when the command must stop here:
 // Ok after --help, Usage (with the usage text on stderr) for a usage error.

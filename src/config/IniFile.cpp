@@ -1,6 +1,7 @@
 #include "config/IniFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVarLengthArray>
@@ -80,11 +81,14 @@ QString trimmedDefault(const QString& text)
     return text.isEmpty() ? text : QString::fromUtf8(trimmed(text.toUtf8()));
 }
 
-bool createIfMissing(const QString& path)
+bool createIfMissing(QFile& file)
 {
-    QFile file(path);
     // Append mode creates the file when missing and never truncates it.
-    return file.exists() || file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (file.exists())
+        return true;
+    const bool created = file.open(QIODevice::WriteOnly | QIODevice::Append);
+    file.close();
+    return created;
 }
 
 } // namespace
@@ -132,12 +136,15 @@ void IniFile::clear()
     modified_ = false;
 }
 
-bool IniFile::load(const QString& path)
+bool IniFile::load(const QString& path, QString* errorText)
 {
     clear();
     QFile file(path);
-    if (!createIfMissing(path) || !file.open(QIODevice::ReadOnly))
+    if (!createIfMissing(file) || !file.open(QIODevice::ReadOnly)) {
+        if (errorText)
+            *errorText = file.errorString();
         return false;
+    }
     loadBytes(path, file.readAll());
     return true;
 }
@@ -269,5 +276,6 @@ WriteResult IniFile::save(const FileWriter& writer)
 {
     if (!modified_ || !isLoaded())
         return {};
-    return writer.write(path_, serialize());
+    const WriteResult folder = makeFolders(QFileInfo(path_).path());
+    return folder.ok ? writer.write(path_, serialize()) : folder;
 }

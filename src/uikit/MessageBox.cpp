@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGridLayout>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -17,10 +20,26 @@ MessageBoxHandler& handler()
 QMessageBox::StandardButton realMessageBox(const MessageBoxRequest& request)
 {
     QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.owner);
+    makeRoomForCaption(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 } // namespace
+
+void makeRoomForCaption(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int decorations = 5 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + decorations;
+    if (const QScreen* screen = box.screen())
+        width = qMin(width, screen->availableGeometry().width() * 9 / 10);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                  1, grid->columnCount());
+}
 
 QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request)
 {

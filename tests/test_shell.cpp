@@ -39,6 +39,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void childFrameHidesAndComesBack();
     void newAsksBeforeClearing();
     void openBadFile();
+    void fifoOnTheCommandLine();
     void saveAndReopen();
     void saveCommitsOpenEditor();
     void unsavedChangesPrompt();
@@ -323,6 +325,25 @@ void TestShell::openBadFile()
     const QString shortFile = writeFile(s.env, QStringLiteral("short.dat"), QByteArray("Q4V7", 4));
     QVERIFY(!s.docs().openDocument(shortFile));
     QCOMPARE(s.env.boxes.size(), 2);
+}
+
+// Refused at once with its name escaped, and the program starts as without a file.
+void TestShell::fifoOnTheCommandLine()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("x\t.dat"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    // A program waiting in open() for a writer gets one, so the test fails instead of hanging.
+    QProcess writer;
+    writer.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral(": > \"$0\""), fifo});
+    Started s(GuiTestEnv::defaultIni(), {fifo});
+    writer.kill();
+    writer.waitForFinished();
+    QVERIFY(s.ok);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("x\\t.dat.\nIt is a named pipe")));
+    QCOMPARE(s.docs().windows().size(), 1);
+    QVERIFY(!s.docs().currentWindow()->document()->hasFile());
 }
 
 void TestShell::saveAndReopen()

@@ -4,6 +4,8 @@
 #include "app/MainWindow.h"
 #include "app/ProgramIcon.h"
 #include "config/CommandIds.h"
+#include "fileio/FileReader.h"
+#include "model/DisplayText.h"
 #include "model/NumberParse.h"
 #include "uikit/MessageBox.h"
 
@@ -12,6 +14,12 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+
+namespace {
+
+constexpr qint64 MaxModuleSize = 16 * 1024 * 1024;
+
+} // namespace
 
 Application::Application() = default;
 
@@ -53,8 +61,7 @@ bool Application::loadProgramIni(const Paths& paths)
             QLocale::system().language() == QLocale::Chinese ? Language::Chinese : Language::English;
         showMessageBox({nullptr,
                         byLanguage(language, "Program.ini cannot be read:", "无法读取 Program.ini：") +
-                            QLatin1Char('\n') + QDir::toNativeSeparators(paths.iniFile) + QLatin1Char('\n') +
-                            reason,
+                            QLatin1Char('\n') + displayedPath(paths.iniFile) + QLatin1Char('\n') + reason,
                         QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::Warning});
         return false;
     }
@@ -66,7 +73,10 @@ bool Application::loadProgramIni(const Paths& paths)
 bool Application::loadLanguageModule(const Paths& paths)
 {
     const QString module = findLanguageModule(context_.languageName(), paths);
-    if (module.isEmpty() || !translator_.load(module)) {
+    // The translator uses the bytes where they are, for as long as it is installed.
+    moduleBytes_ = module.isEmpty() ? QByteArray() : readRegularFile(module, MaxModuleSize).bytes;
+    if (moduleBytes_.isEmpty() || !translator_.load(reinterpret_cast<const uchar*>(moduleBytes_.constData()),
+                                                    int(moduleBytes_.size()))) {
         showMessageBox({nullptr,
                         byLanguage(context_.language(), "Load language DLL fail", "加载语言链接库失败"),
                         QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
@@ -112,8 +122,10 @@ bool Application::processCommandLine(const QStringList& arguments)
             files << argument;
     if (files.isEmpty())
         return mainWindow_->documents().newDocument();
+    // A file that cannot be opened (its message shown) leaves the program as started
+    // without one; there is nothing to print then.
     if (!mainWindow_->documents().openDocument(files.front()))
-        return false;
+        return !arguments.contains(QStringLiteral("--print")) && mainWindow_->documents().newDocument();
     // "--print FILE": print it on the current printer, then end, as a shell's Print verb.
     if (arguments.contains(QStringLiteral("--print"))) {
         mainWindow_->runCommand(CommandId::PrintDirect);

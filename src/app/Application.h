@@ -44,6 +44,7 @@ private:
     void brandMainWindow();
 
     AppContext context_;
+    QByteArray moduleBytes_; // the language module, which translator_ reads in place
     QTranslator translator_;
     QTranslator qtTexts_; // Qt's own texts (standard buttons, file and print dialogs)
     std::unique_ptr<MainWindow> mainWindow_;

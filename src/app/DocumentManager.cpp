@@ -9,6 +9,7 @@
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "model/DisplayText.h"
 #include "uikit/MessageBox.h"
 
 #include <QFileDialog>
@@ -195,7 +196,7 @@ bool DocumentManager::confirmClose(DocumentWindow* window)
         return true;
     bringForward(window); // the question names a document the user can see
     const auto answer =
-        appMessageBox(context_, tr("Save changes to %1?").arg(window->document()->title()),
+        appMessageBox(context_, tr("Save changes to %1?").arg(displayedValue(window->document()->title())),
                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
     return answer == QMessageBox::Discard || (answer == QMessageBox::Save && save(window));
 }

@@ -28,12 +28,12 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "model/DisplayText.h"
 #include "uikit/Contrast.h"
 #include "uikit/HelpRequest.h"
 #include "uikit/MessageBox.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -466,7 +466,7 @@ void MainWindow::openRecentFile(int commandId)
     }
     appMessageBox(context_,
                   tr("The file %1 no longer exists; it was taken off the list of recent files.")
-                      .arg(QDir::toNativeSeparators(path)),
+                      .arg(displayedPath(path)),
                   QMessageBox::Ok, QMessageBox::Warning);
     recent_->remove(path);
 }

@@ -3,6 +3,7 @@
 
 #include "config/DataLocation.h"
 #include "document/RadioHistory.h"
+#include "model/DisplayText.h"
 
 #include <QDir>
 
@@ -14,8 +15,7 @@ QString storeInHistory(const RadioImage& image, RadioVariant variant)
         return stored.path;
     // The read itself succeeded; only its copy is missing.
     printErr(QStringLiteral("warning: the copy of this read could not be stored in the radio history:\n") +
-             QDir::toNativeSeparators(stored.path) + QStringLiteral(": ") + stored.result.errorText +
-             QLatin1Char('\n'));
+             displayedPath(stored.path) + QStringLiteral(": ") + stored.result.errorText + QLatin1Char('\n'));
     return {};
 }
 

@@ -1,11 +1,14 @@
 #include "config/IniFile.h"
 
+#include "fileio/FileReader.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -140,12 +143,20 @@ bool IniFile::load(const QString& path, QString* errorText)
 {
     clear();
     QFile file(path);
-    if (!createIfMissing(file) || !file.open(QIODevice::ReadOnly)) {
+    ReadResult read{false, {}, {}};
+    if (createIfMissing(file))
+        read = readRegularFile(path, MaxFileSize + 1);
+    else
+        read.errorText = file.errorString();
+    // Part of a larger file would lose the rest at the next save: more is no Program.ini.
+    if (read.ok && read.bytes.size() > MaxFileSize)
+        read = {false, {}, qt_error_string(EFBIG)};
+    if (!read.ok) {
         if (errorText)
-            *errorText = file.errorString();
+            *errorText = read.errorText;
         return false;
     }
-    loadBytes(path, file.readAll());
+    loadBytes(path, read.bytes);
     return true;
 }
 

@@ -15,6 +15,9 @@ Wording wordingOf(RefusalReason reason)
     switch (reason) {
     case RefusalReason::BadLocation:
         return {"Location \"%2\" is not a channel number (1-16)", "位置“%2”不是信道号 (1-16)"};
+    case RefusalReason::BadZeroBasedLocation:
+        return {"Location \"%2\" is not a channel number (this file counts from 0: 0-15)",
+                "位置“%2”不是信道号（本文件从 0 开始计数：0-15）"};
     case RefusalReason::DuplicateLocation:
         return {"Location %2 was already given on line %5", "位置 %2 已在第 %5 行出现"};
     case RefusalReason::MissingValue:

@@ -86,6 +86,7 @@ void CsvImportDialog::fillTable(const CsvImportReport& report, Language language
         table_->setItem(r, LocationColumn, cell(displayedValue(row.location)));
         if (row.refusal) {
             QTableWidgetItem* result = cell(refusalText(*row.refusal, report.band, language));
+            result->setToolTip(result->text()); // the whole reason, however narrow the column
             result->setForeground(
                 readableColour(RefusedColour, palette().color(QPalette::Base), TextContrast));
             table_->setItem(r, ResultColumn, result);

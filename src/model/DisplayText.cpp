@@ -1,5 +1,6 @@
 #include "model/DisplayText.h"
 
+#include <QDir>
 #include <QStringList>
 #include <QStringTokenizer>
 
@@ -73,4 +74,9 @@ QString boxedText(const QString& text, int maxLineChars, int maxRows)
         lines << shown;
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+QString displayedPath(const QString& path, int maxChars)
+{
+    return displayedValue(QDir::toNativeSeparators(path), maxChars);
 }

@@ -12,3 +12,8 @@ QString displayedValue(const QString& value, int maxChars = 60);
 // value of maxLineChars, and no more lines than fill about maxRows rows of a box's width,
 // "..." standing for the rest.
 QString boxedText(const QString& text, int maxLineChars = 300, int maxRows = 36);
+
+// A file name as a message shows it: with the system's separators, then as displayedValue,
+// with room for a usual path.
+constexpr int ShownPathChars = 120;
+QString displayedPath(const QString& path, int maxChars = ShownPathChars);

@@ -4,7 +4,6 @@
 #include "model/DisplayText.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGridLayout>
 #include <QScreen>
 #include <QStyle>
@@ -64,6 +63,6 @@ QMessageBox::StandardButton appMessageBox(const AppContext& context, const QStri
 
 void fileErrorBox(const AppContext& context, const QString& what, const QString& path, const QString& reason)
 {
-    appMessageBox(context, what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason,
-                  QMessageBox::Ok, QMessageBox::Warning);
+    appMessageBox(context, what.arg(displayedPath(path)) + QLatin1Char('\n') + reason, QMessageBox::Ok,
+                  QMessageBox::Warning);
 }

@@ -36,5 +36,5 @@ QMessageBox::StandardButton appMessageBox(const AppContext& context, const QStri
                                           QMessageBox::Icon icon = QMessageBox::NoIcon);
 
 // A file that could not be read or written: what happened ("Could not save the file
-// %1.", %1 the file's name) and the system's reason, as a warning.
+// %1.", %1 the file's name as displayedPath shows it) and the reason, as a warning.
 void fileErrorBox(const AppContext& context, const QString& what, const QString& path, const QString& reason);

@@ -194,9 +194,10 @@ void TestCodec::roundTripKeepsUnownedBytes()
             image[i] = static_cast<std::uint8_t>(random.bounded(256));
         const RadioImage before = image;
         ChannelTexts cells;
-        for (const auto variant : {RadioVariant::ReceiveOnly, RadioVariant::TransmitOnly, RadioVariant::Other}) {
-            decodeChannels(image, variant, trial % 2 == 1 ? Language::Chinese : Language::English, cells);
-            storeEditedChannels(cells, variant, trial % 2 == 1 ? Language::Chinese : Language::English, image);
+        const Language language = trial % 2 == 1 ? Language::Chinese : Language::English;
+        for (const auto v : {RadioVariant::ReceiveOnly, RadioVariant::TransmitOnly, RadioVariant::Other}) {
+            decodeChannels(image, v, language, cells);
+            storeEditedChannels(cells, v, language, image);
         }
         QVERIFY(image == before); // untouched, the grid stores every byte back
         decodeChannels(image, RadioVariant::Other, trial % 2 == 1 ? Language::Chinese : Language::English,

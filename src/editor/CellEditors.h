@@ -33,9 +33,9 @@ public:
     // The open editor's text; for a list, its selected entry.
     QString textOf(int col) const;
     // Loads the cell text: an edit box takes it all selected, so that typing replaces it;
-    // a list selects the first entry that
-    // begins with it (ignoring case); a value the list does not offer is added as an
-    // extra entry so that leaving the cell keeps it; an empty cell selects entry 0.
+    // a list selects the first entry that begins with it (ignoring case); a value the
+    // list does not offer is added as an extra entry so that leaving the cell keeps it;
+    // an empty cell selects entry 0.
     void load(int col, const QString& cellText);
     // The entry of a list the text names, as typing it would choose: equal to it (ignoring
     // case), else the first that begins with it; empty when none does.

@@ -28,9 +28,9 @@ QString cutCells(ChannelView& view);
 
 // Fills the cells from the current one, row by row across the shown columns; rows that
 // begin with a channel number (as whole rows are copied) fill the selected rows from the
-// first row selected down, whole, without their numbers. Each cell
-// passes the checks of a typed value (band, raster, list entries); a refused cell keeps
-// its text and is named in one message after the paste, which is one undo step. A value
-// longer than any cell holds, or a text longer than MaxPasteLength, is refused unread.
+// first row selected down, whole, without their numbers. Each cell passes the checks of
+// a typed value (band, raster, list entries); a refused cell keeps its text and is named
+// in one message after the paste, which is one undo step. A value longer than any cell
+// holds, or a text longer than MaxPasteLength, is refused unread.
 // Returns whether any cell changed.
 bool pasteCells(ChannelView& view, const QString& text);

@@ -174,7 +174,8 @@ void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image
     }
 }
 
-void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language, RadioImage& image)
+void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
+                         RadioImage& image)
 {
     ChannelTexts shown;
     decodeChannels(image, variant, language, shown);

@@ -52,4 +52,5 @@ void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image
 // written. An untouched grid leaves every byte as it was (a busy lock 11, a DCS code
 // the radio does not list, an empty channel's attribute bits, a receive-only radio's
 // transmit frequencies), and an edit changes its own field only.
-void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language, RadioImage& image);
+void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
+                         RadioImage& image);

@@ -865,6 +865,10 @@ void TestCsv::refusalTextTakesValuesLiterally()
                           0};
     QCOMPARE(refusalText(refusal, TestBand, Language::English),
              QStringLiteral("Frequency \"%3 and %1\" is not a number"));
+    const Refusal huge{RefusalReason::BadLocation, {}, QString(1000000, '7') + '\0', 0};
+    const QString shown = QString(28, '7') + "..." + QString(26, '7') + "\\0";
+    QCOMPARE(refusalText(huge, TestBand, Language::English),
+             "Location \"" + shown + "\" is not a channel number (1-16)");
 }
 
 void TestCsv::mangledFilesAreSafe()

@@ -1,5 +1,7 @@
 #include "csv/CsvRefusal.h"
 
+#include "model/DisplayText.h"
+
 namespace {
 
 struct Wording {
@@ -74,8 +76,9 @@ QString refusalText(const Refusal& refusal, BandLimits band, Language language)
     const Wording wording = wordingOf(refusal.reason);
     const QString pattern =
         QString::fromUtf8(language == Language::Chinese ? wording.chinese : wording.english);
-    const QString values[] = {refusal.column, refusal.value, shortMHzText(band.low), shortMHzText(band.high),
-                              QString::number(refusal.earlierLine)};
+    // The value from the file shown escaped and cut to a readable length.
+    const QString values[] = {refusal.column, displayedValue(refusal.value), shortMHzText(band.low),
+                              shortMHzText(band.high), QString::number(refusal.earlierLine)};
     // One pass over the wording: a value from the file may itself contain "%3".
     QString text;
     for (qsizetype i = 0; i < pattern.size(); ++i) {

@@ -14,6 +14,7 @@ QLineEdit* makeEdit(QWidget* parent, int id)
 {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
+    edit->setMaxLength(MaxCellTextLength);
     setControlId(edit, id);
     edit->hide();
     return edit;
@@ -84,7 +85,18 @@ void CellEditors::load(int col, const QString& cellText)
         list->setCurrentIndex(found < 0 ? 0 : found);
         loadedIndexes_[static_cast<std::size_t>(col - 1)] = list->currentIndex();
     } else {
-        static_cast<QLineEdit*>(editorOf(col))->setText(cellText);
+        auto* edit = static_cast<QLineEdit*>(editorOf(col));
+        edit->setText(cellText);
+        edit->selectAll();
+    }
+}
+
+void CellEditors::editInPlace(int col)
+{
+    if (!listOf(col)) {
+        auto* edit = static_cast<QLineEdit*>(editorOf(col));
+        edit->deselect();
+        edit->end(false);
     }
 }
 

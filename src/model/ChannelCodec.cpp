@@ -54,34 +54,67 @@ void setBits(std::uint8_t& byte, std::uint8_t mask, std::uint8_t value)
     byte = static_cast<std::uint8_t>((byte & ~mask) | (value & mask));
 }
 
-void encodeAttributes(const std::array<QString, GridColumn::Count>& row, std::uint8_t* record)
+// Busy lock: Off 00, Carrier 01, anything else QT/DQT 10.
+std::uint8_t busyLockBits(const QString& cell)
 {
-    std::uint8_t& widthPower = record[RadioImage::RecWidthPower];
-    // An unknown bandwidth or power text stores Wide / High.
-    const bool narrow = isText(row[GridColumn::Bandwidth], &ChoiceTexts::narrow);
-    setBits(widthPower, RadioImage::WideBit, narrow ? 0 : RadioImage::WideBit);
-    const bool low = isText(row[GridColumn::Power], &ChoiceTexts::low);
-    setBits(widthPower, RadioImage::HighPowerBit, low ? 0 : RadioImage::HighPowerBit);
+    if (isText(cell, &ChoiceTexts::busyOff))
+        return 0;
+    return isText(cell, &ChoiceTexts::busyCarrier) ? 1 : 2;
+}
 
-    // Busy lock: Off 00, Carrier 01, anything else QT/DQT 10.
-    std::uint8_t busy = 2;
-    if (isText(row[GridColumn::BusyLock], &ChoiceTexts::busyOff))
-        busy = 0;
-    else if (isText(row[GridColumn::BusyLock], &ChoiceTexts::busyCarrier))
-        busy = 1;
-    setBits(record[RadioImage::RecBusyLock], RadioImage::BusyLockMask,
-            static_cast<std::uint8_t>(busy << RadioImage::BusyLockShift));
+// Writes the one field of channel n that grid column col shows; no other bit changes.
+void encodeCell(const QString& cell, int n, int col, RadioImage& image)
+{
+    std::uint8_t* record = image.channel(n);
+    std::uint8_t& widthPower = record[RadioImage::RecWidthPower];
+    switch (col) {
+    case GridColumn::RxFrequency:
+        RadioImage::frequencyToBytes(frequencyCountFromText(cell), record + RadioImage::RecRxFreq);
+        break;
+    case GridColumn::TxFrequency:
+        RadioImage::frequencyToBytes(frequencyCountFromText(cell), record + RadioImage::RecTxFreq);
+        break;
+    case GridColumn::DecodeTone:
+        storeTone(cell, record, RadioImage::RecDecodeTone);
+        break;
+    case GridColumn::EncodeTone:
+        storeTone(cell, record, RadioImage::RecEncodeTone);
+        break;
+    case GridColumn::Bandwidth: // an unknown text stores Wide
+        setBits(widthPower, RadioImage::WideBit,
+                isText(cell, &ChoiceTexts::narrow) ? 0 : RadioImage::WideBit);
+        break;
+    case GridColumn::Scan:
+        image.setScanBit(n, isText(cell, &ChoiceTexts::scanYes));
+        break;
+    case GridColumn::BusyLock:
+        setBits(record[RadioImage::RecBusyLock], RadioImage::BusyLockMask,
+                static_cast<std::uint8_t>(busyLockBits(cell) << RadioImage::BusyLockShift));
+        break;
+    case GridColumn::Power: // an unknown text stores High
+        setBits(widthPower, RadioImage::HighPowerBit,
+                isText(cell, &ChoiceTexts::low) ? 0 : RadioImage::HighPowerBit);
+        break;
+    default:
+        break;
+    }
+}
+
+// The fields a radio of the variant does not have: the grid shows them empty.
+bool isFieldHidden(int col, RadioVariant variant)
+{
+    if (variant == RadioVariant::ReceiveOnly)
+        return col == GridColumn::TxFrequency || col == GridColumn::EncodeTone;
+    if (variant == RadioVariant::TransmitOnly)
+        return col == GridColumn::RxFrequency || col == GridColumn::DecodeTone;
+    return false;
 }
 
 void blankHiddenColumns(std::array<QString, GridColumn::Count>& row, RadioVariant variant)
 {
-    if (variant == RadioVariant::ReceiveOnly) {
-        row[GridColumn::TxFrequency].clear();
-        row[GridColumn::EncodeTone].clear();
-    } else if (variant == RadioVariant::TransmitOnly) {
-        row[GridColumn::RxFrequency].clear();
-        row[GridColumn::DecodeTone].clear();
-    }
+    for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+        if (isFieldHidden(c, variant))
+            row[c].clear();
 }
 
 } // namespace
@@ -135,16 +168,19 @@ void decodeChannels(const RadioImage& image, RadioVariant variant, Language lang
 void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image)
 {
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
-        auto& row = cells[n];
-        blankHiddenColumns(row, variant);
-        std::uint8_t* record = image.channel(n);
-        RadioImage::frequencyToBytes(frequencyCountFromText(row[GridColumn::RxFrequency]),
-                                     record + RadioImage::RecRxFreq);
-        RadioImage::frequencyToBytes(frequencyCountFromText(row[GridColumn::TxFrequency]),
-                                     record + RadioImage::RecTxFreq);
-        storeTone(row[GridColumn::DecodeTone], record, RadioImage::RecDecodeTone);
-        storeTone(row[GridColumn::EncodeTone], record, RadioImage::RecEncodeTone);
-        encodeAttributes(row, record);
-        image.setScanBit(n, isText(row[GridColumn::Scan], &ChoiceTexts::scanYes));
+        blankHiddenColumns(cells[n], variant);
+        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+            encodeCell(cells[n][c], n, c, image);
     }
+}
+
+void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
+                         RadioImage& image)
+{
+    ChannelTexts shown;
+    decodeChannels(image, variant, language, shown);
+    for (int n = 1; n <= RadioImage::ChannelCount; ++n)
+        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+            if (!isFieldHidden(c, variant) && cells[n][c] != shown[n][c])
+                encodeCell(cells[n][c], n, c, image);
 }

@@ -42,7 +42,10 @@ void makeRoomForCaption(QMessageBox& box)
 
 QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request)
 {
-    return handler() ? handler()(request) : realMessageBox(request);
+    // However long the text, the box fits the screen and its buttons can be reached.
+    MessageBoxRequest boxed = request;
+    boxed.text = boxedText(request.text);
+    return handler() ? handler()(boxed) : realMessageBox(boxed);
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next)

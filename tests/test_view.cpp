@@ -32,6 +32,7 @@ private Q_SLOTS:
     void enterNavigationWraps();
     void disabledGridOpensNoEditor();
     void unofferedToneIsKept();
+    void passingThroughChecksNothing();
     void fillAndStoreRoundTrip();
     void productFromAndToSettings();
     void bandTheTypeDoesNotHave();
@@ -164,6 +165,18 @@ void TestView::unofferedToneIsKept()
     f.clickCell(3, 3);
     f.clickCell(8, 1);
     QCOMPARE(f.cell(3, 3), QStringLiteral("D017N"));
+}
+
+// A click through a channel from another band (a file of another radio) keeps it.
+void TestView::passingThroughChecksNothing()
+{
+    Fixture f;
+    RadioImage::frequencyToBytes(5000000, f.document.image().channel(3));
+    f.view->loadFromImage();
+    f.clickCell(3, 1);
+    f.clickCell(8, 1);
+    QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
+    QCOMPARE(f.cell(3, 1), QStringLiteral("50.00000"));
 }
 
 void TestView::fillAndStoreRoundTrip()

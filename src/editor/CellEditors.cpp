@@ -83,12 +83,12 @@ void CellEditors::load(int col, const QString& cellText)
             found = list->count() - 1;
         }
         list->setCurrentIndex(found < 0 ? 0 : found);
-        loadedIndexes_[static_cast<std::size_t>(col - 1)] = list->currentIndex();
     } else {
         auto* edit = static_cast<QLineEdit*>(editorOf(col));
         edit->setText(cellText);
         edit->selectAll();
     }
+    loadedTexts_[static_cast<std::size_t>(col - 1)] = textOf(col);
 }
 
 void CellEditors::editInPlace(int col)
@@ -119,9 +119,7 @@ bool CellEditors::isOpen(int col) const
 
 bool CellEditors::isChanged(int col) const
 {
-    if (QComboBox* list = listOf(col))
-        return list->currentIndex() != loadedIndexes_[static_cast<std::size_t>(col - 1)];
-    return static_cast<QLineEdit*>(editorOf(col))->isModified();
+    return textOf(col) != loadedTexts_[static_cast<std::size_t>(col - 1)];
 }
 
 void CellEditors::hideAll()

@@ -52,5 +52,5 @@ public:
 private:
     std::array<QWidget*, 8> editors_{};  // columns 1..8, owned by the viewport
     std::array<int, 8> offeredCounts_{}; // entries of each list before any kept value
-    std::array<int, 8> loadedIndexes_{}; // entry each list was loaded with
+    std::array<QString, 8> loadedTexts_;  // what each editor held when it was loaded
 };

@@ -324,8 +324,14 @@ QList<int> ChannelView::visibleColumns() const
 
 void ChannelView::leaveCommit()
 {
-    if (editors_ && editors_->isOpen(grid_->currentColumn()))
+    if (!editors_ || !editors_->isOpen(grid_->currentColumn()))
+        return;
+    // Passing through a cell changes nothing: a value the user did not touch is not checked
+    // again (a channel outside today's band would otherwise be cleared by a click).
+    if (editorChanged())
         commit(CommitKind::Leave);
+    else
+        cancelEditor();
 }
 
 bool ChannelView::enterCommit()

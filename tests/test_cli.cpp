@@ -6,6 +6,8 @@
 
 #include "support/CliRun.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 } // namespace
@@ -99,6 +101,11 @@ void TestCli::errors_data()
     QTest::newRow("missing file") << QStringList{"dump", bad + "x"} << 3 << "";
     QTest::newRow("new without -o") << QStringList{"new"} << 2 << "-o";
     QTest::newRow("help") << QStringList{"dump", "--help"} << 0 << "";
+    const QString fifo = dir_.filePath(QStringLiteral("pipe.dat"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    QTest::newRow("FIFO refused at once") << QStringList{"dump", fifo} << 3 << "named pipe";
+    QTest::newRow("control byte in a name shown escaped")
+        << QStringList{"dump", dir_.filePath("a\nb.dat")} << 3 << "a\\nb.dat: ";
 }
 
 void TestCli::errors()

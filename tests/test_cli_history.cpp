@@ -37,6 +37,7 @@ private Q_SLOTS:
     void readKeepsACopyAndHistoryListsIt();
     void compare_data();
     void compare();
+    void listingShowsWhatIsThere();
     void keepsTheNewest200();
     void verifyNamesTheChannel();
     void fullDiskCostsOnlyTheCopy();
@@ -151,6 +152,23 @@ void TestCliHistory::compare()
         CloneFrames::applyTransferArea(expected, CloneFrames::transferAreaOf(radioImage()));
         QVERIFY(kept == expected);
     }
+}
+
+// A name that gives no possible time shows as it stands; a TAB, newline and backslash in
+// the path are escaped; a folder that cannot be read (below a plain file) is an error.
+void TestCliHistory::listingShowsWhatIsThere()
+{
+    const QString day30 = QStringLiteral("2026-02-30_25-00-00.000Z_other.dat");
+    const QString history = dir_->filePath(QStringLiteral("a\tb\nc\\d/xr970/xr970/history/"));
+    QVERIFY(QDir().mkpath(history) && QFile(history + day30).open(QIODevice::WriteOnly));
+    environment_.insert(QStringLiteral("XDG_DATA_HOME"), dir_->filePath(QStringLiteral("a\tb\nc\\d")));
+    QCOMPARE(run({"history"}).out, dir_->path() + QStringLiteral("/a\\tb\\nc\\\\d/xr970/xr970/history/") +
+                                       day30 + QLatin1Char('\t') + day30 + QStringLiteral("\tother\t?\n"));
+    environment_.insert(QStringLiteral("XDG_DATA_HOME"), radioFile_ + QStringLiteral("/data"));
+    const CliRun unreadable = run({"history"});
+    QCOMPARE(unreadable.exitCode, 1);
+    QVERIFY(unreadable.err.startsWith(QStringLiteral("xr970-cli: the radio history cannot be read: ") +
+                                      radioFile_));
 }
 
 // Two hundred older copies and a file of the user's: a read keeps 200, the oldest gone.

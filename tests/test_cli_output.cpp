@@ -1,5 +1,6 @@
 #include "csv/CsvExport.h"
 #include "document/ChannelFile.h"
+#include "document/RadioHistory.h"
 
 #include "support/CliRun.h"
 #include "support/SampleImage.h"
@@ -33,6 +34,8 @@ private Q_SLOTS:
     void standardOutput();
     void fifoStaysAFifo();
     void fullDiskKeepsTheOldFiles();
+    void fullStandardOutput_data();
+    void fullStandardOutput();
 
 private:
     // The command's arguments with its output at out; empty when this build lacks it.
@@ -43,6 +46,7 @@ private:
     QString previousDir_;
     QString sample_;
     QString csv_;
+    QProcessEnvironment environment_; // a radio history of its own, with one read in it
 };
 
 void TestCliOutput::initTestCase()
@@ -56,6 +60,11 @@ void TestCliOutput::initTestCase()
     QFile csv(csv_);
     QVERIFY(csv.open(QIODevice::WriteOnly));
     csv.write("Location,Frequency\n2,150.0125\n");
+    environment_ = QProcessEnvironment::systemEnvironment();
+    environment_.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(QStringLiteral("data")));
+    QVERIFY(RadioHistory(dir_.filePath(QStringLiteral("data/xr970/xr970/history")))
+                .store(RadioImage::makeNew(), RadioVariant::ReceiveOnly)
+                .ok());
 }
 
 void TestCliOutput::cleanupTestCase()
@@ -172,6 +181,38 @@ void TestCliOutput::fullDiskKeepsTheOldFiles()
         const QString err = QString::fromUtf8(readFile(dir_.filePath(name + QStringLiteral(".err"))));
         QVERIFY2(err.contains(QStringLiteral("No space left on device")), qPrintable(name + ": " + err));
     }
+}
+
+// Whatever a command prints on standard output: when it does not arrive, the command says
+// so and ends with status 11, and with no other.
+void TestCliOutput::fullStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // PORT: the virtual radio
+    const QString blank = dir_.filePath(QStringLiteral("blank.dat"));
+    QVERIFY(ChannelFile::save(blank, RadioImage::makeNew()).ok());
+    QTest::newRow("--help") << QStringList{"--help"};
+    QTest::newRow("--version") << QStringList{"--version"};
+    QTest::newRow("dump") << QStringList{"dump", sample_};
+    QTest::newRow("diff") << QStringList{"diff", sample_, blank};
+    QTest::newRow("history") << QStringList{"history"};
+    QTest::newRow("ports") << QStringList{"ports"};
+    QTest::newRow("compare") << QStringList{"compare", "--port", "PORT", blank};
+    QTest::newRow("write --verify") << QStringList{"write", "--port", "PORT", sample_, "--verify"};
+    QTest::newRow("simulate") << QStringList{"simulate"};
+    for (const char* name : {"new", "export-csv", "import-csv", "read", "print"})
+        QTest::newRow(name) << command(QString::fromLatin1(name), QStringLiteral("-"), QStringLiteral("PORT"));
+}
+
+void TestCliOutput::fullStandardOutput()
+{
+    QFETCH(QStringList, arguments);
+    if (arguments.isEmpty())
+        QSKIP("this build has no print command");
+    CliSimulator radio({QStringLiteral("--image"), sample_});
+    arguments.replaceInStrings(QRegularExpression(QStringLiteral("^PORT$")), radio.device());
+    const CliRun run = runCli(arguments, environment_, {"sh", "-c", "exec \"$0\" \"$@\" >/dev/full"});
+    QCOMPARE(run.exitCode, 11);
+    QVERIFY(run.err.contains(QStringLiteral("xr970-cli: standard output: No space left on device\n")));
 }
 
 QTEST_GUILESS_MAIN(TestCliOutput)

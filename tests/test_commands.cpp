@@ -6,6 +6,7 @@
 #include "config/CommandIds.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
+#include "document/ChannelFile.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
@@ -26,10 +27,10 @@
 
 namespace {
 
-enum class Start { NoDocument, Document, Maximised, Hidden, Typing };
+enum class Start { NoDocument, Document, Maximised, Hidden, Typing, ThreeDocuments };
 
 // The main window as start-up builds it, shown and active; with a new document unless
-// it is to show the menu bar of no document.
+// it is to show the menu bar of no document (and then two files opened over it).
 struct Program {
     GuiTestEnv env;
     std::unique_ptr<MainWindow> window;
@@ -40,6 +41,10 @@ struct Program {
         window = std::make_unique<MainWindow>(env.context);
         if (start != Start::NoDocument)
             window->documents().newDocument();
+        for (const QString& name : {QStringLiteral("second.dat"), QStringLiteral("third.dat")})
+            if (start == Start::ThreeDocuments &&
+                ChannelFile::save(env.filePath(name), RadioImage::makeNew()).ok())
+                window->documents().openDocument(env.filePath(name));
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -108,6 +113,7 @@ QString effectOf(Program& program, const QKeySequence& key)
     const int windowsBefore = int(program.window->documents().windows().size());
     const QString paneBefore = program.focusedPane();
     const bool shownBefore = program.current() && program.current()->isVisible();
+    const DocumentWindow* currentBefore = program.current();
     ModalWatcher watcher;
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : program.window.get();
     QTest::keySequence(target, key);
@@ -121,6 +127,8 @@ QString effectOf(Program& program, const QKeySequence& key)
         effects << QStringLiteral("new window");
     if (shownBefore && program.current()->isHidden())
         effects << QStringLiteral("channel window hidden");
+    if (currentBefore && program.current() != currentBefore && program.current()->isVisible())
+        effects << QStringLiteral("shows ") + program.current()->document()->title();
     if (DocumentWindow* document = program.current()) {
         ProgressDialog& progress = document->view()->transfer().progress();
         if (progress.isOpen()) {
@@ -144,6 +152,7 @@ private Q_SLOTS:
     void accelerators_data();
     void accelerators();
     void panesInOrder();
+    void fileDialogsNameTheirFilesAlike();
     void printDialogOffersTheReportsPages_data();
     void printDialogOffersTheReportsPages();
 };
@@ -186,6 +195,11 @@ void TestCommands::accelerators_data()
     QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P") << "QPrintDialog";
     QTest::newRow("typing, Ctrl+S") << typing << QKeySequence("Ctrl+S") << "QFileDialog save";
     QTest::newRow("typing, F6") << typing << QKeySequence("F6") << "focus tree";
+    // Next and previous document, in the order they were opened.
+    const Start three = Start::ThreeDocuments;
+    QTest::newRow("documents, Ctrl+F6") << three << QKeySequence("Ctrl+F6") << "shows Channel Information";
+    QTest::newRow("documents, Ctrl+Tab") << three << QKeySequence("Ctrl+Tab") << "shows Channel Information";
+    QTest::newRow("documents, Ctrl+Shift+F6") << three << QKeySequence("Ctrl+Shift+F6") << "shows second.dat";
 }
 
 // Each accelerator, pressed in the running window, runs its command (or nothing, where the
@@ -196,7 +210,7 @@ void TestCommands::accelerators()
     QFETCH(QKeySequence, key);
     QFETCH(QString, effect);
     Program program(start);
-    QCOMPARE(program.window->menuBar()->actions().size(), start == Start::NoDocument ? 3 : 6);
+    QCOMPARE(program.window->menuBar()->actions().size(), start == Start::NoDocument ? 3 : 7);
     program.env.answers = {QMessageBox::Cancel};
     QTest::failOnWarning(QRegularExpression("Ambiguous shortcut"));
     QCOMPARE(effectOf(program, key), effect);
@@ -225,6 +239,18 @@ void TestCommands::panesInOrder()
         focusNextPane(panes, move.step);
         QCOMPARE(QApplication::focusWidget(), move.to);
     }
+}
+
+// Open, Save As and Import Channels offer their files alike: the pattern, then every file.
+void TestCommands::fileDialogsNameTheirFilesAlike()
+{
+    Program program(Start::Document);
+    ModalWatcher watcher;
+    QStringList filters;
+    watcher.onDialog = [&filters](QWidget* m) { filters << static_cast<QFileDialog*>(m)->nameFilters(); };
+    for (int id : {CommandId::FileOpen, CommandId::FileSaveAs, CommandId::ImportChannels})
+        program.window->runCommand(id);
+    QCOMPARE(filters.join(';'), "*.dat;All files (*);*.dat;All files (*);*.csv;All files (*)");
 }
 
 void TestCommands::printDialogOffersTheReportsPages_data()

@@ -316,6 +316,9 @@ void TestCsv::zeroBasedLocations_data()
     QTest::newRow("0-based past the end") << QByteArray("0 16") << QList<int>{1, 0} << true;
     QTest::newRow("0 anywhere makes it 0-based") << QByteArray("5 0") << QList<int>{6, 1} << true;
     QTest::newRow("17 and text refused") << QByteArray("17 x 3.0 -1 1") << QList<int>{0, 0, 0, 0, 1} << false;
+    QTest::newRow("0 to 16: the last is the 17th")
+        << QByteArray("0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16")
+        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 0} << true;
 }
 
 void TestCsv::zeroBasedLocations()
@@ -331,7 +334,9 @@ void TestCsv::zeroBasedLocations()
     QList<int> got;
     for (const ImportedRow& row : result.report.rows) {
         got << row.channel;
-        if (row.refusal)
+        if (row.refusal && zeroBased)
+            QVERIFY(refusalText(*row.refusal, {}, Language::English).contains(QStringLiteral("counts from 0")));
+        else if (row.refusal)
             QCOMPARE(row.refusal->reason, RefusalReason::BadLocation);
     }
     QCOMPARE(got, channels);
@@ -860,6 +865,10 @@ void TestCsv::refusalTextTakesValuesLiterally()
                           0};
     QCOMPARE(refusalText(refusal, TestBand, Language::English),
              QStringLiteral("Frequency \"%3 and %1\" is not a number"));
+    const Refusal huge{RefusalReason::BadLocation, {}, QString(1000000, '7') + '\0', 0};
+    const QString shown = QString(28, '7') + "..." + QString(26, '7') + "\\0";
+    QCOMPARE(refusalText(huge, TestBand, Language::English),
+             "Location \"" + shown + "\" is not a channel number (1-16)");
 }
 
 void TestCsv::mangledFilesAreSafe()

@@ -154,7 +154,7 @@ void TestDesktop::typedValueSurvivesEveryClose_data()
     }) << "Save changes to";
     QTest::newRow("New") << std::function<void(Program&)>([](Program& p) {
         p.window()->runCommand(CommandId::FileNew);
-    }) << "All data will be Cleared!";
+    }) << "Save changes to Channel Information?";
     QTest::newRow("Open, then exit") << std::function<void(Program&)>([](Program& p) {
         DocumentWindow* typedIn = p.docs().currentWindow();
         QVERIFY(p.docs().openDocument(p.saveFile(QStringLiteral("other.dat"))));

@@ -8,6 +8,7 @@ private Q_SLOTS:
     void shown_data();
     void shown();
     void hugeValue();
+    void boxedMessages();
 };
 
 void TestDisplayText::shown_data()
@@ -37,6 +38,13 @@ void TestDisplayText::hugeValue()
 {
     const QString huge(8 * 1024 * 1024, QChar('9'));
     QCOMPARE(displayedValue(huge), QString(28, '9') + "..." + QString(28, '9'));
+}
+
+void TestDisplayText::boxedMessages()
+{
+    QCOMPARE(boxedText("Caution\n\tshort"), QStringLiteral("Caution\n\\tshort"));
+    QVERIFY(boxedText(QString(1000000, 'x')).size() <= 300);
+    QCOMPARE(boxedText(QString(1000, '\n')).split('\n').size(), 37); // the last one "..."
 }
 
 QTEST_APPLESS_MAIN(TestDisplayText)

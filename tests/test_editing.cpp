@@ -49,6 +49,8 @@ private Q_SLOTS:
     void cutDeletesChannelsOnly();
     void escapeCancelsEditor();
     void typingAfterRefusalEditsCurrentCell();
+    void hiddenColumnTakesNoKeys();
+    void typingReplacesUnlessEditingInPlace();
     void editBoxKeepsItsOwnClipboardKeys();
     void enterInAnOpenedListPicksItsEntry();
 };
@@ -161,6 +163,8 @@ void TestEditing::pasteForms_data()
                                            << empty << empty << 0; // no frequency: nothing to set
     QTest::newRow("beyond the last column") << 6 << "Yes\tHigh\n"
                                             << empty << empty << 1; // the Power column is not shown
+    QTest::newRow("longer than a cell") << 1 << "145.125" + QString(60, '0') << empty << empty << 1;
+    QTest::newRow("more than 16 channels take") << 1 << QString(70000, '1') << empty << empty << 1;
     QTest::newRow("list by its first letters")
         << 1 << "145\t88\tn\ty\n"
         << QStringList{"145.00000", "145.00000", "88.5", "None", "Narrow", "Yes", "Off", "High"} << empty
@@ -180,6 +184,8 @@ void TestEditing::pasteForms()
     QCOMPARE(f.row(3), row3);
     QCOMPARE(f.row(4), row4);
     QCOMPARE(f.env.boxes.size(), boxes);
+    for (const MessageBoxRequest& box : f.env.boxes) // pasted values are shown short
+        QVERIFY2(box.text.size() < 200, qPrintable(box.text.left(200)));
     QCOMPARE(f.row(1), Channel1); // nothing else changed
 }
 
@@ -197,12 +203,13 @@ void TestEditing::copyAndPasteWholeRows()
     f.grid()->setCurrentCell(2, 1);
     cutCells(*f.view);
     QCOMPARE(f.row(2), QStringList(8, QString()));
-    // Numbered rows go back to their own channels, wherever the current cell is.
+    // Numbered rows land whole on the rows from the current one down, without their numbers.
     f.grid()->setCurrentCell(9, 5);
     QVERIFY(pasteCells(*f.view, rows));
-    QCOMPARE(f.cell(2, 1), QStringLiteral("150.00000"));
+    QCOMPARE(f.row(2), QStringList(8, QString()));
+    QCOMPARE(f.cell(9, 1), QStringLiteral("145.12500"));
+    QCOMPARE(f.cell(10, 1), QStringLiteral("150.00000"));
     QCOMPARE(f.row(1), Channel1);
-    QCOMPARE(f.row(9), QStringList(8, QString()));
     QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
 }
 
@@ -252,6 +259,35 @@ void TestEditing::typingAfterRefusalEditsCurrentCell()
     QCOMPARE(f.cell(4, 1), QStringLiteral("152.50000"));
     QCOMPARE(f.row(1), Channel1);
     QCOMPARE(f.env.boxes.size(), 1);
+}
+
+// Busy Lock and Power have no width: no arrow key lands on them and no key changes them.
+void TestEditing::hiddenColumnTakesNoKeys()
+{
+    Fixture f;
+    f.grid()->setCurrentCell(1, 6);
+    QTest::keyClick(f.grid()->findChild<QTableWidget*>(), Qt::Key_Right);
+    QCOMPARE(f.grid()->currentColumn(), 6);
+    f.grid()->setCurrentCell(1, 7);
+    f.typeKeys(QStringLiteral("C"));
+    QVERIFY(f.view->editors().editorOf(7)->isHidden());
+}
+
+// An edit box opened on a cell takes what is typed instead of its text; after F2 or a
+// double click it adds to it.
+void TestEditing::typingReplacesUnlessEditingInPlace()
+{
+    Fixture f;
+    for (const int way : {0, 1, 2}) { // a click, then nothing, F2, a double click
+        f.clickCell(2, 1);
+        if (way == 1)
+            f.key(Qt::Key_F2);
+        if (way == 2)
+            QTest::mouseDClick(f.edit(1), Qt::LeftButton);
+        f.typeKeys(QStringLiteral("5"));
+        QCOMPARE(f.edit(1)->text(), QLatin1String(way == 0 ? "5" : "150.000005"));
+        f.key(Qt::Key_Escape);
+    }
 }
 
 // In an open edit box, Copy with selected text and Paste of one value belong to the box;

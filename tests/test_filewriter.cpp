@@ -1,3 +1,4 @@
+#include "fileio/FileReader.h"
 #include "fileio/FileWriter.h"
 #include "support/FailingWriter.h"
 
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void devicesAreWrittenNotReplaced();
     void linkStaysALink();
     void folderIsRefused();
+    void readsOnlyRegularFiles_data();
+    void readsOnlyRegularFiles();
 };
 
 void TestFileWriter::replacesAndKeepsTheMode_data()
@@ -184,6 +187,32 @@ void TestFileWriter::folderIsRefused()
     QVERIFY(!result.ok);
     QCOMPARE(result.errorText, QString::fromLocal8Bit(std::strerror(EISDIR)));
     QVERIFY(QFileInfo(dir.path()).isDir());
+}
+
+// The reader beside the writer: nothing but a regular file is opened for reading.
+void TestFileWriter::readsOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("node"); // in the scratch folder unless absolute
+    QTest::addColumn<QString>("refusal"); // part of the reason; empty when read
+    QTest::newRow("file, cut at maxBytes") << "file" << "";
+    QTest::newRow("FIFO") << "fifo" << "named pipe";
+    QTest::newRow("link to a FIFO") << "link" << "named pipe";
+    QTest::newRow("/dev/null") << "/dev/null" << "device";
+    QTest::newRow("folder") << "." << "folder";
+}
+
+void TestFileWriter::readsOnlyRegularFiles()
+{
+    QFETCH(QString, node);
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    putFile(dir.filePath(QStringLiteral("file")), "abcdef");
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600) == 0);
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo")), dir.filePath(QStringLiteral("link"))));
+    const ReadResult read = readRegularFile(node.startsWith(QLatin1Char('/')) ? node : dir.filePath(node), 4);
+    QCOMPARE(read.ok, refusal.isEmpty());
+    QCOMPARE(read.bytes, QByteArray(read.ok ? "abcd" : ""));
+    QVERIFY2(read.errorText.contains(refusal), qPrintable(read.errorText));
 }
 
 QTEST_GUILESS_MAIN(TestFileWriter)

@@ -201,9 +201,9 @@ void TestHistoryGui::writeWithVerify_data()
     const QString stuck = QStringLiteral("stuck-byte=%1").arg(RadioImage::channelOffset(1) + 1);
 
     QTest::newRow("verify off: the write alone")
-        << false << QString() << "51" << QStringList{} << QString() << 0;
+        << false << QString() << "51" << QStringList{"Written"} << QString() << 0;
     QTest::newRow("verify off: a stuck byte goes unseen")
-        << false << stuck << "51" << QStringList{} << QString() << 0;
+        << false << stuck << "51" << QStringList{"Written"} << QString() << 0;
     QTest::newRow("verified") << true << QString() << "102" << QStringList{"Verified"} << QString() << 1;
     QTest::newRow("stuck byte named by its channel")
         << true << stuck << "102" << QStringList{"Written, but the radio does not hold it"}

@@ -47,6 +47,8 @@ private Q_SLOTS:
     void autoSaveOnDestruction();
     void locationFallsBackToUserCopy();
     void installedProgramStartsFromTheDefault();
+    void userCopyOnlyFromWhatWasRead_data();
+    void userCopyOnlyFromWhatWasRead();
     void installedDataFollowsTheProgram_data();
     void installedDataFollowsTheProgram();
 };
@@ -333,17 +335,18 @@ void TestIniFile::locationFallsBackToUserCopy()
     QTemporaryDir exeDir;
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    QCOMPARE(locateProgramIni(exeDir.path(), QString()), exeDir.filePath(QStringLiteral("Program.ini")));
+    QCOMPARE(locateProgramIni(exeDir.path(), QString()).readFrom,
+             exeDir.filePath(QStringLiteral("Program.ini")));
 
     // A folder nobody can create files in (a path below a plain file, even for root).
     const QString installed = writeFile(exeDir, "[Setup]\nLanguage=English\n");
     const QString blocked = installed + QStringLiteral("/bin");
-    const QString chosen = locateProgramIni(blocked, installed);
+    const QString chosen = locateProgramIni(blocked, installed).readFrom;
     QVERIFY2(chosen.startsWith(home.path()), qPrintable(chosen));
     QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=English\n"));
     // The per-user copy is kept from then on.
     writeFile(exeDir, "[Setup]\nLanguage=Chinese\n");
-    QCOMPARE(locateProgramIni(blocked, installed), chosen);
+    QCOMPARE(locateProgramIni(blocked, installed).readFrom, chosen);
     QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=English\n"));
 }
 
@@ -356,13 +359,41 @@ void TestIniFile::installedProgramStartsFromTheDefault()
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     const QString installed = writeFile(dataDir, "[Setup]\nLanguage=Chinese\n");
-    const QString chosen = locateProgramIni(exeDir.path(), installed);
+    const QString chosen = locateProgramIni(exeDir.path(), installed).readFrom;
     QVERIFY2(chosen.startsWith(home.path()), qPrintable(chosen));
     QCOMPARE(readFile(chosen), QByteArray("[Setup]\nLanguage=Chinese\n"));
     QVERIFY(!QFile::exists(exeDir.filePath(QStringLiteral("Program.ini"))));
     // A Program.ini put beside the program still wins.
     const QString beside = writeFile(exeDir, "[Setup]\nLanguage=English\n");
-    QCOMPARE(locateProgramIni(exeDir.path(), installed), beside);
+    QCOMPARE(locateProgramIni(exeDir.path(), installed).readFrom, beside);
+}
+
+// A per-user copy only from what was read; else the source is read, a change goes to the copy.
+void TestIniFile::userCopyOnlyFromWhatWasRead_data()
+{
+    QTest::addColumn<QString>("blocked"); // source: a folder of that name; config: below a plain file
+    QTest::addColumn<bool>("emptyCopy");
+    QTest::newRow("an empty copy is made again") << "" << true;
+    QTest::newRow("unreadable source") << "source" << false; // even root cannot read a folder
+    QTest::newRow("read-only configuration") << "config" << false;
+}
+
+void TestIniFile::userCopyOnlyFromWhatWasRead()
+{
+    QFETCH(QString, blocked);
+    QFETCH(bool, emptyCopy);
+    QTemporaryDir dataDir;
+    QTemporaryDir home;
+    const QString installed = writeFile(dataDir, "[Setup]\n");
+    QVERIFY(blocked != "source" || (QFile::remove(installed) && QDir().mkdir(installed)));
+    qputenv("XDG_CONFIG_HOME", (blocked == "config" ? installed + "/c" : home.path()).toLocal8Bit());
+    const QString copy = perUserProgramIni();
+    QVERIFY(!emptyCopy || (QDir().mkpath(QFileInfo(copy).path()) && QFile(copy).open(QIODevice::WriteOnly)));
+    const ProgramIniLocation location = locateProgramIni(installed + "/bin", installed);
+    QCOMPARE(location.readFrom, blocked.isEmpty() ? copy : installed);
+    QCOMPARE(location.storeAt, copy);
+    QCOMPARE(QFile::exists(copy), blocked.isEmpty());
+    QCOMPARE(readFile(copy), QByteArray(blocked.isEmpty() ? "[Setup]\n" : ""));
 }
 
 void TestIniFile::installedDataFollowsTheProgram_data()

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <thread>
+
 Q_DECLARE_METATYPE(RadioVariant)
 Q_DECLARE_METATYPE(RadioImage)
 
@@ -81,14 +83,19 @@ void TestRadioHistory::keepsTheNewest()
         QFile file(dir.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    // Stored out of order: the oldest by time go, not the first stored.
-    for (int minute : {30, 10, 50, 20, 40})
-        QVERIFY(
-            history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), utc(minute)).ok());
+    // Named out of order, the others dated in the future (a clock set back): the first
+    // written go, never the one just written.
+    const QDateTime ahead = QDateTime::currentDateTimeUtc().addDays(1);
+    const QList<int> minutes{30, 10, 50, 20, 40};
+    for (int i = 0; i < minutes.size(); ++i) {
+        QFile file(history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, {}, utc(minutes[i])).path);
+        QVERIFY(file.exists() && file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(ahead.addSecs(i), QFileDevice::FileModificationTime));
+    }
     QStringList kept;
     for (const HistoryEntry& entry : history.entries())
         kept << entry.time.toString(QStringLiteral("mm"));
-    QCOMPARE(kept, (QStringList{"50", "40", "30"}));
+    QCOMPARE(kept, (QStringList{"50", "40", "20"}));
     for (const QString& name : foreign)
         QVERIFY2(QFile::exists(dir.filePath(name)), qPrintable(name));
     QCOMPARE(fileNames(dir.path()).size(), 3 + foreign.size());
@@ -110,6 +117,16 @@ void TestRadioHistory::sameMillisecondKeepsBoth()
     RadioImage image;
     QVERIFY(ChannelFile::load(a.path, image).ok());
     QVERIFY(image == RadioImage::makeNew());
+    // Programs that store at once, with one frozen clock: each copy under a name of its own.
+    std::vector<std::thread> writers;
+    for (int w = 0; w < 8; ++w)
+        writers.emplace_back([&] {
+            for (int c = 0; c < 4; ++c)
+                history.store(RadioImage::makeNew(), RadioVariant::ReceiveOnly, FileWriter(), utc(5));
+        });
+    for (std::thread& writer : writers)
+        writer.join();
+    QCOMPARE(history.entries().size(), 2 + 32);
 }
 
 // A regular file where the folder should be: the copy fails with the system's reason, and

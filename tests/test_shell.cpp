@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PrintCommands.h"
+#include "app/WindowMenu.h"
 #include "config/CommandIds.h"
 #include "config/IniFile.h"
 #include "dialogs/AboutDialog.h"
@@ -27,14 +28,18 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -67,6 +72,17 @@ struct Started {
     }
 };
 
+// A desktop style that activates items with a single click, or with a double click.
+struct ActivationStyle : QProxyStyle {
+    bool singleClick;
+    explicit ActivationStyle(bool single) : singleClick(single) {}
+    int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override
+    {
+        return hint == SH_ItemView_ActivateItemOnSingleClick ? singleClick
+                                                             : QProxyStyle::styleHint(hint, o, w, r);
+    }
+};
+
 QString writeFile(const GuiTestEnv& env, const QString& name, const QByteArray& bytes)
 {
     QFile file(env.filePath(name));
@@ -85,10 +101,13 @@ private Q_SLOTS:
     void showLang_data();
     void showLang();
     void documentMenus();
+    void navigationTree_data();
     void navigationTree();
+    void windowMenuListsEveryDocument();
     void childFrameHidesAndComesBack();
     void newAsksBeforeClearing();
     void openBadFile();
+    void fifoOnTheCommandLine();
     void saveAndReopen();
     void saveCommitsOpenEditor();
     void unsavedChangesPrompt();
@@ -96,6 +115,7 @@ private Q_SLOTS:
     void printToFileGoesThroughTheWriter();
     void languageChangeRestarts();
     void languageChangeThatCannotBeSaved();
+    void startsOnWhatCanBeRead();
     void aboutTexts();
     void chineseWindow();
     void standardButtons_data();
@@ -175,8 +195,9 @@ void TestShell::documentMenus()
 {
     Started s;
     QVERIFY(s.ok);
-    QCOMPARE(s.menuTitles(), (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"}));
-    QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("About Test"));
+    QCOMPARE(s.menuTitles(),
+             (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Window", "&Help"}));
+    QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("&About Test..."));
     QCOMPARE(s.mainWindow()->windowTitle(),
              QStringLiteral("Test Programmer  [ Type:VHF  Fre:130 - 160MHz ]"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("Read Data From Radio"));
@@ -184,10 +205,22 @@ void TestShell::documentMenus()
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("Ready"));
 }
 
+void TestShell::navigationTree_data()
+{
+    QTest::addColumn<bool>("singleClick");
+    QTest::newRow("double-click desktop") << false;
+    QTest::newRow("single-click desktop") << true;
+}
+
+// A click, a double click or Enter on an item chooses it once, on every desktop.
 void TestShell::navigationTree()
 {
+    QFETCH(bool, singleClick);
+    ActivationStyle style(singleClick);
     Started s;
     QTreeWidget* tree = s.mainWindow()->navigationBar()->tree();
+    tree->setStyle(&style);
+    QSignalSpy chosen(s.mainWindow()->navigationBar(), &NavigationBar::targetChosen);
     QTreeWidgetItem* root = tree->topLevelItem(0);
     DocumentWindow* child = s.docs().currentWindow();
     for (int round = 0; round < 2; ++round) {
@@ -197,9 +230,37 @@ void TestShell::navigationTree()
         QVERIFY(child->isVisible());
         QCOMPARE(tree->currentItem(), root);
     }
+    const QPoint at = tree->visualItemRect(root->child(1)).center();
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at); // with the click before, a double click
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    tree->setCurrentItem(root->child(1));
+    QTest::keyClick(tree, Qt::Key_Return);
+    QCOMPARE(chosen.size(), 3);
     child->hide();
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(root).center());
     QVERIFY(!child->isVisible());
+}
+
+// Open hides the window worked in; the Window menu lists it, marked as changed, and
+// brings it back. At exit a changed document's window comes forward before the question.
+void TestShell::windowMenuListsEveryDocument()
+{
+    Started s;
+    DocumentWindow* first = s.docs().currentWindow();
+    first->document()->setModified(true);
+    QVERIFY(s.docs().openDocument(writeFile(s.env, "b.dat", ChannelFile::toBytes(RadioImage::makeNew()))));
+    DocumentWindow* second = s.docs().currentWindow();
+    Q_EMIT s.mainWindow()->menuBar()->actions().at(5)->menu()->aboutToShow();
+    const QList<QAction*> entries = s.mainWindow()->windowMenu().entries();
+    QCOMPARE(entries[0]->text() + entries[1]->text(), QStringLiteral("&1 Channel Information*&2 b.dat"));
+    QVERIFY(entries[1]->isChecked());
+    entries[0]->trigger();
+    QVERIFY(first->isVisible() && second->isHidden());
+    s.docs().bringForward(second);
+    s.env.answers = {QMessageBox::Cancel};
+    QVERIFY(!s.mainWindow()->close());
+    QCOMPARE(s.env.boxTexts(), QStringLiteral("Save changes to Channel Information?"));
+    QVERIFY(first->isVisible() && second->isHidden());
 }
 
 void TestShell::childFrameHidesAndComesBack()
@@ -214,6 +275,10 @@ void TestShell::childFrameHidesAndComesBack()
     QVERIFY(child->isVisible());
     QCOMPARE(child->view()->grid()->text(1, 1), QStringLiteral("146.00000"));
     QCOMPARE(child->pos(), QPoint(0, 0));
+    QVERIFY(!child->windowIcon().isNull()); // the program's own, without a title.ico
+    s.mainWindow()->showNormal();           // the window narrows with the main window, and widens again
+    s.mainWindow()->resize(1500, 950);
+    QTRY_VERIFY(!qobject_cast<QScrollArea*>(child->widget())->horizontalScrollBar()->isVisible());
     const QString title = s.mainWindow()->windowTitle();
     child->showMaximized(); // the main window's title stays as set
     QCOMPARE(s.mainWindow()->windowTitle(), title);
@@ -225,7 +290,6 @@ void TestShell::newAsksBeforeClearing()
 {
     Started s;
     DocumentWindow* first = s.docs().currentWindow();
-    first->document()->setModified(true);
     s.env.answers = {QMessageBox::Cancel};
     s.mainWindow()->runCommand(CommandId::FileNew);
     QCOMPARE(s.env.boxes.size(), 1);
@@ -233,11 +297,18 @@ void TestShell::newAsksBeforeClearing()
     QCOMPARE(s.env.boxes[0].caption, QStringLiteral("Test Radio Co"));
     QCOMPARE(s.docs().currentWindow(), first);
 
-    QPointer<DocumentWindow> watch(first);
-    s.env.answers = {QMessageBox::Ok};
+    first->document()->setModified(true); // with changes the save question comes first
+    s.env.answers = {QMessageBox::Cancel};
     s.mainWindow()->runCommand(CommandId::FileNew);
-    QVERIFY(watch.isNull()); // replaced without a save question
-    QCOMPARE(s.env.boxes.size(), 2);
+    QCOMPARE(s.env.boxTexts(),
+             QStringLiteral("All data will be Cleared!\nSave changes to Channel Information?"));
+    QCOMPARE(s.docs().currentWindow(), first);
+
+    QPointer<DocumentWindow> watch(first);
+    s.env.answers = {QMessageBox::Discard, QMessageBox::Ok};
+    s.mainWindow()->runCommand(CommandId::FileNew);
+    QVERIFY(watch.isNull()); // replaced, its changes discarded as answered
+    QCOMPARE(s.env.boxes.size(), 4);
     QCOMPARE(s.docs().windows().size(), 1);
 }
 
@@ -254,6 +325,25 @@ void TestShell::openBadFile()
     const QString shortFile = writeFile(s.env, QStringLiteral("short.dat"), QByteArray("Q4V7", 4));
     QVERIFY(!s.docs().openDocument(shortFile));
     QCOMPARE(s.env.boxes.size(), 2);
+}
+
+// Refused at once with its name escaped, and the program starts as without a file.
+void TestShell::fifoOnTheCommandLine()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("x\t.dat"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    // A program waiting in open() for a writer gets one, so the test fails instead of hanging.
+    QProcess writer;
+    writer.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral(": > \"$0\""), fifo});
+    Started s(GuiTestEnv::defaultIni(), {fifo});
+    writer.kill();
+    writer.waitForFinished();
+    QVERIFY(s.ok);
+    QCOMPARE(s.env.boxes.size(), 1);
+    QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("x\\t.dat.\nIt is a named pipe")));
+    QCOMPARE(s.docs().windows().size(), 1);
+    QVERIFY(!s.docs().currentWindow()->document()->hasFile());
 }
 
 void TestShell::saveAndReopen()
@@ -398,7 +488,7 @@ void TestShell::languageChangeRestarts()
     IniFile reread;
     reread.load(s.env.iniPath());
     QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
-             QStringLiteral("Chinese"));
+             QStringLiteral("English")); // written only once the window really closes
     QVERIFY(s.mainWindow()->isVisible());
     QVERIFY(!s.mainWindow()->restartRequested()); // no second instance while this one stays
 
@@ -407,6 +497,9 @@ void TestShell::languageChangeRestarts()
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(!s.mainWindow()->isVisible());
     QVERIFY(s.mainWindow()->restartRequested());
+    reread.load(s.env.iniPath());
+    QCOMPARE(reread.value(QStringLiteral("Setup"), QStringLiteral("Language"), QString()),
+             QStringLiteral("Chinese"));
 }
 
 void TestShell::languageChangeThatCannotBeSaved()
@@ -418,17 +511,13 @@ void TestShell::languageChangeThatCannotBeSaved()
     ini.close();
     FailingWriter full;
     s.app.context().setFileWriter(full);
-    bool stayedOpen = false;
-    QTimer::singleShot(0, [&stayedOpen] {
+    QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         dialog->chineseButton()->setChecked(true);
         dialog->accept();
-        stayedOpen = dialog->isVisible();
-        dialog->reject();
     });
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
-    QVERIFY(stayedOpen);
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("Program.ini")));
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
@@ -437,6 +526,21 @@ void TestShell::languageChangeThatCannotBeSaved()
     QCOMPARE(s.app.context().setupValue(QStringLiteral("Language")), QStringLiteral("English"));
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QCOMPARE(ini.readAll(), before);
+}
+
+// A Program.ini that cannot be read ends the start with a box naming it; one read where no
+// per-user copy can be made starts, and a change is stored in the copy or says why not.
+void TestShell::startsOnWhatCanBeRead()
+{
+    GuiTestEnv env;
+    const QString copy = env.iniPath() + QStringLiteral("/xr970/Program.ini"); // below a plain file
+    QVERIFY(!Application().start({env.dir(), env.dir(), QString(), copy}, {}));
+    QVERIFY(env.boxes.value(0).text.startsWith(QStringLiteral("Program.ini cannot be read:\n") + env.dir()));
+    Application app;
+    QVERIFY(app.start({env.iniPath(), env.dir(), QString(), copy}, {}));
+    IniFile& config = app.context().config();
+    config.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));
+    QCOMPARE(config.save().errorText, qt_error_string(ENOTDIR));
 }
 
 void TestShell::aboutTexts()
@@ -454,8 +558,8 @@ void TestShell::chineseWindow()
 {
     Started s(iniWith("Chinese", "1"));
     QVERIFY(s.ok);
-    QCOMPARE(s.menuTitles(),
-             (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)", "帮助(&H)"}));
+    QCOMPARE(s.menuTitles(), (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)",
+                                          "窗口(&W)", "帮助(&H)"}));
     auto chinese = [](const QString& text) {
         return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
     };
@@ -470,6 +574,7 @@ void TestShell::chineseWindow()
         }
     }
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->text(), QStringLiteral("读数据(&R)"));
+    QCOMPARE(AboutDialog(s.app.context()).windowTitle(), QStringLiteral("关于测试")); // no "(&A)..."
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("从对讲机读取数据"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("读数据"));
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("就绪"));
@@ -492,8 +597,12 @@ void TestShell::standardButtons()
     if (language == "Chinese" && !QFileInfo::exists(qtTexts))
         QSKIP("Qt's Chinese texts are not installed");
     Started s(iniWith(language, "1"));
-    QMessageBox box(QMessageBox::Question, QString(), QString(),
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Northwind Radio Works"), QStringLiteral("Ready"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    makeRoomForCaption(box); // the caption shows whole beside the title bar's icon and buttons
+    box.show();
+    QVERIFY(box.width() >= box.fontMetrics().horizontalAdvance(box.windowTitle()) +
+                               4 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight));
     QCOMPARE((QStringList{box.button(QMessageBox::Save)->text(), box.button(QMessageBox::Discard)->text(),
                           box.button(QMessageBox::Cancel)->text()}),
              texts);

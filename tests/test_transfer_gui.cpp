@@ -1,6 +1,7 @@
 #include "config/CommandIds.h"
 #include "config/SettingsKey.h"
 #include "config/StringTable.h"
+#include "dialogs/CompareDialog.h"
 #include "dialogs/PortSettingDialog.h"
 #include "dialogs/ProgressDialog.h"
 #include "dialogs/SerialDeviceList.h"
@@ -16,6 +17,7 @@
 #include "support/TransferBench.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -79,9 +81,17 @@ void TestTransferGui::readRefreshesGrid()
     QCOMPARE(shown, visible);
     const QString rx = variant == int(RadioVariant::TransmitOnly) ? QString() : QStringLiteral("145.12500");
     QCOMPARE(bench.view->grid()->text(1, 1), rx);
+    QVERIFY(bench.view->grid()->isColumnShown(bench.view->grid()->currentColumn()));
     QCOMPARE(int(bench.document.image()[RadioImage::OptSquelch]), 7);
     QCOMPARE(int(bench.document.image()[1000]), 0x5A); // beyond the transfer area
     QCOMPARE(bench.context().caption(), QStringLiteral("Test Programmer  [ Type:UHF  Fre:400-420 ]"));
+    // Unedited, the grid holds what the radio holds, the columns it hides included.
+    bench.run(ViewTransfer::Direction::Compare);
+    QCOMPARE(bench.view->transfer().comparison()->lines()->toPlainText(), QString());
+    const CloneFrames::TransferArea held = bench.radio.memory();
+    bench.run(ViewTransfer::Direction::Write);
+    QVERIFY2(bench.env->boxes.isEmpty(), qPrintable(bench.env->boxTexts()));
+    QVERIFY(bench.radio.memory() == held);
 }
 
 void TestTransferGui::writeStoresGridAndOptions()

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void enterNavigationWraps();
     void disabledGridOpensNoEditor();
     void unofferedToneIsKept();
+    void passingThroughChecksNothing();
     void fillAndStoreRoundTrip();
     void productFromAndToSettings();
     void bandTheTypeDoesNotHave();
@@ -71,7 +72,7 @@ void TestView::enterFillsRowAndMoves()
     f.pressEnter();
     QCOMPARE(f.row(2), (QStringList{"145.12500", "145.12500", "None", "None", "Wide", "No", "Off", "High"}));
     QCOMPARE(f.grid()->currentRow(), 2);
-    QCOMPARE(f.grid()->currentColumn(), 2);
+    QCOMPARE(f.grid()->currentColumn(), 3); // Tx is not shown
     QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
     QVERIFY(f.document.isModified());
 }
@@ -104,7 +105,7 @@ void TestView::refusedEntryClearsRowAndStays()
     QCOMPARE(f.grid()->currentColumn(), 1); // no move after a refusal
     // Enter again with no editor open still moves on.
     f.pressEnter();
-    QCOMPARE(f.grid()->currentColumn(), 2);
+    QCOMPARE(f.grid()->currentColumn(), 3);
 }
 
 void TestView::emptyRxDeletesChannel()
@@ -132,14 +133,15 @@ void TestView::enterNavigationWraps()
 {
     Fixture f(RadioVariant::Other); // disabled grid: no editor opens, Enter still moves
     QList<QPair<int, int>> visited;
-    f.grid()->setCurrentCell(15, 7);
+    f.grid()->setCurrentCell(15, 5);
     f.view->setFocus();
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 10; ++i) {
         QTest::keyClick(f.view.get(), Qt::Key_Return);
         visited << qMakePair(f.grid()->currentRow(), f.grid()->currentColumn());
     }
-    const QList<QPair<int, int>> expected = {{15, 8}, {16, 1}, {16, 2}, {16, 3}, {16, 4}, {16, 5},
-                                             {16, 6}, {16, 7}, {16, 8}, {1, 1},  {1, 2},  {1, 3}};
+    // Busy Lock and Power have no width: Enter passes them by.
+    const QList<QPair<int, int>> expected = {{15, 6}, {16, 1}, {16, 2}, {16, 3}, {16, 4},
+                                             {16, 5}, {16, 6}, {1, 1},  {1, 2},  {1, 3}};
     QCOMPARE(visited, expected);
 }
 
@@ -165,6 +167,18 @@ void TestView::unofferedToneIsKept()
     QCOMPARE(f.cell(3, 3), QStringLiteral("D017N"));
 }
 
+// A click through a channel from another band (a file of another radio) keeps it.
+void TestView::passingThroughChecksNothing()
+{
+    Fixture f;
+    RadioImage::frequencyToBytes(5000000, f.document.image().channel(3));
+    f.view->loadFromImage();
+    f.clickCell(3, 1);
+    f.clickCell(8, 1);
+    QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
+    QCOMPARE(f.cell(3, 1), QStringLiteral("50.00000"));
+}
+
 void TestView::fillAndStoreRoundTrip()
 {
     Fixture f(RadioVariant::TransmitOnly);
@@ -173,8 +187,8 @@ void TestView::fillAndStoreRoundTrip()
     RadioImage::frequencyToBytes(14600000, image.channel(1) + 4); // Tx
     f.view->loadFromImage();
     QCOMPARE(f.row(1), (QStringList{"", "146.00000", "", "None", "Wide", "Yes", "QT/DQT", "High"}));
-    f.view->storeToImage();
-    QVERIFY(RadioImage::isFrequencyAbsent(image.channel(1)));
+    f.view->storeToImage(); // the hidden Rx keeps its bytes
+    QCOMPARE(RadioImage::frequencyFromBytes(image.channel(1)), 14500000u);
     QCOMPARE(RadioImage::frequencyFromBytes(image.channel(1) + 4), 14600000u);
 }
 

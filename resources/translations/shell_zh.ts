@@ -157,10 +157,6 @@
 <context>
     <name>CsvCommands</name>
     <message>
-        <source>Channel lists (*.csv);;All files (*)</source>
-        <translation>信道列表 (*.csv);;所有文件 (*)</translation>
-    </message>
-    <message>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>

@@ -2,16 +2,24 @@
 
 #include "app/DocumentManager.h"
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "config/CommandIds.h"
+#include "fileio/FileReader.h"
+#include "model/DisplayText.h"
 #include "model/NumberParse.h"
 #include "uikit/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+
+namespace {
+
+constexpr qint64 MaxModuleSize = 16 * 1024 * 1024;
+
+} // namespace
 
 Application::Application() = default;
 
@@ -42,10 +50,33 @@ QString Application::findLanguageModule(const QString& language, const Paths& pa
     return {};
 }
 
+// Without Program.ini no language module can be found either: the box names the file and
+// the reason instead, in the desktop's language, as no other is known yet.
+bool Application::loadProgramIni(const Paths& paths)
+{
+    IniFile& config = context_.config();
+    QString reason;
+    if (!config.load(paths.iniFile, &reason)) {
+        const Language language =
+            QLocale::system().language() == QLocale::Chinese ? Language::Chinese : Language::English;
+        showMessageBox({nullptr,
+                        byLanguage(language, "Program.ini cannot be read:", "无法读取 Program.ini：") +
+                            QLatin1Char('\n') + displayedPath(paths.iniFile) + QLatin1Char('\n') + reason,
+                        QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::Warning});
+        return false;
+    }
+    if (!paths.iniStore.isEmpty())
+        config.storeAt(paths.iniStore);
+    return true;
+}
+
 bool Application::loadLanguageModule(const Paths& paths)
 {
     const QString module = findLanguageModule(context_.languageName(), paths);
-    if (module.isEmpty() || !translator_.load(module)) {
+    // The translator uses the bytes where they are, for as long as it is installed.
+    moduleBytes_ = module.isEmpty() ? QByteArray() : readRegularFile(module, MaxModuleSize).bytes;
+    if (moduleBytes_.isEmpty() || !translator_.load(reinterpret_cast<const uchar*>(moduleBytes_.constData()),
+                                                    int(moduleBytes_.size()))) {
         showMessageBox({nullptr,
                         byLanguage(context_.language(), "Load language DLL fail", "加载语言链接库失败"),
                         QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
@@ -68,7 +99,8 @@ void Application::loadQtTexts()
 
 bool Application::start(const Paths& paths, const QStringList& arguments)
 {
-    context_.config().load(paths.iniFile);
+    if (!loadProgramIni(paths))
+        return false;
     context_.setLanguageName(context_.setupValue(QStringLiteral("Language")));
     if (!loadLanguageModule(paths))
         return false;
@@ -90,8 +122,10 @@ bool Application::processCommandLine(const QStringList& arguments)
             files << argument;
     if (files.isEmpty())
         return mainWindow_->documents().newDocument();
+    // A file that cannot be opened (its message shown) leaves the program as started
+    // without one; there is nothing to print then.
     if (!mainWindow_->documents().openDocument(files.front()))
-        return false;
+        return !arguments.contains(QStringLiteral("--print")) && mainWindow_->documents().newDocument();
     // "--print FILE": print it on the current printer, then end, as a shell's Print verb.
     if (arguments.contains(QStringLiteral("--print"))) {
         mainWindow_->runCommand(CommandId::PrintDirect);
@@ -103,8 +137,9 @@ bool Application::processCommandLine(const QStringList& arguments)
 
 void Application::brandMainWindow()
 {
-    const QString icon = context_.programDir() + QStringLiteral("title.ico");
-    mainWindow_->setWindowIcon(QIcon(QFileInfo::exists(icon) ? icon : QStringLiteral(":/images/title.png")));
+    const QIcon icon = programIcon(context_.programDir());
+    mainWindow_->setWindowIcon(icon);
+    QApplication::setWindowIcon(icon); // message boxes without an owner show it too
     mainWindow_->setAboutTitle(context_.languageValue(QStringLiteral("About Title")));
     if (parseLeadingInt(context_.setupValue(QStringLiteral("ShowLang"))) == 0)
         mainWindow_->removeLanguageCommand();

@@ -18,6 +18,7 @@ public:
         QString iniFile;     // Program.ini to load
         QString exeDir;      // the program folder, pictures and language modules
         QString installData; // the installed data folder, searched for modules second
+        QString iniStore{};  // where a change to Program.ini goes when not iniFile (a per-user copy)
     };
 
     Application();
@@ -36,12 +37,14 @@ public:
     static QString findLanguageModule(const QString& language, const Paths& paths);
 
 private:
+    bool loadProgramIni(const Paths& paths);
     bool loadLanguageModule(const Paths& paths);
     void loadQtTexts();
     bool processCommandLine(const QStringList& arguments);
     void brandMainWindow();
 
     AppContext context_;
+    QByteArray moduleBytes_; // the language module, which translator_ reads in place
     QTranslator translator_;
     QTranslator qtTexts_; // Qt's own texts (standard buttons, file and print dialogs)
     std::unique_ptr<MainWindow> mainWindow_;

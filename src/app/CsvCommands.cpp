@@ -1,15 +1,16 @@
 #include "app/CsvCommands.h"
 
+#include "app/FileFilters.h"
 #include "config/AppContext.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "dialogs/CsvImportDialog.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
+#include "fileio/FileReader.h"
+#include "model/DisplayText.h"
 #include "uikit/MessageBox.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -17,7 +18,7 @@ namespace {
 
 QString fileFilter()
 {
-    return CsvCommands::tr("Channel lists (*.csv);;All files (*)");
+    return fileDialogFilter(QStringLiteral("*.csv"));
 }
 
 // The document's file name with .csv for .dat, in the same folder.
@@ -60,23 +61,22 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
                       QMessageBox::Warning);
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fileErrorBox(context_, tr("Could not open the file %1."), path, file.errorString());
+    const ReadResult read = readRegularFile(path, MaxCsvFileSize + 1); // one byte more tells a file too large
+    if (!read.ok) {
+        fileErrorBox(context_, tr("Could not open the file %1."), path, read.errorText);
         return false;
     }
-    const QByteArray bytes = file.read(MaxCsvFileSize + 1); // one byte more tells a file too large
     view.leaveCommit();
     const ViewState before = view.state(); // what an undo of the import puts back
     view.storeToImage();
     ChannelDocument& document = *view.document();
-    const CsvImportResult result = importChannelsCsv(bytes, document.image(), variant, view.band());
+    const CsvImportResult result = importChannelsCsv(read.bytes, document.image(), variant, view.band());
     if (result.problem != CsvFileProblem::None) {
         appMessageBox(context_, csvFileProblemText(result, context_.language()), QMessageBox::Ok,
                       QMessageBox::Warning);
         return false;
     }
-    CsvImportDialog report(result.report, QDir::toNativeSeparators(path), context_.language(), dialogParent_);
+    CsvImportDialog report(result.report, displayedPath(path), context_.language(), dialogParent_);
     if (report.exec() != QDialog::Accepted || result.image == document.image())
         return false;
     document.image() = result.image;
@@ -95,8 +95,8 @@ bool CsvCommands::exportFile(ChannelView& view, const QString& path)
         return false;
     }
     if (!exported.warnings.empty()) {
-        QStringList lines{tr("The channel list %1 was written, but without what it cannot hold:")
-                              .arg(QDir::toNativeSeparators(path))};
+        QStringList lines{
+            tr("The channel list %1 was written, but without what it cannot hold:").arg(displayedPath(path))};
         for (const CsvExportWarning& warning : exported.warnings)
             lines << exportWarningText(warning, context_.language());
         appMessageBox(context_, lines.join(QLatin1Char('\n')), QMessageBox::Ok, QMessageBox::Warning);

@@ -1,6 +1,7 @@
 #include "app/DocumentManager.h"
 
 #include "app/DocumentWindow.h"
+#include "app/FileFilters.h"
 #include "app/TiledMdiArea.h"
 #include "config/AppContext.h"
 #include "config/CommandIds.h"
@@ -8,15 +9,21 @@
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "model/DisplayText.h"
 #include "uikit/MessageBox.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include <algorithm>
+
 namespace {
 
-const QString FileFilter = QStringLiteral("*.dat");
+QString fileFilter()
+{
+    return fileDialogFilter(QStringLiteral("*.dat"));
+}
 
 } // namespace
 
@@ -66,7 +73,8 @@ DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
 bool DocumentManager::newDocument()
 {
     if (active_) {
-        active_->view()->leaveCommit();
+        if (!confirmClose(active_))
+            return false;
         if (appMessageBox(context_, stringTableText(MessageId::AllDataCleared),
                           QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return false;
@@ -97,8 +105,12 @@ bool DocumentManager::openDocument(const QString& path)
 bool DocumentManager::openHistoryEntry(const HistoryEntry& entry)
 {
     auto document = std::make_unique<ChannelDocument>();
+    // A name that gives no possible time titles the copy as it stands.
     const QString title =
-        tr("Radio %1").arg(entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")));
+        tr("Radio %1")
+            .arg(entry.time.isValid()
+                     ? entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))
+                     : QFileInfo(entry.path).completeBaseName());
     const ChannelFile::Result result = document->loadCopy(entry.path, title);
     if (!result.ok()) {
         reportFileError(entry.path, result, false);
@@ -122,7 +134,7 @@ void DocumentManager::showLoaded(std::unique_ptr<ChannelDocument> document,
 
 bool DocumentManager::openWithDialog()
 {
-    const QString path = QFileDialog::getOpenFileName(dialogParent_, QString(), QString(), FileFilter);
+    const QString path = QFileDialog::getOpenFileName(dialogParent_, QString(), QString(), fileFilter());
     return !path.isEmpty() && openDocument(path);
 }
 
@@ -144,7 +156,7 @@ bool DocumentManager::save(DocumentWindow* window)
 bool DocumentManager::saveAs(DocumentWindow* window)
 {
     const QString path = QFileDialog::getSaveFileName(dialogParent_, QString(),
-                                                      proposedSavePath(window->document()), FileFilter);
+                                                      proposedSavePath(window->document()), fileFilter());
     return !path.isEmpty() && saveTo(window, path);
 }
 
@@ -177,17 +189,43 @@ void DocumentManager::closeActive()
         active_->close();
 }
 
+bool DocumentManager::confirmClose(DocumentWindow* window)
+{
+    window->view()->leaveCommit();
+    if (!window->document()->isModified())
+        return true;
+    bringForward(window); // the question names a document the user can see
+    const auto answer =
+        appMessageBox(context_, tr("Save changes to %1?").arg(displayedValue(window->document()->title())),
+                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+    return answer == QMessageBox::Discard || (answer == QMessageBox::Save && save(window));
+}
+
 bool DocumentManager::confirmCloseAll()
 {
-    for (DocumentWindow* window : windows()) {
-        window->view()->leaveCommit();
-        if (!window->document()->isModified())
-            continue;
-        const auto answer = appMessageBox(
-            context_, tr("Save changes to %1?").arg(window->document()->title()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
-        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save(window)))
-            return false;
-    }
-    return true;
+    const QList<DocumentWindow*> all = windows();
+    return std::all_of(all.begin(), all.end(),
+                       [this](DocumentWindow* window) { return confirmClose(window); });
+}
+
+void DocumentManager::bringForward(DocumentWindow* window)
+{
+    for (DocumentWindow* other : windows())
+        if (other != window && other->isVisible())
+            other->close(); // hides, its editor committed
+    if (window->isHidden())
+        window->showNormalAgain();
+    else
+        area_->setActiveSubWindow(window); // a maximised window stays so
+    setActive(window);
+}
+
+void DocumentManager::bringForwardNeighbour(int step)
+{
+    const QList<DocumentWindow*> all = windows();
+    if (all.isEmpty())
+        return;
+    const qsizetype count = all.size();
+    const qsizetype at = qMax<qsizetype>(all.indexOf(active_.data()), 0);
+    bringForward(all[((at + step) % count + count) % count]);
 }

@@ -27,7 +27,8 @@ public:
 
     // Every question about unsaved changes, and every replacing of the shown document,
     // first commits what is typed in an open cell editor, so it counts as a change.
-    // New: asks "All data will be Cleared!" when a document window exists.
+    // New: when a document window exists, offers to save its changes, then asks "All data
+    // will be Cleared!".
     bool newDocument();
     // Opens the file; a failure shows its message and opens nothing.
     bool openDocument(const QString& path);
@@ -39,8 +40,14 @@ public:
     bool saveAs(DocumentWindow* window);
     // File Close: hides the active document window, as its close box does.
     void closeActive();
-    // Before the program ends: offers to save each modified document. False = cancel.
+    // Before the program ends: offers to save each modified document, its window brought
+    // forward first. False = cancel.
     bool confirmCloseAll();
+    // Shows the window and makes it the active one; the window shown before hides, as
+    // Open hides it, so one document window shows.
+    void bringForward(DocumentWindow* window);
+    // Brings forward the next (step 1) or previous (-1) window in the order they opened.
+    void bringForwardNeighbour(int step);
 
 Q_SIGNALS:
     void currentWindowChanged(DocumentWindow* window);
@@ -55,6 +62,8 @@ private:
     void showLoaded(std::unique_ptr<ChannelDocument> document, std::optional<RadioVariant> variant = {});
     void setActive(DocumentWindow* window);
     bool saveTo(DocumentWindow* window, const QString& path);
+    // Save, Discard or Cancel for a modified document; false = cancel, or the save failed.
+    bool confirmClose(DocumentWindow* window);
     QString proposedSavePath(const ChannelDocument* document) const;
 
     void reportFileError(const QString& path, const ChannelFile::Result& result, bool saving) const;

@@ -1,5 +1,6 @@
 #include "app/DocumentWindow.h"
 
+#include "app/ProgramIcon.h"
 #include "config/AppContext.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
@@ -7,8 +8,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
-#include <QIcon>
 #include <QMdiArea>
 #include <QScrollArea>
 
@@ -24,11 +23,13 @@ DocumentWindow::DocumentWindow(ChannelDocument* document, AppContext& context, Q
     scroller->setBackgroundRole(QPalette::Window);
     scroller->setFocusPolicy(Qt::NoFocus); // the grid and its editors take the keys
     setWidget(scroller);
-    setWindowTitle(document_->title());
-    connect(document_, &ChannelDocument::titleChanged, this, &QWidget::setWindowTitle);
-    const QString icon = context.programDir() + QStringLiteral("title.ico");
-    // Checked first: probing a missing file would load every image plugin.
-    setWindowIcon(QFileInfo::exists(icon) ? QIcon(icon) : QIcon());
+    // "[*]": the title bar marks a modified document with "*".
+    setWindowTitle(document_->title() + QStringLiteral("[*]"));
+    connect(document_, &ChannelDocument::titleChanged, this,
+            [this](const QString& title) { setWindowTitle(title + QStringLiteral("[*]")); });
+    connect(document_, &ChannelDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    setWindowModified(document_->isModified());
+    setWindowIcon(programIcon(context.programDir()));
     setGeometry(0, 0, InitialWidth, InitialHeight);
     connect(&view_->transfer(), &ViewTransfer::completed, this, [this] {
         if (isHidden())

@@ -1,5 +1,6 @@
 #include "app/InfoOptions.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -30,17 +31,26 @@ bool given(int argc, const char* const argv[], const char* option)
     return false;
 }
 
+// 0 once what was printed arrived; 1, with the reason, when it did not (a full disk).
+int flushed()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "xr970: standard output: %s\n", std::strerror(errno));
+    return 1;
+}
+
 } // namespace
 
 std::optional<int> answerInfoOption(int argc, const char* const argv[])
 {
     if (given(argc, argv, "--help") || given(argc, argv, "-h")) {
         std::fputs(usage, stdout);
-        return 0;
+        return flushed();
     }
     if (given(argc, argv, "--version")) {
         std::printf("xr970 %s\n", XR_VERSION);
-        return 0;
+        return flushed();
     }
     return std::nullopt;
 }

@@ -47,6 +47,10 @@ const std::vector<MainCommand>& mainCommands()
         {CommandId::ChooseLanguage, QT_TRANSLATE_NOOP("MainWindow", "&Language"), {}, false},
         {CommandId::About, QT_TRANSLATE_NOOP("MainWindow", "&About XR_970..."), {}, false},
         {CommandId::Help, QT_TRANSLATE_NOOP("MainWindow", "&Help Topics"), QKeySequence(Qt::Key_F1), false},
+        {CommandId::NextWindow, QT_TRANSLATE_NOOP("MainWindow", "&Next Window"),
+         QKeySequence(Qt::CTRL | Qt::Key_F6), false},
+        {CommandId::PreviousWindow, QT_TRANSLATE_NOOP("MainWindow", "&Previous Window"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), false},
         {CommandId::NextPane, "", QKeySequence(Qt::Key_F6), false},
         {CommandId::PreviousPane, "", QKeySequence(Qt::SHIFT | Qt::Key_F6), false},
     };
@@ -74,6 +78,8 @@ const QList<int>& refusedWhileTransferring()
                                        CommandId::ComSetup,
                                        CommandId::ChooseLanguage,
                                        CommandId::ImportChannels,
-                                       CommandId::ExportChannels};
+                                       CommandId::ExportChannels,
+                                       CommandId::NextWindow,
+                                       CommandId::PreviousWindow};
     return refused;
 }

@@ -14,6 +14,7 @@
 #include "app/RecentFiles.h"
 #include "app/TiledMdiArea.h"
 #include "app/ToolbarIcons.h"
+#include "app/WindowMenu.h"
 #include "app/WindowPlacement.h"
 #include "config/AppContext.h"
 #include "config/CommandIds.h"
@@ -27,12 +28,12 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "model/DisplayText.h"
 #include "uikit/Contrast.h"
 #include "uikit/HelpRequest.h"
 #include "uikit/MessageBox.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -128,6 +129,9 @@ void MainWindow::createMenus()
     // The setting is read when the menu shows it, not at start-up.
     connect(setupMenu_, &QMenu::aboutToShow, this,
             [this] { action(CommandId::VerifyAfterWrite)->setChecked(context_.verifyAfterWrite()); });
+    QMenu* windows = menu(tr("&Window"), {NextWindow, PreviousWindow});
+    windowMenu_ = new WindowMenu(windows, action(NextWindow), action(PreviousWindow), *documents_,
+                                 [this](DocumentWindow* window) { showDocumentWindow(window); });
     documentMenus_ = {
         menu(tr("&File"),
              {FileNew, FileOpen, ShowRadioHistory, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,
@@ -137,6 +141,7 @@ void MainWindow::createMenus()
         menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio}),
         menu(tr("&View"), {ViewToolbar, ViewStatusBar, ViewControlBar}),
         setupMenu_,
+        windows,
         menu(tr("&Help"), {About, Separator, Help}),
     };
     addRecentFiles(noDocumentMenus_.front());
@@ -161,9 +166,10 @@ void MainWindow::updateMenuBar()
         menuBar()->addMenu(m);
     // Commands of the document menus need a document window.
     using namespace CommandId;
-    for (int id : {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation,
-                   ChannelInformation, OptionalFeatures, Read, Write, CompareWithRadio, ComSetup,
-                   ChooseLanguage, ViewControlBar, ImportChannels, ExportChannels})
+    for (int id :
+         {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation,
+          ChannelInformation, OptionalFeatures, Read, Write, CompareWithRadio, ComSetup, ChooseLanguage,
+          ViewControlBar, ImportChannels, ExportChannels, NextWindow, PreviousWindow})
         action(id)->setEnabled(documentOpen);
     edit_->setActiveView(activeView());
 }
@@ -246,14 +252,20 @@ void MainWindow::showChannelWindow()
         showNormal();
 }
 
+void MainWindow::showDocumentWindow(DocumentWindow* window)
+{
+    if (!transferRunning_)
+        documents_->bringForward(window);
+}
+
 void MainWindow::chooseLanguage()
 {
     LanguageDialog dialog(context_, this);
     if (dialog.exec() == QDialog::Accepted && dialog.changed()) {
-        // The new instance starts once this window has really closed.
-        languageChangePending_ = true;
+        // Written, and the new instance started, only once this window has really closed.
+        pendingLanguage_ = dialog.chosen();
         close();
-        languageChangePending_ = false;
+        pendingLanguage_.reset();
     }
 }
 
@@ -414,6 +426,12 @@ void MainWindow::runCommand(int commandId)
     case Help:
         showHelp(0);
         break;
+    case NextWindow:
+        documents_->bringForwardNeighbour(1);
+        break;
+    case PreviousWindow:
+        documents_->bringForwardNeighbour(-1);
+        break;
     case NextPane:
         moveToPane(1);
         break;
@@ -448,7 +466,7 @@ void MainWindow::openRecentFile(int commandId)
     }
     appMessageBox(context_,
                   tr("The file %1 no longer exists; it was taken off the list of recent files.")
-                      .arg(QDir::toNativeSeparators(path)),
+                      .arg(displayedPath(path)),
                   QMessageBox::Ok, QMessageBox::Warning);
     recent_->remove(path);
 }
@@ -485,11 +503,12 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (transferRunning_ || !documents_->confirmCloseAll()) {
+    if (transferRunning_ || !documents_->confirmCloseAll() ||
+        (pendingLanguage_ && !LanguageDialog::saveChoice(context_, *pendingLanguage_))) {
         event->ignore();
         return;
     }
-    restartRequested_ = languageChangePending_;
+    restartRequested_ = pendingLanguage_.has_value();
     savePlacement(*this, *navigationBar_, *context_.programSettings());
     event->accept();
 }

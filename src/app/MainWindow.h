@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <optional>
 
 class AppContext;
 class DocumentWindow;
@@ -20,6 +23,7 @@ class QMenu;
 class PrintCommands;
 class QToolBar;
 class RecentFiles;
+class WindowMenu;
 
 // The main window: menus, toolbar, status bar, the navigation bar at the left and the
 // document windows over the tiled background.
@@ -41,6 +45,7 @@ public:
     CsvCommands& csvCommands() const { return *csv_; }
     RecentFiles& recentFiles() const { return *recent_; }
     PrintCommands& printCommands() const { return *printing_; }
+    WindowMenu& windowMenu() const { return *windowMenu_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     // The view of the active document window, or nullptr.
     ChannelView* activeView() const;
@@ -73,6 +78,7 @@ private:
     void createNavigationBar();
     void updateMenuBar();
     void showChannelWindow();
+    void showDocumentWindow(DocumentWindow* window);
     void moveToPane(int step);
     void chooseLanguage();
     void openFromHistory();
@@ -100,8 +106,9 @@ private:
     QList<QMenu*> noDocumentMenus_;
     QList<QMenu*> documentMenus_;
     QMenu* setupMenu_ = nullptr;
+    WindowMenu* windowMenu_ = nullptr;
     bool restartRequested_ = false;
-    bool languageChangePending_ = false;
+    std::optional<Language> pendingLanguage_; // chosen in the Language dialog, not yet written
     bool transferRunning_ = false;
     QString caption_;
 };

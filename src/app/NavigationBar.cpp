@@ -4,6 +4,7 @@
 #include "uikit/HelpRequest.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolButton>
@@ -119,10 +120,25 @@ NavigationBar::NavigationBar(const QString& company, Language language, QWidget*
     for (const QString& text : itemTexts(language))
         new QTreeWidgetItem(root, QStringList{text});
     root->setExpanded(true);
+    // One way per device: the click for the mouse, Enter for the keyboard. Activation is
+    // left alone: on desktops that activate with a single click it comes with the click,
+    // elsewhere with a double click after one, and each would choose the item once more.
     connect(tree_, &QTreeWidget::itemClicked, this, &NavigationBar::onItemChosen);
-    connect(tree_, &QTreeWidget::itemActivated, this, &NavigationBar::onItemChosen);
+    tree_->installEventFilter(this);
 
     panel->setParts(close_, tree_);
+}
+
+bool NavigationBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tree_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            onItemChosen(tree_->currentItem());
+            return true;
+        }
+    }
+    return QDockWidget::eventFilter(watched, event);
 }
 
 void NavigationBar::onItemChosen(QTreeWidgetItem* item)

@@ -31,6 +31,9 @@ public:
 Q_SIGNALS:
     void targetChosen(NavigationBar::Target target);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void onItemChosen(QTreeWidgetItem* item);
 

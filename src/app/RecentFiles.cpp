@@ -3,6 +3,7 @@
 #include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
+#include "model/DisplayText.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,9 +16,7 @@ constexpr int MaxShownPath = 60; // characters; longer paths are cut in the midd
 
 QString menuText(int index, const QString& path)
 {
-    QString shown = QDir::toNativeSeparators(path);
-    if (shown.size() > MaxShownPath)
-        shown = shown.left(MaxShownPath / 2 - 2) + QStringLiteral("...") + shown.right(MaxShownPath / 2 - 1);
+    QString shown = displayedPath(path, MaxShownPath);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
 }

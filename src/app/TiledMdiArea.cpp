@@ -5,6 +5,13 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace {
+
+// The width a narrowed window had, and gets back as the area widens again.
+const char* const WidthBeforeNarrowing = "widthBeforeNarrowing";
+
+} // namespace
+
 TiledMdiArea::TiledMdiArea(const QString& programDir, QWidget* parent)
     : QMdiArea(parent), programDir_(programDir)
 {
@@ -46,8 +53,15 @@ void TiledMdiArea::fitWindowWidths()
 {
     if (!isVisible())
         return;
-    const int width = viewport()->width();
-    for (QMdiSubWindow* window : subWindowList())
-        if (window->width() > width && !window->isMaximized())
+    const int areaWidth = viewport()->width();
+    for (QMdiSubWindow* window : subWindowList()) {
+        if (window->isMaximized())
+            continue;
+        const QVariant before = window->property(WidthBeforeNarrowing);
+        const int wanted = before.isValid() ? before.toInt() : window->width();
+        const int width = qMin(wanted, areaWidth);
+        if (width != window->width())
             window->resize(width, window->height());
+        window->setProperty(WidthBeforeNarrowing, width < wanted ? QVariant(wanted) : QVariant());
+    }
 }

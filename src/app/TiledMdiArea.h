@@ -13,7 +13,9 @@ public:
     // The picture a repaint would use now.
     QPixmap backgroundTile() const;
     // A document window is never wider than the area: wider ones are narrowed (also
-    // whenever the area shrinks). Nothing happens before the area is shown.
+    // whenever the area shrinks), and grow back to their width as it widens again (the
+    // first window, narrowed while the main window still had its first size, fits its
+    // form once the window is maximised). Nothing happens before the area is shown.
     void fitWindowWidths();
 
 protected:

@@ -41,9 +41,9 @@ int main(int argc, char* argv[])
 
     const QString exeDir = QApplication::applicationDirPath();
     const QString installData = installedDataDir(exeDir);
-    Application::Paths paths{
-        locateProgramIni(exeDir, QDir(installData).filePath(QStringLiteral("Program.ini"))), exeDir,
-        installData};
+    const ProgramIniLocation ini =
+        locateProgramIni(exeDir, QDir(installData).filePath(QStringLiteral("Program.ini")));
+    const Application::Paths paths{ini.readFrom, exeDir, installData, ini.storeAt};
     // --demo: a virtual radio on a pseudo-terminal stands in for the cable, for this run.
     const bool demo = QApplication::arguments().contains(QStringLiteral("--demo"));
     Application program;
@@ -62,7 +62,9 @@ int main(int argc, char* argv[])
     if (demoRunning)
         program.mainWindow()->showDemoIndicator();
     const int status = QApplication::exec();
+    // The new instance gets the same arguments: --demo stays, and a file argument names a
+    // file whose edits were saved or discarded at the close.
     if (program.mainWindow()->restartRequested())
-        QProcess::startDetached(QApplication::applicationFilePath(), {});
+        QProcess::startDetached(QApplication::applicationFilePath(), QApplication::arguments().mid(1));
     return status;
 }

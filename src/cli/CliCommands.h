@@ -28,7 +28,8 @@ bool loadChannelFileOrReport(const QString& path, RadioImage& image);
 // default) into ini, without creating one. False when there is none.
 bool loadProgramIni(IniFile& ini);
 // Writes a command's output file through the program's file writer; "-" is standard
-// output. On failure the system's reason goes to stderr and the old file stays whole.
+// output. On failure the system's reason goes to stderr (for standard output at the
+// command's end) and the old file stays whole.
 bool writeOutputOrReport(const QString& path, const QByteArray& bytes);
 bool saveChannelFileOrReport(const QString& path, const RadioImage& image);
 // Keeps a copy of an image read from the radio in the radio history and returns its

@@ -4,11 +4,12 @@
 #include "config/IniFile.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
+#include "fileio/FileReader.h"
+#include "model/DisplayText.h"
 #include "model/ProductBand.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -27,26 +28,23 @@ QString bandTextOfImage(const RadioImage& image)
 
 bool readInput(const QString& path, QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printErr(path + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
-        return false;
-    }
     // One byte more than a channel list may have tells a file that is too large.
-    bytes = file.read(MaxCsvFileSize + 1);
-    return true;
+    ReadResult read = readRegularFile(path, MaxCsvFileSize + 1);
+    if (!read.ok)
+        printErr(displayedPath(path) + QStringLiteral(": ") + read.errorText + QLatin1Char('\n'));
+    bytes = std::move(read.bytes);
+    return read.ok;
 }
 
 void printImportReport(const QString& csvPath, const CsvImportReport& report, Language language)
 {
+    const QString shownPath = displayedPath(csvPath);
     for (const ImportedRow& row : report.rows) {
         if (row.refusal)
-            printErr(QStringLiteral("%1:%2: %3\n")
-                         .arg(csvPath)
-                         .arg(row.line)
-                         .arg(refusalText(*row.refusal, report.band, language)));
+            printErr(shownPath + QLatin1Char(':') + QString::number(row.line) + QStringLiteral(": ") +
+                     refusalText(*row.refusal, report.band, language) + QLatin1Char('\n'));
     }
-    printErr(csvPath + QStringLiteral(": ") + importSummaryText(report, language) + QLatin1Char('\n'));
+    printErr(shownPath + QStringLiteral(": ") + importSummaryText(report, language) + QLatin1Char('\n'));
 }
 
 } // namespace
@@ -127,8 +125,8 @@ int runImportCsv(const QStringList& arguments)
     const CsvImportResult result =
         importChannelsCsv(csv, image, choice->variant, bandLimitsFromText(bandText));
     if (result.problem != CsvFileProblem::None) {
-        printErr(csvPath + QStringLiteral(": ") + csvFileProblemText(result, choice->language) +
-                 QLatin1Char('\n'));
+        printErr(displayedPath(csvPath) + QStringLiteral(": ") +
+                 csvFileProblemText(result, choice->language) + QLatin1Char('\n'));
         return CliExit::BadFile;
     }
     printImportReport(csvPath, result.report, choice->language);

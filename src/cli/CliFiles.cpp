@@ -5,6 +5,7 @@
 #include "config/IniLocation.h"
 #include "document/ChannelFile.h"
 #include "fileio/FileWriter.h"
+#include "model/DisplayText.h"
 
 #include <QCoreApplication>
 
@@ -12,20 +13,19 @@ bool loadChannelFileOrReport(const QString& path, RadioImage& image)
 {
     const ChannelFile::Result result = ChannelFile::load(path, image);
     if (result.status == ChannelFile::Result::Status::FormatError)
-        printErr(path + QStringLiteral(": Data Format Error\n"));
+        printErr(displayedPath(path) + QStringLiteral(": Data Format Error\n"));
     else if (!result.ok())
-        printErr(path + QStringLiteral(": ") + result.errorText + QLatin1Char('\n'));
+        printErr(displayedPath(path) + QStringLiteral(": ") + result.errorText + QLatin1Char('\n'));
     return result.ok();
 }
 
 bool writeOutputOrReport(const QString& path, const QByteArray& bytes)
 {
-    const FileWriter writer;
-    const bool toStdout = path == QLatin1String("-");
-    const WriteResult written = toStdout ? writer.writeStandardOutput(bytes) : writer.write(path, bytes);
+    if (path == QLatin1String("-"))
+        return writeStandardOutput(bytes); // the command's end reports a failure
+    const WriteResult written = FileWriter().write(path, bytes);
     if (!written.ok)
-        printErr((toStdout ? QStringLiteral("standard output") : path) + QStringLiteral(": ") +
-                 written.errorText + QLatin1Char('\n'));
+        printErr(displayedPath(path) + QStringLiteral(": ") + written.errorText + QLatin1Char('\n'));
     return written.ok;
 }
 

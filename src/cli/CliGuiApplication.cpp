@@ -9,5 +9,5 @@ int runUnderGuiApplication(const CliCommand& command, int& argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("xr970-cli"));
-    return command.run(QCoreApplication::arguments().mid(1));
+    return finishStandardOutput(command.run(QCoreApplication::arguments().mid(1)));
 }

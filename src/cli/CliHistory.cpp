@@ -3,6 +3,7 @@
 
 #include "config/DataLocation.h"
 #include "document/RadioHistory.h"
+#include "model/DisplayText.h"
 
 #include <QDir>
 
@@ -14,8 +15,7 @@ QString storeInHistory(const RadioImage& image, RadioVariant variant)
         return stored.path;
     // The read itself succeeded; only its copy is missing.
     printErr(QStringLiteral("warning: the copy of this read could not be stored in the radio history:\n") +
-             QDir::toNativeSeparators(stored.path) + QStringLiteral(": ") + stored.result.errorText +
-             QLatin1Char('\n'));
+             displayedPath(stored.path) + QStringLiteral(": ") + stored.result.errorText + QLatin1Char('\n'));
     return {};
 }
 
@@ -23,13 +23,22 @@ int runHistory(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("List the copies of the images read from the radio, newest first, one a line, "
-                       "TAB-separated: the file, the date and time of the read, the radio's variant and the "
-                       "number of channels in use. The program and xr970-cli keep the newest %1.")
+        QStringLiteral(
+            "List the copies of the images read from the radio, newest first, one a line, "
+            "TAB-separated: the file (a backslash, TAB, newline or carriage return in it written "
+            "\\\\, \\t, \\n, \\r), the date and time of the read (the file's name when it gives no "
+            "possible time), the radio's variant and the number of channels in use. The program "
+            "and xr970-cli keep the %1 written last.")
             .arg(RadioHistory::DefaultKeep));
     if (const auto stop = parseCommandLine(parser, arguments, 0))
         return *stop;
     const RadioHistory history(radioHistoryFolder());
+    const QString folderError = history.folderError();
+    if (!folderError.isEmpty()) {
+        printErr(QStringLiteral("xr970-cli: the radio history cannot be read: %1: %2\n")
+                     .arg(QDir::toNativeSeparators(history.folder()), folderError));
+        return CliExit::Failure;
+    }
     const QList<HistoryEntry> entries = history.entries();
     if (entries.isEmpty())
         printErr(
@@ -38,9 +47,9 @@ int runHistory(const QStringList& arguments)
         const HistorySummary summary = RadioHistory::summarize(entry.path, entry.variant);
         const QString channels =
             summary.readable ? QString::number(summary.channelsInUse) : QStringLiteral("?");
-        printOut(QStringList{QDir::toNativeSeparators(entry.path),
-                             entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                             QLatin1String(radioVariantName(entry.variant)), channels}
+        printOut(QStringList{escapedField(QDir::toNativeSeparators(entry.path)),
+                             RadioHistory::readAtText(entry), QLatin1String(radioVariantName(entry.variant)),
+                             channels}
                      .join(QLatin1Char('\t')) +
                  QLatin1Char('\n'));
     }

@@ -42,17 +42,9 @@ QString generalHelp()
     return text;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+// The command line after the program's name.
+int run(const QStringList& arguments)
 {
-#ifdef XR_CLI_WITH_GUI
-    if (const CliCommand* command = guiCommandOf(argc, argv))
-        return runUnderGuiApplication(*command, argc, argv);
-#endif
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("xr970-cli"));
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) {
         printErr(generalHelp());
         return CliExit::Usage;
@@ -72,4 +64,18 @@ int main(int argc, char* argv[])
     }
     printErr(QStringLiteral("xr970-cli: unknown command '") + name + QStringLiteral("'\n\n") + generalHelp());
     return CliExit::Usage;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    holdClosedStandardStreams();
+#ifdef XR_CLI_WITH_GUI
+    if (const CliCommand* command = guiCommandOf(argc, argv))
+        return runUnderGuiApplication(*command, argc, argv);
+#endif
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("xr970-cli"));
+    return finishStandardOutput(run(QCoreApplication::arguments().mid(1)));
 }

@@ -3,6 +3,7 @@
 
 #include "config/IniFile.h"
 #include "model/ChannelCodec.h"
+#include "model/DisplayText.h"
 #include "print/ReportPdf.h"
 
 #include <QCoreApplication>
@@ -30,7 +31,7 @@ bool writePdf(const QString& path, const ReportInput& input, const QString& titl
     ReportPagination pagination;
     const std::optional<QByteArray> pdf = reportPdf(input, a4, title, pagination);
     if (!pdf) {
-        printErr(path + QStringLiteral(": the report could not be drawn\n"));
+        printErr(displayedPath(path) + QStringLiteral(": the report could not be drawn\n"));
         return false;
     }
     return writeOutputOrReport(path, *pdf);

@@ -45,7 +45,7 @@ int runRead(const QStringList& arguments)
     QString lines =
         QStringLiteral("variant: ") + QLatin1String(radioVariantName(result.variant())) + QLatin1Char('\n');
     if (!copy.isEmpty())
-        lines += QStringLiteral("history: ") + copy + QLatin1Char('\n');
+        lines += QStringLiteral("history: ") + escapedField(copy) + QLatin1Char('\n');
     if (parser.value(output) == QLatin1String("-"))
         printErr(lines);
     else

@@ -4,7 +4,6 @@
 #include "sim/VirtualRadio.h"
 
 #include <csignal>
-#include <cstdio>
 #include <pthread.h>
 
 namespace {
@@ -91,8 +90,9 @@ int runSimulate(const QStringList& arguments)
         printErr(QStringLiteral("xr970-cli: no pseudo-terminal: ") + error + QLatin1Char('\n'));
         return CliExit::Failure;
     }
-    printOut(radio.devicePath() + QLatin1Char('\n'));
-    std::fflush(stdout);
+    // Without its device line nobody can reach the radio: no use waiting.
+    if (!writeStandardOutput((radio.devicePath() + QLatin1Char('\n')).toUtf8()))
+        return CliExit::StdoutFailed;
     printErr(QStringLiteral("Virtual radio ready; Ctrl+C ends it.\n"));
     stopSignals.wait();
     return CliExit::Ok;

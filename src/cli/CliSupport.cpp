@@ -1,19 +1,73 @@
 #include "cli/CliSupport.h"
 
+#include "fileio/FileWriter.h"
+
 #include <QHash>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Why standard output failed, the first time it did; empty while it works. As
+// process-wide as the stream itself.
+QString& standardOutputFailure()
+{
+    static QString reason;
+    return reason;
+}
+
+} // namespace
+
+bool writeStandardOutput(const QByteArray& bytes)
+{
+    QString& failure = standardOutputFailure();
+    if (failure.isEmpty()) {
+        const WriteResult written = FileWriter().writeStandardOutput(bytes);
+        if (!written.ok)
+            failure = written.errorText;
+    }
+    return failure.isEmpty();
+}
 
 void printOut(const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    writeStandardOutput(text.toUtf8());
+}
+
+void holdClosedStandardStreams()
+{
+    // open() takes the lowest free descriptor, which is the closed one.
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF && ::open("/dev/null", O_RDONLY) != fd)
+            return;
+}
+
+int finishStandardOutput(int status)
+{
+    const QString& failure = standardOutputFailure();
+    if (failure.isEmpty())
+        return status;
+    printErr(QStringLiteral("xr970-cli: standard output: ") + failure + QLatin1Char('\n'));
+    return CliExit::StdoutFailed;
 }
 
 void printErr(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+}
+
+QString escapedField(const QString& text)
+{
+    // The backslash first, so the escapes' own are not doubled.
+    static const char* const escapes[][2] = {{"\\", "\\\\"}, {"\t", "\\t"}, {"\n", "\\n"}, {"\r", "\\r"}};
+    QString escaped = text;
+    for (const auto& [plain, escape] : escapes)
+        escaped.replace(QLatin1String(plain), QLatin1String(escape));
+    return escaped;
 }
 
 namespace {

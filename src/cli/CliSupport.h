@@ -23,6 +23,7 @@ constexpr int Cancelled = 8;
 constexpr int RowsRefused = 9;
 constexpr int Different = 1;     // diff: the two files differ
 constexpr int VerifyFailed = 10; // write --verify: the radio does not hold what was written
+constexpr int StdoutFailed = 11; // any command: standard output could not be written
 } // namespace CliExit
 
 struct CliCommand {
@@ -41,8 +42,23 @@ const CliCommand* guiCommandOf(int argc, char* argv[]);
 // QT_QPA_PLATFORM says otherwise.
 int runUnderGuiApplication(const CliCommand& command, int& argc, char* argv[]);
 
-void printOut(const QString& text); // UTF-8 to stdout
+// Standard output: everything a command prints there goes through these two, each write
+// checked. After the first failure nothing more is written, and finishStandardOutput
+// reports it.
+void printOut(const QString& text);                // UTF-8
+bool writeStandardOutput(const QByteArray& bytes); // false once a write failed
+// A standard stream closed at start would be taken by the first file the command opens,
+// and what it prints would land there: each closed one is held by /dev/null opened for
+// reading, so that a write to it fails (and is reported). First thing in main.
+void holdClosedStandardStreams();
+// The status a command ends with: its own, or StdoutFailed with
+// "xr970-cli: standard output: <reason>" on stderr when its output did not all arrive.
+int finishStandardOutput(int status);
+
 void printErr(const QString& text); // UTF-8 to stderr
+// A text (a path) as a field of a line of output that scripts read: a backslash, TAB,
+// newline or carriage return as \\, \t, \n, \r, so the fields and lines stay apart.
+QString escapedField(const QString& text);
 
 // Parses a command's arguments. Returns an exit status when the command must stop here:
 // Ok after --help, Usage (with the usage text on stderr) for a usage error.

@@ -39,6 +39,9 @@ constexpr int NextPane = 57680;
 constexpr int PreviousPane = 57681;
 constexpr int ViewToolbar = 59392;
 constexpr int ViewStatusBar = 59393;
+constexpr int NextWindow = 61504; // the system's next and previous window
+constexpr int PreviousWindow = 61520;
+constexpr int WindowDocument = 65280; // every document entry of the Window menu
 
 constexpr bool isRecentFile(int id)
 {

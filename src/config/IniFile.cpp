@@ -1,10 +1,14 @@
 #include "config/IniFile.h"
 
+#include "fileio/FileReader.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -80,11 +84,14 @@ QString trimmedDefault(const QString& text)
     return text.isEmpty() ? text : QString::fromUtf8(trimmed(text.toUtf8()));
 }
 
-bool createIfMissing(const QString& path)
+bool createIfMissing(QFile& file)
 {
-    QFile file(path);
     // Append mode creates the file when missing and never truncates it.
-    return file.exists() || file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (file.exists())
+        return true;
+    const bool created = file.open(QIODevice::WriteOnly | QIODevice::Append);
+    file.close();
+    return created;
 }
 
 } // namespace
@@ -132,13 +139,24 @@ void IniFile::clear()
     modified_ = false;
 }
 
-bool IniFile::load(const QString& path)
+bool IniFile::load(const QString& path, QString* errorText)
 {
     clear();
     QFile file(path);
-    if (!createIfMissing(path) || !file.open(QIODevice::ReadOnly))
+    ReadResult read{false, {}, {}};
+    if (createIfMissing(file))
+        read = readRegularFile(path, MaxFileSize + 1);
+    else
+        read.errorText = file.errorString();
+    // Part of a larger file would lose the rest at the next save: more is no Program.ini.
+    if (read.ok && read.bytes.size() > MaxFileSize)
+        read = {false, {}, qt_error_string(EFBIG)};
+    if (!read.ok) {
+        if (errorText)
+            *errorText = read.errorText;
         return false;
-    loadBytes(path, file.readAll());
+    }
+    loadBytes(path, read.bytes);
     return true;
 }
 
@@ -269,5 +287,6 @@ WriteResult IniFile::save(const FileWriter& writer)
 {
     if (!modified_ || !isLoaded())
         return {};
-    return writer.write(path_, serialize());
+    const WriteResult folder = makeFolders(QFileInfo(path_).path());
+    return folder.ok ? writer.write(path_, serialize()) : folder;
 }

@@ -24,9 +24,16 @@ public:
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
+    static constexpr qsizetype MaxFileSize = 1024 * 1024;
+
     // Reads the file at a full path, creating it empty when missing. False when it
-    // cannot be opened or created; the object then stays empty.
-    bool load(const QString& path);
+    // cannot be opened or created, is no regular file (a FIFO, a device: refused without
+    // waiting) or is larger than MaxFileSize, with the reason in errorText; the object
+    // then stays empty.
+    bool load(const QString& path, QString* errorText = nullptr);
+    // From now on a save writes the file at path (a per-user copy not made yet), made with
+    // its folder when missing.
+    void storeAt(const QString& path) { path_ = path; }
     // Holds bytes as if they had been read from the file at path.
     void loadBytes(const QString& path, const QByteArray& bytes);
     QString value(const QString& section, const QString& key, const QString& defaultValue) const;

@@ -1,5 +1,7 @@
 #include "config/IniLocation.h"
 
+#include "config/IniFile.h"
+#include "fileio/FileReader.h"
 #include "fileio/FileWriter.h"
 
 #include <QDir>
@@ -21,17 +23,26 @@ bool canCreateIn(const QString& dir)
     return true;
 }
 
-// The per-user copy is the user's own: nobody else reads it.
-void copyPrivately(const QString& source, const QString& target)
+// A copy of a file that could be read whole, for the user alone: nobody else reads it.
+bool copyPrivately(const QString& source, const QString& target)
 {
-    QFile original(source);
-    if (original.open(QIODevice::ReadOnly) && FileWriter().write(target, original.readAll()).ok)
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    // A FIFO or a device in its place is refused, never waited on.
+    const ReadResult original = readRegularFile(source, IniFile::MaxFileSize + 1);
+    if (!original.ok || original.bytes.size() > IniFile::MaxFileSize ||
+        !makeFolders(QFileInfo(target).path()).ok || !FileWriter().write(target, original.bytes).ok)
+        return false;
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+}
+
+bool isKeptCopy(const QString& perUser)
+{
+    return QFileInfo(perUser).size() > 0;
 }
 
 } // namespace
 
-QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
+ProgramIniLocation locateProgramIni(const QString& exeDir, const QString& installedDefault)
 {
     const QString beside = QDir(exeDir).filePath(FileName);
     const QFileInfo besideInfo(beside);
@@ -42,13 +53,13 @@ QString locateProgramIni(const QString& exeDir, const QString& installedDefault)
                                   ? besideInfo.isWritable() && QFileInfo(exeDir).isWritable()
                                   : !QFileInfo::exists(installedDefault) && canCreateIn(exeDir);
     if (besideWanted)
-        return beside;
+        return {beside, beside};
 
     const QString perUser = perUserProgramIni();
-    QDir().mkpath(QFileInfo(perUser).path());
-    if (!QFileInfo::exists(perUser))
-        copyPrivately(besideInfo.exists() ? beside : installedDefault, perUser);
-    return perUser;
+    const QString source = besideInfo.exists() ? beside : installedDefault;
+    if (isKeptCopy(perUser) || !QFileInfo::exists(source) || copyPrivately(source, perUser))
+        return {perUser, perUser};
+    return {source, perUser};
 }
 
 QString installedDataDir(const QString& exeDir, const QString& relativeToExe, const QString& configured)
@@ -73,10 +84,11 @@ QString perUserProgramIni()
 
 QString existingProgramIni(const QString& exeDir)
 {
-    const QString candidates[] = {QDir(exeDir).filePath(FileName), perUserProgramIni(),
-                                  QDir(installedDataDir(exeDir)).filePath(FileName)};
-    for (const QString& candidate : candidates)
-        if (QFileInfo::exists(candidate))
-            return candidate;
-    return {};
+    const QString beside = QDir(exeDir).filePath(FileName);
+    if (QFileInfo::exists(beside))
+        return beside;
+    if (isKeptCopy(perUserProgramIni()))
+        return perUserProgramIni();
+    const QString installed = QDir(installedDataDir(exeDir)).filePath(FileName);
+    return QFileInfo::exists(installed) ? installed : QString();
 }

@@ -80,6 +80,11 @@ const Entry Strings[] = {
     {CommandId::EditCopy, QT_TRANSLATE_NOOP("StringTable", "Copy the selected cells to the clipboard\nCopy")},
     {CommandId::EditPaste,
      QT_TRANSLATE_NOOP("StringTable", "Fill the cells from the current one with the clipboard\nPaste")},
+    {CommandId::NextWindow,
+     QT_TRANSLATE_NOOP("StringTable", "Show the window of the next document\nNext Window")},
+    {CommandId::PreviousWindow,
+     QT_TRANSLATE_NOOP("StringTable", "Show the window of the previous document\nPrevious Window")},
+    {CommandId::WindowDocument, QT_TRANSLATE_NOOP("StringTable", "Show the window of this document\nWindow")},
     // One prompt serves every entry of the recent-file list.
     {CommandId::RecentFileFirst, QT_TRANSLATE_NOOP("StringTable", "Open this document\nRecent File")},
 };

@@ -72,7 +72,10 @@ void importRows(const CsvHeader& header, const std::vector<CsvRecord>& rows, Rad
         const int channel = location ? *location + (report.zeroBased ? 1 : 0) : 0;
         ChannelValues values;
         if (channel < 1 || channel > RadioImage::ChannelCount) {
-            imported.refusal = Refusal{RefusalReason::BadLocation, {}, imported.location, 0};
+            // In a file that starts at 0, "16" is a channel number only by the radio's count.
+            const RefusalReason reason =
+                report.zeroBased ? RefusalReason::BadZeroBasedLocation : RefusalReason::BadLocation;
+            imported.refusal = Refusal{reason, {}, imported.location, 0};
         } else if (const auto earlier = firstLineOfChannel.find(channel);
                    earlier != firstLineOfChannel.end()) {
             imported.refusal =

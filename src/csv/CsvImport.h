@@ -44,7 +44,7 @@ constexpr qsizetype MaxCsvFileSize = 1024 * 1024;
 // taken whole or refused whole. Channels the file does not name stay as they were, and so
 // do the bits no column describes (busy lock included; a channel that was empty gets the
 // grid's defaults for what the file leaves out: Wide, not scanned, busy lock Off, High).
-// The fields the variant hides from the grid are stored absent, as the grid stores them.
+// The fields the variant hides from the grid are stored absent.
 CsvImportResult importChannelsCsv(const QByteArray& bytes, const RadioImage& base, RadioVariant variant,
                                   BandLimits band);
 

@@ -1,5 +1,7 @@
 #include "csv/CsvRefusal.h"
 
+#include "model/DisplayText.h"
+
 namespace {
 
 struct Wording {
@@ -13,6 +15,9 @@ Wording wordingOf(RefusalReason reason)
     switch (reason) {
     case RefusalReason::BadLocation:
         return {"Location \"%2\" is not a channel number (1-16)", "位置“%2”不是信道号 (1-16)"};
+    case RefusalReason::BadZeroBasedLocation:
+        return {"Location \"%2\" is not a channel number (this file counts from 0: 0-15)",
+                "位置“%2”不是信道号（本文件从 0 开始计数：0-15）"};
     case RefusalReason::DuplicateLocation:
         return {"Location %2 was already given on line %5", "位置 %2 已在第 %5 行出现"};
     case RefusalReason::MissingValue:
@@ -71,8 +76,9 @@ QString refusalText(const Refusal& refusal, BandLimits band, Language language)
     const Wording wording = wordingOf(refusal.reason);
     const QString pattern =
         QString::fromUtf8(language == Language::Chinese ? wording.chinese : wording.english);
-    const QString values[] = {refusal.column, refusal.value, shortMHzText(band.low), shortMHzText(band.high),
-                              QString::number(refusal.earlierLine)};
+    // The value from the file shown escaped and cut to a readable length.
+    const QString values[] = {refusal.column, displayedValue(refusal.value), shortMHzText(band.low),
+                              shortMHzText(band.high), QString::number(refusal.earlierLine)};
     // One pass over the wording: a value from the file may itself contain "%3".
     QString text;
     for (qsizetype i = 0; i < pattern.size(); ++i) {

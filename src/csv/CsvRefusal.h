@@ -22,6 +22,8 @@ enum class RefusalReason {
     UnknownValue,        // column, value
     UnlistedCtcss,       // column, value
     UnknownDcs,          // column, value
+    // value: the location as written, in a file whose locations start at 0
+    BadZeroBasedLocation,
 };
 
 struct Refusal {

@@ -1,6 +1,7 @@
 #include "dialogs/AboutDialog.h"
 
 #include "config/AppContext.h"
+#include "model/MenuText.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
 
@@ -43,7 +44,8 @@ AboutDialog::AboutDialog(const AppContext& context, QWidget* parent) : QDialog(p
     setFont(templateFont(9));
     const DialogUnits dlu(font());
     setFixedSize(dlu.toPixelsX(231), dlu.toPixelsY(113));
-    setWindowTitle(context.languageValue(QStringLiteral("About Title")));
+    // The About Title is the menu item's text too: the caption shows it without "&" and "...".
+    setWindowTitle(menuTextAsCaption(context.languageValue(QStringLiteral("About Title"))));
 
     logo_ = new QLabel(this);
     setControlId(logo_, LogoId);

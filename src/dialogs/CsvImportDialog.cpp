@@ -1,6 +1,7 @@
 #include "dialogs/CsvImportDialog.h"
 
 #include "csv/CsvImport.h"
+#include "model/DisplayText.h"
 #include "uikit/Contrast.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
@@ -82,9 +83,10 @@ void CsvImportDialog::fillTable(const CsvImportReport& report, Language language
     int r = 0;
     for (const ImportedRow& row : report.rows) {
         table_->setItem(r, LineColumn, cell(QString::number(row.line)));
-        table_->setItem(r, LocationColumn, cell(row.location));
+        table_->setItem(r, LocationColumn, cell(displayedValue(row.location)));
         if (row.refusal) {
             QTableWidgetItem* result = cell(refusalText(*row.refusal, report.band, language));
+            result->setToolTip(result->text()); // the whole reason, however narrow the column
             result->setForeground(
                 readableColour(RefusedColour, palette().color(QPalette::Base), TextContrast));
             table_->setItem(r, ResultColumn, result);

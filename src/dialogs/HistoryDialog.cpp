@@ -39,12 +39,7 @@ HistoryDialog::HistoryDialog(const RadioHistory& history, QWidget* parent)
     const DialogUnits dlu(font());
     resize(dlu.toPixelsX(330), dlu.toPixelsY(200));
 
-    auto* label =
-        new QLabel(entries_.isEmpty()
-                       ? tr("No reads are stored yet. Every read from the radio keeps a copy here.")
-                       : tr("The &copies of the reads from the radio, newest first (the last %1 are kept):")
-                             .arg(RadioHistory::DefaultKeep),
-                   this);
+    auto* label = new QLabel(headingText(history.folderError()), this);
     label->setWordWrap(true);
     list_ = new QTreeWidget(this);
     list_->setAccessibleName(tr("Reads from the radio"));
@@ -82,12 +77,22 @@ HistoryDialog::HistoryDialog(const RadioHistory& history, QWidget* parent)
     installControlHelp(this);
 }
 
+QString HistoryDialog::headingText(const QString& folderError) const
+{
+    if (!folderError.isEmpty())
+        return tr("The folder of the radio history cannot be read: %1").arg(folderError);
+    if (entries_.isEmpty())
+        return tr("No reads are stored yet. Every read from the radio keeps a copy here.");
+    return tr("The &copies of the reads from the radio, newest first (the last %1 are kept):")
+        .arg(RadioHistory::DefaultKeep);
+}
+
 void HistoryDialog::fillList()
 {
     for (const HistoryEntry& entry : entries_) {
         const HistorySummary summary = RadioHistory::summarize(entry.path, entry.variant);
         auto* item = new QTreeWidgetItem(list_);
-        item->setText(ReadAt, entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        item->setText(ReadAt, RadioHistory::readAtText(entry));
         item->setText(Radio, variantText(entry.variant));
         item->setText(ChannelsInUse,
                       summary.readable ? QString::number(summary.channelsInUse) : tr("unreadable"));

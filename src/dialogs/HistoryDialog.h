@@ -25,6 +25,7 @@ public:
     QPushButton* openButton() const { return open_; }
 
 private:
+    QString headingText(const QString& folderError) const;
     void fillList();
 
     QList<HistoryEntry> entries_;

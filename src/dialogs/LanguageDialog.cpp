@@ -35,42 +35,38 @@ LanguageDialog::LanguageDialog(AppContext& context, QWidget* parent) : QDialog(p
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool LanguageDialog::isChinese() const
+Language LanguageDialog::chosen() const
 {
-    return context_.language() == Language::Chinese;
+    return chinese_->isChecked() ? Language::Chinese : Language::English;
 }
 
 int LanguageDialog::exec()
 {
-    (isChinese() ? chinese_ : english_)->setChecked(true);
+    (context_.language() == Language::Chinese ? chinese_ : english_)->setChecked(true);
     return QDialog::exec();
 }
 
 void LanguageDialog::accept()
 {
-    const bool chooseChinese = chinese_->isChecked();
-    if (chooseChinese != isChinese() && !saveLanguage(chooseChinese))
-        return; // the dialog stays open: the user may try again or cancel
+    changed_ = chosen() != context_.language();
     QDialog::accept();
 }
 
-// A restart would come up in the old language if Program.ini did not take the new one:
-// then the user hears why, and the value in memory goes back to what the file holds.
-bool LanguageDialog::saveLanguage(bool chinese)
+// A restart would come up in the old language if Program.ini did not take the new one.
+bool LanguageDialog::saveChoice(AppContext& context, Language language)
 {
-    IniFile& config = context_.config();
+    IniFile& config = context.config();
     const QString section = QStringLiteral("Setup");
     const QString key = QStringLiteral("Language");
     const QString previous = config.value(section, key, QString());
-    config.setValue(section, key, chinese ? QStringLiteral("Chinese") : QStringLiteral("English"));
-    const WriteResult saved = config.save(context_.fileWriter());
+    config.setValue(section, key,
+                    language == Language::Chinese ? QStringLiteral("Chinese") : QStringLiteral("English"));
+    const WriteResult saved = config.save(context.fileWriter());
     if (!saved.ok) {
         config.setValue(section, key, previous);
-        fileErrorBox(context_, tr("Could not save the file %1."), config.path(), saved.errorText);
-        return false;
+        fileErrorBox(context, tr("Could not save the file %1."), config.path(), saved.errorText);
     }
-    changed_ = true;
-    return true;
+    return saved.ok;
 }
 
 void LanguageDialog::keyPressEvent(QKeyEvent* event)

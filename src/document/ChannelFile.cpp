@@ -1,6 +1,7 @@
 #include "document/ChannelFile.h"
 
-#include <QFile>
+#include "fileio/FileReader.h"
+
 #include <cstring>
 
 namespace ChannelFile {
@@ -15,14 +16,11 @@ Result loadFromBytes(const QByteArray& bytes, RadioImage& image)
 
 Result load(const QString& path, RadioImage& image)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {Result::Status::IoError, file.errorString()};
     // Bytes after the image are never read.
-    const QByteArray bytes = file.read(FileSize);
-    if (file.error() != QFileDevice::NoError)
-        return {Result::Status::IoError, file.errorString()};
-    return loadFromBytes(bytes, image);
+    const ReadResult read = readRegularFile(path, FileSize);
+    if (!read.ok)
+        return {Result::Status::IoError, read.errorText};
+    return loadFromBytes(read.bytes, image);
 }
 
 QByteArray toBytes(const RadioImage& image)

@@ -21,7 +21,8 @@ struct Result {
 };
 
 // Loads into image only when the whole file is valid; otherwise image is untouched.
-// A wrong magic and a file shorter than 1040 bytes are both format errors.
+// A wrong magic and a file shorter than 1040 bytes are both format errors; a FIFO, a
+// device or a folder is an I/O error, refused without waiting (fileio/FileReader).
 Result load(const QString& path, RadioImage& image);
 Result loadFromBytes(const QByteArray& bytes, RadioImage& image);
 

@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include <cerrno>
+#include <dirent.h>
+
 namespace {
 
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
@@ -34,14 +37,15 @@ RadioVariant variantNamed(const QString& name)
     return RadioVariant::Other;
 }
 
-// The history's file names, oldest first.
-QStringList entryNames(const QDir& folder)
+// The history's files, in the order of their names.
+QFileInfoList entryFiles(const QDir& folder)
 {
-    QStringList names = folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const QString& name) { return !entryName().match(name).hasMatch(); }),
-                names.end());
-    return names;
+    QFileInfoList files = folder.entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    files.erase(
+        std::remove_if(files.begin(), files.end(),
+                       [](const QFileInfo& file) { return !entryName().match(file.fileName()).hasMatch(); }),
+        files.end());
+    return files;
 }
 
 } // namespace
@@ -50,48 +54,67 @@ RadioHistory::RadioHistory(QString folder, int keepCount) : folder_(std::move(fo
 {
 }
 
-QString RadioHistory::freeName(QDateTime when, RadioVariant variant) const
-{
-    // Two reads in one millisecond (two programs at once): the later one moves on a
-    // millisecond, so no copy replaces another and the names keep their order.
-    const QDir folder(folder_);
-    while (QFileInfo::exists(folder.filePath(fileName(when, variant))))
-        when = when.addMSecs(1);
-    return folder.filePath(fileName(when, variant));
-}
-
 RadioHistory::Stored RadioHistory::store(const RadioImage& image, RadioVariant variant,
                                          const FileWriter& writer, const QDateTime& when) const
 {
     QDir().mkpath(folder_); // when it cannot be made, the write says why
-    const QString path = freeName(when, variant);
-    const Stored stored{path, ChannelFile::save(path, image, writer)};
-    if (stored.ok())
-        removeOldest();
-    return stored;
+    const QDir folder(folder_);
+    // A name taken already (another read in the same millisecond): the next millisecond.
+    const NewFileResult written = writer.writeNew(
+        [&](int attempt) { return folder.filePath(fileName(when.addMSecs(attempt), variant)); },
+        ChannelFile::toBytes(image));
+    if (!written.result.ok)
+        return {written.path, {ChannelFile::Result::Status::IoError, written.result.errorText}};
+    removeOldest(written.path);
+    return {written.path, {}};
 }
 
-void RadioHistory::removeOldest() const
+void RadioHistory::removeOldest(const QString& kept) const
 {
-    const QDir folder(folder_);
-    const QStringList names = entryNames(folder);
+    const QString keptName = QFileInfo(kept).fileName();
+    QFileInfoList files = entryFiles(QDir(folder_));
+    files.erase(std::remove_if(files.begin(), files.end(),
+                               [&](const QFileInfo& file) { return file.fileName() == keptName; }),
+                files.end());
+    // Oldest first; files of one moment in the order of their names.
+    std::stable_sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.lastModified() < b.lastModified();
+    });
     // Another program may have removed one already; what is left goes next time.
-    for (qsizetype i = 0; i < names.size() - keepCount_; ++i)
-        QFile::remove(folder.filePath(names[i]));
+    for (qsizetype i = 0; i < files.size() + 1 - keepCount_; ++i)
+        QFile::remove(files[i].filePath());
 }
 
 QList<HistoryEntry> RadioHistory::entries() const
 {
-    const QDir folder(folder_);
     QList<HistoryEntry> result;
-    const QStringList names = entryNames(folder);
-    for (auto name = names.crbegin(); name != names.crend(); ++name) {
-        const QRegularExpressionMatch match = entryName().match(*name);
-        const QDateTime time(QDate::fromString(match.captured(1), DateFormat),
-                             QTime::fromString(match.captured(2), TimeFormat), Qt::UTC);
-        result.push_back({folder.filePath(*name), time, variantNamed(match.captured(3))});
+    const QFileInfoList files = entryFiles(QDir(folder_));
+    for (auto file = files.crbegin(); file != files.crend(); ++file) {
+        const QRegularExpressionMatch match = entryName().match(file->fileName());
+        const QDate date = QDate::fromString(match.captured(1), DateFormat);
+        const QTime time = QTime::fromString(match.captured(2), TimeFormat);
+        const bool possible = date.isValid() && time.isValid();
+        result.push_back({file->filePath(), possible ? QDateTime(date, time, Qt::UTC) : QDateTime(),
+                          variantNamed(match.captured(3))});
     }
     return result;
+}
+
+QString RadioHistory::folderError() const
+{
+    DIR* folder = ::opendir(QFile::encodeName(folder_).constData());
+    if (folder) {
+        ::closedir(folder);
+        return {};
+    }
+    return errno == ENOENT ? QString() : qt_error_string(errno);
+}
+
+QString RadioHistory::readAtText(const HistoryEntry& entry)
+{
+    if (!entry.time.isValid())
+        return QFileInfo(entry.path).fileName();
+    return entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 HistorySummary RadioHistory::summarize(const QString& path, RadioVariant variant)

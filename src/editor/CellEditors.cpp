@@ -14,6 +14,7 @@ QLineEdit* makeEdit(QWidget* parent, int id)
 {
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
+    edit->setMaxLength(MaxCellTextLength);
     setControlId(edit, id);
     edit->hide();
     return edit;
@@ -82,9 +83,20 @@ void CellEditors::load(int col, const QString& cellText)
             found = list->count() - 1;
         }
         list->setCurrentIndex(found < 0 ? 0 : found);
-        loadedIndexes_[static_cast<std::size_t>(col - 1)] = list->currentIndex();
     } else {
-        static_cast<QLineEdit*>(editorOf(col))->setText(cellText);
+        auto* edit = static_cast<QLineEdit*>(editorOf(col));
+        edit->setText(cellText);
+        edit->selectAll();
+    }
+    loadedTexts_[static_cast<std::size_t>(col - 1)] = textOf(col);
+}
+
+void CellEditors::editInPlace(int col)
+{
+    if (!listOf(col)) {
+        auto* edit = static_cast<QLineEdit*>(editorOf(col));
+        edit->deselect();
+        edit->end(false);
     }
 }
 
@@ -107,9 +119,7 @@ bool CellEditors::isOpen(int col) const
 
 bool CellEditors::isChanged(int col) const
 {
-    if (QComboBox* list = listOf(col))
-        return list->currentIndex() != loadedIndexes_[static_cast<std::size_t>(col - 1)];
-    return static_cast<QLineEdit*>(editorOf(col))->isModified();
+    return textOf(col) != loadedTexts_[static_cast<std::size_t>(col - 1)];
 }
 
 void CellEditors::hideAll()

@@ -32,13 +32,17 @@ public:
     QComboBox* listOf(int col) const; // nullptr for the edit boxes
     // The open editor's text; for a list, its selected entry.
     QString textOf(int col) const;
-    // Loads the cell text: an edit box takes it, a list selects the first entry that
-    // begins with it (ignoring case); a value the list does not offer is added as an
-    // extra entry so that leaving the cell keeps it; an empty cell selects entry 0.
+    // Loads the cell text: an edit box takes it all selected, so that typing replaces it;
+    // a list selects the first entry that begins with it (ignoring case); a value the
+    // list does not offer is added as an extra entry so that leaving the cell keeps it;
+    // an empty cell selects entry 0.
     void load(int col, const QString& cellText);
     // The entry of a list the text names, as typing it would choose: equal to it (ignoring
     // case), else the first that begins with it; empty when none does.
     QString offeredEntry(int col, const QString& text) const;
+    // An edit box's caret to the end of its text with nothing selected, so that typing
+    // adds to it (F2, a double click); a list stays as it is.
+    void editInPlace(int col);
     bool isOpen(int col) const;
     // Whether the user changed the editor's text or choice since it was loaded.
     bool isChanged(int col) const;
@@ -48,5 +52,5 @@ public:
 private:
     std::array<QWidget*, 8> editors_{};  // columns 1..8, owned by the viewport
     std::array<int, 8> offeredCounts_{}; // entries of each list before any kept value
-    std::array<int, 8> loadedIndexes_{}; // entry each list was loaded with
+    std::array<QString, 8> loadedTexts_;  // what each editor held when it was loaded
 };

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <functional>
@@ -160,10 +161,25 @@ void ChannelGrid::setColumnWidthTwips(int column, int twips)
 {
     columnTwips_[column] = twips;
     const int pixels = pixelsFromTwipsX(twips);
-    if (column == 0)
+    if (column == 0) {
         table_->verticalHeader()->setFixedWidth(pixels);
-    else
+        return;
+    }
+    // A column of no width is hidden: no arrow key, click or move lands on it.
+    table_->setColumnHidden(column - 1, twips == 0);
+    if (twips > 0)
         table_->setColumnWidth(column - 1, pixels);
+}
+
+void ChannelGrid::keepCurrentCellShown()
+{
+    for (int c = 1; c < columns_ && !isColumnShown(column_); ++c) {
+        if (isColumnShown(c)) {
+            const QSignalBlocker quiet(table_);
+            table_->setCurrentCell(row_ - 1, c - 1);
+            column_ = c;
+        }
+    }
 }
 
 void ChannelGrid::setColumnCentred(int column, bool centred)

@@ -53,6 +53,10 @@ public:
 
     void setColumnWidthTwips(int column, int twips);
     int columnWidthTwips(int column) const { return columnTwips_.value(column); }
+    bool isColumnShown(int column) const { return columnWidthTwips(column) > 0; }
+    // A current cell in a column no longer shown moves to the first column shown of its
+    // row, quietly: nothing is left or entered.
+    void keepCurrentCellShown();
     // Centred, or at the left top.
     void setColumnCentred(int column, bool centred);
 

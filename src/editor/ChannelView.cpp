@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QUndoStack>
+#include <algorithm>
 
 namespace {
 
@@ -183,11 +184,7 @@ void ChannelView::applyColumnLayout()
         grid_->setColumnWidthTwips(c, widths[c]);
         grid_->setColumnCentred(c, widths[c] != 0);
     }
-}
-
-bool ChannelView::isColumnHiddenByVariant(int col) const
-{
-    return col < GridColumn::BusyLock && grid_->columnWidthTwips(col) == 0;
+    grid_->keepCurrentCellShown();
 }
 
 void ChannelView::loadFromImage()
@@ -238,16 +235,18 @@ ChannelTexts ChannelView::cellTexts() const
 void ChannelView::storeToImage()
 {
     editors_->hideAll();
-    ChannelTexts cells = cellTexts();
-    encodeChannels(cells, context_.radioVariant(), document_->image());
-    writeCells(cells); // the hidden columns were blanked in the cells
+    RadioImage& image = document_->image();
+    storeEditedChannels(cellTexts(), context_.radioVariant(), context_.language(), image);
+    // The grid shows what was stored, so storing again changes nothing.
+    ChannelTexts stored;
+    decodeChannels(image, context_.radioVariant(), context_.language(), stored);
+    writeCells(stored);
 }
 
 RadioImage ChannelView::gridImage() const
 {
     RadioImage image = document_->image();
-    ChannelTexts cells = cellTexts();
-    encodeChannels(cells, context_.radioVariant(), image);
+    storeEditedChannels(cellTexts(), context_.radioVariant(), context_.language(), image);
     return image;
 }
 
@@ -271,9 +270,9 @@ void ChannelView::openEditor()
 
 void ChannelView::placeEditor()
 {
-    // Columns that the radio type hides stay closed: an invisible editor there would
-    // commit an empty frequency and clear the channel.
-    if (!grid_->isEnabled() || isColumnHiddenByVariant(grid_->currentColumn()))
+    // A column that is not shown stays closed: an invisible editor there would change
+    // the channel unseen (or commit an empty frequency and clear it).
+    if (!grid_->isEnabled() || !grid_->isColumnShown(grid_->currentColumn()))
         return;
     const int col = grid_->currentColumn();
     QWidget* editor = editors_->editorOf(col);
@@ -318,15 +317,21 @@ QList<int> ChannelView::visibleColumns() const
 {
     QList<int> columns;
     for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
-        if (grid_->columnWidthTwips(c) > 0)
+        if (grid_->isColumnShown(c))
             columns << c;
     return columns;
 }
 
 void ChannelView::leaveCommit()
 {
-    if (editors_ && editors_->isOpen(grid_->currentColumn()))
+    if (!editors_ || !editors_->isOpen(grid_->currentColumn()))
+        return;
+    // Passing through a cell changes nothing: a value the user did not touch is not checked
+    // again (a channel outside today's band would otherwise be cleared by a click).
+    if (editorChanged())
         commit(CommitKind::Leave);
+    else
+        cancelEditor();
 }
 
 bool ChannelView::enterCommit()
@@ -400,20 +405,19 @@ bool ChannelView::recordChange(const QString& text, const ViewState& before, boo
     return true;
 }
 
+// Enter goes on to the next column shown, then to the first one of the next row.
 void ChannelView::moveToNextCell()
 {
-    int row = grid_->currentRow();
-    int col = grid_->currentColumn();
-    if (col < grid_->columnCount() - 1) {
-        ++col;
-    } else if (row < grid_->rowCount() - 1) {
-        col = 1;
-        ++row;
-    } else {
-        row = 1;
-        col = 1;
-    }
-    grid_->setCurrentCell(row, col);
+    const QList<int> columns = visibleColumns();
+    if (columns.isEmpty())
+        return;
+    const int row = grid_->currentRow();
+    const int col = grid_->currentColumn();
+    const auto later = std::find_if(columns.cbegin(), columns.cend(), [col](int c) { return c > col; });
+    if (later != columns.cend())
+        grid_->setCurrentCell(row, *later);
+    else
+        grid_->setCurrentCell(row < grid_->rowCount() - 1 ? row + 1 : 1, columns.front());
 }
 
 bool ChannelView::eventFilter(QObject* watched, QEvent* event)
@@ -432,10 +436,17 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::KeyPress && handleKey(watched, *static_cast<QKeyEvent*>(event)))
         return true;
+    // A double click on a cell, or in the edit box the first click opened over it, edits
+    // the cell's text in place.
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == grid_->viewport() || qobject_cast<QLineEdit*>(watched))) {
+        editInPlace();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
-// F1, Enter, Escape, and typing on a cell without an open editor; true when handled.
+// F1, F2, Enter, Escape, and typing on a cell without an open editor; true when handled.
 bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_F1) {
@@ -451,12 +462,27 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
         cancelEditor();
         return true;
     }
+    if (key.key() == Qt::Key_F2) {
+        editInPlace();
+        return true;
+    }
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
         if (!editorOpen || enterCommit())
             moveToNextCell();
         return true;
     }
     return !editorOpen && isPrintableKey(key) && openEditorWithKey(key);
+}
+
+// F2 and a double click: the current cell's editor, opened if need be, with the caret
+// after the cell's text.
+void ChannelView::editInPlace()
+{
+    const int col = grid_->currentColumn();
+    if (editors_ && !editors_->isOpen(col))
+        openEditor();
+    if (editors_ && editors_->isOpen(col))
+        editors_->editInPlace(col);
 }
 
 // The item views this view watches are the grid's table and the lists' popups, which
@@ -485,14 +511,16 @@ bool ChannelView::openEditorWithKey(const QKeyEvent& key)
 }
 
 // Clipboard and undo keys in an open edit box work on its own text while it has
-// something for them; otherwise they work on the cells.
+// something for them (a paste: one value that fits a cell); otherwise on the cells.
 bool ChannelView::editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const
 {
     const bool oneCell = grid_->selection().isSingleCell();
     if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut))
         return oneCell && edit.hasSelectedText();
-    if (key.matches(QKeySequence::Paste))
-        return oneCell && !isCellBlock(QGuiApplication::clipboard()->text());
+    if (key.matches(QKeySequence::Paste)) {
+        const QString text = QGuiApplication::clipboard()->text();
+        return oneCell && !isCellBlock(text) && text.size() <= MaxCellTextLength;
+    }
     if (key.matches(QKeySequence::Undo))
         return edit.isUndoAvailable();
     if (key.matches(QKeySequence::Redo))

@@ -42,6 +42,8 @@ public:
     void initialUpdate();
 
     void loadFromImage();
+    // Writes the cells the user changed into the image (the rest of it stays as it is),
+    // then shows the stored image in the grid.
     void storeToImage();
     // The image as storeToImage would make it, the document untouched.
     RadioImage gridImage() const;
@@ -108,7 +110,6 @@ private:
     void placeEditor();
     bool commit(CommitKind kind);
     void moveToNextCell();
-    bool isColumnHiddenByVariant(int col) const;
     void writeCells(const ChannelTexts& cells);
     void updateProductAndCaption();
     void showProductAndCaption();
@@ -116,6 +117,7 @@ private:
     bool handleKey(QObject* watched, const QKeyEvent& key);
     bool isListPopup(const QObject* watched) const;
     bool openEditorWithKey(const QKeyEvent& key);
+    void editInPlace();
     bool editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const;
     PortSettingDialog& portSetting();
 

@@ -7,6 +7,7 @@
 #include "editor/CellEditors.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
+#include "model/DisplayText.h"
 #include "uikit/MessageBox.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,8 @@ QString withDecimalPoint(const QString& value)
 // the reason when it is refused.
 std::optional<QString> pasteCell(ChannelView& view, int row, int col, const QString& value)
 {
+    if (value.size() > MaxCellTextLength)
+        return Texts::tr("longer than any cell can hold");
     const ChannelGrid& grid = *view.grid();
     QString text = withDecimalPoint(value);
     if (view.editors().listOf(col)) {
@@ -73,6 +76,11 @@ std::optional<QString> pasteCell(ChannelView& view, int row, int col, const QStr
     return std::nullopt;
 }
 
+void showPasteMessage(ChannelView& view, const QString& text)
+{
+    showMessageBox({&view, text, stringTableText(MessageId::Caution), QMessageBox::Ok, QMessageBox::Warning});
+}
+
 void reportRefusals(ChannelView& view, const QStringList& refused, int outside)
 {
     if (refused.isEmpty() && outside == 0)
@@ -86,8 +94,7 @@ void reportRefusals(ChannelView& view, const QStringList& refused, int outside)
     }
     if (outside > 0)
         lines << Texts::tr("Left out, beyond the last channel or column: %1 values.").arg(outside);
-    showMessageBox({&view, lines.join(QLatin1Char('\n')), stringTableText(MessageId::Caution),
-                    QMessageBox::Ok, QMessageBox::Warning});
+    showPasteMessage(view, lines.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -155,12 +162,23 @@ QString cutCells(ChannelView& view)
 bool pasteCells(ChannelView& view, const QString& text)
 {
     view.leaveCommit();
+    if (!view.isEditable())
+        return false;
+    if (text.size() > MaxPasteLength) {
+        showPasteMessage(view, Texts::tr("Nothing was pasted: the clipboard holds %1 characters, far more "
+                                         "than 16 channels can take.")
+                                   .arg(text.size()));
+        return false;
+    }
     const QList<QStringList> block = parseCellBlock(text);
-    if (!view.isEditable() || block.isEmpty())
+    if (block.isEmpty())
         return false;
     const ChannelGrid& grid = *view.grid();
     const QList<int> columns = view.visibleColumns();
+    // Rows copied whole, with their channel numbers, land on the selected rows from the
+    // first column shown, their numbers dropped; any other block at the current cell.
     const bool numbered = startsWithChannelNumbers(block);
+    const int top = numbered ? grid.selection().top : grid.currentRow();
     int first = 0; // index in columns of the first pasted column
     while (!numbered && first < columns.size() && columns[first] < grid.currentColumn())
         ++first;
@@ -168,7 +186,7 @@ bool pasteCells(ChannelView& view, const QString& text)
     QStringList refused;
     int outside = 0;
     for (int i = 0; i < block.size(); ++i) {
-        const int row = numbered ? block[i].front().trimmed().toInt() : grid.currentRow() + i;
+        const int row = top + i;
         const QStringList values = numbered ? block[i].mid(1) : block[i];
         for (int j = 0; j < values.size(); ++j) {
             if (row >= GridRowCount || first + j >= columns.size()) {
@@ -180,7 +198,7 @@ bool pasteCells(ChannelView& view, const QString& text)
             if (const std::optional<QString> reason = pasteCell(view, row, col, value))
                 refused << Texts::tr("Channel %1, %2: \"%3\" - %4")
                                .arg(row)
-                               .arg(grid.text(0, col), value, *reason);
+                               .arg(grid.text(0, col), displayedValue(value), *reason);
         }
     }
     const bool changed = view.recordChange(Texts::tr("Paste"), before);

@@ -9,6 +9,9 @@ class ChannelView;
 // Copy, cut and paste of channel cells the way spreadsheets exchange them: one line per
 // row, fields separated by TABs (comma-separated text is read as well).
 
+// A clipboard text longer than this is far more than 16 channels and is refused unread.
+constexpr qsizetype MaxPasteLength = 64 * 1024;
+
 // Whether a text holds cells for the grid rather than one value for an edit box: it
 // has a TAB, a comma or a line break.
 bool isCellBlock(const QString& text);
@@ -24,8 +27,10 @@ QString copyCells(const ChannelView& view);
 QString cutCells(ChannelView& view);
 
 // Fills the cells from the current one, row by row across the shown columns; rows that
-// begin with a channel number (as whole rows are copied) go to that channel. Each cell
-// passes the checks of a typed value (band, raster, list entries); a refused cell keeps
-// its text and is named in one message after the paste, which is one undo step.
+// begin with a channel number (as whole rows are copied) fill the selected rows from the
+// first row selected down, whole, without their numbers. Each cell passes the checks of
+// a typed value (band, raster, list entries); a refused cell keeps its text and is named
+// in one message after the paste, which is one undo step. A value longer than any cell
+// holds, or a text longer than MaxPasteLength, is refused unread.
 // Returns whether any cell changed.
 bool pasteCells(ChannelView& view, const QString& text);

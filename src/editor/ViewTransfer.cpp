@@ -116,6 +116,8 @@ void ViewTransfer::run()
     case Direction::Write:
         if (verify_)
             verifyWrite(transfer);
+        else
+            showStatus(tr("Written"));
         break;
     }
     Q_EMIT completed();

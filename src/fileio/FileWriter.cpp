@@ -1,5 +1,6 @@
 #include "fileio/FileWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -40,7 +41,30 @@ int createTemporaryBeside(const QByteArray& target, QByteArray& name)
     return -1;
 }
 
+// 0 when the folder exists (or something by its name: the write then says what) or was made.
+int makeFolder(const QByteArray& path)
+{
+    if (::mkdir(path.constData(), 0777) == 0 || errno == EEXIST)
+        return 0;
+    const int error = errno;
+    const qsizetype slash = path.lastIndexOf('/');
+    if (error != ENOENT || slash <= 0)
+        return error;
+    if (const int parentError = makeFolder(path.left(slash)))
+        return parentError;
+    return ::mkdir(path.constData(), 0777) == 0 || errno == EEXIST ? 0 : errno;
+}
+
+// How many names writeNew tries before it gives up.
+constexpr int MaxNewNames = 1000;
+
 } // namespace
+
+WriteResult makeFolders(const QString& path)
+{
+    const int error = makeFolder(QFile::encodeName(QDir::cleanPath(path)));
+    return error == 0 ? WriteResult{} : failure(error);
+}
 
 qint64 FileWriter::writeSome(int fd, const char* data, qint64 size) const
 {
@@ -98,12 +122,12 @@ WriteResult FileWriter::writeThrough(const QByteArray& target, const QByteArray&
     return {reason.isEmpty(), reason};
 }
 
-WriteResult FileWriter::replace(const QByteArray& target, const QByteArray& bytes, int keptMode) const
+QString FileWriter::writeTemporary(const QByteArray& target, const QByteArray& bytes, int keptMode,
+                                   QByteArray& temporary) const
 {
-    QByteArray temporary;
     const int fd = createTemporaryBeside(target, temporary);
     if (fd < 0)
-        return failure(errno);
+        return qt_error_string(errno);
     QString reason = writeAll(fd, bytes);
     if (reason.isEmpty() && keptMode >= 0 && ::fchmod(fd, static_cast<mode_t>(keptMode)) != 0)
         reason = qt_error_string(errno);
@@ -113,11 +137,39 @@ WriteResult FileWriter::replace(const QByteArray& target, const QByteArray& byte
     const int closeError = closeChecked(fd);
     if (reason.isEmpty() && closeError != 0)
         reason = qt_error_string(closeError);
-    if (reason.isEmpty() && ::rename(temporary.constData(), target.constData()) != 0)
-        reason = qt_error_string(errno);
-    if (!reason.isEmpty()) {
+    if (!reason.isEmpty())
         ::unlink(temporary.constData());
-        return {false, reason};
+    return reason;
+}
+
+WriteResult FileWriter::replace(const QByteArray& target, const QByteArray& bytes, int keptMode) const
+{
+    QByteArray temporary;
+    QString reason = writeTemporary(target, bytes, keptMode, temporary);
+    if (reason.isEmpty() && ::rename(temporary.constData(), target.constData()) != 0) {
+        reason = qt_error_string(errno);
+        ::unlink(temporary.constData());
     }
-    return {};
+    return {reason.isEmpty(), reason};
+}
+
+NewFileResult FileWriter::writeNew(const std::function<QString(int attempt)>& nameFor,
+                                   const QByteArray& bytes) const
+{
+    NewFileResult written{{}, nameFor(0)};
+    QByteArray temporary;
+    const QString reason = writeTemporary(QFile::encodeName(written.path), bytes, -1, temporary);
+    if (!reason.isEmpty())
+        return {{false, reason}, written.path};
+    // link() gives the file its name only when no file has that name yet; rename() would
+    // replace one that another program gave it a moment ago.
+    int error = EEXIST;
+    for (int attempt = 0; attempt < MaxNewNames && error == EEXIST; ++attempt) {
+        written.path = nameFor(attempt);
+        error = ::link(temporary.constData(), QFile::encodeName(written.path).constData()) == 0 ? 0 : errno;
+    }
+    ::unlink(temporary.constData());
+    if (error != 0)
+        written.result = failure(error);
+    return written;
 }

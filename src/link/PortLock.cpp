@@ -1,5 +1,7 @@
 #include "link/PortLock.h"
 
+#include "fileio/FileReader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -72,10 +74,11 @@ std::optional<Holder> holderOf(const QString& deviceNode)
 {
     const QString name = lockFileName(deviceNode);
     for (const QString& folder : lockFolders()) {
-        QFile file(QDir(folder).filePath(name));
-        if (!file.open(QIODevice::ReadOnly))
+        // The folders are open to every user: a FIFO put there must not block this one.
+        const ReadResult lock = readRegularFile(QDir(folder).filePath(name), 4096);
+        if (!lock.ok)
             continue;
-        std::optional<Holder> holder = parseLockFile(file.read(4096));
+        std::optional<Holder> holder = parseLockFile(lock.bytes);
         if (!holder || !isRunning(holder->pid))
             continue;
         if (holder->program.isEmpty())

@@ -1,8 +1,8 @@
 #include "link/ScriptedSerialDevices.h"
 
+#include "fileio/FileReader.h"
 #include "link/PortProbe.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +12,8 @@
 namespace {
 
 using State = PortStatus::State;
+
+constexpr qint64 MaxListSize = 1024 * 1024; // a list of devices, not a data file
 
 std::optional<quint16> hexId(const QJsonValue& value)
 {
@@ -104,11 +106,11 @@ std::unique_ptr<ScriptedSerialDevices> ScriptedSerialDevices::fromJson(const QBy
 
 std::unique_ptr<ScriptedSerialDevices> ScriptedSerialDevices::fromFile(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const ReadResult read = readRegularFile(path, MaxListSize);
+    if (!read.ok) {
         if (error)
-            *error = file.errorString();
+            *error = read.errorText;
         return nullptr;
     }
-    return fromJson(file.readAll(), error);
+    return fromJson(read.bytes, error);
 }

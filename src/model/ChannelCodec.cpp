@@ -59,27 +59,12 @@ void setBits(std::uint8_t& byte, std::uint8_t mask, std::uint8_t value)
     byte = static_cast<std::uint8_t>((byte & ~mask) | (value & mask));
 }
 
-void encodeAttribute(std::uint8_t* record, int col, const QString& text)
+// Busy lock: Off 00, Carrier 01, anything else QT/DQT 10.
+std::uint8_t busyLockBits(const QString& cell)
 {
-    std::uint8_t& widthPower = record[RadioImage::RecWidthPower];
-    switch (col) {
-    case GridColumn::Bandwidth: // an unknown text stores Wide
-        setBits(widthPower, RadioImage::WideBit, isText(text, &ChoiceTexts::narrow) ? 0 : RadioImage::WideBit);
-        break;
-    case GridColumn::Power: // an unknown text stores High
-        setBits(widthPower, RadioImage::HighPowerBit, isText(text, &ChoiceTexts::low) ? 0 : RadioImage::HighPowerBit);
-        break;
-    default: {
-        // Busy lock: Off 00, Carrier 01, anything else QT/DQT 10.
-        std::uint8_t busy = 2;
-        if (isText(text, &ChoiceTexts::busyOff))
-            busy = 0;
-        else if (isText(text, &ChoiceTexts::busyCarrier))
-            busy = 1;
-        setBits(record[RadioImage::RecBusyLock], RadioImage::BusyLockMask,
-                static_cast<std::uint8_t>(busy << RadioImage::BusyLockShift));
-    }
-    }
+    if (isText(cell, &ChoiceTexts::busyOff))
+        return 0;
+    return isText(cell, &ChoiceTexts::busyCarrier) ? 1 : 2;
 }
 
 } // namespace
@@ -127,14 +112,8 @@ QString decodeChannelCell(const RadioImage& image, int channel, int col, RadioVa
     if (isColumnBlankedByVariant(col, variant))
         return {};
     const std::uint8_t* record = image.channel(channel);
-    switch (col) {
-    case GridColumn::RxFrequency:
-        return frequencyText(record + RadioImage::RecRxFreq);
-    case GridColumn::TxFrequency:
-        return frequencyText(record + RadioImage::RecTxFreq);
-    default:
-        break;
-    }
+    if (col == GridColumn::RxFrequency || col == GridColumn::TxFrequency)
+        return frequencyText(record + (col == GridColumn::RxFrequency ? RadioImage::RecRxFreq : RadioImage::RecTxFreq));
     const bool empty = isChannelEmpty(image, channel, variant);
     if (col == GridColumn::DecodeTone || col == GridColumn::EncodeTone) {
         const int offset = col == GridColumn::DecodeTone ? RadioImage::RecDecodeTone : RadioImage::RecEncodeTone;
@@ -143,27 +122,39 @@ QString decodeChannelCell(const RadioImage& image, int channel, int col, RadioVa
     return empty ? QString() : attributeText(record, image.scanBit(channel), col, choiceTexts(language));
 }
 
-void encodeChannelCell(RadioImage& image, int channel, int col, const QString& text)
+void encodeChannelCell(RadioImage& image, int n, int col, const QString& cell)
 {
-    std::uint8_t* record = image.channel(channel);
+    std::uint8_t* record = image.channel(n);
+    std::uint8_t& widthPower = record[RadioImage::RecWidthPower];
     switch (col) {
     case GridColumn::RxFrequency:
-        RadioImage::frequencyToBytes(frequencyCountFromText(text), record + RadioImage::RecRxFreq);
+        RadioImage::frequencyToBytes(frequencyCountFromText(cell), record + RadioImage::RecRxFreq);
         break;
     case GridColumn::TxFrequency:
-        RadioImage::frequencyToBytes(frequencyCountFromText(text), record + RadioImage::RecTxFreq);
+        RadioImage::frequencyToBytes(frequencyCountFromText(cell), record + RadioImage::RecTxFreq);
         break;
     case GridColumn::DecodeTone:
-        storeTone(text, record, RadioImage::RecDecodeTone);
+        storeTone(cell, record, RadioImage::RecDecodeTone);
         break;
     case GridColumn::EncodeTone:
-        storeTone(text, record, RadioImage::RecEncodeTone);
+        storeTone(cell, record, RadioImage::RecEncodeTone);
+        break;
+    case GridColumn::Bandwidth: // an unknown text stores Wide
+        setBits(widthPower, RadioImage::WideBit,
+                isText(cell, &ChoiceTexts::narrow) ? 0 : RadioImage::WideBit);
         break;
     case GridColumn::Scan:
-        image.setScanBit(channel, isText(text, &ChoiceTexts::scanYes));
+        image.setScanBit(n, isText(cell, &ChoiceTexts::scanYes));
+        break;
+    case GridColumn::BusyLock:
+        setBits(record[RadioImage::RecBusyLock], RadioImage::BusyLockMask,
+                static_cast<std::uint8_t>(busyLockBits(cell) << RadioImage::BusyLockShift));
+        break;
+    case GridColumn::Power: // an unknown text stores High
+        setBits(widthPower, RadioImage::HighPowerBit,
+                isText(cell, &ChoiceTexts::low) ? 0 : RadioImage::HighPowerBit);
         break;
     default:
-        encodeAttribute(record, col, text);
         break;
     }
 }
@@ -184,4 +175,15 @@ void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image
             encodeChannelCell(image, n, c, cells[n][c]);
         }
     }
+}
+
+void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
+                         RadioImage& image)
+{
+    ChannelTexts shown;
+    decodeChannels(image, variant, language, shown);
+    for (int n = 1; n <= RadioImage::ChannelCount; ++n)
+        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+            if (!isColumnBlankedByVariant(c, variant) && cells[n][c] != shown[n][c])
+                encodeChannelCell(image, n, c, cells[n][c]);
 }

@@ -24,6 +24,10 @@ constexpr int Count = 9;
 
 constexpr int GridRowCount = RadioImage::ChannelCount + 1;
 
+// No cell text comes near this length (a frequency has 9 characters, a tone 5): a longer
+// value is refused before it is read.
+constexpr int MaxCellTextLength = 64;
+
 // The 17 x 9 cell texts of the channel grid: row 0 titles, column 0 channel numbers,
 // rows 1..16 channels 1..16. Between a decode and an encode these texts are the data.
 using ChannelTexts = std::array<std::array<QString, GridColumn::Count>, GridRowCount>;
@@ -55,3 +59,11 @@ void decodeChannels(const RadioImage& image, RadioVariant variant, Language lang
 // Writes the channel records and scan bitmap from the cells. Hidden columns of the
 // variant are blanked in the cells first, so they are stored absent.
 void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image);
+
+// What the grid stores: only the cells whose text differs from what decoding the image
+// shows in the language write their field, and a field the variant hides is never
+// written. An untouched grid leaves every byte as it was (a busy lock 11, a DCS code
+// the radio does not list, an empty channel's attribute bits, a receive-only radio's
+// transmit frequencies), and an edit changes its own field only.
+void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
+                         RadioImage& image);

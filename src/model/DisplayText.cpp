@@ -1,5 +1,9 @@
 #include "model/DisplayText.h"
 
+#include <QDir>
+#include <QStringList>
+#include <QStringTokenizer>
+
 namespace {
 
 QString escaped(QChar c)
@@ -26,6 +30,17 @@ QString escapedRange(const QString& value, qsizetype from, qsizetype to)
     return out;
 }
 
+// Rows a line takes in a box about 60 Latin characters wide; CJK characters are twice
+// as wide.
+int boxRows(const QString& line)
+{
+    constexpr int RowWidth = 60;
+    int width = 0;
+    for (const QChar c : line)
+        width += c.unicode() >= 0x2E80 ? 2 : 1;
+    return qMax(1, (width + RowWidth - 1) / RowWidth);
+}
+
 } // namespace
 
 QString displayedValue(const QString& value, int maxChars)
@@ -43,4 +58,25 @@ QString displayedValue(const QString& value, int maxChars)
     const QString head = escapedRange(value, 0, half).left(half);
     const QString tail = escapedRange(value, value.size() - half, value.size()).right(half);
     return head + ellipsis + tail;
+}
+
+QString boxedText(const QString& text, int maxLineChars, int maxRows)
+{
+    QStringList lines;
+    int rows = 0;
+    for (const QStringView line : QStringTokenizer(text, u'\n')) {
+        const QString shown = displayedValue(line.toString(), maxLineChars);
+        rows += boxRows(shown);
+        if (rows > maxRows) {
+            lines << QStringLiteral("...");
+            break;
+        }
+        lines << shown;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString displayedPath(const QString& path, int maxChars)
+{
+    return displayedValue(QDir::toNativeSeparators(path), maxChars);
 }

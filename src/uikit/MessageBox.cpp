@@ -1,9 +1,12 @@
 #include "uikit/MessageBox.h"
 
 #include "config/AppContext.h"
+#include "model/DisplayText.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QGridLayout>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -16,14 +19,33 @@ MessageBoxHandler& handler()
 QMessageBox::StandardButton realMessageBox(const MessageBoxRequest& request)
 {
     QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.owner);
+    makeRoomForCaption(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 } // namespace
 
+void makeRoomForCaption(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int decorations = 5 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + decorations;
+    if (const QScreen* screen = box.screen())
+        width = qMin(width, screen->availableGeometry().width() * 9 / 10);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                  1, grid->columnCount());
+}
+
 QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request)
 {
-    return handler() ? handler()(request) : realMessageBox(request);
+    // However long the text, the box fits the screen and its buttons can be reached.
+    MessageBoxRequest boxed = request;
+    boxed.text = boxedText(request.text);
+    return handler() ? handler()(boxed) : realMessageBox(boxed);
 }
 
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler next)
@@ -41,6 +63,6 @@ QMessageBox::StandardButton appMessageBox(const AppContext& context, const QStri
 
 void fileErrorBox(const AppContext& context, const QString& what, const QString& path, const QString& reason)
 {
-    appMessageBox(context, what.arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n') + reason,
-                  QMessageBox::Ok, QMessageBox::Warning);
+    appMessageBox(context, what.arg(displayedPath(path)) + QLatin1Char('\n') + reason, QMessageBox::Ok,
+                  QMessageBox::Warning);
 }

@@ -21,6 +21,12 @@ using MessageBoxHandler = std::function<QMessageBox::StandardButton(const Messag
 // Shows the box modally and returns the button pressed.
 QMessageBox::StandardButton showMessageBox(const MessageBoxRequest& request);
 
+// Window managers cut a caption that does not fit beside their title-bar buttons
+// ("North... orks"), and QMessageBox leaves room for little more than its text: the box
+// is made as wide as its caption in a bold title font with room for the icon and three
+// buttons, though never wider than most of the screen.
+void makeRoomForCaption(QMessageBox& box);
+
 // Replaces the real box (tests); an empty handler restores it. Returns the previous one.
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
 
@@ -30,5 +36,5 @@ QMessageBox::StandardButton appMessageBox(const AppContext& context, const QStri
                                           QMessageBox::Icon icon = QMessageBox::NoIcon);
 
 // A file that could not be read or written: what happened ("Could not save the file
-// %1.", %1 the file's name) and the system's reason, as a warning.
+// %1.", %1 the file's name as displayedPath shows it) and the reason, as a warning.
 void fileErrorBox(const AppContext& context, const QString& what, const QString& path, const QString& reason);

@@ -35,10 +35,11 @@ QByteArray GuiTestEnv::defaultIni()
 {
     return "[Setup]\r\nLanguage=English\r\nShowLang=1\r\nAppName=XrTest\r\n"
            "Type1=VHF\r\nField1=130 - 160MHz|136 - 174MHz\r\nType2=UHF\r\nField2=400-420|420-450|450-470\r\n"
-           "[English]\r\nCompany=Test Radio Co\r\nAppName=Test Programmer\r\nAbout Title=About Test\r\n"
+           "[English]\r\nCompany=Test Radio Co\r\nAppName=Test Programmer\r\nAbout Title=&About Test...\r\n"
            "Version=Version 1 & more\r\nCopyrights=&Copy 2026\r\nCopyrights Owner=Owner && Co\r\nTitle=Test "
            "Title\r\n"
-           "[Chinese]\r\nCompany=测试无线电\r\nAppName=测试软件\r\nTitle=测试标题\r\n";
+           "[Chinese]\r\nCompany=测试无线电\r\nAppName=测试软件\r\n"
+           "About Title=关于测试(&A)...\r\nTitle=测试标题\r\n";
 }
 
 QString GuiTestEnv::iniPath() const

@@ -15,7 +15,7 @@ void ChannelTableModel::setLanguage(Language language)
         return;
     language_ = language;
     choices_ = CellChoices(language);
-    Q_EMIT headerDataChanged(Qt::Horizontal, 0, GridColumn::Count - 1);
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
     refresh();
 }
 
@@ -65,18 +65,17 @@ void ChannelTableModel::decodeRow(int channel)
 void ChannelTableModel::rowChanged(int channel)
 {
     decodeRow(channel);
-    Q_EMIT dataChanged(cellIndex(channel, 0), cellIndex(channel, GridColumn::Count - 1));
+    Q_EMIT dataChanged(cellIndex(channel, GridColumn::RxFrequency), cellIndex(channel, GridColumn::Power));
 }
 
 void ChannelTableModel::refresh()
 {
     for (int n = 1; n <= RadioImage::ChannelCount; ++n)
         decodeRow(n);
-    Q_EMIT dataChanged(index(0, 0), index(RadioImage::ChannelCount - 1, GridColumn::Count - 1));
+    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
-ChannelTableModel::CommitResult ChannelTableModel::commit(int channel, int col, const QString& editorText,
-                                                          CommitKind kind)
+CommitPlan ChannelTableModel::plan(int channel, int col, const QString& editorText, CommitKind kind) const
 {
     CommitInput input;
     input.col = col;
@@ -85,8 +84,14 @@ ChannelTableModel::CommitResult ChannelTableModel::commit(int channel, int col, 
     input.txText = text(channel, GridColumn::TxFrequency);
     input.band = band_;
     input.language = language_;
-    const CommitPlan plan = planCommit(input, kind);
-    return {plan.accepted, plan.messageId, writeCells(channel, plan.writes)};
+    return planCommit(input, kind);
+}
+
+ChannelTableModel::CommitResult ChannelTableModel::commit(int channel, int col, const QString& editorText,
+                                                          CommitKind kind)
+{
+    const CommitPlan planned = plan(channel, col, editorText, kind);
+    return {planned.accepted, planned.messageId, writeCells(channel, planned.writes)};
 }
 
 bool ChannelTableModel::writeCells(int channel, const std::vector<CellWrite>& writes)
@@ -108,7 +113,7 @@ int ChannelTableModel::rowCount(const QModelIndex& parent) const
 
 int ChannelTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : GridColumn::Count;
+    return parent.isValid() ? 0 : GridColumn::Count - 1;
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
@@ -120,10 +125,10 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
-        return text(channel, index.column());
+        return text(channel, columnOf(index));
     case Qt::AccessibleDescriptionRole:
         //: A channel cell for assistive technology: its column title and channel number.
-        return tr("%1, channel %2").arg(columnTitle(index.column(), language_)).arg(channel);
+        return tr("%1, channel %2").arg(columnTitle(columnOf(index), language_)).arg(channel);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     default:
@@ -137,7 +142,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     if (orientation == Qt::Vertical)
         return QString::asprintf("%2d", section + 1);
-    return columnTitle(section, language_);
+    return columnTitle(section + 1, language_);
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
@@ -145,7 +150,7 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (isEditable() && isColumnShown(index.column()))
+    if (isEditable() && isColumnShown(columnOf(index)))
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -157,5 +162,5 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     if (role != Qt::EditRole && role != LeaveCommitRole)
         return false;
     const CommitKind kind = role == LeaveCommitRole ? CommitKind::Leave : CommitKind::Enter;
-    return commit(channelOf(index), index.column(), value.toString(), kind).accepted;
+    return commit(channelOf(index), columnOf(index), value.toString(), kind).accepted;
 }

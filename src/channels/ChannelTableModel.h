@@ -11,8 +11,9 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-// The sixteen channels of a radio image as a table: row r is channel r + 1, and the
-// columns are the grid's (0 the channel number, 1 Rx Frequency .. 8 Power). Every cell's
+// The sixteen channels of a radio image as a table: row r is channel r + 1, column c the
+// grid's column c + 1 (Rx Frequency .. Power); the channel numbers are the rows' header.
+// The model's own functions count in grid columns (GridColumn). Every cell's
 // text is decoded from the image in the model's language; an edit runs the commit rules
 // and writes only the fields of the cells the rules fill or clear, so bytes nobody edited
 // never change. Columns the radio variant hides are never written.
@@ -35,7 +36,8 @@ public:
     explicit ChannelTableModel(RadioImage& image, QObject* parent = nullptr);
 
     static int channelOf(const QModelIndex& index) { return index.row() + 1; }
-    QModelIndex cellIndex(int channel, int col) const { return index(channel - 1, col); }
+    static int columnOf(const QModelIndex& index) { return index.column() + 1; }
+    QModelIndex cellIndex(int channel, int col) const { return index(channel - 1, col - 1); }
 
     Language language() const { return language_; }
     void setLanguage(Language language);
@@ -59,7 +61,9 @@ public:
     // Titles (row 0), channel numbers (column 0) and every cell.
     ChannelTexts texts() const;
 
-    // Runs the commit rules for a typed or chosen text and writes what they fill or clear.
+    // What the commit rules make of a typed or chosen text in a cell, nothing written.
+    CommitPlan plan(int channel, int col, const QString& editorText, CommitKind kind) const;
+    // Runs the commit rules and writes what they fill or clear (also when they refuse).
     CommitResult commit(int channel, int col, const QString& editorText, CommitKind kind);
     // Writes cell texts of one channel as they are, without the rules; true when a byte
     // changed.

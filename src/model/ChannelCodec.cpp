@@ -176,14 +176,3 @@ void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image
         }
     }
 }
-
-void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
-                         RadioImage& image)
-{
-    ChannelTexts shown;
-    decodeChannels(image, variant, language, shown);
-    for (int n = 1; n <= RadioImage::ChannelCount; ++n)
-        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
-            if (!isColumnBlankedByVariant(c, variant) && cells[n][c] != shown[n][c])
-                encodeChannelCell(image, n, c, cells[n][c]);
-}

@@ -59,11 +59,3 @@ void decodeChannels(const RadioImage& image, RadioVariant variant, Language lang
 // Writes the channel records and scan bitmap from the cells. Hidden columns of the
 // variant are blanked in the cells first, so they are stored absent.
 void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image);
-
-// What the grid stores: only the cells whose text differs from what decoding the image
-// shows in the language write their field, and a field the variant hides is never
-// written. An untouched grid leaves every byte as it was (a busy lock 11, a DCS code
-// the radio does not list, an empty channel's attribute bits, a receive-only radio's
-// transmit frequencies), and an edit changes its own field only.
-void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
-                         RadioImage& image);

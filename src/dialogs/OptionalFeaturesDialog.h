@@ -6,6 +6,7 @@
 #include "uikit/DialogUnits.h"
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -28,6 +29,12 @@ public:
     OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, Language language,
                            QWidget* parent = nullptr);
 
+    // Marks the labels of the options shown whose value differs from the radio's (a
+    // compare's), as the controls change: filled, with the radio's value as tool tip and
+    // description.
+    void markDifferences(const RadioImage& radio);
+    QLabel* timeOutLabel() const { return timeOutLabel_; }
+
     // After OK: whether storing changed any byte of the image.
     bool imageChanged() const { return imageChanged_; }
 
@@ -45,12 +52,14 @@ private:
     void fillLists();
     void applyVariant(RadioVariant variant);
     void loadFromImage();
-    void storeToImage();
+    void storeTo(RadioImage& image) const;
+    void updateMarks();
 
     RadioImage& image_;
     Language language_;
     DialogUnits units_;
     bool imageChanged_ = false;
+    std::optional<RadioImage> radio_;
 
     QLabel* timeOutLabel_ = nullptr;
     QComboBox* timeOut_ = nullptr;

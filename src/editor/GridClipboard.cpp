@@ -4,6 +4,7 @@
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "csv/CsvText.h"
+#include "channels/CellPaste.h"
 #include "channels/ChannelTableModel.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
@@ -34,38 +35,6 @@ bool startsWithChannelNumbers(const QList<QStringList>& block)
             return false;
     }
     return true;
-}
-
-// A frequency written with a decimal comma ("145,125" from a spreadsheet set up that
-// way) would otherwise be read as its whole megahertz.
-QString withDecimalPoint(const QString& value)
-{
-    static const QRegularExpression decimalComma(QStringLiteral("^\\s*\\d+,\\d+\\s*$"));
-    return decimalComma.match(value).hasMatch() ? QString(value).replace(QLatin1Char(','), QLatin1Char('.'))
-                                                : value;
-}
-
-// Runs one pasted value through the commit rules of a typed value confirmed with Enter;
-// the reason when it is refused, and then the cell keeps its value.
-std::optional<QString> pasteCell(ChannelTableModel& model, int row, int col, const QString& value)
-{
-    if (value.size() > MaxCellTextLength)
-        return Texts::tr("longer than any cell can hold");
-    QString text = withDecimalPoint(value);
-    if (model.choices().isList(col)) {
-        if (value.isEmpty())
-            return std::nullopt; // a list cell is never emptied: it keeps its value
-        text = model.choices().offeredEntry(col, value);
-        if (text.isEmpty() && value == model.text(row, col))
-            text = value; // a value the list does not offer, pasted where it already is
-        if (text.isEmpty())
-            return Texts::tr("not one of the values of this column");
-    }
-    const CommitPlan plan = model.plan(row, col, text, CommitKind::Enter);
-    if (!plan.accepted)
-        return stringTableText(plan.messageId);
-    model.writeCells(row, plan.writes);
-    return std::nullopt;
 }
 
 void showPasteMessage(ChannelView& view, const QString& text)

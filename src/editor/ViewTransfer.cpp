@@ -2,6 +2,7 @@
 
 #include "config/AppContext.h"
 #include "config/CommandIds.h"
+#include "channels/ChannelTableModel.h"
 #include "config/StringTable.h"
 #include "dialogs/CompareDialog.h"
 #include "dialogs/ProgressDialog.h"
@@ -104,6 +105,9 @@ void ViewTransfer::run()
         report(result);
         return;
     }
+    // After a read or a write the grid holds what the radio holds: no cell differs.
+    if (direction_ != Direction::Compare)
+        view_.model().clearReference(ChannelTableModel::Mark::Radio);
     switch (direction_) {
     case Direction::Read:
         finishRead(result, before);
@@ -187,6 +191,7 @@ void ViewTransfer::finishCompare(const CloneTransfer::Result& result)
     RadioImage radio = shown; // bytes 816 to 1023 never cross the line
     CloneFrames::applyTransferArea(radio, *result.received);
     keepInHistory(radio, result.variant());
+    view_.model().setReference(ChannelTableModel::Mark::Radio, radio, {}, true); // the grid marks what differs
     const Language language = view_.context().language();
     if (!comparison_)
         comparison_ = new CompareDialog(view_.context(), &view_);

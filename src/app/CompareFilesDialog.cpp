@@ -76,6 +76,7 @@ CompareFilesDialog::CompareFilesDialog(ChannelView& view, AppContext& context, Q
     file_.initNew(context_.language(), QString());
     file_.channels().setLanguage(context_.language());
     file_.channels().setVariant(context_.radioVariant());
+    file_.channels().setBand(view_.band()); // a copied frequency is checked as the product allows
     connect(fileSteps_, &QUndoStack::cleanChanged, &file_, [this](bool clean) { file_.setModified(!clean); });
 
     auto* open = new QPushButton(tr("Open &File..."), this);
@@ -91,33 +92,7 @@ CompareFilesDialog::CompareFilesDialog(ChannelView& view, AppContext& context, Q
     count_->setWordWrap(true);
     auto* close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &CompareFilesDialog::reject);
-
-    auto* grids = new QGridLayout;
-    grids->addWidget(panes_[Left].heading, 0, 0);
-    grids->addWidget(panes_[Right].heading, 0, 2);
-    grids->addWidget(panes_[Left].grid, 1, 0);
-    grids->addWidget(buildCopyButtons(), 1, 1);
-    grids->addWidget(panes_[Right].grid, 1, 2);
-    for (Side side : {Left, Right}) {
-        auto* steps = new QHBoxLayout;
-        steps->addWidget(panes_[side].undo);
-        steps->addWidget(panes_[side].redo);
-        if (side == Right)
-            steps->addWidget(save_);
-        steps->addStretch(1);
-        grids->addLayout(steps, 2, side == Left ? 0 : 2);
-    }
-    auto* top = new QHBoxLayout;
-    top->addWidget(open);
-    top->addWidget(history);
-    top->addStretch(1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(count_, 1);
-    bottom->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(grids, 1);
-    layout->addLayout(bottom);
+    layOut({open, history}, close);
 
     for (auto [keys, forward] : {std::pair{QKeySequence::Undo, false}, std::pair{QKeySequence::Redo, true}}) {
         auto* act = new QAction(this);
@@ -131,8 +106,45 @@ CompareFilesDialog::CompareFilesDialog(ChannelView& view, AppContext& context, Q
     open->setFocus();
 }
 
+// The choice of the file above, the grids with the copy buttons between them and each
+// side's steps below, the count and Close at the bottom.
+void CompareFilesDialog::layOut(const QList<QPushButton*>& choices, QPushButton* close)
+{
+    auto* grids = new QGridLayout;
+    for (Side side : {Left, Right}) {
+        const int column = side == Left ? 0 : 2;
+        grids->addWidget(panes_[side].heading, 0, column);
+        grids->addWidget(panes_[side].grid, 1, column);
+        auto* steps = new QHBoxLayout;
+        steps->addWidget(panes_[side].undo);
+        steps->addWidget(panes_[side].redo);
+        if (side == Right)
+            steps->addWidget(save_);
+        steps->addStretch(1);
+        grids->addLayout(steps, 2, column);
+    }
+    grids->addWidget(buildCopyButtons(), 1, 1);
+    auto* top = new QHBoxLayout;
+    for (QPushButton* choice : choices)
+        top->addWidget(choice);
+    top->addStretch(1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(count_, 1);
+    bottom->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(grids, 1);
+    layout->addLayout(bottom);
+}
+
+// The children would go after the members: the file's steps (whose clearing signals this
+// window) and the grids (over the file's model) go first.
 CompareFilesDialog::~CompareFilesDialog()
 {
+    QObject::disconnect(fileSteps_, nullptr, nullptr, nullptr);
+    delete fileSteps_;
+    for (const Pane& pane : panes_)
+        delete pane.grid;
     view_.model().clearReference(Mark::Other);
 }
 

@@ -61,6 +61,7 @@ private:
     };
 
     void buildPane(Side side);
+    void layOut(const QList<QPushButton*>& choices, QPushButton* close);
     QWidget* buildCopyButtons();
     QPushButton* addCopyButton(const QString& text, const QString& tip, const QKeySequence& key,
                                const std::function<void()>& copy);

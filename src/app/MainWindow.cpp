@@ -141,8 +141,8 @@ void MainWindow::createMenus()
                                  [this](DocumentWindow* window) { showDocumentWindow(window); });
     documentMenus_ = {
         menu(tr("&File"),
-             {FileNew, FileOpen, ShowRadioHistory, FileClose, FileSave, FileSaveAs, Separator, CompareWithFile,
-              Separator, ImportChannels, ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
+             {FileNew, FileOpen, ShowRadioHistory, CompareWithFile, FileClose, FileSave, FileSaveAs, Separator,
+              ImportChannels, ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
         menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, Separator,
                            ProductInformation, ChannelInformation, OptionalFeatures}),
         menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio}),

@@ -33,7 +33,6 @@ public:
     // compare's), as the controls change: filled, with the radio's value as tool tip and
     // description.
     void markDifferences(const RadioImage& radio);
-    QLabel* timeOutLabel() const { return timeOutLabel_; }
 
     // After OK: whether storing changed any byte of the image.
     bool imageChanged() const { return imageChanged_; }

@@ -143,8 +143,10 @@ void TestChannelModel::marksFollowTheCells_data()
     QTest::addColumn<int>("cells");    // marked in all
     const QString none;
     QTest::newRow("differs") << 1 << "145.50000" << none << true << "145.50000" << 1;
-    QTest::newRow("edited back to it") << 1 << "145.50000" << "145.5" << true << none << 0;
-    QTest::newRow("edited away from it") << 1 << "145.12500" << "145.5" << true << "145.12500" << 1;
+    QTest::newRow("edited back to it") << 1 << "145.50000"
+                                       << "145.5" << true << none << 0;
+    QTest::newRow("edited away from it") << 1 << "145.12500"
+                                         << "145.5" << true << "145.12500" << 1;
     // An empty channel there: its tones and scan show blank too.
     QTest::newRow("blank there") << 1 << "" << none << true << "" << 3;
     QTest::newRow("marks hidden") << 1 << "145.50000" << none << false << none << 0;
@@ -169,11 +171,14 @@ void TestChannelModel::marksFollowTheCells()
     if (!typed.isNull())
         QVERIFY(model.commit(5, col, typed, CommitKind::Enter).accepted);
     const QModelIndex cell = model.cellIndex(5, col);
-    QCOMPARE(cell.data(ChannelTableModel::ReferenceTextRole + CellMarks::Radio), mark.isNull() ? QVariant() : mark);
+    QCOMPARE(cell.data(ChannelTableModel::ReferenceTextRole + CellMarks::Radio),
+             mark.isNull() ? QVariant() : mark);
     QCOMPARE(cell.data(ChannelTableModel::ReferenceTextRole + CellMarks::Saved), QVariant());
     const QString tip = QStringLiteral("Radio: ") + (mark.isEmpty() ? QStringLiteral("(blank)") : mark);
     QCOMPARE(cell.data(Qt::ToolTipRole), mark.isNull() ? QVariant() : tip);
-    QVERIFY(cell.data(Qt::AccessibleDescriptionRole).toString().endsWith(mark.isNull() ? QStringLiteral("channel 5") : tip));
+    QVERIFY(cell.data(Qt::AccessibleDescriptionRole)
+                .toString()
+                .endsWith(mark.isNull() ? QStringLiteral("channel 5") : tip));
     QCOMPARE(model.markCount(CellMarks::Radio).cells, cells);
     QCOMPARE(model.markCount(CellMarks::Radio).channels, cells > 0 ? 1 : 0);
 }

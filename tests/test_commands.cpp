@@ -368,7 +368,8 @@ void TestCommands::compareWithFileCopiesBothWays()
     dialog.grid(CompareFilesDialog::Right)->setFocus();
     QTest::keySequence(QApplication::focusWidget(), QKeySequence(QStringLiteral("Alt+Shift+Left")));
     // The key clicks its button, which takes a moment to show the click.
-    QTRY_VERIFY(std::equal(other.channel(3), other.channel(3) + RadioImage::RowSize, view->document()->image().channel(3)));
+    QTRY_VERIFY(std::equal(other.channel(3), other.channel(3) + RadioImage::RowSize,
+                           view->document()->image().channel(3)));
     QCOMPARE(view->undoStack()->count(), steps + 1);
     QCOMPARE(view->model().markCount(CellMarks::Other).channels, 1);
     dialog.undo(CompareFilesDialog::Left);
@@ -379,7 +380,8 @@ void TestCommands::compareWithFileCopiesBothWays()
     QVERIFY(dialog.save());
     RadioImage saved;
     QVERIFY(ChannelFile::load(path, saved).ok());
-    QCOMPARE(decodeChannelCell(saved, 2, 1, RadioVariant::ReceiveOnly, Language::English), QStringLiteral("145.12500"));
+    QCOMPARE(decodeChannelCell(saved, 2, 1, RadioVariant::ReceiveOnly, Language::English),
+             QStringLiteral("145.12500"));
     QVERIFY2(program.env.boxes.isEmpty(), qPrintable(program.env.boxTexts()));
 }
 

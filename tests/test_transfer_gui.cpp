@@ -468,7 +468,8 @@ void TestTransferGui::compareMarksTheGridUntilReadOrWrite()
         bench.document.channels().refresh();
         bench.run(ViewTransfer::Direction::Compare);
         QCOMPARE(rx.data(Qt::ToolTipRole).toString(), QStringLiteral("Radio: 145.12500"));
-        QVERIFY(bench.view->transfer().comparison()->lines()->toPlainText().contains(QStringLiteral("145.12500")));
+        QVERIFY(bench.view->transfer().comparison()->lines()->toPlainText().contains(
+            QStringLiteral("145.12500")));
         bench.run(direction);
         QCOMPARE(rx.data(Qt::ToolTipRole), QVariant());
         QVERIFY(!bench.document.channels().marks().has(CellMarks::Radio));

@@ -189,12 +189,13 @@ QWidget* CompareFilesDialog::buildCopyButtons()
     return column;
 }
 
-QPushButton* CompareFilesDialog::addCopyButton(const QString& text, const QString& tip, const QKeySequence& key,
-                                               const std::function<void()>& copy)
+QPushButton* CompareFilesDialog::addCopyButton(const QString& text, const QString& tip,
+                                               const QKeySequence& key, const std::function<void()>& copy)
 {
     auto* button = new QPushButton(text, this);
     button->setShortcut(key);
-    button->setToolTip(tip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    button->setToolTip(tip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
+                       QLatin1Char(')'));
     button->setAccessibleName(tip);
     connect(button, &QPushButton::clicked, this, copy);
     copyButtons_ << button;
@@ -345,7 +346,8 @@ void CompareFilesDialog::compareSides()
     const QString leftTitle = view_.document()->title();
     panes_[Left].heading->setText(leftTitle);
     panes_[Left].grid->setAccessibleTitle(tr("Channels of %1").arg(leftTitle));
-    panes_[Right].heading->setText(loaded_ ? file_.title() : tr("Choose a file or a copy from the radio history."));
+    panes_[Right].heading->setText(loaded_ ? file_.title()
+                                           : tr("Choose a file or a copy from the radio history."));
     panes_[Right].grid->setAccessibleTitle(tr("Channels of %1").arg(loaded_ ? file_.title() : QString()));
     panes_[Right].grid->setEnabled(loaded_);
     if (loaded_) {
@@ -353,7 +355,8 @@ void CompareFilesDialog::compareSides()
         file_.channels().setReference(Mark::Other, view_.document()->image(), leftTitle, true);
         const Language language = context_.language();
         const QStringList lines = imageDiffLines(
-            diffImages(view_.document()->image(), file_.image(), context_.radioVariant(), language), language);
+            diffImages(view_.document()->image(), file_.image(), context_.radioVariant(), language),
+            language);
         const ChannelTableModel::MarkCount cells = view_.model().markCount(Mark::Other);
         count_->setText(lines.isEmpty() ? tr("No differences.")
                                         : tr("Cells that differ: %1, in %2 channels. Other differences "
@@ -386,7 +389,8 @@ bool CompareFilesDialog::save()
 {
     QString path = file_.pathName();
     if (!file_.hasFile())
-        path = QFileDialog::getSaveFileName(this, tr("Save As"), path, fileDialogFilter(QStringLiteral("*.dat")));
+        path = QFileDialog::getSaveFileName(this, tr("Save As"), path,
+                                            fileDialogFilter(QStringLiteral("*.dat")));
     if (path.isEmpty())
         return false;
     const ChannelFile::Result result = file_.save(path, context_.fileWriter());

@@ -52,8 +52,8 @@ public:
     // The title of a copy from the radio history: "Radio" and the local time of its read.
     static QString historyTitle(const HistoryEntry& entry);
     // The message of a file that could not be opened or saved.
-    static void reportFileError(const AppContext& context, const QString& path, const ChannelFile::Result& result,
-                                bool saving);
+    static void reportFileError(const AppContext& context, const QString& path,
+                                const ChannelFile::Result& result, bool saving);
 
 Q_SIGNALS:
     void currentWindowChanged(DocumentWindow* window);

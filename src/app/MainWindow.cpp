@@ -140,13 +140,14 @@ void MainWindow::createMenus()
     windowMenu_ = new WindowMenu(windows, action(NextWindow), *documents_,
                                  [this](DocumentWindow* window) { showDocumentWindow(window); });
     documentMenus_ = {
-        menu(tr("&File"),
-             {FileNew, FileOpen, ShowRadioHistory, CompareWithFile, FileClose, FileSave, FileSaveAs, Separator,
-              ImportChannels, ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
+        menu(tr("&File"), {FileNew, FileOpen, ShowRadioHistory, CompareWithFile, FileClose, FileSave,
+                           FileSaveAs, Separator, ImportChannels, ExportChannels, Separator, Print,
+                           PrintPreview, PrintSetup, Separator, Exit}),
         menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, Separator,
                            ProductInformation, ChannelInformation, OptionalFeatures}),
         menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio}),
-        menu(tr("&View"), {ViewToolbar, ViewStatusBar, ViewControlBar, Separator, ShowDifferences, ChangesSinceSaved}),
+        menu(tr("&View"),
+             {ViewToolbar, ViewStatusBar, ViewControlBar, Separator, ShowDifferences, ChangesSinceSaved}),
         setupMenu_,
         windows,
         menu(tr("&Help"), {About, Separator, Help}),

@@ -33,9 +33,11 @@ void CellMarks::decodeOne(Reference& ref) const
 
 std::optional<QString> CellMarks::differingText(Kind kind, int channel, int col, const QString& own) const
 {
-    if (!isShown(kind) || channel < 1 || channel > RadioImage::ChannelCount || col < 1 || col >= GridColumn::Count)
+    if (!isShown(kind) || channel < 1 || channel > RadioImage::ChannelCount || col < 1 ||
+        col >= GridColumn::Count)
         return std::nullopt;
-    const QString& theirs = refs_[kind]->texts[static_cast<std::size_t>(channel)][static_cast<std::size_t>(col)];
+    const QString& theirs =
+        refs_[kind]->texts[static_cast<std::size_t>(channel)][static_cast<std::size_t>(col)];
     if (theirs == own)
         return std::nullopt;
     return theirs;

@@ -256,15 +256,17 @@ void OptionalFeaturesDialog::updateMarks()
                                               {squelchLabel_, RadioImage::OptSquelch},
                                               {transmitDelayLabel_, RadioImage::OptTransmitDelay}};
     for (const auto& [label, offset] : labels) {
-        const auto at = std::find_if(theirs.begin(), theirs.end(),
-                                     [offset = offset](const OptionSetting& s) { return s.bits.offset == offset; });
+        const auto at = std::find_if(theirs.begin(), theirs.end(), [offset = offset](const OptionSetting& s) {
+            return s.bits.offset == offset;
+        });
         const OptionSetting& own = ours[static_cast<std::size_t>(at - theirs.begin())];
         const bool differs = own.value != at->value;
         QPalette marked = palette();
         marked.setColor(QPalette::Window, markFillColour(marked, QPalette::WindowText));
         label->setPalette(differs ? marked : QPalette()); // unmarked, it follows the dialog's again
         label->setAutoFillBackground(differs);
-        const QString text = differs ? CellMarks::describe(CellMarks::Radio, {}, at->value, language_) : QString();
+        const QString text =
+            differs ? CellMarks::describe(CellMarks::Radio, {}, at->value, language_) : QString();
         label->setToolTip(text);
         label->setAccessibleDescription(text);
     }

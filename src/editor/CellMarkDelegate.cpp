@@ -16,7 +16,8 @@ bool isMarked(const QModelIndex& index, CellMarks::Kind kind)
 
 } // namespace
 
-CellMarkDelegate::CellMarkDelegate(CellMarks::Kind fill, std::optional<CellMarks::Kind> frame, QObject* parent)
+CellMarkDelegate::CellMarkDelegate(CellMarks::Kind fill, std::optional<CellMarks::Kind> frame,
+                                   QObject* parent)
     : QStyledItemDelegate(parent), fill_(fill), frame_(frame)
 {
 }
@@ -28,7 +29,8 @@ void CellMarkDelegate::initStyleOption(QStyleOptionViewItem* option, const QMode
         option->backgroundBrush = markFillColour(option->palette);
 }
 
-void CellMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void CellMarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
     if (!frame_ || !isMarked(index, *frame_))

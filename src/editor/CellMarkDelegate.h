@@ -14,7 +14,8 @@ class CellMarkDelegate : public QStyledItemDelegate {
 public:
     CellMarkDelegate(CellMarks::Kind fill, std::optional<CellMarks::Kind> frame, QObject* parent = nullptr);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

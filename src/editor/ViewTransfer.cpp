@@ -191,7 +191,8 @@ void ViewTransfer::finishCompare(const CloneTransfer::Result& result)
     RadioImage radio = shown; // bytes 816 to 1023 never cross the line
     CloneFrames::applyTransferArea(radio, *result.received);
     keepInHistory(radio, result.variant());
-    view_.model().setReference(ChannelTableModel::Mark::Radio, radio, {}, true); // the grid marks what differs
+    // The grid marks what differs until a read or a write.
+    view_.model().setReference(ChannelTableModel::Mark::Radio, radio, {}, true);
     const Language language = view_.context().language();
     if (!comparison_)
         comparison_ = new CompareDialog(view_.context(), &view_);

@@ -4,6 +4,7 @@
 // names for assistive technology.
 
 #include "app/Application.h"
+#include "app/CompareFilesDialog.h"
 #include "app/DocumentManager.h"
 #include "app/DocumentWindow.h"
 #include "app/HelpWindow.h"
@@ -407,6 +408,8 @@ void TestDesktop::accessibleNamesAndTexts()
     QCOMPARE(unnamedControls(&progress), QStringList());
     HelpWindow help(Language::English);
     QCOMPARE(unnamedControls(&help), QStringList());
+    CompareFilesDialog files(*p.view(), p.app->context());
+    QCOMPARE(unnamedControls(&files), QStringList());
 
     auto* table = p.view()->grid()->findChild<QTableView*>();
     QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();

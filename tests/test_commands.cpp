@@ -1,14 +1,9 @@
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
 #include "app/MainCommands.h"
-#include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PaneFocus.h"
 #include "config/CommandIds.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "support/ProgramFixture.h"
 
@@ -20,10 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QTreeWidget>
-#include <QtTest>
-#include <memory>
 
 namespace {
 

@@ -1,13 +1,8 @@
 #include "app/CsvCommands.h"
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
-#include "app/MainWindow.h"
 #include "config/CommandIds.h"
 #include "csv/CsvExport.h"
 #include "dialogs/CsvImportDialog.h"
 #include "document/ChannelDocument.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "support/FailingWriter.h"
 #include "support/ProgramFixture.h"
 
@@ -20,7 +15,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QUndoStack>
-#include <QtTest>
 
 #include <cstring>
 
@@ -208,9 +202,7 @@ void TestCsvGui::exportWritesTheGrid()
     s.typeWithoutEnter(2, QStringLiteral("145.0125"));
     const QString path = s.env.filePath(QStringLiteral("out.csv"));
     QVERIFY(csv(s).exportFile(*s.view(), path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
+    const QByteArray written = s.readFile(path);
     QCOMPARE(written, exportChannelsCsv(document(s).image(), RadioVariant::ReceiveOnly).text);
     QVERIFY2(written.contains("\r\n2,,145.012500,off,"), written.constData());
     // A folder that does not exist: the message names the file.
@@ -236,27 +228,21 @@ void TestCsvGui::exportNamesWhatItLeftOut()
     QCOMPARE(s.env.boxes[0].text.split(QLatin1Char('\n')).mid(1),
              QStringList{
                  "Channel 3 was left out: it only transmits (146.52 MHz), which a channel list cannot say"});
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().count("\r\n"), 1); // the header alone
+    QCOMPARE(s.readFile(path).count("\r\n"), 1); // the header alone
 }
 
 void TestCsvGui::exportOntoAFullDisk()
 {
     StartedProgram s;
     QVERIFY(openInBand(s));
-    const QString path = s.env.filePath(QStringLiteral("old.csv"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old list\n") == 9);
-    old.close();
+    const QString path = s.writeFile(QStringLiteral("old.csv"), "old list\n");
     FailingWriter full(4);
     s.context().setFileWriter(full);
     QVERIFY(!csv(s).exportFile(*s.view(), path));
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("old.csv")));
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old list\n"));
+    QCOMPARE(s.readFile(path), QByteArray("old list\n"));
 }
 
 void TestCsvGui::chineseReport()
@@ -303,15 +289,9 @@ void TestCsvGui::droppedListOpensTheReport()
 {
     StartedProgram s;
     QVERIFY(openInBand(s));
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(writeList(s, ListCsv))});
     ReportSeen seen;
     answerReport(true, seen);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(s.mainWindow(), &enter); // the drop goes where the drag entered
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(s.mainWindow(), &drop);
+    QVERIFY(s.dropFile(writeList(s, ListCsv)));
     QCOMPARE(seen.title, QStringLiteral("Import Channels"));
     QCOMPARE(s.cell(1, 1), QStringLiteral("146.52000"));
 }

@@ -3,11 +3,8 @@
 // dropped files, the window where it was left, readable colours in a dark palette, and
 // names for assistive technology.
 
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
 #include "app/HelpWindow.h"
 #include "app/KeyStateIndicators.h"
-#include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/RecentFiles.h"
 #include "app/TiledMdiArea.h"
@@ -20,8 +17,6 @@
 #include "dialogs/ProductInfoDialog.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "link/ScriptedSerialDevices.h"
 #include "support/DialogTestSupport.h"
 #include "support/ProgramFixture.h"
@@ -37,9 +32,6 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QUndoStack>
-#include <QtTest>
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -233,21 +225,9 @@ void TestDesktop::recentFiles()
 void TestDesktop::droppedFiles()
 {
     StartedProgram p;
-    const auto drop = [&p](const QString& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        const QPoint centre = p.mainWindow()->rect().center();
-        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(p.mainWindow(), &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent dropped(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(p.mainWindow(), &dropped);
-        return true;
-    };
-    QVERIFY(!drop(p.env.filePath(QStringLiteral("notes.txt"))));
-    const QString file = p.saveFile(QStringLiteral("dropped.dat"), RadioImage::makeNew());
-    QVERIFY(drop(file));
+    QVERIFY(!p.dropFile(p.env.filePath(QStringLiteral("notes.txt"))));
+    const QString file = p.saveFile(QStringLiteral("dropped.dat"));
+    QVERIFY(p.dropFile(file));
     QCOMPARE(p.docs().currentWindow()->document()->pathName(), file);
     QCOMPARE(p.mainWindow()->recentFiles().files(), QStringList{file});
 }

@@ -1,7 +1,3 @@
-#include "app/Application.h"
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
-#include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PrintCommands.h"
 #include "app/WindowMenu.h"
@@ -12,8 +8,6 @@
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
 #include "document/ChannelFile.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "link/ScriptedSerialDevices.h"
 #include "sim/VirtualRadio.h"
@@ -32,9 +26,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTreeWidget>
-#include <QtTest>
 
 #include <cstring>
 #include <sys/stat.h>
@@ -215,7 +207,7 @@ void TestShell::windowMenuListsEveryDocument()
     StartedProgram s;
     DocumentWindow* first = s.docs().currentWindow();
     first->document()->setModified(true);
-    QVERIFY(s.docs().openDocument(s.writeFile("b.dat", ChannelFile::toBytes(RadioImage::makeNew()))));
+    QVERIFY(s.docs().openDocument(s.saveFile(QStringLiteral("b.dat"))));
     DocumentWindow* second = s.docs().currentWindow();
     Q_EMIT s.mainWindow()->menuBar()->actions().at(5)->menu()->aboutToShow();
     const QList<QAction*> entries = s.mainWindow()->windowMenu().entries();
@@ -317,8 +309,7 @@ void TestShell::saveAndReopen()
     StartedProgram s;
     RadioImage image = RadioImage::makeNew();
     image[1000] = 0x5A; // beyond the channels: carried through untouched
-    const QString path = s.env.filePath(QStringLiteral("chan.dat"));
-    QVERIFY(ChannelFile::save(path, image).ok());
+    const QString path = s.saveFile(QStringLiteral("chan.dat"), image);
     DocumentWindow* before = s.docs().currentWindow();
     QVERIFY(s.docs().openDocument(path));
     DocumentWindow* opened = s.docs().currentWindow();
@@ -338,8 +329,7 @@ void TestShell::saveAndReopen()
 void TestShell::saveCommitsOpenEditor()
 {
     StartedProgram s;
-    const QString path = s.env.filePath(QStringLiteral("typed.dat"));
-    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
+    const QString path = s.saveFile(QStringLiteral("typed.dat"));
     QVERIFY(s.docs().openDocument(path));
     s.typeWithoutEnter(2, QStringLiteral("150.0125"));
     QVERIFY(s.docs().save(s.docs().currentWindow()));
@@ -366,8 +356,7 @@ void TestShell::unsavedChangesPrompt()
 void TestShell::failedSaveKeepsTheEdits()
 {
     StartedProgram s;
-    const QString path = s.env.filePath(QStringLiteral("kept.dat"));
-    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
+    const QString path = s.saveFile(QStringLiteral("kept.dat"));
     QVERIFY(s.docs().openDocument(path));
     DocumentWindow* window = s.docs().currentWindow();
     window->view()->grid()->setText(3, 1, QStringLiteral("145.12500"));
@@ -401,8 +390,7 @@ void TestShell::failedSaveKeepsTheEdits()
 void TestShell::printToFileGoesThroughTheWriter()
 {
     StartedProgram s;
-    const QString path = s.env.filePath(QStringLiteral("report.pdf"));
-    s.writeFile(QStringLiteral("report.pdf"), "old report");
+    const QString path = s.writeFile(QStringLiteral("report.pdf"), "old report");
     QPrinter& printer = s.mainWindow()->printCommands().printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
@@ -413,17 +401,13 @@ void TestShell::printToFileGoesThroughTheWriter()
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("report.pdf")));
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("old report"));
-    file.close();
+    QCOMPARE(s.readFile(path), QByteArray("old report"));
 
     const FileWriter roomAgain;
     s.context().setFileWriter(roomAgain);
     s.mainWindow()->printCommands().printDirect(view);
     QCOMPARE(s.env.boxes.size(), 1);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith("%PDF-"));
+    QVERIFY(s.readFile(path).startsWith("%PDF-"));
 }
 
 void TestShell::languageChangeRestarts()
@@ -465,10 +449,6 @@ void TestShell::languageChangeRestarts()
 void TestShell::languageChangeThatCannotBeSaved()
 {
     StartedProgram s;
-    QFile ini(s.env.iniPath());
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    const QByteArray before = ini.readAll();
-    ini.close();
     FailingWriter full;
     s.context().setFileWriter(full);
     answerDialog<LanguageDialog>([](LanguageDialog& dialog) {
@@ -482,8 +462,7 @@ void TestShell::languageChangeThatCannotBeSaved()
     QVERIFY(s.mainWindow()->isVisible());
     QVERIFY(!s.mainWindow()->restartRequested());
     QCOMPARE(s.context().setupValue(QStringLiteral("Language")), QStringLiteral("English"));
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    QCOMPARE(ini.readAll(), before);
+    QCOMPARE(s.readFile(s.env.iniPath()), GuiTestEnv::defaultIni());
 }
 
 // A Program.ini that cannot be read ends the start with a box naming it; one read where no

@@ -1,15 +1,11 @@
 #include "support/ProgramFixture.h"
 
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
-#include "app/MainWindow.h"
 #include "document/ChannelFile.h"
 #include "editor/CellEditorDelegate.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "model/ChannelCodec.h"
 
 #include <QLineEdit>
+#include <QMimeData>
 
 StartedProgram::StartedProgram(const QByteArray& ini, const QStringList& arguments, bool mustStart) : env(ini)
 {
@@ -21,12 +17,10 @@ StartedProgram::StartedProgram(const QByteArray& ini, const QStringList& argumen
 StartedProgram::StartedProgram(NoDocument)
 {
     env.loadIni();
-    alone_ = std::make_unique<MainWindow>(env.context);
-    alone_->show();
+    alone = std::make_unique<MainWindow>(env.context);
+    alone->show();
     ok = true;
 }
-
-StartedProgram::~StartedProgram() = default;
 
 QByteArray StartedProgram::ini(const QByteArray& language, const QByteArray& showLang)
 {
@@ -48,26 +42,6 @@ void StartedProgram::activate() const
     QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
 }
 
-MainWindow* StartedProgram::mainWindow() const
-{
-    return app ? app->mainWindow() : alone_.get();
-}
-
-DocumentManager& StartedProgram::docs() const
-{
-    return mainWindow()->documents();
-}
-
-ChannelView* StartedProgram::view() const
-{
-    return docs().currentWindow()->view();
-}
-
-QString StartedProgram::cell(int row, int col) const
-{
-    return view()->grid()->text(row, col);
-}
-
 void StartedProgram::typeWithoutEnter(int row, const QString& text) const
 {
     view()->grid()->setCurrentCell(row, GridColumn::RxFrequency);
@@ -76,6 +50,17 @@ void StartedProgram::typeWithoutEnter(int row, const QString& text) const
     QVERIFY(edit && edit->isVisible());
     edit->selectAll();
     QTest::keyClicks(edit, text);
+}
+
+bool StartedProgram::dropFile(const QString& path) const
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint centre = mainWindow()->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(mainWindow(), &enter);
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    return enter.isAccepted() && QCoreApplication::sendEvent(mainWindow(), &drop);
 }
 
 QString StartedProgram::writeFile(const QString& name, const QByteArray& bytes) const
@@ -88,7 +73,12 @@ QString StartedProgram::writeFile(const QString& name, const QByteArray& bytes) 
 
 QString StartedProgram::saveFile(const QString& name, const RadioImage& image) const
 {
-    const QString path = env.filePath(name);
-    ChannelFile::save(path, image);
-    return path;
+    ChannelFile::save(env.filePath(name), image);
+    return env.filePath(name);
+}
+
+QByteArray StartedProgram::readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

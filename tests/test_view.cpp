@@ -65,8 +65,8 @@ void TestView::initialLayout()
 
 void TestView::commitWiring_data()
 {
-    QTest::addColumn<int>("col");         // the cell typed into, in row 2
     QTest::addColumn<QString>("before");  // Rx committed with Enter first
+    QTest::addColumn<int>("col");         // the cell typed into, in row 2
     QTest::addColumn<QString>("typed");   // the edit box's text, or the list entry chosen
     QTest::addColumn<bool>("enter");      // Enter, or a click on cell (5, 3)
     QTest::addColumn<QStringList>("row"); // row 2 after the commit
@@ -75,26 +75,21 @@ void TestView::commitWiring_data()
     // The receive-only radio's Tx and Enc are not shown, so they show empty (and are not written).
     const QStringList filled{"145.12500", "", "None", "", "Wide", "No", "Off", "High"};
     const QStringList empty(8, QString());
-    QTest::newRow("Enter fills the row and moves")
-        << 1 << ""
-        << "145.125" << true << filled << QPoint(2, 3) << ""; // Tx is not shown
-    QTest::newRow("leave fills the row") << 1 << ""
-                                         << "145.125" << false << filled << QPoint(5, 3) << "";
-    QTest::newRow("refused entry clears the row and stays")
-        << 1 << "145.125"
-        << "abc" << true << empty << QPoint(2, 1) << "Out of range,please input again.";
-    QTest::newRow("empty Rx deletes the channel") << 1 << "150"
-                                                  << "" << true << empty << QPoint(2, 3) << "";
-    QTest::newRow("list on an empty row stays empty") << 5 << ""
-                                                      << "Narrow" << true << empty << QPoint(2, 6) << "";
+    const QString refused = QStringLiteral("Out of range,please input again.");
+    QTest::newRow("Enter fills, moves") << "" << 1 << "145.125" << true << filled << QPoint(2, 3) << "";
+    QTest::newRow("leave fills") << "" << 1 << "145.125" << false << filled << QPoint(5, 3) << "";
+    QTest::newRow("refused clears, stays")
+        << "145.125" << 1 << "abc" << true << empty << QPoint(2, 1) << refused;
+    QTest::newRow("empty Rx deletes") << "150" << 1 << "" << true << empty << QPoint(2, 3) << "";
+    QTest::newRow("list on empty row") << "" << 5 << "Narrow" << true << empty << QPoint(2, 6) << "";
 }
 
 // A commit through the view: the rule's writes in the grid, the move after it (none after a
 // refusal), the editor that opens where it lands, and the rule's message.
 void TestView::commitWiring()
 {
-    QFETCH(int, col);
     QFETCH(QString, before);
+    QFETCH(int, col);
     QFETCH(QString, typed);
     QFETCH(bool, enter);
     QFETCH(QStringList, row);
@@ -127,7 +122,7 @@ void TestView::commitWiring()
         QCOMPARE(f.grid()->currentColumn(), 3);
         return;
     }
-    // The list editor of the new cell opens on its entry 0 for an empty cell.
+    // The new cell's list editor opens, on entry 0 in each case here (an empty cell, or None).
     auto* list = qobject_cast<QComboBox*>(f.view->editors().editorOf(current.y()));
     QVERIFY(list && list->isVisible());
     QCOMPARE(list->currentIndex(), 0);

@@ -1,5 +1,6 @@
 #include "document/ChannelFile.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,6 +10,17 @@
 #include <sys/stat.h>
 
 namespace {
+
+// Every file under a folder by its path there, with its bytes.
+QMap<QString, QByteArray> filesUnder(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        files[it.filePath()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    }
+    return files;
+}
 
 } // namespace
 
@@ -20,10 +32,19 @@ private Q_SLOTS:
     void dumpLanguagesAndVariants();
     void errors_data();
     void errors();
+    void usageErrors_data();
+    void usageErrors();
 
 private:
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
     QTemporaryDir dir_;
 };
+
+QString TestCli::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(dir_.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+}
 
 void TestCli::newThenDump()
 {
@@ -84,22 +105,12 @@ void TestCli::dumpLanguagesAndVariants()
 
 void TestCli::errors_data()
 {
-    const QString bad = dir_.filePath(QStringLiteral("bad.dat"));
-    QFile file(bad);
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray(1040, 'x'));
-    file.close();
-
+    const QString bad = writeFile(QStringLiteral("bad.dat"), QByteArray(1040, 'x'));
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("stderrHas");
-    QTest::newRow("no command") << QStringList{} << 2 << "Usage";
-    QTest::newRow("unknown command") << QStringList{"frob"} << 2 << "unknown command";
-    QTest::newRow("dump without file") << QStringList{"dump"} << 2 << "Usage";
-    QTest::newRow("bad variant") << QStringList{"dump", bad, "--variant", "x"} << 2 << "--variant";
     QTest::newRow("not a channel file") << QStringList{"dump", bad} << 3 << "Data Format Error";
     QTest::newRow("missing file") << QStringList{"dump", bad + "x"} << 3 << "";
-    QTest::newRow("new without -o") << QStringList{"new"} << 2 << "-o";
     QTest::newRow("help") << QStringList{"dump", "--help"} << 0 << "";
     const QString fifo = dir_.filePath(QStringLiteral("pipe.dat"));
     ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
@@ -116,6 +127,60 @@ void TestCli::errors()
     const CliRun run = runCli(arguments);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
+}
+
+// A command line the commands cannot take: status 2 with what was wrong, nothing printed
+// on standard output, no file written or changed, no radio history kept.
+void TestCli::usageErrors_data()
+{
+    const QString bad = writeFile(QStringLiteral("bad.dat"), QByteArray(1040, 'x'));
+    const QString good = dir_.filePath(QStringLiteral("good.dat"));
+    QVERIFY(ChannelFile::save(good, RadioImage::makeNew()).ok());
+    const QString csv = writeFile(QStringLiteral("good.csv"), "Location,Frequency\n1,146.52\n3,150.0125\n");
+    const QString out = dir_.filePath(QStringLiteral("out.dat"));
+    const QString pdf = dir_.filePath(QStringLiteral("out.pdf"));
+    const QString band = QStringLiteral("136 - 174MHz");
+
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("stderrHas");
+    QTest::newRow("no command") << QStringList{} << "Usage";
+    QTest::newRow("unknown command") << QStringList{"frob"} << "unknown command";
+    QTest::newRow("dump without file") << QStringList{"dump"} << "Usage";
+    QTest::newRow("bad variant") << QStringList{"dump", bad, "--variant", "x"} << "--variant";
+    QTest::newRow("new without -o") << QStringList{"new"} << "-o";
+    QTest::newRow("import-csv, empty band")
+        << QStringList{"import-csv", csv, good, "--band", "", "-o", out} << "--band";
+    QTest::newRow("import-csv, unknown variant")
+        << QStringList{"import-csv", csv, good, "--variant", "x", "--band", band, "-o", out} << "--variant";
+    QTest::newRow("import-csv, one argument")
+        << QStringList{"import-csv", csv, "--band", band, "-o", out} << "Usage";
+    QTest::newRow("compare, unknown language")
+        << QStringList{"compare", good, "--lang", "fr", "--port", "/dev/xr970-absent"} << "";
+    QTest::newRow("diff, unknown variant") << QStringList{"diff", good, good, "--variant", "both"} << "";
+    QTest::newRow("diff of one file") << QStringList{"diff", good} << "";
+    if (runCli({QStringLiteral("print"), QStringLiteral("--help")}).exitCode != 0)
+        return; // a build without the GUI libraries has no print command
+    QTest::newRow("print without --pdf") << QStringList{"print", good} << "--pdf";
+    QTest::newRow("print without a file") << QStringList{"print", "--pdf", pdf} << "Usage";
+    QTest::newRow("print, unknown language")
+        << QStringList{"print", good, "--pdf", pdf, "--lang", "fr"} << "--lang";
+}
+
+void TestCli::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, stderrHas);
+    // No display: the print command must not need one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(QStringLiteral("data")));
+    const QMap<QString, QByteArray> before = filesUnder(dir_.path());
+    const CliRun run = runCli(arguments, environment);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
+    QVERIFY(run.rawOut.isEmpty());
+    QCOMPARE(filesUnder(dir_.path()), before);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

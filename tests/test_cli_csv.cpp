@@ -161,13 +161,6 @@ void TestCliCsv::import_data()
                                  << QList<int>{};
     QTest::newRow("not a .dat") << QStringList{good, good} + band << 3 << QStringList{"Data Format Error"}
                                 << QList<int>{};
-    QTest::newRow("empty band") << QStringList{good, dat_, QStringLiteral("--band"), QString()} << 2
-                                << QStringList{"--band"} << QList<int>{};
-    QTest::newRow("unknown variant") << QStringList{good, dat_, QStringLiteral("--variant"),
-                                                    QStringLiteral("x")} +
-                                            band
-                                     << 2 << QStringList{"--variant"} << QList<int>{};
-    QTest::newRow("one argument") << QStringList{good} + band << 2 << QStringList{"Usage"} << QList<int>{};
 }
 
 void TestCliCsv::import()

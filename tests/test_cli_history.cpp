@@ -117,7 +117,6 @@ void TestCliHistory::compare_data()
         << QList<int>{} << QStringList{"--fault", "short-reply=5"} << 6 << QString() << 0;
     QTest::newRow("another radio") << QList<int>{} << QStringList{"--fault", "wrong-id"} << 7 << QString()
                                    << 0;
-    QTest::newRow("unknown language") << QList<int>{} << QStringList{"--lang", "fr"} << 2 << QString() << 0;
 }
 
 // The file's bytes beyond the transfer area come along into the radio's image, so they

@@ -230,10 +230,6 @@ void TestCliPrint::errors_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("stderrHas");
-    QTest::newRow("no --pdf") << QStringList{"print", good} << 2 << "--pdf";
-    QTest::newRow("no file") << QStringList{"print", "--pdf", pdf} << 2 << "Usage";
-    QTest::newRow("bad language") << QStringList{"print", good, "--pdf", pdf, "--lang", "fr"} << 2
-                                  << "--lang";
     QTest::newRow("not a channel file")
         << QStringList{"print", bad, "--pdf", pdf} << 3 << "Data Format Error";
     QTest::newRow("unwritable output")

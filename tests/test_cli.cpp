@@ -18,17 +18,10 @@ private Q_SLOTS:
     void errors();
 
 private:
-    QString writeFile(const QString& name, const QByteArray& bytes) const;
     // What the scratch folder holds: each entry with the time it last changed.
     QStringList listing() const;
     QTemporaryDir dir_;
 };
-
-QString TestCli::writeFile(const QString& name, const QByteArray& bytes) const
-{
-    QFile file(dir_.filePath(name));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
-}
 
 QStringList TestCli::listing() const
 {
@@ -101,10 +94,11 @@ void TestCli::dumpLanguagesAndVariants()
 // the radio history.
 void TestCli::errors_data()
 {
-    const QString bad = writeFile(QStringLiteral("bad.dat"), QByteArray(1040, 'x'));
+    const QString bad = writeFile(dir_.filePath(QStringLiteral("bad.dat")), QByteArray(1040, 'x'));
     const QString good = dir_.filePath(QStringLiteral("good.dat"));
     QVERIFY(ChannelFile::save(good, RadioImage::makeNew()).ok());
-    const QString csv = writeFile(QStringLiteral("good.csv"), "Location,Frequency\n1,146.52\n3,150.0125\n");
+    const QString csv =
+        writeFile(dir_.filePath(QStringLiteral("good.csv")), "Location,Frequency\n1,146.52\n3,150.0125\n");
     const QString out = dir_.filePath(QStringLiteral("out.dat"));
     const QString pdf = dir_.filePath(QStringLiteral("out.pdf"));
     const QString band = QStringLiteral("136 - 174MHz");
@@ -149,10 +143,7 @@ void TestCli::errors()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, stderrHas);
-    // No display: the print command must not need one.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QString::fromLatin1(name));
+    QProcessEnvironment environment = headlessEnvironment(); // print must not need a display
     environment.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(QStringLiteral("data")));
     const QStringList before = listing();
     const CliRun run = runCli(arguments, environment);

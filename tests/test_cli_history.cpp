@@ -16,12 +16,6 @@ namespace {
 
 const int Ch2 = RadioImage::channelOffset(2);
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What the virtual radio holds: channels 1 and 2 in use, squelch 7.
 RadioImage radioImage()
 {

@@ -14,8 +14,12 @@
         <source>Channels</source>
         <translation>信道</translation>
     </message>
+</context>
+<context>
+    <name>ChannelTableModel</name>
     <message>
         <source>%1, channel %2</source>
+        <extracomment>A channel cell for assistive technology: its column title and channel number.</extracomment>
         <translation>%1，信道 %2</translation>
     </message>
 </context>

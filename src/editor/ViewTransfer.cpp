@@ -96,8 +96,6 @@ void ViewTransfer::run()
 {
     view_.leaveCommit();
     const ViewState before = view_.state();
-    if (direction_ == Direction::Write)
-        view_.storeToImage();
 
     SerialPortLine line;
     CloneTransfer transfer(line, hooks());
@@ -185,7 +183,7 @@ void ViewTransfer::finishRead(const CloneTransfer::Result& result, const ViewSta
 // The radio's memory goes into a scratch image; the document stays as it is.
 void ViewTransfer::finishCompare(const CloneTransfer::Result& result)
 {
-    const RadioImage shown = view_.gridImage();
+    const RadioImage shown = view_.document()->image();
     RadioImage radio = shown; // bytes 816 to 1023 never cross the line
     CloneFrames::applyTransferArea(radio, *result.received);
     keepInHistory(radio, result.variant());

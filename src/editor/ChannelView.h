@@ -80,6 +80,9 @@ public:
     // a step was recorded.
     bool recordChange(const QString& text, const ViewState& before, bool radioChanged = false);
 
+    // The main window title after the last refill: AppName, then the type and band.
+    QString caption() const { return caption_; }
+
     // The limits every typed frequency is checked against.
     BandLimits band() const { return band_; }
     void setBand(BandLimits band) { band_ = band; }
@@ -124,6 +127,7 @@ private:
     ChannelDocument* document_;
     AppContext& context_;
     BandLimits band_;
+    QString caption_;
     QLabel* title_ = nullptr;
     ChannelGrid* grid_ = nullptr;
     std::unique_ptr<CellEditors> editors_;

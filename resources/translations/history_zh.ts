@@ -154,10 +154,6 @@ Verify after Write</source>
         <translation>已写入，未校验</translation>
     </message>
     <message>
-        <source>The write completed, but reading it back to verify failed:</source>
-        <translation>写入已完成，但读回校验失败：</translation>
-    </message>
-    <message>
         <source>Verified</source>
         <translation>已校验</translation>
     </message>

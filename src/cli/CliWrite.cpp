@@ -15,7 +15,7 @@ int verifyWritten(const RadioWriteVerify& writer, const CliLink& link)
         verification = writer.verify(transfer, device);
     });
     if (!verification.completed()) {
-        printErr(TransferMessages::readBackFailedLead(Language::English) + QLatin1Char('\n'));
+        printErr(TransferMessages::readBackFailedLead() + QLatin1Char('\n'));
         return reportTransferEnd(verification.readBack, link);
     }
     keptCopyPath(verification.copy);

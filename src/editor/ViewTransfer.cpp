@@ -230,12 +230,11 @@ bool ViewTransfer::write(CloneTransfer& transfer, const RadioImage& image)
 // A second session on the same device reads back what the radio now holds.
 void ViewTransfer::verify(CloneTransfer& transfer, const RadioWriteVerify& writer)
 {
-    const Language language = context().language();
-    progress_->setWindowTitle(byLanguage(language, "Verify Data", "校验数据"));
+    progress_->setWindowTitle(byLanguage(context().language(), "Verify Data", "校验数据"));
     const RadioWriteVerify::Verification verification = writer.verify(transfer, device_);
     if (!verification.completed()) {
         showStatus(tr("Written, not verified"));
-        report(verification.readBack, TransferMessages::readBackFailedLead(language));
+        report(verification.readBack, TransferMessages::readBackFailedLead());
         return;
     }
     reportCopy(verification.copy);

@@ -29,8 +29,7 @@ QString TransferMessages::caption(CloneTransfer::Outcome outcome, const QString&
                                                                 : programCaption;
 }
 
-QString TransferMessages::readBackFailedLead(Language language)
+QString TransferMessages::readBackFailedLead()
 {
-    return byLanguage(language, "The write completed, but reading it back to verify failed:",
-                      "写入已完成，但读回校验失败：");
+    return tr("The write completed, but reading it back to verify failed:");
 }

@@ -3,6 +3,7 @@
 #include "link/CloneTransfer.h"
 #include "model/Language.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ class SerialDevices;
 // named program, no permission with the fix). The program puts a blank line between the
 // paragraphs of a box, the command line one line each.
 class TransferMessages {
+    Q_DECLARE_TR_FUNCTIONS(TransferMessages)
+
 public:
     TransferMessages(const SerialDevices& devices, Language language) : devices_(devices), language_(language)
     {
@@ -25,8 +28,9 @@ public:
     // The caption of its box: another radio type has its own, every other outcome the
     // program's (the Company text).
     QString caption(CloneTransfer::Outcome outcome, const QString& programCaption) const;
-    // Before the message of a read-back that failed after a completed write.
-    static QString readBackFailedLead(Language language);
+    // Before the message of a read-back that failed after a completed write; in the
+    // language of the module loaded, as the string table's texts.
+    static QString readBackFailedLead();
 
 private:
     const SerialDevices& devices_;

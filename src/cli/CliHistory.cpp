@@ -3,15 +3,13 @@
 
 #include "config/DataLocation.h"
 #include "document/RadioHistory.h"
-#include "fileio/FileWriter.h"
 #include "model/DisplayText.h"
 
 #include <QDir>
 
 HistoryKeeper cliHistory()
 {
-    static const FileWriter writer; // holds nothing: every write is the system's
-    return {radioHistoryFolder(), writer};
+    return HistoryKeeper(radioHistoryFolder());
 }
 
 QString keptCopyPath(const RadioHistory::Stored& copy)

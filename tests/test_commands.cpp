@@ -1,5 +1,6 @@
 #include "app/DocumentManager.h"
 #include "app/DocumentWindow.h"
+#include "app/MainCommands.h"
 #include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PaneFocus.h"
@@ -151,6 +152,7 @@ class TestCommands : public QObject {
 private Q_SLOTS:
     void accelerators_data();
     void accelerators();
+    void refusedDuringTransfer();
     void panesInOrder();
     void fileDialogsNameTheirFilesAlike();
     void printDialogOffersTheReportsPages_data();
@@ -214,6 +216,26 @@ void TestCommands::accelerators()
     program.env.answers = {QMessageBox::Cancel};
     QTest::failOnWarning(QRegularExpression("Ambiguous shortcut"));
     QCOMPARE(effectOf(program, key), effect);
+}
+
+// While a transfer runs, every command whose row refuses it then is disabled and does nothing.
+void TestCommands::refusedDuringTransfer()
+{
+    Program program(Start::Document);
+    MainWindow& window = *program.window;
+    Q_EMIT window.documents().transferRunningChanged(true);
+    ModalWatcher watcher;
+    for (const MainCommand& command : MainWindow::commands()) {
+        if (command.has(MainCommand::RefusedDuringTransfer)) {
+            QVERIFY2(!window.action(command.id)->isEnabled(), command.text);
+            window.runCommand(command.id);
+        }
+    }
+    QApplication::processEvents();
+    QCOMPARE(watcher.dialogs, QStringList());
+    QVERIFY2(program.env.boxes.isEmpty(), qPrintable(program.env.boxTexts()));
+    QVERIFY(window.isVisible() && program.current()->isVisible());
+    QVERIFY(!program.current()->view()->transfer().progress().isOpen());
 }
 
 // The pane order: F6 forwards and round, Shift+F6 backwards; from outside every pane

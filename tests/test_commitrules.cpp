@@ -1,5 +1,5 @@
 #include "config/CommandIds.h"
-#include "editor/CommitRules.h"
+#include "channels/CommitRules.h"
 
 #include <QtTest>
 

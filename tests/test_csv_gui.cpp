@@ -8,7 +8,7 @@
 #include "dialogs/CsvImportDialog.h"
 #include "document/ChannelDocument.h"
 #include "document/ChannelFile.h"
-#include "editor/CellEditors.h"
+#include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "support/FailingWriter.h"
@@ -179,8 +179,6 @@ void TestCsvGui::cancelledImportChangesNothing()
 {
     Opened s;
     QVERIFY(s.view);
-    // The grid is the data: the import stores it into the image first, as saving does.
-    s.view->storeToImage();
     const RadioImage before = s.document().image();
     ReportSeen seen;
     answerReport(false, seen);

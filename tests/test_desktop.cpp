@@ -22,7 +22,7 @@
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
 #include "document/ChannelFile.h"
-#include "editor/CellEditors.h"
+#include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "link/ScriptedSerialDevices.h"
@@ -39,7 +39,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QUndoStack>
 #include <QtTest>
@@ -342,7 +342,7 @@ void TestDesktop::darkPaletteContrast()
     const auto [text, background] = textAndBackground(shot, inWindow(grid->viewport(), cell));
     QVERIFY2(contrastRatio(text, background) >= TextContrast,
              qPrintable(text.name() + QStringLiteral(" on ") + background.name()));
-    QHeaderView* numbers = grid->findChild<QTableWidget*>()->verticalHeader();
+    QHeaderView* numbers = grid->findChild<QTableView*>()->verticalHeader();
     const QRect numberCell =
         QRect(0, numbers->sectionViewportPosition(3), numbers->width(), numbers->sectionSize(3))
             .adjusted(3, 3, -3, -3);
@@ -403,7 +403,7 @@ void TestDesktop::accessibleNamesAndTexts()
     HelpWindow help(Language::English);
     QCOMPARE(unnamedControls(&help), QStringList());
 
-    auto* table = p.view()->grid()->findChild<QTableWidget*>();
+    auto* table = p.view()->grid()->findChild<QTableView*>();
     QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
     QVERIFY(cells);
     QAccessibleInterface* cell = cells->cellAt(1, 0); // channel 2, Rx Frequency

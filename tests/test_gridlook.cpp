@@ -1,5 +1,5 @@
 #include "document/ChannelDocument.h"
-#include "editor/CellEditors.h"
+#include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "support/GuiTestEnv.h"
@@ -113,14 +113,14 @@ void TestGridLook::listsDropDownBelowTheCell()
     QTRY_VERIFY(popup->isVisible());
     const QRect dropped = popup->geometry();
     const int cellBottom = shown.grid()->viewport()->mapToGlobal(cell.bottomLeft()).y();
-    const int rows = qMin(list->count(), CellEditors::DropDownHeight / list->view()->sizeHintForRow(0));
+    const int rows = qMin(list->count(), CellEditorDelegate::DropDownHeight / list->view()->sizeHintForRow(0));
     const int entries = rows * list->view()->sizeHintForRow(0);
     list->hidePopup();
     QVERIFY2(qAbs(dropped.top() - cellBottom) <= 3,
              qPrintable(QStringLiteral("popup top %1, cell bottom %2").arg(dropped.top()).arg(cellBottom)));
     QVERIFY2(dropped.height() >= entries && dropped.height() <= entries + 12,
              qPrintable(QStringLiteral("popup height %1 for %2 entries").arg(dropped.height()).arg(entries)));
-    QVERIFY(dropped.height() <= CellEditors::DropDownHeight + 12);
+    QVERIFY(dropped.height() <= CellEditorDelegate::DropDownHeight + 12);
 }
 
 // The grid keeps its white background under a dark palette; its cells and the opened lists
@@ -136,6 +136,7 @@ void TestGridLook::readableUnderADarkPalette()
     QApplication::setPalette(dark);
     {
         ShownView shown;
+        shown.grid()->setCurrentCell(1, 3); // its list opens
         QComboBox* list = shown.view->editors().listOf(3);
         for (const QWidget* widget : {shown.grid()->viewport(), static_cast<QWidget*>(list->view())}) {
             const QPalette& pal = widget->palette();

@@ -12,7 +12,7 @@
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
 #include "document/ChannelFile.h"
-#include "editor/CellEditors.h"
+#include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"

@@ -67,6 +67,9 @@
         <source>Channels</source>
         <translation>信道</translation>
     </message>
+</context>
+<context>
+    <name>ChannelTableModel</name>
     <message>
         <source>%1, channel %2</source>
         <translation>%1，信道 %2</translation>

@@ -71,7 +71,6 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
     }
     view.leaveCommit();
     const ViewState before = view.state(); // what an undo of the import puts back
-    view.storeToImage();
     ChannelDocument& document = *view.document();
     const CsvImportResult result = importChannelsCsv(read.bytes, document.image(), variant, view.band());
     if (result.problem != CsvFileProblem::None) {
@@ -91,7 +90,7 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
 
 bool CsvCommands::exportFile(ChannelView& view, const QString& path)
 {
-    view.commitGridToImage();
+    view.leaveCommit();
     const CsvExportResult exported = exportChannelsCsv(view.document()->image(), context_.radioVariant());
     const WriteResult written = context_.fileWriter().write(path, exported.text);
     if (!written.ok) {

@@ -164,7 +164,7 @@ bool DocumentManager::saveAs(DocumentWindow* window)
 bool DocumentManager::saveTo(DocumentWindow* window, const QString& path)
 {
     // A value still in an open cell editor is committed (or refused) first, never lost.
-    window->view()->commitGridToImage();
+    window->view()->leaveCommit();
     const ChannelFile::Result result = window->document()->save(path, context_.fileWriter());
     if (!result.ok())
         reportFileError(path, result, true);

@@ -1,38 +1,39 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QUndoGroup>
-#include <functional>
 
 class ChannelView;
 class QAction;
 
-// Edit > Undo, Redo, Cut, Copy and Paste on the active channel view, with the platform's
-// standard keys. Every view's undo stack joins one group, whose active stack is the
-// active view's; the actions follow what that view can do.
+// Edit > Undo, Redo, Cut, Copy and Paste on the active channel view. The active view's
+// undo stack is the active stack of one group; Undo and Redo name the step they take
+// back or do again. When each command is enabled is the command table's rule, with what
+// this says the view can do.
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    // lookup gives the window's action of a command id; the five are looked up once.
-    EditCommands(const std::function<QAction*(int)>& lookup, QObject* parent);
+    // undo and redo are the window's actions, whose texts name the step.
+    EditCommands(QAction* undo, QAction* redo, QObject* parent);
 
-    static bool handles(int commandId);
-    void addView(ChannelView& view);
     void setActiveView(ChannelView* view);
-    // While a transfer runs the cells take no edits; Copy still works.
-    void setTransferRunning(bool running);
-    void run(int commandId, ChannelView& view);
+    bool canUndo() const { return group_.canUndo(); }
+    bool canRedo() const { return group_.canRedo(); }
+    // The active view takes cut and paste: its cells can be edited now.
+    bool canChangeCells() const;
+
+    void undo(ChannelView& view);
+    void redo(ChannelView& view);
+    void cut(ChannelView& view);
+    void copy(ChannelView& view);
+    void paste(ChannelView& view);
+
+Q_SIGNALS:
+    // What the commands can do may have changed: a step done or undone, another view.
+    void stateChanged();
 
 private:
-    void updateActions();
-    void undo(ChannelView& view);
-
-    QAction* action(int commandId) const { return actions_.value(commandId); }
-
-    QHash<int, QAction*> actions_;
     QUndoGroup group_;
     QPointer<ChannelView> view_;
-    bool transferRunning_ = false;
 };

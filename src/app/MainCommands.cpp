@@ -1,85 +1,175 @@
 #include "app/MainCommands.h"
 
+#include "app/CsvCommands.h"
+#include "app/DocumentManager.h"
+#include "app/DocumentWindow.h"
+#include "app/EditCommands.h"
+#include "app/MainWindow.h"
+#include "app/NavigationBar.h"
+#include "app/PrintCommands.h"
 #include "config/CommandIds.h"
+#include "dialogs/AboutDialog.h"
+#include "editor/ChannelView.h"
+#include "editor/ViewTransfer.h"
+#include "session/AppContext.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QStatusBar>
+#include <QToolBar>
 
-const std::vector<MainCommand>& mainCommands()
+namespace {
+
+void openTransfer(DocumentWindow& window, ViewTransfer::Direction direction)
 {
-    // Menu texts with their access keys; the accelerators are shown by Qt itself.
-    static const std::vector<MainCommand> commands = {
-        {CommandId::FileNew, QT_TRANSLATE_NOOP("MainWindow", "&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
-         false},
-        {CommandId::FileOpen, QT_TRANSLATE_NOOP("MainWindow", "&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
-         false},
-        {CommandId::FileClose, QT_TRANSLATE_NOOP("MainWindow", "&Close"), {}, false},
-        {CommandId::FileSave, QT_TRANSLATE_NOOP("MainWindow", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
-         false},
-        {CommandId::FileSaveAs, QT_TRANSLATE_NOOP("MainWindow", "Save &As..."), {}, false},
-        {CommandId::ShowRadioHistory, QT_TRANSLATE_NOOP("MainWindow", "Radio &History..."), {}, false},
-        {CommandId::ImportChannels, QT_TRANSLATE_NOOP("MainWindow", "&Import Channels..."), {}, false},
-        {CommandId::ExportChannels, QT_TRANSLATE_NOOP("MainWindow", "&Export Channels..."), {}, false},
-        {CommandId::Print, QT_TRANSLATE_NOOP("MainWindow", "&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-         false},
-        {CommandId::PrintPreview, QT_TRANSLATE_NOOP("MainWindow", "Print Pre&view"), {}, false},
-        {CommandId::PrintDirect, QT_TRANSLATE_NOOP("MainWindow", "Print &Direct"), {}, false},
-        {CommandId::PrintSetup, QT_TRANSLATE_NOOP("MainWindow", "P&rint Setup..."), {}, false},
-        {CommandId::Exit, QT_TRANSLATE_NOOP("MainWindow", "E&xit"), {}, false},
-        // The Edit commands take the platform's standard keys (EditCommands).
-        {CommandId::EditUndo, QT_TRANSLATE_NOOP("MainWindow", "&Undo"), {}, false},
-        {CommandId::EditRedo, QT_TRANSLATE_NOOP("MainWindow", "&Redo"), {}, false},
-        {CommandId::EditCut, QT_TRANSLATE_NOOP("MainWindow", "Cu&t"), {}, false},
-        {CommandId::EditCopy, QT_TRANSLATE_NOOP("MainWindow", "Cop&y"), {}, false},
-        {CommandId::EditPaste, QT_TRANSLATE_NOOP("MainWindow", "P&aste"), {}, false},
-        {CommandId::ProductInformation, QT_TRANSLATE_NOOP("MainWindow", "&Product Information"), {}, false},
-        {CommandId::ChannelInformation, QT_TRANSLATE_NOOP("MainWindow", "&Channel Information"), {}, false},
-        {CommandId::OptionalFeatures, QT_TRANSLATE_NOOP("MainWindow", "&Optional Features"), {}, false},
-        {CommandId::Read, QT_TRANSLATE_NOOP("MainWindow", "&Read"), QKeySequence(Qt::CTRL | Qt::Key_R),
-         false},
-        {CommandId::Write, QT_TRANSLATE_NOOP("MainWindow", "&Write"), QKeySequence(Qt::CTRL | Qt::Key_W),
-         false},
-        {CommandId::CompareWithRadio, QT_TRANSLATE_NOOP("MainWindow", "&Compare with Radio"), {}, false},
-        {CommandId::VerifyAfterWrite, QT_TRANSLATE_NOOP("MainWindow", "&Verify after Write"), {}, true},
-        {CommandId::ViewToolbar, QT_TRANSLATE_NOOP("MainWindow", "&Toolbar"), {}, true},
-        {CommandId::ViewStatusBar, QT_TRANSLATE_NOOP("MainWindow", "&Status Bar"), {}, true},
-        {CommandId::ViewControlBar, QT_TRANSLATE_NOOP("MainWindow", "&Control Bar"), {}, true},
-        {CommandId::ComSetup, QT_TRANSLATE_NOOP("MainWindow", "&Com Setup"), {}, false},
-        {CommandId::ChooseLanguage, QT_TRANSLATE_NOOP("MainWindow", "&Language"), {}, false},
-        {CommandId::About, QT_TRANSLATE_NOOP("MainWindow", "&About XR_970..."), {}, false},
-        {CommandId::Help, QT_TRANSLATE_NOOP("MainWindow", "&Help Topics"), QKeySequence(Qt::Key_F1), false},
-        {CommandId::NextWindow, QT_TRANSLATE_NOOP("MainWindow", "&Next Window"),
-         QKeySequence(Qt::CTRL | Qt::Key_F6), false},
-        {CommandId::PreviousWindow, QT_TRANSLATE_NOOP("MainWindow", "&Previous Window"),
-         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), false},
-        {CommandId::NextPane, "", QKeySequence(Qt::Key_F6), false},
-        {CommandId::PreviousPane, "", QKeySequence(Qt::SHIFT | Qt::Key_F6), false},
-    };
-    return commands;
+    window.view()->transfer().open(direction);
 }
 
-const QList<int>& refusedWhileTransferring()
+} // namespace
+
+// The command table. A row's menu text is translated in the MainWindow context and its
+// prompt in the string table's; the accelerators are shown by Qt itself. Menus and toolbar
+// list ids (MainWindow::createMenus, createToolBar); the help topic of an id is in
+// resources/help/topics.txt.
+const std::vector<MainCommand>& MainWindow::commands()
 {
-    static const QList<int> refused = {CommandId::FileNew,
-                                       CommandId::FileOpen,
-                                       CommandId::FileClose,
-                                       CommandId::FileSave,
-                                       CommandId::FileSaveAs,
-                                       CommandId::Print,
-                                       CommandId::PrintDirect,
-                                       CommandId::PrintPreview,
-                                       CommandId::PrintSetup,
-                                       CommandId::Exit,
-                                       CommandId::ProductInformation,
-                                       CommandId::OptionalFeatures,
-                                       CommandId::Read,
-                                       CommandId::Write,
-                                       CommandId::CompareWithRadio,
-                                       CommandId::ShowRadioHistory,
-                                       CommandId::ComSetup,
-                                       CommandId::ChooseLanguage,
-                                       CommandId::ImportChannels,
-                                       CommandId::ExportChannels,
-                                       CommandId::NextWindow,
-                                       CommandId::PreviousWindow};
-    return refused;
+    using namespace CommandId;
+    using W = MainWindow;
+    using D = DocumentWindow;
+    constexpr unsigned Toggle = MainCommand::Checkable;
+    constexpr unsigned Doc = MainCommand::NeedsDocument;
+    // Refused while a transfer runs: whatever could take its view, document or progress
+    // window away, or start a second one.
+    constexpr unsigned Refused = MainCommand::RefusedDuringTransfer;
+    static const std::vector<MainCommand> table = {
+        // clang-format off
+        {FileNew, QT_TRANSLATE_NOOP("MainWindow", "&New"),
+         QT_TRANSLATE_NOOP("StringTable", "Create new channel data\nNew"),
+         {Qt::CTRL | Qt::Key_N}, Refused, onWindow([](W& w) { w.documents_->newDocument(); })},
+        {FileOpen, QT_TRANSLATE_NOOP("MainWindow", "&Open..."),
+         QT_TRANSLATE_NOOP("StringTable", "Open a channel-data file\nOpen"),
+         {Qt::CTRL | Qt::Key_O}, Refused, onWindow([](W& w) { w.documents_->openWithDialog(); })},
+        {FileClose, QT_TRANSLATE_NOOP("MainWindow", "&Close"),
+         QT_TRANSLATE_NOOP("StringTable", "Hide the channel window\nClose"),
+         {}, Doc | Refused, onWindow([](W& w) { w.documents_->closeActive(); })},
+        {FileSave, QT_TRANSLATE_NOOP("MainWindow", "&Save"),
+         QT_TRANSLATE_NOOP("StringTable", "Save the channel data\nSave"),
+         {Qt::CTRL | Qt::Key_S}, Doc | Refused, onDocument([](W& w, D& d) { w.documents_->save(&d); })},
+        {FileSaveAs, QT_TRANSLATE_NOOP("MainWindow", "Save &As..."),
+         QT_TRANSLATE_NOOP("StringTable", "Save the channel data under a new name\nSave As"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.documents_->saveAs(&d); })},
+        {ShowRadioHistory, QT_TRANSLATE_NOOP("MainWindow", "Radio &History..."),
+         QT_TRANSLATE_NOOP("StringTable", "Open a copy of an earlier read from the radio\nRadio History"),
+         {}, Refused, onWindow([](W& w) { w.openFromHistory(); })},
+        {ImportChannels, QT_TRANSLATE_NOOP("MainWindow", "&Import Channels..."),
+         QT_TRANSLATE_NOOP("StringTable", "Take channels from a CSV channel list\nImport Channels"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.csv_->importChannels(*d.view()); })},
+        {ExportChannels, QT_TRANSLATE_NOOP("MainWindow", "&Export Channels..."),
+         QT_TRANSLATE_NOOP("StringTable", "Write the channels in use to a CSV channel list\nExport Channels"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.csv_->exportChannels(*d.view()); })},
+        {Print, QT_TRANSLATE_NOOP("MainWindow", "&Print..."),
+         QT_TRANSLATE_NOOP("StringTable", "Print the options and channels\nPrint"),
+         {Qt::CTRL | Qt::Key_P}, Doc | Refused,
+         onDocument([](W& w, D& d) { w.printing_->print(*d.view()); })},
+        {PrintPreview, QT_TRANSLATE_NOOP("MainWindow", "Print Pre&view"),
+         QT_TRANSLATE_NOOP("StringTable", "Show the printed pages on screen\nPrint Preview"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.printing_->preview(*d.view()); })},
+        {PrintDirect, QT_TRANSLATE_NOOP("MainWindow", "Print &Direct"),
+         QT_TRANSLATE_NOOP("StringTable", "Print on the default printer\nPrint Direct"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.printing_->printDirect(*d.view()); })},
+        {PrintSetup, QT_TRANSLATE_NOOP("MainWindow", "P&rint Setup..."),
+         QT_TRANSLATE_NOOP("StringTable", "Change the printer and printing options\nPrint Setup"),
+         {}, Refused, onWindow([](W& w) { w.printing_->setup(); })},
+        {Exit, QT_TRANSLATE_NOOP("MainWindow", "E&xit"),
+         QT_TRANSLATE_NOOP("StringTable", "Quit the program\nExit"),
+         {}, Refused, onWindow([](W& w) { w.close(); })},
+        // The Edit commands take the platform's standard keys.
+        {EditUndo, QT_TRANSLATE_NOOP("MainWindow", "&Undo"),
+         QT_TRANSLATE_NOOP("StringTable", "Undo the last change\nUndo"),
+         QKeySequence::keyBindings(QKeySequence::Undo), Doc | Refused,
+         onDocument([](W& w, D& d) { w.edit_->undo(*d.view()); }),
+         [](const W& w) { return w.edit_->canUndo(); }},
+        {EditRedo, QT_TRANSLATE_NOOP("MainWindow", "&Redo"),
+         QT_TRANSLATE_NOOP("StringTable", "Redo the change undone last\nRedo"),
+         QKeySequence::keyBindings(QKeySequence::Redo), Doc | Refused,
+         onDocument([](W& w, D& d) { w.edit_->redo(*d.view()); }),
+         [](const W& w) { return w.edit_->canRedo(); }},
+        {EditCut, QT_TRANSLATE_NOOP("MainWindow", "Cu&t"),
+         QT_TRANSLATE_NOOP("StringTable", "Copy the selected cells and delete their channels\nCut"),
+         QKeySequence::keyBindings(QKeySequence::Cut), Doc | Refused,
+         onDocument([](W& w, D& d) { w.edit_->cut(*d.view()); }),
+         [](const W& w) { return w.edit_->canChangeCells(); }},
+        // Copy changes nothing, so it works during a transfer.
+        {EditCopy, QT_TRANSLATE_NOOP("MainWindow", "Cop&y"),
+         QT_TRANSLATE_NOOP("StringTable", "Copy the selected cells to the clipboard\nCopy"),
+         QKeySequence::keyBindings(QKeySequence::Copy), Doc,
+         onDocument([](W& w, D& d) { w.edit_->copy(*d.view()); })},
+        {EditPaste, QT_TRANSLATE_NOOP("MainWindow", "P&aste"),
+         QT_TRANSLATE_NOOP("StringTable", "Fill the cells from the current one with the clipboard\nPaste"),
+         QKeySequence::keyBindings(QKeySequence::Paste), Doc | Refused,
+         onDocument([](W& w, D& d) { w.edit_->paste(*d.view()); }),
+         [](const W& w) { return w.edit_->canChangeCells(); }},
+        {ProductInformation, QT_TRANSLATE_NOOP("MainWindow", "&Product Information"),
+         QT_TRANSLATE_NOOP("StringTable", "Choose the radio type and frequency band\nProduct Information"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.showProductInformation(d); })},
+        // Without a document window (the tree's item) it shows the main window in its normal state.
+        {ChannelInformation, QT_TRANSLATE_NOOP("MainWindow", "&Channel Information"),
+         QT_TRANSLATE_NOOP("StringTable", "Show the channel window\nChannel Information"),
+         {}, Doc, onWindow([](W& w) { w.showChannelWindow(); })},
+        {OptionalFeatures, QT_TRANSLATE_NOOP("MainWindow", "&Optional Features"),
+         QT_TRANSLATE_NOOP("StringTable", "Edit the radio-wide optional features\nOptional Features"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.showOptionalFeatures(d); })},
+        {Read, QT_TRANSLATE_NOOP("MainWindow", "&Read"),
+         QT_TRANSLATE_NOOP("StringTable", "Read Data From Radio\nRead"),
+         {Qt::CTRL | Qt::Key_R}, Doc | Refused,
+         onDocument([](W&, D& d) { openTransfer(d, ViewTransfer::Direction::Read); })},
+        {Write, QT_TRANSLATE_NOOP("MainWindow", "&Write"),
+         QT_TRANSLATE_NOOP("StringTable", "Write Data To Radio\nWrite"),
+         {Qt::CTRL | Qt::Key_W}, Doc | Refused,
+         onDocument([](W&, D& d) { openTransfer(d, ViewTransfer::Direction::Write); })},
+        {CompareWithRadio, QT_TRANSLATE_NOOP("MainWindow", "&Compare with Radio"),
+         QT_TRANSLATE_NOOP("StringTable", "Read the radio and show what differs from the channel data\n"
+                           "Compare with Radio"),
+         {}, Doc | Refused, onDocument([](W&, D& d) { openTransfer(d, ViewTransfer::Direction::Compare); })},
+        {VerifyAfterWrite, QT_TRANSLATE_NOOP("MainWindow", "&Verify after Write"),
+         QT_TRANSLATE_NOOP("StringTable", "Read the radio back after each write and compare\n"
+                           "Verify after Write"),
+         {}, Toggle, onWindow([](W& w) { w.toggleVerifyAfterWrite(); })},
+        {ViewToolbar, QT_TRANSLATE_NOOP("MainWindow", "&Toolbar"),
+         QT_TRANSLATE_NOOP("StringTable", "Show or hide the toolbar\nToolbar"),
+         {}, Toggle, onWindow([](W& w) { w.toolBar_->setVisible(!w.toolBar_->isVisible()); })},
+        {ViewStatusBar, QT_TRANSLATE_NOOP("MainWindow", "&Status Bar"),
+         QT_TRANSLATE_NOOP("StringTable", "Show or hide the status bar\nStatus Bar"),
+         {}, Toggle, onWindow([](W& w) { w.toggleStatusBar(); })},
+        {ViewControlBar, QT_TRANSLATE_NOOP("MainWindow", "&Control Bar"),
+         QT_TRANSLATE_NOOP("StringTable", "Show or hide the navigation bar\nControl Bar"),
+         {}, Toggle | Doc,
+         onWindow([](W& w) { w.navigationBar_->setVisible(w.navigationBar_->isHidden()); })},
+        {ComSetup, QT_TRANSLATE_NOOP("MainWindow", "&Com Setup"),
+         QT_TRANSLATE_NOOP("StringTable", "Choose the serial port of the programming cable\nCom Setup"),
+         {}, Doc | Refused, onDocument([](W&, D& d) { d.view()->openPortSetting(); })},
+        {ChooseLanguage, QT_TRANSLATE_NOOP("MainWindow", "&Language"),
+         QT_TRANSLATE_NOOP("StringTable", "Change the language of the program\nLanguage"),
+         {}, Doc | Refused, onWindow([](W& w) { w.chooseLanguage(); })},
+        {About, QT_TRANSLATE_NOOP("MainWindow", "&About XR_970..."),
+         QT_TRANSLATE_NOOP("StringTable", "Show the program version and copyright\nAbout"),
+         {}, 0, onWindow([](W& w) { AboutDialog(w.context_, &w).exec(); })},
+        {Help, QT_TRANSLATE_NOOP("MainWindow", "&Help Topics"),
+         QT_TRANSLATE_NOOP("StringTable", "List the help topics\nHelp Topics"),
+         {Qt::Key_F1}, 0, onWindow([](W& w) { w.showHelp(0); })},
+        // Beside Ctrl+F6 and Ctrl+Shift+F6, the keys other desktop programs switch documents with.
+        {NextWindow, QT_TRANSLATE_NOOP("MainWindow", "&Next Window"),
+         QT_TRANSLATE_NOOP("StringTable", "Show the window of the next document\nNext Window"),
+         {Qt::CTRL | Qt::Key_F6, Qt::CTRL | Qt::Key_Tab}, Doc | Refused,
+         onWindow([](W& w) { w.documents_->bringForwardNeighbour(1); })},
+        {PreviousWindow, QT_TRANSLATE_NOOP("MainWindow", "&Previous Window"),
+         QT_TRANSLATE_NOOP("StringTable", "Show the window of the previous document\nPrevious Window"),
+         {Qt::CTRL | Qt::SHIFT | Qt::Key_F6, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab}, Doc | Refused,
+         onWindow([](W& w) { w.documents_->bringForwardNeighbour(-1); })},
+        // Keys only: the next and previous pane.
+        {NextPane, "", nullptr, {Qt::Key_F6}, 0, onWindow([](W& w) { w.moveToPane(1); })},
+        {PreviousPane, "", nullptr, {Qt::SHIFT | Qt::Key_F6}, 0, onWindow([](W& w) { w.moveToPane(-1); })},
+        // clang-format on
+    };
+    return table;
 }

@@ -2,19 +2,57 @@
 
 #include <QKeySequence>
 #include <QList>
-#include <vector>
 
-// The commands of the main window: menu text (with its access key), accelerator and
-// whether the command is a toggle. The texts are translated in the MainWindow context.
+class DocumentWindow;
+class MainWindow;
+
+// One command of the main window, a row of its command table (MainWindow::commands()):
+// everything its menu item, toolbar button and keys are made from, when it is enabled
+// and what it does.
 struct MainCommand {
-    int id;
-    const char* text;
-    QKeySequence shortcut;
-    bool checkable;
+    enum Flag : unsigned {
+        Checkable = 1u << 0,
+        NeedsDocument = 1u << 1,         // enabled only while a document is open
+        RefusedDuringTransfer = 1u << 2, // disabled, and refused, while a transfer runs
+    };
+    using OnWindow = void (*)(MainWindow&);
+    using OnDocument = void (*)(MainWindow&, DocumentWindow&);
+    // What the command does: on the main window, or on the active document window (and
+    // nothing without one).
+    struct Handler {
+        OnWindow onWindow;
+        OnDocument onDocument;
+    };
+
+    int id;             // also the help context number
+    const char* text;   // the menu text with its access key, translated in the MainWindow context
+    const char* prompt; // "status-bar text\ntool tip", a string-table text; nullptr for none
+    QList<QKeySequence> keys;
+    unsigned flags;
+    Handler handler;
+    bool (*available)(const MainWindow&) = nullptr; // a further condition of being enabled
+
+    bool has(Flag flag) const { return (flags & flag) != 0; }
+    bool isEnabled(const MainWindow& window, bool documentOpen, bool transferRunning) const
+    {
+        return (documentOpen || !has(NeedsDocument)) && (!transferRunning || !has(RefusedDuringTransfer)) &&
+               (!available || available(window));
+    }
+    void run(MainWindow& window, DocumentWindow* active) const
+    {
+        if (handler.onWindow)
+            handler.onWindow(window);
+        else if (active)
+            handler.onDocument(window, *active);
+    }
 };
 
-const std::vector<MainCommand>& mainCommands();
+inline MainCommand::Handler onWindow(MainCommand::OnWindow run)
+{
+    return {run, nullptr};
+}
 
-// While a transfer runs, nothing may take its view, document or progress window away,
-// nor start a second one.
-const QList<int>& refusedWhileTransferring();
+inline MainCommand::Handler onDocument(MainCommand::OnDocument run)
+{
+    return {nullptr, run};
+}

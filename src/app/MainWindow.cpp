@@ -18,7 +18,6 @@
 #include "app/WindowPlacement.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
-#include "dialogs/AboutDialog.h"
 #include "dialogs/HistoryDialog.h"
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/OptionalFeaturesDialog.h"
@@ -26,7 +25,6 @@
 #include "document/ChannelDocument.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
-#include "editor/ViewTransfer.h"
 #include "model/DisplayText.h"
 #include "session/AppContext.h"
 #include "uikit/Contrast.h"
@@ -42,6 +40,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -64,7 +63,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     connect(documents_, &DocumentManager::currentWindowChanged, this, &MainWindow::updateMenuBar);
     connect(documents_, &DocumentManager::transferRunningChanged, this, &MainWindow::setTransferRunning);
     createActions();
-    edit_ = new EditCommands([this](int id) { return action(id); }, this);
+    edit_ = new EditCommands(action(CommandId::EditUndo), action(CommandId::EditRedo), this);
+    connect(edit_, &EditCommands::stateChanged, this, &MainWindow::updateActions);
     createMenus();
     createToolBar();
     createStatusBar();
@@ -78,17 +78,22 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
 MainWindow::~MainWindow()
 {
     context_.uiHooks().setHelpHandler({});
+    // The document windows go after this window's members: no undo stack of theirs may
+    // signal through the Edit commands, nor a view through the documents, to what is gone.
+    edit_->setActiveView(nullptr);
+    disconnect(edit_, nullptr, this, nullptr);
+    disconnect(documents_, nullptr, this, nullptr);
 }
 
 void MainWindow::createActions()
 {
-    for (const MainCommand& command : mainCommands()) {
+    for (const MainCommand& command : commands()) {
         auto* act = new QAction(tr(command.text), this);
         act->setData(command.id);
-        act->setShortcut(command.shortcut);
-        act->setCheckable(command.checkable);
-        act->setStatusTip(promptStatusText(command.id));
-        act->setToolTip(promptToolTip(command.id));
+        act->setShortcuts(command.keys);
+        act->setCheckable(command.has(MainCommand::Checkable));
+        act->setStatusTip(promptStatusText(command.prompt));
+        act->setToolTip(promptToolTip(command.prompt));
         act->setIcon(toolbarIcon(command.id));
         act->setIconVisibleInMenu(false);
         connect(act, &QAction::triggered, this, [this, id = command.id] { runCommand(id); });
@@ -130,7 +135,7 @@ void MainWindow::createMenus()
     connect(setupMenu_, &QMenu::aboutToShow, this,
             [this] { action(CommandId::VerifyAfterWrite)->setChecked(context_.verifyAfterWrite()); });
     QMenu* windows = menu(tr("&Window"), {NextWindow, PreviousWindow});
-    windowMenu_ = new WindowMenu(windows, action(NextWindow), action(PreviousWindow), *documents_,
+    windowMenu_ = new WindowMenu(windows, action(NextWindow), *documents_,
                                  [this](DocumentWindow* window) { showDocumentWindow(window); });
     documentMenus_ = {
         menu(tr("&File"),
@@ -164,14 +169,18 @@ void MainWindow::updateMenuBar()
     menuBar()->clear();
     for (QMenu* m : documentOpen ? documentMenus_ : noDocumentMenus_)
         menuBar()->addMenu(m);
-    // Commands of the document menus need a document window.
-    using namespace CommandId;
-    for (int id :
-         {FileClose, FileSave, FileSaveAs, Print, PrintDirect, PrintPreview, ProductInformation,
-          ChannelInformation, OptionalFeatures, Read, Write, CompareWithRadio, ComSetup, ChooseLanguage,
-          ViewControlBar, ImportChannels, ExportChannels, NextWindow, PreviousWindow})
-        action(id)->setEnabled(documentOpen);
     edit_->setActiveView(activeView());
+    updateActions();
+}
+
+// Every command's enabled state, from its row.
+void MainWindow::updateActions()
+{
+    const bool documentOpen = documents_->currentWindow() != nullptr;
+    for (const MainCommand& command : commands())
+        action(command.id)->setEnabled(command.isEnabled(*this, documentOpen, transferRunning_));
+    for (QAction* recent : recent_->actions())
+        recent->setEnabled(!transferRunning_);
 }
 
 void MainWindow::createToolBar()
@@ -306,144 +315,36 @@ void MainWindow::showOptionalFeatures(DocumentWindow& window)
         window.view()->recordChange(tr("Optional Features"), before);
 }
 
-// Commands that need a document window.
-void MainWindow::runDocumentCommand(int commandId, DocumentWindow& window)
-{
-    using namespace CommandId;
-    if (EditCommands::handles(commandId)) {
-        edit_->run(commandId, *window.view());
-        return;
-    }
-    switch (commandId) {
-    case FileSave:
-        documents_->save(&window);
-        break;
-    case FileSaveAs:
-        documents_->saveAs(&window);
-        break;
-    case ProductInformation:
-        showProductInformation(window);
-        break;
-    case OptionalFeatures:
-        showOptionalFeatures(window);
-        break;
-    case ImportChannels:
-        csv_->importChannels(*window.view());
-        break;
-    case ExportChannels:
-        csv_->exportChannels(*window.view());
-        break;
-    case Print:
-        printing_->print(*window.view());
-        break;
-    case PrintDirect:
-        printing_->printDirect(*window.view());
-        break;
-    case PrintPreview:
-        printing_->preview(*window.view());
-        break;
-    case Read:
-        window.view()->transfer().open(ViewTransfer::Direction::Read);
-        break;
-    case Write:
-        window.view()->transfer().open(ViewTransfer::Direction::Write);
-        break;
-    case CompareWithRadio:
-        window.view()->transfer().open(ViewTransfer::Direction::Compare);
-        break;
-    case ComSetup:
-        window.view()->openPortSetting();
-        break;
-    default:
-        break;
-    }
-}
-
 void MainWindow::setTransferRunning(bool running)
 {
     transferRunning_ = running;
-    for (int id : refusedWhileTransferring())
-        action(id)->setEnabled(!running);
-    for (QAction* recent : recent_->actions())
-        recent->setEnabled(!running);
-    edit_->setTransferRunning(running);
-    if (!running)
-        updateMenuBar(); // the document commands follow the document state again
+    updateActions();
 }
 
 void MainWindow::runCommand(int commandId)
 {
-    using namespace CommandId;
-    if (transferRunning_ && (refusedWhileTransferring().contains(commandId) || isRecentFile(commandId)))
-        return;
-    if (isRecentFile(commandId)) {
-        openRecentFile(commandId);
+    if (CommandId::isRecentFile(commandId)) {
+        if (!transferRunning_)
+            openRecentFile(commandId);
         return;
     }
-    switch (commandId) {
-    case FileNew:
-        documents_->newDocument();
-        break;
-    case FileOpen:
-        documents_->openWithDialog();
-        break;
-    case FileClose:
-        documents_->closeActive();
-        break;
-    case PrintSetup:
-        printing_->setup();
-        break;
-    case Exit:
-        close();
-        break;
-    case ChannelInformation:
-        showChannelWindow();
-        break;
-    case ViewToolbar:
-        toolBar_->setVisible(!toolBar_->isVisible());
-        break;
-    case ViewStatusBar:
-        statusBar()->setVisible(!statusBar()->isVisible());
-        action(ViewStatusBar)->setChecked(statusBar()->isVisible());
-        break;
-    case ViewControlBar:
-        navigationBar_->setVisible(navigationBar_->isHidden());
-        break;
-    case ChooseLanguage:
-        chooseLanguage();
-        break;
-    case ShowRadioHistory:
-        openFromHistory();
-        break;
-    case VerifyAfterWrite:
-        context_.setVerifyAfterWrite(!context_.verifyAfterWrite());
-        action(VerifyAfterWrite)->setChecked(context_.verifyAfterWrite());
-        break;
-    case About: {
-        AboutDialog about(context_, this);
-        about.exec();
-        break;
-    }
-    case Help:
-        showHelp(0);
-        break;
-    case NextWindow:
-        documents_->bringForwardNeighbour(1);
-        break;
-    case PreviousWindow:
-        documents_->bringForwardNeighbour(-1);
-        break;
-    case NextPane:
-        moveToPane(1);
-        break;
-    case PreviousPane:
-        moveToPane(-1);
-        break;
-    default:
-        if (DocumentWindow* window = documents_->currentWindow())
-            runDocumentCommand(commandId, *window);
-        break;
-    }
+    const std::vector<MainCommand>& table = commands();
+    const auto command = std::find_if(table.begin(), table.end(),
+                                      [commandId](const MainCommand& row) { return row.id == commandId; });
+    if (command != table.end() && !(transferRunning_ && command->has(MainCommand::RefusedDuringTransfer)))
+        command->run(*this, documents_->currentWindow());
+}
+
+void MainWindow::toggleStatusBar()
+{
+    statusBar()->setVisible(!statusBar()->isVisible());
+    action(CommandId::ViewStatusBar)->setChecked(statusBar()->isVisible());
+}
+
+void MainWindow::toggleVerifyAfterWrite()
+{
+    context_.setVerifyAfterWrite(!context_.verifyAfterWrite());
+    action(CommandId::VerifyAfterWrite)->setChecked(context_.verifyAfterWrite());
 }
 
 // The panes, left to right: the navigation tree, then the grid of each channel window.

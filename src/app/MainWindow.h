@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <optional>
+#include <vector>
 
 class AppContext;
 class DocumentWindow;
@@ -24,6 +25,7 @@ class PrintCommands;
 class QToolBar;
 class RecentFiles;
 class WindowMenu;
+struct MainCommand;
 
 // The main window: menus, toolbar, status bar, the navigation bar at the left and the
 // document windows over the tiled background.
@@ -59,8 +61,11 @@ public:
     void showDemoIndicator();
     // The window title: the caption string, kept whatever a document window does.
     void setCaption(const QString& caption);
-    // Runs a command as its menu item, toolbar button or accelerator does.
+    // Runs a command as its menu item, toolbar button or accelerator does; nothing while
+    // a transfer runs if the command is refused then.
     void runCommand(int commandId);
+    // The command table, one row per command (MainCommands.cpp); menus and toolbar list ids.
+    static const std::vector<MainCommand>& commands();
     bool restartRequested() const { return restartRequested_; }
 
 protected:
@@ -77,6 +82,7 @@ private:
     void createStatusBar();
     void createNavigationBar();
     void updateMenuBar();
+    void updateActions();
     void showChannelWindow();
     void showDocumentWindow(DocumentWindow* window);
     void moveToPane(int step);
@@ -85,7 +91,8 @@ private:
     void showHelp(int contextId);
     void showProductInformation(DocumentWindow& window);
     void showOptionalFeatures(DocumentWindow& window);
-    void runDocumentCommand(int commandId, DocumentWindow& window);
+    void toggleStatusBar();
+    void toggleVerifyAfterWrite();
     void setTransferRunning(bool running);
     void openRecentFile(int commandId);
     void openDroppedFile(const QString& path);

@@ -13,6 +13,8 @@ namespace {
 
 const QString FilesKey = QStringLiteral("RecentFiles");
 constexpr int MaxShownPath = 60; // characters; longer paths are cut in the middle
+// One prompt serves every entry of the list.
+const char* const EntryPrompt = QT_TRANSLATE_NOOP("StringTable", "Open this document\nRecent File");
 
 QString menuText(int index, const QString& path)
 {
@@ -28,7 +30,7 @@ RecentFiles::RecentFiles(const AppContext& context, QObject* parent) : QObject(p
     for (int id : commandIds()) {
         auto* act = new QAction(this);
         act->setData(id);
-        act->setStatusTip(promptStatusText(id));
+        act->setStatusTip(promptStatusText(EntryPrompt));
         actions_ << act;
     }
     files_ = context_.programSettings()->value(FilesKey).toStringList().mid(0, CommandId::RecentFileCount);

@@ -13,6 +13,9 @@
 
 namespace {
 
+// The prompt of every document entry.
+const char* const EntryPrompt = QT_TRANSLATE_NOOP("StringTable", "Show the window of this document\nWindow");
+
 // "&1 chan.dat*": the number (an access key up to 9), the title, "*" when modified.
 QString entryText(int number, const DocumentWindow& window)
 {
@@ -25,14 +28,10 @@ QString entryText(int number, const DocumentWindow& window)
 
 } // namespace
 
-WindowMenu::WindowMenu(QMenu* menu, QAction* next, QAction* previous, const DocumentManager& documents,
-                       Chooser choose)
+WindowMenu::WindowMenu(QMenu* menu, const QAction* next, const DocumentManager& documents, Chooser choose)
     : QObject(menu), menu_(menu), next_(next), documents_(documents), choose_(std::move(choose)),
       entries_(new QActionGroup(this))
 {
-    // The keys other desktop programs switch documents with, beside Ctrl+F6.
-    next->setShortcuts({next->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Tab)});
-    previous->setShortcuts({previous->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
     menu_->addSeparator();
     connect(menu_, &QMenu::aboutToShow, this, &WindowMenu::refresh);
 }
@@ -48,8 +47,8 @@ void WindowMenu::refresh()
     const QList<DocumentWindow*> windows = documents_.windows();
     for (int i = 0; i < windows.size(); ++i) {
         auto* entry = new QAction(entryText(i + 1, *windows[i]), entries_);
-        entry->setData(CommandId::WindowDocument); // its help topic and prompt
-        entry->setStatusTip(promptStatusText(CommandId::WindowDocument));
+        entry->setData(CommandId::WindowDocument); // its help topic
+        entry->setStatusTip(promptStatusText(EntryPrompt));
         entry->setCheckable(true);
         entry->setChecked(windows[i] == documents_.currentWindow());
         entry->setEnabled(next_->isEnabled());

@@ -7,6 +7,7 @@ ChannelDocument::ChannelDocument(QObject* parent) : QObject(parent) {}
 void ChannelDocument::initNew(Language language, const QString& appName)
 {
     image_ = RadioImage::makeNew();
+    channels_.refresh();
     title_ =
         language == Language::Chinese ? QStringLiteral("信道信息") : QStringLiteral("Channel Information");
     pathName_ = appName; // only a proposal for the save dialog; the title stays
@@ -19,6 +20,7 @@ ChannelFile::Result ChannelDocument::load(const QString& path)
 {
     const ChannelFile::Result result = ChannelFile::load(path, image_);
     if (result.ok()) {
+        channels_.refresh();
         setPathName(path);
         setModified(false);
     }
@@ -29,6 +31,7 @@ ChannelFile::Result ChannelDocument::loadCopy(const QString& path, const QString
 {
     const ChannelFile::Result result = ChannelFile::load(path, image_);
     if (result.ok()) {
+        channels_.refresh();
         title_ = title;
         pathName_ = title; // only a proposal for the save dialog
         hasFile_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channels/ChannelTableModel.h"
 #include "document/ChannelFile.h"
 #include "model/Language.h"
 #include "model/RadioImage.h"
@@ -7,8 +8,8 @@
 #include <QObject>
 #include <QString>
 
-// One document: one radio image, its title and path, and whether it holds changes
-// that were not saved.
+// One document: one radio image with the channel model every view of it reads, its title
+// and path, and whether it holds changes that were not saved.
 class ChannelDocument : public QObject {
     Q_OBJECT
 public:
@@ -16,6 +17,9 @@ public:
 
     RadioImage& image() { return image_; }
     const RadioImage& image() const { return image_; }
+    // The channels of the image. Whoever changes channel bytes of image() directly
+    // refreshes it (loading a file does so itself).
+    ChannelTableModel& channels() { return channels_; }
 
     // A new image, titled "Channel Information" and named after appName so the save
     // dialog proposes it.
@@ -45,6 +49,7 @@ private:
     void setPathName(const QString& path);
 
     RadioImage image_;
+    ChannelTableModel channels_{image_};
     QString title_;
     QString pathName_;
     bool hasFile_ = false;

@@ -1,25 +1,21 @@
 #include "editor/ChannelGrid.h"
 
+#include "channels/ChannelTableModel.h"
 #include "editor/GridCornerTitle.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <functional>
 
-// The table underneath counts only the channel cells: grid cell (r, c) is table cell
-// (r - 1, c - 1); row 0 and column 0 are its header items.
-
-namespace {
-
-// Reports a press on a cell after the table has handled it (and moved the current cell),
-// as a control's mouse-down notification follows its own handling.
-class CellTable : public QTableWidget {
+// The table underneath is the model's: grid cell (r, c) is table cell (r - 1, c - 1); row 0
+// and column 0 are its headers.
+class CellTable : public QTableView {
 public:
-    CellTable(int rows, int columns, std::function<void()> onCellPressed, QWidget* parent)
-        : QTableWidget(rows, columns, parent), onCellPressed_(std::move(onCellPressed))
+    CellTable(std::function<void()> onCellPressed, std::function<void()> onLeave, QWidget* parent)
+        : QTableView(parent), onCellPressed_(std::move(onCellPressed)), onLeave_(std::move(onLeave))
     {
     }
 
@@ -27,45 +23,40 @@ public:
     // move to another row whose text begins with them.
     void keyboardSearch(const QString&) override {}
 
+    void closeCellEditor(QWidget* editor) { closeEditor(editor, QAbstractItemDelegate::NoHint); }
+
 protected:
     void mousePressEvent(QMouseEvent* event) override
     {
-        QTableWidget::mousePressEvent(event);
+        QTableView::mousePressEvent(event);
         if (indexAt(event->position().toPoint()).isValid())
             onCellPressed_();
     }
 
+    // The leave commit runs before the table would take the editor away itself.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override
+    {
+        if (previous.isValid())
+            onLeave_();
+        QTableView::currentChanged(current, previous);
+    }
+
 private:
     std::function<void()> onCellPressed_;
+    std::function<void()> onLeave_;
 };
 
-// A channel cell tells assistive technology where it lies: its name is its text, its
-// description the column title and the channel.
-class CellItem : public QTableWidgetItem {
-public:
-    QVariant data(int role) const override
-    {
-        if (role != Qt::AccessibleDescriptionRole || !tableWidget())
-            return QTableWidgetItem::data(role);
-        const QTableWidgetItem* title = tableWidget()->horizontalHeaderItem(column());
-        const QTableWidgetItem* number = tableWidget()->verticalHeaderItem(row());
-        return ChannelGrid::tr("%1, channel %2")
-            .arg(title ? title->text() : QString(), number ? number->text().trimmed() : QString());
-    }
-};
-
-} // namespace
-
-ChannelGrid::ChannelGrid(int rows, int columns, QWidget* parent)
-    : QWidget(parent), table_(new CellTable(
-                           rows - 1, columns - 1, [this] { Q_EMIT pressed(); }, this)),
-      corner_(new GridCornerTitle(table_)), rows_(rows), columns_(columns), columnTwips_(columns, 0)
+ChannelGrid::ChannelGrid(ChannelTableModel& model, QWidget* parent)
+    : QWidget(parent), model_(model),
+      table_(new CellTable([this] { Q_EMIT pressed(); }, [this] { Q_EMIT cellLeft(); }, this)),
+      corner_(new GridCornerTitle(table_)), columnTwips_(columnCount(), 0)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table_);
     setFocusProxy(table_);
 
+    table_->setModel(&model_);
     table_->setAccessibleName(tr("Channels"));
     // One rectangle of cells, for copy and cut; clicking the channel numbers selects rows.
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -77,15 +68,22 @@ ChannelGrid::ChannelGrid(int rows, int columns, QWidget* parent)
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setHighlightSections(false);
         header->setMinimumSectionSize(0);
+        header->setDefaultAlignment(Qt::AlignCenter);
     }
-    for (int r = 1; r < rows; ++r)
-        table_->setVerticalHeaderItem(r - 1, new QTableWidgetItem);
-    for (int c = 1; c < columns; ++c)
-        table_->setHorizontalHeaderItem(c - 1, new QTableWidgetItem);
     fitRowsToFont();
     setCurrentCell(1, 1);
-    connect(table_, &QTableWidget::currentCellChanged, this,
-            [this](int r, int c, int, int) { onCurrentCellChanged(r, c); });
+    connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onCurrentChanged(current.row(), current.column() + 1); });
+}
+
+int ChannelGrid::rowCount() const
+{
+    return model_.rowCount() + 1;
+}
+
+int ChannelGrid::columnCount() const
+{
+    return model_.columnCount() + 1;
 }
 
 QWidget* ChannelGrid::viewport() const
@@ -110,16 +108,15 @@ void ChannelGrid::fitRowsToFont()
 
 void ChannelGrid::setCurrentCell(int row, int column)
 {
-    table_->setCurrentCell(row - 1, column - 1);
+    table_->selectionModel()->setCurrentIndex(model_.cellIndex(row, column), QItemSelectionModel::ClearAndSelect);
 }
 
-void ChannelGrid::onCurrentCellChanged(int tableRow, int tableColumn)
+void ChannelGrid::onCurrentChanged(int tableRow, int column)
 {
-    if (tableRow < 0 || tableColumn < 0)
+    if (tableRow < 0 || column < 1)
         return;
-    Q_EMIT cellLeft();
     row_ = tableRow + 1;
-    column_ = tableColumn + 1;
+    column_ = column;
     Q_EMIT cellEntered();
 }
 
@@ -132,29 +129,24 @@ void ChannelGrid::installInputFilter(QObject* filter)
 int ChannelGrid::fullHeight() const
 {
     return table_->horizontalHeader()->height() +
-           (rows_ - 1) * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth();
+           (rowCount() - 1) * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth();
 }
 
 QString ChannelGrid::text(int row, int column) const
 {
     if (row == 0 && column == 0)
         return corner_->text();
-    const QTableWidgetItem* cell = row == 0      ? table_->horizontalHeaderItem(column - 1)
-                                   : column == 0 ? table_->verticalHeaderItem(row - 1)
-                                                 : table_->item(row - 1, column - 1);
-    return cell ? cell->text() : QString();
+    if (row == 0)
+        return model_.headerData(column - 1, Qt::Horizontal).toString();
+    return model_.text(row, column);
 }
 
 void ChannelGrid::setText(int row, int column, const QString& text)
 {
     if (row == 0 && column == 0)
         corner_->setText(text);
-    else if (row == 0)
-        table_->horizontalHeaderItem(column - 1)->setText(text);
-    else if (column == 0)
-        table_->verticalHeaderItem(row - 1)->setText(text);
-    else
-        cellItem(row, column)->setText(text);
+    else if (row > 0 && column > 0)
+        model_.writeCells(row, {{column, text}});
 }
 
 void ChannelGrid::setColumnWidthTwips(int column, int twips)
@@ -173,66 +165,58 @@ void ChannelGrid::setColumnWidthTwips(int column, int twips)
 
 void ChannelGrid::keepCurrentCellShown()
 {
-    for (int c = 1; c < columns_ && !isColumnShown(column_); ++c) {
+    for (int c = 1; c < columnCount() && !isColumnShown(column_); ++c) {
         if (isColumnShown(c)) {
-            const QSignalBlocker quiet(table_);
-            table_->setCurrentCell(row_ - 1, c - 1);
+            const QSignalBlocker quiet(table_->selectionModel());
+            setCurrentCell(row_, c);
             column_ = c;
         }
     }
 }
 
-void ChannelGrid::setColumnCentred(int column, bool centred)
+void ChannelGrid::setEditorDelegate(QAbstractItemDelegate* delegate)
 {
-    const Qt::Alignment align = centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop);
-    if (column == 0) {
-        table_->verticalHeader()->setDefaultAlignment(align);
-        corner_->setAlignment(align);
-        return;
-    }
-    table_->horizontalHeaderItem(column - 1)->setTextAlignment(align);
-    for (int r = 1; r < rows_; ++r)
-        cellItem(r, column)->setTextAlignment(align);
+    table_->setItemDelegate(delegate);
 }
 
-QTableWidgetItem* ChannelGrid::cellItem(int row, int column)
+void ChannelGrid::openEditor()
 {
-    if (QTableWidgetItem* existing = table_->item(row - 1, column - 1))
-        return existing;
-    auto* created = new CellItem; // the table takes ownership
-    table_->setItem(row - 1, column - 1, created);
-    return created;
+    table_->edit(table_->currentIndex());
+}
+
+void ChannelGrid::closeEditor(QWidget* editor)
+{
+    if (editor)
+        table_->closeCellEditor(editor);
 }
 
 CellRange ChannelGrid::selection() const
 {
-    const QList<QTableWidgetSelectionRange> ranges = table_->selectedRanges();
-    if (ranges.isEmpty())
+    const QModelIndexList selected = table_->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
         return {row_, column_, row_, column_, false};
-    const QTableWidgetSelectionRange& range = ranges.front();
-    const bool wholeRows = range.leftColumn() == 0 && range.rightColumn() == columns_ - 2;
-    return {range.topRow() + 1, range.leftColumn() + 1, range.bottomRow() + 1, range.rightColumn() + 1,
-            wholeRows};
+    CellRange range{rowCount(), columnCount(), 0, 0, false};
+    for (const QModelIndex& index : selected) {
+        range.top = qMin(range.top, index.row() + 1);
+        range.bottom = qMax(range.bottom, index.row() + 1);
+        range.left = qMin(range.left, index.column() + 1);
+        range.right = qMax(range.right, index.column() + 1);
+    }
+    range.wholeRows = range.left == 1 && range.right == columnCount() - 1;
+    return range;
 }
 
 QRect ChannelGrid::cellRect(int row, int column) const
 {
-    return table_->visualRect(table_->model()->index(row - 1, column - 1));
-}
-
-QRect ChannelGrid::currentCellTwips() const
-{
-    // From the grid's outer edge, EdgeAllowance pixels before the cell area.
-    const QRect cell = cellRect(row_, column_).translated(EdgeAllowance, EdgeAllowance);
-    return {twipsFromPixelsX(cell.left()), twipsFromPixelsY(cell.top()), twipsFromPixelsX(cell.width()),
-            twipsFromPixelsY(cell.height())};
+    return table_->visualRect(model_.cellIndex(row, column));
 }
 
 void ChannelGrid::setTitleColour(const QColor& colour)
 {
     corner_->setColour(colour);
-    for (int c = 1; c < columns_; ++c)
-        table_->horizontalHeaderItem(c - 1)->setForeground(colour);
-    for (int r = 1; r < rows_; ++r)
-        table_->verticalHeaderItem(r - 1)->setForeground(colour);
+    for (QHeaderView* header : {table_->horizontalHeader(), table_->verticalHeader()}) {
+        QPalette palette = header->palette();
+        palette.setColor(QPalette::ButtonText, colour);
+        header->setPalette(palette);
+    }
 }

@@ -5,9 +5,10 @@
 #include <QVector>
 #include <QWidget>
 
+class ChannelTableModel;
 class GridCornerTitle;
-class QTableWidget;
-class QTableWidgetItem;
+class QAbstractItemDelegate;
+class QTableView;
 
 // A rectangle of grid cells, in grid coordinates.
 struct CellRange {
@@ -19,33 +20,35 @@ struct CellRange {
     bool isSingleCell() const { return top == bottom && left == right; }
 };
 
-// The channel grid: a table of cell texts whose row 0 and column 0 are fixed title cells
-// (shown as the table's headers). Every position counts in grid coordinates: row 0 is the
-// title row, rows 1.. the channels; column 0 the channel numbers, columns 1.. the
-// attributes, the same numbering the channel codec's texts use. Column widths and cell
-// rectangles are also given in twips, as the editors are placed with them.
+// The channel grid: a table view over the channel model whose row 0 and column 0 are
+// fixed title cells (the table's headers). Every position counts in grid coordinates: row
+// 0 is the title row, rows 1.. the channels; column 0 the channel numbers, columns 1.. the
+// attributes, the model's own column numbers. Column widths are given in twips; a column
+// of no width is hidden.
 //
 // The current cell moves by mouse, arrow keys and setCurrentCell; every move raises
 // cellLeft while currentRow/currentColumn still name the old cell, then cellEntered at
-// the new one.
+// the new one. The in-place editor is the delegate's; the grid opens and closes it when
+// told, never by itself.
 class ChannelGrid : public QWidget {
     Q_OBJECT
 public:
-    // Cell positions count from the grid's outer edge, which lies this many pixels
-    // (border and grid line) before the cell area; editor placement takes them back.
-    static constexpr int EdgeAllowance = 3;
     static constexpr int TwipsPerInch = 1440;
 
-    ChannelGrid(int rows, int columns, QWidget* parent = nullptr);
+    explicit ChannelGrid(ChannelTableModel& model, QWidget* parent = nullptr);
 
-    int rowCount() const { return rows_; }
-    int columnCount() const { return columns_; }
+    ChannelTableModel& model() const { return model_; }
+    int rowCount() const;
+    int columnCount() const;
     int currentRow() const { return row_; }
     int currentColumn() const { return column_; }
     // Moves the current cell in one step (one cellLeft, one cellEntered).
     void setCurrentCell(int row, int column);
 
+    // The title, channel number or cell text the grid shows.
     QString text(int row, int column) const;
+    // The corner title (row 0, column 0), or a cell's value written through the model as it
+    // stands (no commit rules).
     void setText(int row, int column, const QString& text);
     QString currentText() const { return text(row_, column_); }
     // The selected rectangle of cells; the current cell when nothing is selected.
@@ -57,11 +60,13 @@ public:
     // A current cell in a column no longer shown moves to the first column shown of its
     // row, quietly: nothing is left or entered.
     void keepCurrentCellShown();
-    // Centred, or at the left top.
-    void setColumnCentred(int column, bool centred);
 
-    // The current cell's rectangle in twips, from the grid's outer edge.
-    QRect currentCellTwips() const;
+    // The cell editor: opened over the current cell by the delegate, closed without a
+    // commit (the view commits first).
+    void setEditorDelegate(QAbstractItemDelegate* delegate);
+    void openEditor();
+    void closeEditor(QWidget* editor);
+
     // A cell's rectangle in the viewport's pixels (where a click lands).
     QRect cellRect(int row, int column) const;
 
@@ -75,7 +80,6 @@ public:
     void installInputFilter(QObject* filter);
 
     int pixelsFromTwipsX(int twips) const { return twips * logicalDpiX() / TwipsPerInch; }
-    int pixelsFromTwipsY(int twips) const { return twips * logicalDpiY() / TwipsPerInch; }
 
 Q_SIGNALS:
     void cellEntered();
@@ -87,16 +91,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void onCurrentCellChanged(int tableRow, int tableColumn);
+    void onCurrentChanged(int tableRow, int column);
     void fitRowsToFont();
-    QTableWidgetItem* cellItem(int row, int column); // created on first use
-    int twipsFromPixelsX(int pixels) const { return pixels * TwipsPerInch / logicalDpiX(); }
-    int twipsFromPixelsY(int pixels) const { return pixels * TwipsPerInch / logicalDpiY(); }
 
-    QTableWidget* table_;
+    ChannelTableModel& model_;
+    class CellTable* table_;
     GridCornerTitle* corner_; // row 0, column 0
-    int rows_;
-    int columns_;
     int row_ = 1;
     int column_ = 1;
     QVector<int> columnTwips_;

@@ -4,13 +4,13 @@
 #include "config/ProductSettings.h"
 #include "config/StringTable.h"
 #include "dialogs/PortSettingDialog.h"
+#include "channels/ChannelTableModel.h"
 #include "document/ChannelDocument.h"
-#include "editor/CellEditors.h"
+#include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
 #include "editor/GridClipboard.h"
 #include "editor/ViewTransfer.h"
 #include "model/ChoiceTexts.h"
-#include "model/ToneTables.h"
 #include "session/AppContext.h"
 #include "uikit/Contrast.h"
 #include "uikit/DialogUnits.h"
@@ -61,6 +61,7 @@ ChannelView::ChannelView(ChannelDocument* document, AppContext& context, QWidget
     : QWidget(parent), document_(document), context_(context), transfer_(new ViewTransfer(*this)),
       undoStack_(new QUndoStack(this))
 {
+    model().setLanguage(context_.language());
     buildForm();
     context_.loadStoredPort();
     undoStack_->setUndoLimit(UndoLimit);
@@ -87,21 +88,38 @@ bool ChannelView::openPortSetting(const QString& note)
 
 ChannelView::~ChannelView() = default;
 
+ChannelTableModel& ChannelView::model() const
+{
+    return document_->channels();
+}
+
+const QStringList& ChannelView::toneList() const
+{
+    return model().choices().of(GridColumn::DecodeTone);
+}
+
 void ChannelView::buildForm()
 {
     const QFont formFont = templateFont(9);
     setFont(formFont);
     const DialogUnits dlu(formFont);
+    const Language language = context_.language();
     title_ = new QLabel(this);
     setControlId(title_, TitleId);
     title_->setAlignment(Qt::AlignCenter);
-    title_->setFont(titleFont(context_.language()));
+    title_->setFont(titleFont(language));
     title_->setGeometry(dlu.toPixels(14, 13, 370, 17));
+    title_->setText(context_.config().value(byLanguage(language, "English", "Chinese"), QStringLiteral("Title"),
+                                            QString()));
 
-    grid_ = new ChannelGrid(GridRowCount, GridColumn::Count, this);
+    grid_ = new ChannelGrid(model(), this);
     setControlId(grid_, GridId);
+    grid_->setText(0, 0, columnTitle(GridColumn::Number, language));
+    editors_ = new CellEditorDelegate(model(), this, grid_);
+    grid_->setEditorDelegate(editors_);
     const QRect gridRect = dlu.toPixels(15, 37, 370, 167);
     grid_->setGeometry(gridRect.adjusted(0, 0, 0, qMax(0, grid_->fullHeight() - gridRect.height())));
+    applyColours();
     // Enter and F1 reach the view also while the grid is disabled.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Channel window"));
@@ -116,33 +134,7 @@ void ChannelView::buildForm()
 
 void ChannelView::initialUpdate()
 {
-    if (!editors_) // the editors exist once the grid is set up
-        setUpGridOnce();
     loadFromImage();
-}
-
-void ChannelView::setUpGridOnce()
-{
-    const Language language = context_.language();
-    toneList_ = toneChoices(language);
-    editors_ = std::make_unique<CellEditors>(grid_->viewport(), toneList_, language);
-    for (QWidget* editor : editors_->all())
-        editor->installEventFilter(this);
-    for (int c = 0; c < GridColumn::Count; ++c)
-        grid_->setText(0, c, columnTitle(c, language));
-    for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
-        editors_->editorOf(c)->setAccessibleName(columnTitle(c, language));
-    applyColours();
-    title_->setText(context_.config().value(byLanguage(language, "English", "Chinese"),
-                                            QStringLiteral("Title"), QString()));
-    for (int r = 1; r < GridRowCount; ++r)
-        grid_->setText(r, 0, QString::asprintf("%2d", r));
-    for (int c = 0; c < GridColumn::Count; ++c)
-        grid_->setColumnCentred(c, true);
-    for (int c : {GridColumn::BusyLock, GridColumn::Power}) {
-        grid_->setColumnWidthTwips(c, 0);
-        grid_->setColumnCentred(c, false);
-    }
 }
 
 void ChannelView::applyColours()
@@ -162,47 +154,25 @@ void ChannelView::applyColours()
 void ChannelView::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && editors_)
+    if (event->type() == QEvent::PaletteChange && grid_)
         applyColours();
 }
 
 void ChannelView::applyColumnLayout()
 {
-    int widths[GridColumn::Count];
-    std::copy(std::begin(BaseWidths), std::end(BaseWidths), widths);
     const RadioVariant variant = context_.radioVariant();
-    if (variant == RadioVariant::ReceiveOnly) {
-        widths[GridColumn::TxFrequency] = 0;
-        widths[GridColumn::EncodeTone] = 0;
-    } else if (variant == RadioVariant::TransmitOnly) {
-        widths[GridColumn::RxFrequency] = 0;
-        widths[GridColumn::DecodeTone] = 0;
-        widths[GridColumn::Scan] = 0;
-    }
+    model().setVariant(variant);
     grid_->setEnabled(variant != RadioVariant::Other);
-    for (int c = 0; c < GridColumn::Count; ++c) {
-        grid_->setColumnWidthTwips(c, widths[c]);
-        grid_->setColumnCentred(c, widths[c] != 0);
-    }
+    for (int c = 0; c < GridColumn::Count; ++c)
+        grid_->setColumnWidthTwips(c, c == GridColumn::Number || model().isColumnShown(c) ? BaseWidths[c] : 0);
     grid_->keepCurrentCellShown();
 }
 
 void ChannelView::loadFromImage()
 {
-    if (editors_)
-        editors_->hideAll(); // an editor left open would cover the new texts
+    closeEditor(); // an editor left open would cover the new texts
     applyColumnLayout();
-    ChannelTexts cells;
-    decodeChannels(document_->image(), context_.radioVariant(), context_.language(), cells);
-    writeCells(cells);
     updateProductAndCaption();
-}
-
-void ChannelView::writeCells(const ChannelTexts& cells)
-{
-    for (int r = 1; r < GridRowCount; ++r)
-        for (int c = 1; c < GridColumn::Count; ++c)
-            grid_->setText(r, c, cells[r][c]);
 }
 
 void ChannelView::updateProductAndCaption()
@@ -223,115 +193,75 @@ void ChannelView::showProductAndCaption()
     Q_EMIT captionChanged(caption_);
 }
 
+BandLimits ChannelView::band() const
+{
+    return model().band();
+}
+
+void ChannelView::setBand(BandLimits band)
+{
+    model().setBand(band);
+}
+
 ChannelTexts ChannelView::cellTexts() const
 {
-    ChannelTexts cells;
-    for (int r = 0; r < GridRowCount; ++r)
-        for (int c = 0; c < GridColumn::Count; ++c)
-            cells[r][c] = grid_->text(r, c);
+    ChannelTexts cells = model().texts();
+    cells[0][GridColumn::Number] = grid_->text(0, 0);
     return cells;
-}
-
-void ChannelView::storeToImage()
-{
-    editors_->hideAll();
-    RadioImage& image = document_->image();
-    storeEditedChannels(cellTexts(), context_.radioVariant(), context_.language(), image);
-    // The grid shows what was stored, so storing again changes nothing.
-    ChannelTexts stored;
-    decodeChannels(image, context_.radioVariant(), context_.language(), stored);
-    writeCells(stored);
-}
-
-RadioImage ChannelView::gridImage() const
-{
-    RadioImage image = document_->image();
-    storeEditedChannels(cellTexts(), context_.radioVariant(), context_.language(), image);
-    return image;
-}
-
-void ChannelView::commitGridToImage()
-{
-    leaveCommit();
-    storeToImage();
 }
 
 void ChannelView::openEditor()
 {
-    if (!isEditable())
+    if (!isEditable() || editors_->isOpen(grid_->currentColumn()))
         return;
-    const int col = grid_->currentColumn();
-    editors_->load(col, grid_->currentText());
+    grid_->openEditor();
     // A list's popup is built when first asked for, so it is watched from its first opening.
-    if (QComboBox* list = editors_->listOf(col))
+    if (QComboBox* list = editors_->listOf(grid_->currentColumn()))
         list->view()->installEventFilter(this);
-    placeEditor();
-}
-
-void ChannelView::placeEditor()
-{
-    // A column that is not shown stays closed: an invisible editor there would change
-    // the channel unseen (or commit an empty frequency and clear it).
-    if (!grid_->isEnabled() || !grid_->isColumnShown(grid_->currentColumn()))
-        return;
-    const int col = grid_->currentColumn();
-    QWidget* editor = editors_->editorOf(col);
-    const QRect cell = grid_->currentCellTwips();
-    const int left = grid_->pixelsFromTwipsX(cell.left()) - ChannelGrid::EdgeAllowance;
-    const int top = grid_->pixelsFromTwipsY(cell.top()) - ChannelGrid::EdgeAllowance;
-    const int width = grid_->pixelsFromTwipsX(cell.width());
-    const int height = grid_->pixelsFromTwipsY(cell.height());
-    if (QComboBox* list = editors_->listOf(col)) {
-        // The opened list reaches DropDownHeight pixels below the cell.
-        const int rowHeight = qMax(1, list->view()->sizeHintForRow(0));
-        list->setMaxVisibleItems(qMax(1, CellEditors::DropDownHeight / rowHeight));
-    } else {
-        editors_->load(col, grid_->currentText());
-    }
-    editor->setGeometry(left, top, width, height);
-    editor->show();
-    editor->setFocus();
     grid_->viewport()->update();
 }
 
 bool ChannelView::isEditable() const
 {
-    return editors_ && grid_->isEnabled() && !transfer_->isRunning();
+    return grid_->isEnabled() && !transfer_->isRunning();
+}
+
+// Hides the editor without taking over its text; the focus goes to the grid first, so
+// hiding the editor hands it to nothing else.
+void ChannelView::closeEditor()
+{
+    QWidget* editor = editors_->editorOf(grid_->currentColumn());
+    if (!editor)
+        return;
+    grid_->setFocus();
+    grid_->closeEditor(editor);
 }
 
 void ChannelView::cancelEditor()
 {
-    if (!editors_)
-        return;
-    grid_->setFocus(); // first, so hiding the editor hands the focus to nothing else
-    editors_->hideAll();
+    closeEditor();
 }
 
 bool ChannelView::editorChanged() const
 {
-    return editors_ && editors_->isOpen(grid_->currentColumn()) &&
-           editors_->isChanged(grid_->currentColumn());
+    return editors_->isChanged(grid_->currentColumn());
 }
 
 QList<int> ChannelView::visibleColumns() const
 {
-    QList<int> columns;
-    for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
-        if (grid_->isColumnShown(c))
-            columns << c;
-    return columns;
+    return model().shownColumns();
 }
 
 void ChannelView::leaveCommit()
 {
-    if (!editors_ || !editors_->isOpen(grid_->currentColumn()))
+    if (!editors_->isOpen(grid_->currentColumn()))
         return;
     // Passing through a cell changes nothing: a value the user did not touch is not checked
     // again (a channel outside today's band would otherwise be cleared by a click).
     if (editorChanged())
         commit(CommitKind::Leave);
     else
-        cancelEditor();
+        closeEditor();
 }
 
 bool ChannelView::enterCommit()
@@ -343,66 +273,55 @@ bool ChannelView::commit(CommitKind kind)
 {
     const int row = grid_->currentRow();
     const int col = grid_->currentColumn();
-    CommitInput input;
-    input.col = col;
-    input.editorText = editors_->textOf(col);
-    input.rxText = grid_->text(row, GridColumn::RxFrequency);
-    input.txText = grid_->text(row, GridColumn::TxFrequency);
-    input.band = band();
-    input.language = context_.language();
-    const CommitPlan plan = planCommit(input, kind);
-    // Hidden before the box, so a focus change while it shows cannot commit again.
-    grid_->setFocus();
-    editors_->editorOf(col)->hide();
-    if (plan.messageId != 0)
-        context_.uiHooks().showMessageBox({this, stringTableText(plan.messageId),
+    const QString text = editors_->textOf(col);
+    // Closed before the box, so a focus change while it shows cannot commit again.
+    closeEditor();
+    const ViewState before = state();
+    const ChannelTableModel::CommitResult result = model().commit(row, col, text, kind);
+    if (result.messageId != 0)
+        context_.uiHooks().showMessageBox({this, stringTableText(result.messageId),
                                            stringTableText(MessageId::Caution), QMessageBox::Ok,
                                            QMessageBox::Warning});
-    const ViewState before = state();
-    if (writeRow(row, plan.writes))
+    if (result.changed)
         recordChange(tr("Edit Channel %1").arg(row), before);
-    return plan.accepted;
+    return result.accepted;
 }
 
 bool ChannelView::writeRow(int row, const std::vector<CellWrite>& writes)
 {
-    bool changed = false;
-    for (const CellWrite& write : writes) {
-        changed = changed || grid_->text(row, write.col) != write.text;
-        grid_->setText(row, write.col, write.text);
-    }
-    return changed;
+    return model().writeCells(row, writes);
 }
 
 ViewState ChannelView::state() const
 {
-    return {cellTexts(), document_->image(), context_.radioVariant(), context_.isNewDocument()};
+    return {document_->image(), {context_.radioVariant(), context_.isNewDocument()}};
 }
 
-void ChannelView::restoreState(const ViewState& state, bool withRadio)
+void ChannelView::putBack(const ImageChange& change, bool forward, const RadioState* radio)
 {
-    if (editors_)
-        editors_->hideAll();
-    document_->image() = state.image;
-    if (withRadio) {
-        context_.setRadioVariant(state.variant);
-        context_.setNewDocument(state.newDocument);
+    closeEditor();
+    RadioImage& image = document_->image();
+    if (forward)
+        change.apply(image);
+    else
+        change.revert(image);
+    if (radio) {
+        context_.setRadioVariant(radio->variant);
+        context_.setNewDocument(radio->newDocument);
     }
-    applyColumnLayout();
-    writeCells(state.cells);
+    applyColumnLayout(); // the model shows the bytes put back
     // The settings follow the product of the image put back, as after Product Information.
-    const RadioImage& image = document_->image();
-    storeProductPositions(*context_.settingsKey(),
-                          {image[RadioImage::ProductType], image[RadioImage::ProductBand]});
+    storeProductPositions(*context_.settingsKey(), {image[RadioImage::ProductType], image[RadioImage::ProductBand]});
     showProductAndCaption();
 }
 
 bool ChannelView::recordChange(const QString& text, const ViewState& before, bool radioChanged)
 {
-    ViewState after = state();
+    const ViewState after = state();
     if (!radioChanged && after.sameData(before))
         return false;
-    undoStack_->push(new ViewChange(*this, text, before, std::move(after), radioChanged));
+    undoStack_->push(new ViewChange(*this, text, ImageChange::between(before.image, after.image), before.radio,
+                                    after.radio, radioChanged));
     return true;
 }
 
@@ -458,7 +377,7 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
     if (isListPopup(watched))
         return false;
     const int col = grid_->currentColumn();
-    const bool editorOpen = editors_ && editors_->isOpen(col);
+    const bool editorOpen = editors_->isOpen(col);
     if (key.key() == Qt::Key_Escape && editorOpen) {
         cancelEditor();
         return true;
@@ -480,9 +399,9 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
 void ChannelView::editInPlace()
 {
     const int col = grid_->currentColumn();
-    if (editors_ && !editors_->isOpen(col))
+    if (!editors_->isOpen(col))
         openEditor();
-    if (editors_ && editors_->isOpen(col))
+    if (editors_->isOpen(col))
         editors_->editInPlace(col);
 }
 

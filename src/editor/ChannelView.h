@@ -1,18 +1,18 @@
 #pragma once
 
-#include "editor/CommitRules.h"
+#include "channels/CommitRules.h"
 #include "editor/ViewUndo.h"
 #include "model/ChannelCodec.h"
 #include "model/ProductBand.h"
 #include "print/ReportPagination.h"
 
 #include <QWidget>
-#include <memory>
 
 class AppContext;
 class ChannelGrid;
 class ChannelDocument;
-class CellEditors;
+class CellEditorDelegate;
+class ChannelTableModel;
 class PortSettingDialog;
 class QKeyEvent;
 class QLabel;
@@ -20,8 +20,8 @@ class QLineEdit;
 class QUndoStack;
 class ViewTransfer;
 
-// The channel window's contents: the title label and the channel grid with its in-place
-// editors. Between loadFromImage and storeToImage the grid's texts are the data.
+// The channel window's contents: the title label and the channel grid, a view over the
+// document's channel model, with the in-place editor of the current cell.
 class ChannelView : public QWidget {
     Q_OBJECT
 public:
@@ -32,27 +32,21 @@ public:
     ~ChannelView() override;
 
     ChannelDocument* document() const { return document_; }
+    ChannelTableModel& model() const;
     AppContext& context() const { return context_; }
     ChannelGrid* grid() const { return grid_; }
     QLabel* titleLabel() const { return title_; }
-    const CellEditors& editors() const { return *editors_; }
-    const QStringList& toneList() const { return toneList_; }
+    const CellEditorDelegate& editors() const { return *editors_; }
+    const QStringList& toneList() const;
 
-    // First display: one-time set-up of grid and editors, then the refill.
+    // First display: the refill.
     void initialUpdate();
-
+    // The refill after the image changed as a whole (a read, a file): the column layout of
+    // the radio type, the cells, the product type and band, the caption.
     void loadFromImage();
-    // Writes the cells the user changed into the image (the rest of it stays as it is),
-    // then shows the stored image in the grid.
-    void storeToImage();
-    // The image as storeToImage would make it, the document untouched.
-    RadioImage gridImage() const;
-    // The leave commit of an open editor, then storeToImage: what save and the other
-    // commands that take the grid's values use, so a typed value is never lost.
-    void commitGridToImage();
 
     // Commits the open editor of the current cell as leaving the cell does. The transfer,
-    // save and print commands call it first.
+    // save, print and CSV commands call it first, so a typed value is never lost.
     void leaveCommit();
     // Commits for the Enter key; false when the input was refused.
     bool enterCommit();
@@ -66,28 +60,29 @@ public:
     bool isEditable() const;
     // The columns the radio type shows, in order (Busy Lock and Power never show).
     QList<int> visibleColumns() const;
-    // Writes a commit's cells into a row; true when any text changed.
+    // Writes a commit's cells into a row; true when a byte changed.
     bool writeRow(int row, const std::vector<CellWrite>& writes);
 
-    // Every change of the grid or the image is one step of this stack; its clean state
-    // is the document's saved state.
+    // Every change of the image is one step of this stack; its clean state is the
+    // document's saved state.
     QUndoStack* undoStack() const { return undoStack_; }
     ViewState state() const;
-    // Puts a state back; the radio type and new-document flag only with withRadio.
-    void restoreState(const ViewState& state, bool withRadio);
     // Records what changed since before as one step named text. Nothing is recorded
     // when nothing changed, except for a read from the radio (radioChanged). True when
     // a step was recorded.
     bool recordChange(const QString& text, const ViewState& before, bool radioChanged = false);
+    // An undo step's change made again (forward) or taken back, with the radio type and
+    // new-document flag it puts back, if any.
+    void putBack(const ImageChange& change, bool forward, const RadioState* radio);
 
     // The main window title after the last refill: AppName, then the type and band.
     QString caption() const { return caption_; }
 
     // The limits every typed frequency is checked against.
-    BandLimits band() const { return band_; }
-    void setBand(BandLimits band) { band_ = band; }
+    BandLimits band() const;
+    void setBand(BandLimits band);
 
-    // The texts of all cells, as printing and the codec read them.
+    // The texts of all cells, as printing reads them.
     ChannelTexts cellTexts() const;
 
     // Read and Write with the radio, and the Port Setting dialog of Com Setup, with a
@@ -108,12 +103,10 @@ protected:
 
 private:
     void buildForm();
-    void setUpGridOnce();
     void applyColumnLayout();
-    void placeEditor();
     bool commit(CommitKind kind);
+    void closeEditor();
     void moveToNextCell();
-    void writeCells(const ChannelTexts& cells);
     void updateProductAndCaption();
     void showProductAndCaption();
     void applyColours();
@@ -126,12 +119,10 @@ private:
 
     ChannelDocument* document_;
     AppContext& context_;
-    BandLimits band_;
     QString caption_;
     QLabel* title_ = nullptr;
     ChannelGrid* grid_ = nullptr;
-    std::unique_ptr<CellEditors> editors_;
-    QStringList toneList_;
+    CellEditorDelegate* editors_ = nullptr;
     ReportPagination pagination_;
     ViewTransfer* transfer_;
     PortSettingDialog* portSetting_ = nullptr; // built when Com Setup first asks for it

@@ -3,7 +3,7 @@
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "csv/CsvText.h"
-#include "editor/CellEditors.h"
+#include "channels/ChannelTableModel.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "model/DisplayText.h"
@@ -46,33 +46,25 @@ QString withDecimalPoint(const QString& value)
 }
 
 // Runs one pasted value through the commit rules of a typed value confirmed with Enter;
-// the reason when it is refused.
-std::optional<QString> pasteCell(ChannelView& view, int row, int col, const QString& value)
+// the reason when it is refused, and then the cell keeps its value.
+std::optional<QString> pasteCell(ChannelTableModel& model, int row, int col, const QString& value)
 {
     if (value.size() > MaxCellTextLength)
         return Texts::tr("longer than any cell can hold");
-    const ChannelGrid& grid = *view.grid();
     QString text = withDecimalPoint(value);
-    if (view.editors().listOf(col)) {
+    if (model.choices().isList(col)) {
         if (value.isEmpty())
             return std::nullopt; // a list cell is never emptied: it keeps its value
-        text = view.editors().offeredEntry(col, value);
-        if (text.isEmpty() && value == grid.text(row, col))
+        text = model.choices().offeredEntry(col, value);
+        if (text.isEmpty() && value == model.text(row, col))
             text = value; // a value the list does not offer, pasted where it already is
         if (text.isEmpty())
             return Texts::tr("not one of the values of this column");
     }
-    CommitInput input;
-    input.col = col;
-    input.editorText = text;
-    input.rxText = grid.text(row, GridColumn::RxFrequency);
-    input.txText = grid.text(row, GridColumn::TxFrequency);
-    input.band = view.band();
-    input.language = view.context().language();
-    const CommitPlan plan = planCommit(input, CommitKind::Enter);
+    const CommitPlan plan = model.plan(row, col, text, CommitKind::Enter);
     if (!plan.accepted)
         return stringTableText(plan.messageId);
-    view.writeRow(row, plan.writes);
+    model.writeCells(row, plan.writes);
     return std::nullopt;
 }
 
@@ -155,7 +147,7 @@ QString cutCells(ChannelView& view)
         return copied; // a channel in use keeps a value in every list column
     const ViewState before = view.state();
     for (int r = range.top; r <= range.bottom; ++r)
-        pasteCell(view, r, GridColumn::RxFrequency, QString()); // an empty Rx clears the row
+        pasteCell(view.model(), r, GridColumn::RxFrequency, QString()); // an empty Rx clears the row
     view.recordChange(Texts::tr("Cut"), before);
     return copied;
 }
@@ -196,7 +188,7 @@ bool pasteCells(ChannelView& view, const QString& text)
             }
             const int col = columns[first + j];
             const QString value = values[j].trimmed();
-            if (const std::optional<QString> reason = pasteCell(view, row, col, value))
+            if (const std::optional<QString> reason = pasteCell(view.model(), row, col, value))
                 refused << Texts::tr("Channel %1, %2: \"%3\" - %4")
                                .arg(row)
                                .arg(grid.text(0, col), displayedValue(value), *reason);

@@ -92,12 +92,10 @@ CloneTransfer::Hooks ViewTransfer::hooks()
 void ViewTransfer::run()
 {
     // What the workflow needs of the view, taken at the start: the open editor committed,
-    // and the image the grid shows (a write stores it into the document first).
+    // and the document's image.
     view_.leaveCommit();
     const ViewState before = view_.state();
-    if (direction_ == Direction::Write)
-        view_.storeToImage();
-    const RadioImage image = direction_ == Direction::Compare ? view_.gridImage() : view_.document()->image();
+    const RadioImage image = view_.document()->image();
 
     SerialPortLine line;
     CloneTransfer transfer(line, hooks());

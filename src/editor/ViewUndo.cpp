@@ -2,16 +2,16 @@
 
 #include "editor/ChannelView.h"
 
-ViewChange::ViewChange(ChannelView& view, const QString& text, ViewState before, ViewState after,
-                       bool radioChanged)
-    : QUndoCommand(text), view_(view), before_(std::move(before)), after_(std::move(after)),
+ViewChange::ViewChange(ChannelView& view, const QString& text, ImageChange change, RadioState before,
+                       RadioState after, bool radioChanged)
+    : QUndoCommand(text), view_(view), change_(std::move(change)), before_(before), after_(after),
       radioChanged_(radioChanged)
 {
 }
 
 void ViewChange::undo()
 {
-    view_.restoreState(before_, radioChanged_);
+    view_.putBack(change_, false, radioChanged_ ? &before_ : nullptr);
 }
 
 void ViewChange::redo()
@@ -20,5 +20,5 @@ void ViewChange::redo()
         pushed_ = true; // QUndoStack::push redoes: the change is already there
         return;
     }
-    view_.restoreState(after_, radioChanged_);
+    view_.putBack(change_, true, radioChanged_ ? &after_ : nullptr);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ChannelCodec.h"
+#include "model/ImageChange.h"
 #include "model/RadioImage.h"
 #include "model/RadioVariant.h"
 
@@ -8,30 +8,37 @@
 
 class ChannelView;
 
-// Everything an undo step puts back in a channel view: the grid's texts, the radio
-// image, and the radio type and new-document flag that a read from the radio changes.
-struct ViewState {
-    ChannelTexts cells;
-    RadioImage image;
+// What a read from the radio changes besides the image: the radio type and the
+// new-document flag.
+struct RadioState {
     RadioVariant variant = RadioVariant::ReceiveOnly;
     bool newDocument = false;
-
-    bool sameData(const ViewState& other) const { return cells == other.cells && image == other.image; }
 };
 
-// One step of a view's undo stack: the state before and after a change. The change is
+// A view's data before a change, to record the step once the change is made.
+struct ViewState {
+    RadioImage image;
+    RadioState radio;
+
+    bool sameData(const ViewState& other) const { return image == other.image; }
+};
+
+// One step of a view's undo stack: the bytes the change made to the image and, for a read
+// from the radio, the radio type and new-document flag before and after. The change is
 // made before the step is pushed, so the push itself changes nothing.
 class ViewChange : public QUndoCommand {
 public:
-    ViewChange(ChannelView& view, const QString& text, ViewState before, ViewState after, bool radioChanged);
+    ViewChange(ChannelView& view, const QString& text, ImageChange change, RadioState before, RadioState after,
+               bool radioChanged);
 
     void undo() override;
     void redo() override;
 
 private:
     ChannelView& view_;
-    ViewState before_;
-    ViewState after_;
+    ImageChange change_;
+    RadioState before_;
+    RadioState after_;
     bool radioChanged_;
     bool pushed_ = false;
 };

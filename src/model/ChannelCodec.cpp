@@ -24,16 +24,21 @@ QString toneCellText(ToneField field, bool empty, Language language)
     return toneTextFromField(field);
 }
 
-void decodeAttributes(const std::uint8_t* record, bool scan, const ChoiceTexts& t,
-                      std::array<QString, GridColumn::Count>& row)
+QString attributeText(const std::uint8_t* record, bool scan, int col, const ChoiceTexts& t)
 {
     const std::uint8_t widthPower = record[RadioImage::RecWidthPower];
-    const int busy =
-        (record[RadioImage::RecBusyLock] & RadioImage::BusyLockMask) >> RadioImage::BusyLockShift;
-    row[GridColumn::Bandwidth] = (widthPower & RadioImage::WideBit) ? t.wide : t.narrow;
-    row[GridColumn::Scan] = scan ? t.scanYes : t.scanNo;
-    row[GridColumn::BusyLock] = busy == 0 ? t.busyOff : (busy == 1 ? t.busyCarrier : t.busyTone);
-    row[GridColumn::Power] = (widthPower & RadioImage::HighPowerBit) ? t.high : t.low;
+    switch (col) {
+    case GridColumn::Bandwidth:
+        return (widthPower & RadioImage::WideBit) ? t.wide : t.narrow;
+    case GridColumn::Scan:
+        return scan ? t.scanYes : t.scanNo;
+    case GridColumn::BusyLock: {
+        const int busy = (record[RadioImage::RecBusyLock] & RadioImage::BusyLockMask) >> RadioImage::BusyLockShift;
+        return busy == 0 ? t.busyOff : (busy == 1 ? t.busyCarrier : t.busyTone);
+    }
+    default:
+        return (widthPower & RadioImage::HighPowerBit) ? t.high : t.low;
+    }
 }
 
 // Exact, case-sensitive match against the text in either language.
@@ -62,8 +67,62 @@ std::uint8_t busyLockBits(const QString& cell)
     return isText(cell, &ChoiceTexts::busyCarrier) ? 1 : 2;
 }
 
-// Writes the one field of channel n that grid column col shows; no other bit changes.
-void encodeCell(const QString& cell, int n, int col, RadioImage& image)
+} // namespace
+
+bool isChannelEmpty(const RadioImage& image, int channel, RadioVariant variant)
+{
+    const std::uint8_t* record = image.channel(channel);
+    return !isChannelUsed(!RadioImage::isFrequencyAbsent(record + RadioImage::RecRxFreq),
+                          !RadioImage::isFrequencyAbsent(record + RadioImage::RecTxFreq), variant);
+}
+
+QString frequencyText(const std::uint8_t* field)
+{
+    if (RadioImage::isFrequencyAbsent(field))
+        return {};
+    return QString::asprintf("%3.5f", RadioImage::frequencyFromBytes(field) * 1.0 / CountsPerMHz);
+}
+
+std::uint32_t frequencyCountFromText(const QString& text)
+{
+    const double count = std::trunc(decimalMultiply(parseLeadingDouble(text), CountsPerMHz));
+    // Negative or unrepresentable numbers store nothing; only 8 BCD digits fit the field.
+    if (!(count > 0.0) || !std::isfinite(count))
+        return RadioImage::AbsentFrequency;
+    return static_cast<std::uint32_t>(std::fmod(count, FrequencyDigitsLimit));
+}
+
+bool isColumnBlankedByVariant(int col, RadioVariant variant)
+{
+    if (variant == RadioVariant::ReceiveOnly)
+        return col == GridColumn::TxFrequency || col == GridColumn::EncodeTone;
+    if (variant == RadioVariant::TransmitOnly)
+        return col == GridColumn::RxFrequency || col == GridColumn::DecodeTone;
+    return false;
+}
+
+bool isColumnHiddenByVariant(int col, RadioVariant variant)
+{
+    return isColumnBlankedByVariant(col, variant) ||
+           (variant == RadioVariant::TransmitOnly && col == GridColumn::Scan);
+}
+
+QString decodeChannelCell(const RadioImage& image, int channel, int col, RadioVariant variant, Language language)
+{
+    if (isColumnBlankedByVariant(col, variant))
+        return {};
+    const std::uint8_t* record = image.channel(channel);
+    if (col == GridColumn::RxFrequency || col == GridColumn::TxFrequency)
+        return frequencyText(record + (col == GridColumn::RxFrequency ? RadioImage::RecRxFreq : RadioImage::RecTxFreq));
+    const bool empty = isChannelEmpty(image, channel, variant);
+    if (col == GridColumn::DecodeTone || col == GridColumn::EncodeTone) {
+        const int offset = col == GridColumn::DecodeTone ? RadioImage::RecDecodeTone : RadioImage::RecEncodeTone;
+        return toneCellText(toneAt(record, offset), empty, language);
+    }
+    return empty ? QString() : attributeText(record, image.scanBit(channel), col, choiceTexts(language));
+}
+
+void encodeChannelCell(RadioImage& image, int n, int col, const QString& cell)
 {
     std::uint8_t* record = image.channel(n);
     std::uint8_t& widthPower = record[RadioImage::RecWidthPower];
@@ -100,87 +159,20 @@ void encodeCell(const QString& cell, int n, int col, RadioImage& image)
     }
 }
 
-// The fields a radio of the variant does not have: the grid shows them empty.
-bool isFieldHidden(int col, RadioVariant variant)
-{
-    if (variant == RadioVariant::ReceiveOnly)
-        return col == GridColumn::TxFrequency || col == GridColumn::EncodeTone;
-    if (variant == RadioVariant::TransmitOnly)
-        return col == GridColumn::RxFrequency || col == GridColumn::DecodeTone;
-    return false;
-}
-
-void blankHiddenColumns(std::array<QString, GridColumn::Count>& row, RadioVariant variant)
-{
-    for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
-        if (isFieldHidden(c, variant))
-            row[c].clear();
-}
-
-} // namespace
-
-bool isChannelEmpty(const RadioImage& image, int channel, RadioVariant variant)
-{
-    const std::uint8_t* record = image.channel(channel);
-    return !isChannelUsed(!RadioImage::isFrequencyAbsent(record + RadioImage::RecRxFreq),
-                          !RadioImage::isFrequencyAbsent(record + RadioImage::RecTxFreq), variant);
-}
-
-QString frequencyText(const std::uint8_t* field)
-{
-    if (RadioImage::isFrequencyAbsent(field))
-        return {};
-    return QString::asprintf("%3.5f", RadioImage::frequencyFromBytes(field) * 1.0 / CountsPerMHz);
-}
-
-std::uint32_t frequencyCountFromText(const QString& text)
-{
-    const double count = std::trunc(decimalMultiply(parseLeadingDouble(text), CountsPerMHz));
-    // Negative or unrepresentable numbers store nothing; only 8 BCD digits fit the field.
-    if (!(count > 0.0) || !std::isfinite(count))
-        return RadioImage::AbsentFrequency;
-    return static_cast<std::uint32_t>(std::fmod(count, FrequencyDigitsLimit));
-}
-
 void decodeChannels(const RadioImage& image, RadioVariant variant, Language language, ChannelTexts& cells)
 {
-    const ChoiceTexts& texts = choiceTexts(language);
-    for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
-        const std::uint8_t* record = image.channel(n);
-        auto& row = cells[n];
-        row[GridColumn::RxFrequency] = frequencyText(record + RadioImage::RecRxFreq);
-        row[GridColumn::TxFrequency] = frequencyText(record + RadioImage::RecTxFreq);
-        const bool empty = isChannelEmpty(image, n, variant);
-        row[GridColumn::DecodeTone] =
-            toneCellText(toneAt(record, RadioImage::RecDecodeTone), empty, language);
-        row[GridColumn::EncodeTone] =
-            toneCellText(toneAt(record, RadioImage::RecEncodeTone), empty, language);
-        if (empty) {
-            for (int c = GridColumn::Bandwidth; c <= GridColumn::Power; ++c)
-                row[c].clear();
-        } else {
-            decodeAttributes(record, image.scanBit(n), texts, row);
-        }
-        blankHiddenColumns(row, variant);
-    }
+    for (int n = 1; n <= RadioImage::ChannelCount; ++n)
+        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
+            cells[n][c] = decodeChannelCell(image, n, c, variant, language);
 }
 
 void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image)
 {
     for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
-        blankHiddenColumns(cells[n], variant);
-        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
-            encodeCell(cells[n][c], n, c, image);
+        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c) {
+            if (isColumnBlankedByVariant(c, variant))
+                cells[n][c].clear();
+            encodeChannelCell(image, n, c, cells[n][c]);
+        }
     }
-}
-
-void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
-                         RadioImage& image)
-{
-    ChannelTexts shown;
-    decodeChannels(image, variant, language, shown);
-    for (int n = 1; n <= RadioImage::ChannelCount; ++n)
-        for (int c = GridColumn::RxFrequency; c <= GridColumn::Power; ++c)
-            if (!isFieldHidden(c, variant) && cells[n][c] != shown[n][c])
-                encodeCell(cells[n][c], n, c, image);
 }

@@ -39,6 +39,19 @@ QString frequencyText(const std::uint8_t* field);
 // The frequency count (10 Hz units) of a typed text, 0 for none or nonsense.
 std::uint32_t frequencyCountFromText(const QString& text);
 
+// The columns a radio of the variant does not show: Tx Frequency and QT/DQT Enc of a
+// receive-only radio; Rx Frequency, QT/DQT Dec and Scan of a transmit-only one. They are
+// never written from the grid, so the bytes the radio holds there stay as they are.
+bool isColumnHiddenByVariant(int col, RadioVariant variant);
+// The hidden frequency and tone columns also show as empty cells (Scan keeps its text).
+bool isColumnBlankedByVariant(int col, RadioVariant variant);
+
+// One cell (channel 1..16, column 1..8) as the grid shows the image.
+QString decodeChannelCell(const RadioImage& image, int channel, int col, RadioVariant variant, Language language);
+// Writes one cell's text into its field of the channel record (or its scan bit); every
+// other byte stays as it is. Texts of either language are understood.
+void encodeChannelCell(RadioImage& image, int channel, int col, const QString& text);
+
 // Writes rows 1..16, columns 1..8 as the grid shows the image; row 0 and column 0 are
 // left to the caller.
 void decodeChannels(const RadioImage& image, RadioVariant variant, Language language, ChannelTexts& cells);
@@ -46,11 +59,3 @@ void decodeChannels(const RadioImage& image, RadioVariant variant, Language lang
 // Writes the channel records and scan bitmap from the cells. Hidden columns of the
 // variant are blanked in the cells first, so they are stored absent.
 void encodeChannels(ChannelTexts& cells, RadioVariant variant, RadioImage& image);
-
-// What the grid stores: only the cells whose text differs from what decoding the image
-// shows in the language write their field, and a field the variant hides is never
-// written. An untouched grid leaves every byte as it was (a busy lock 11, a DCS code
-// the radio does not list, an empty channel's attribute bits, a receive-only radio's
-// transmit frequencies), and an edit changes its own field only.
-void storeEditedChannels(const ChannelTexts& cells, RadioVariant variant, Language language,
-                         RadioImage& image);

@@ -1,9 +1,12 @@
 #include "support/ViewFixture.h"
 
-#include "editor/CellEditors.h"
+#include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
 
+#include "channels/ChannelTableModel.h"
+
 #include <QLineEdit>
+#include <QTableView>
 #include <QtTest>
 
 ViewFixture::ViewFixture(RadioVariant variant, bool newDocument, const RadioImage& image)
@@ -61,4 +64,11 @@ void ViewFixture::typeKeys(const QString& text)
 {
     for (const QChar c : text)
         QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+void ViewFixture::selectCells(int top, int left, int bottom, int right)
+{
+    const ChannelTableModel& model = view->model();
+    view->grid()->findChild<QTableView*>()->selectionModel()->select(
+        QItemSelection(model.cellIndex(top, left), model.cellIndex(bottom, right)), QItemSelectionModel::Select);
 }

@@ -32,4 +32,6 @@ struct ViewFixture {
     void key(Qt::Key key);
     void pressEnter() { key(Qt::Key_Return); }
     void typeKeys(const QString& text);
+    // Selects the cells from (top, left) to (bottom, right), in grid coordinates.
+    void selectCells(int top, int left, int bottom, int right);
 };

@@ -1,4 +1,4 @@
-#include "editor/CommitRules.h"
+#include "channels/CommitRules.h"
 
 #include "config/CommandIds.h"
 #include "model/ChannelCodec.h"

@@ -1032,4 +1032,11 @@ Window</source>
         <translation>已写入</translation>
     </message>
 </context>
+<context>
+    <name>TransferMessages</name>
+    <message>
+        <source>The write completed, but reading it back to verify failed:</source>
+        <translation>写入已完成，但读回校验失败：</translation>
+    </message>
+</context>
 </TS>

@@ -994,6 +994,13 @@ Window</source>
     </message>
 </context>
 <context>
+    <name>TransferMessages</name>
+    <message>
+        <source>The write completed, but reading it back to verify failed:</source>
+        <translation>写入已完成，但读回校验失败：</translation>
+    </message>
+</context>
+<context>
     <name>ViewTransfer</name>
     <message>
         <source>Read</source>
@@ -1002,10 +1009,6 @@ Window</source>
     <message>
         <source>Written, not verified</source>
         <translation>已写入，未校验</translation>
-    </message>
-    <message>
-        <source>The write completed, but reading it back to verify failed:</source>
-        <translation>写入已完成，但读回校验失败：</translation>
     </message>
     <message>
         <source>Verified</source>
@@ -1030,13 +1033,6 @@ Window</source>
     <message>
         <source>Written</source>
         <translation>已写入</translation>
-    </message>
-</context>
-<context>
-    <name>TransferMessages</name>
-    <message>
-        <source>The write completed, but reading it back to verify failed:</source>
-        <translation>写入已完成，但读回校验失败：</translation>
     </message>
 </context>
 </TS>

@@ -202,7 +202,7 @@ void TestCsvGui::exportWritesTheGrid()
     s.typeWithoutEnter(2, QStringLiteral("145.0125"));
     const QString path = s.env.filePath(QStringLiteral("out.csv"));
     QVERIFY(csv(s).exportFile(*s.view(), path));
-    const QByteArray written = s.readFile(path);
+    const QByteArray written = readFile(path);
     QCOMPARE(written, exportChannelsCsv(document(s).image(), RadioVariant::ReceiveOnly).text);
     QVERIFY2(written.contains("\r\n2,,145.012500,off,"), written.constData());
     // A folder that does not exist: the message names the file.
@@ -228,7 +228,7 @@ void TestCsvGui::exportNamesWhatItLeftOut()
     QCOMPARE(s.env.boxes[0].text.split(QLatin1Char('\n')).mid(1),
              QStringList{
                  "Channel 3 was left out: it only transmits (146.52 MHz), which a channel list cannot say"});
-    QCOMPARE(s.readFile(path).count("\r\n"), 1); // the header alone
+    QCOMPARE(readFile(path).count("\r\n"), 1); // the header alone
 }
 
 void TestCsvGui::exportOntoAFullDisk()
@@ -242,7 +242,7 @@ void TestCsvGui::exportOntoAFullDisk()
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("old.csv")));
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
-    QCOMPARE(s.readFile(path), QByteArray("old list\n"));
+    QCOMPARE(readFile(path), QByteArray("old list\n"));
 }
 
 void TestCsvGui::chineseReport()

@@ -318,7 +318,7 @@ void TestDesktop::accessibleNamesAndTexts()
     p.view()->grid()->setCurrentCell(2, 1); // its editor open
     QCOMPARE(unnamedControls(p.mainWindow()), QStringList());
     OptionalFeaturesDialog options(p.view()->document()->image(), RadioVariant::ReceiveOnly,
-                                   Language::English);
+                                   Language::English, p.env.hooks);
     QCOMPARE(unnamedControls(&options), QStringList());
     ProductInfoDialog product(p.view()->document()->image(), p.context());
     QCOMPARE(unnamedControls(&product), QStringList());
@@ -329,7 +329,7 @@ void TestDesktop::accessibleNamesAndTexts()
     QCOMPARE(unnamedControls(&language), QStringList());
     AboutDialog about(p.context());
     QCOMPARE(unnamedControls(&about), QStringList());
-    ProgressDialog progress([] {});
+    ProgressDialog progress(p.env.hooks, [] {});
     QCOMPARE(unnamedControls(&progress), QStringList());
     HelpWindow help(Language::English);
     QCOMPARE(unnamedControls(&help), QStringList());

@@ -401,13 +401,13 @@ void TestShell::printToFileGoesThroughTheWriter()
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("report.pdf")));
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
-    QCOMPARE(s.readFile(path), QByteArray("old report"));
+    QCOMPARE(readFile(path), QByteArray("old report"));
 
     const FileWriter roomAgain;
     s.context().setFileWriter(roomAgain);
     s.mainWindow()->printCommands().printDirect(view);
     QCOMPARE(s.env.boxes.size(), 1);
-    QVERIFY(s.readFile(path).startsWith("%PDF-"));
+    QVERIFY(readFile(path).startsWith("%PDF-"));
 }
 
 void TestShell::languageChangeRestarts()
@@ -462,7 +462,7 @@ void TestShell::languageChangeThatCannotBeSaved()
     QVERIFY(s.mainWindow()->isVisible());
     QVERIFY(!s.mainWindow()->restartRequested());
     QCOMPARE(s.context().setupValue(QStringLiteral("Language")), QStringLiteral("English"));
-    QCOMPARE(s.readFile(s.env.iniPath()), GuiTestEnv::defaultIni());
+    QCOMPARE(readFile(s.env.iniPath()), GuiTestEnv::defaultIni());
 }
 
 // A Program.ini that cannot be read ends the start with a box naming it; one read where no
@@ -471,9 +471,9 @@ void TestShell::startsOnWhatCanBeRead()
 {
     GuiTestEnv env;
     const QString copy = env.iniPath() + QStringLiteral("/xr970/Program.ini"); // below a plain file
-    QVERIFY(!Application().start({env.dir(), env.dir(), QString(), copy}, {}));
+    QVERIFY(!Application(env.hooks).start({env.dir(), env.dir(), QString(), copy}, {}));
     QVERIFY(env.boxes.value(0).text.startsWith(QStringLiteral("Program.ini cannot be read:\n") + env.dir()));
-    Application app;
+    Application app(env.hooks);
     QVERIFY(app.start({env.iniPath(), env.dir(), QString(), copy}, {}));
     IniFile& config = app.context().config();
     config.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));

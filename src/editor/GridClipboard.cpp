@@ -1,6 +1,5 @@
 #include "editor/GridClipboard.h"
 
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "csv/CsvText.h"
@@ -8,7 +7,8 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "model/DisplayText.h"
-#include "uikit/MessageBox.h"
+#include "session/AppContext.h"
+#include "uikit/UiHooks.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -70,7 +70,8 @@ std::optional<QString> pasteCell(ChannelTableModel& model, int row, int col, con
 
 void showPasteMessage(ChannelView& view, const QString& text)
 {
-    showMessageBox({&view, text, stringTableText(MessageId::Caution), QMessageBox::Ok, QMessageBox::Warning});
+    view.context().uiHooks().showMessageBox(
+        {&view, text, stringTableText(MessageId::Caution), QMessageBox::Ok, QMessageBox::Warning});
 }
 
 void reportRefusals(ChannelView& view, const QStringList& refused, int outside)

@@ -32,7 +32,7 @@ QByteArray StartedProgram::ini(const QByteArray& language, const QByteArray& sho
 bool StartedProgram::start(const QStringList& arguments)
 {
     app.reset();
-    app = std::make_unique<Application>();
+    app = std::make_unique<Application>(env.hooks);
     return app->start({env.iniPath(), env.dir(), QString()}, arguments);
 }
 
@@ -65,20 +65,11 @@ bool StartedProgram::dropFile(const QString& path) const
 
 QString StartedProgram::writeFile(const QString& name, const QByteArray& bytes) const
 {
-    QFile file(env.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return file.fileName();
+    return ::writeFile(env.filePath(name), bytes);
 }
 
 QString StartedProgram::saveFile(const QString& name, const RadioImage& image) const
 {
     ChannelFile::save(env.filePath(name), image);
     return env.filePath(name);
-}
-
-QByteArray StartedProgram::readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -6,6 +6,7 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "support/GuiTestEnv.h"
+#include "support/ScratchFiles.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -43,7 +44,6 @@ struct StartedProgram {
     // A file in the program folder with these bytes, or this image as a .dat file.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     QString saveFile(const QString& name, const RadioImage& image = RadioImage::makeNew()) const;
-    static QByteArray readFile(const QString& path); // empty when it cannot be read
 
     GuiTestEnv env;
     std::unique_ptr<Application> app;

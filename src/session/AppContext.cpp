@@ -1,4 +1,4 @@
-#include "config/AppContext.h"
+#include "session/AppContext.h"
 
 #include "config/DataLocation.h"
 #include "config/SettingsKey.h"

@@ -6,16 +6,19 @@
 #include "link/SerialDevices.h"
 #include "model/Language.h"
 #include "model/RadioVariant.h"
+#include "session/HistoryKeeper.h"
 
 #include <QSettings>
 #include <QString>
 #include <memory>
 
+class UiHooks;
+
 // What the whole program shares, created once at start-up and handed to whatever needs
-// it: the configuration file, the language, the program folder, the main window's
-// caption, the radio variant of the last read, whether the document is a new one, the
-// port the transfers use, the serial devices of the system, the radio history's folder,
-// and the writer of every file the program saves.
+// it: the configuration file, the language, the program folder, the radio variant of the
+// last read, whether the document is a new one, the port the transfers use, the serial
+// devices of the system, the radio history's folder, the writer of every file the
+// program saves, and the hooks of its windows (who answers message boxes and help).
 class AppContext {
 public:
     AppContext();
@@ -41,9 +44,6 @@ public:
 
     // Caption of the program's own message boxes.
     QString company() const { return languageValue(QStringLiteral("Company")); }
-    // The main window title: AppName, then the type and band.
-    QString caption() const { return caption_; }
-    void setCaption(const QString& caption) { caption_ = caption; }
 
     // ReceiveOnly at start; set by a completed read.
     RadioVariant radioVariant() const { return radioVariant_; }
@@ -64,6 +64,8 @@ public:
     // Where the copies of the images read are kept; tests give a folder of their own.
     QString historyFolder() const;
     void setHistoryFolder(const QString& folder) { historyFolder_ = folder; }
+    // Where the radio workflows keep the copy of each read: that folder, this writer.
+    HistoryKeeper historyKeeper() const { return {historyFolder(), fileWriter()}; }
 
     CurrentPort& port() { return port_; }
     const CurrentPort& port() const { return port_; }
@@ -82,6 +84,11 @@ public:
     const FileWriter& fileWriter() const { return *fileWriter_; }
     void setFileWriter(const FileWriter& writer) { fileWriter_ = &writer; }
 
+    // The message boxes and help requests of the windows (uikit): the program's own, or a
+    // widget test's, which answers the boxes. Set before the first window is made.
+    UiHooks& uiHooks() const { return *uiHooks_; }
+    void setUiHooks(UiHooks& hooks) { uiHooks_ = &hooks; }
+
 private:
     FileWriter systemWriter_;
     const FileWriter* fileWriter_ = &systemWriter_;
@@ -89,10 +96,10 @@ private:
     QString languageName_;
     Language language_ = Language::English;
     QString programDir_;
-    QString caption_;
     QString historyFolder_;
     RadioVariant radioVariant_ = RadioVariant::ReceiveOnly;
     bool newDocument_ = false;
     CurrentPort port_;
     std::unique_ptr<SerialDevices> serialDevices_;
+    UiHooks* uiHooks_ = nullptr;
 };

@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QtTest>
 #include <memory>
 
@@ -115,6 +116,7 @@ QString effectOf(Program& program, const QKeySequence& key)
     const QString paneBefore = program.focusedPane();
     const bool shownBefore = program.current() && program.current()->isVisible();
     const DocumentWindow* currentBefore = program.current();
+    const int stepsBefore = currentBefore ? currentBefore->view()->undoStack()->index() : 0;
     ModalWatcher watcher;
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : program.window.get();
     QTest::keySequence(target, key);
@@ -131,6 +133,8 @@ QString effectOf(Program& program, const QKeySequence& key)
     if (currentBefore && program.current() != currentBefore && program.current()->isVisible())
         effects << QStringLiteral("shows ") + program.current()->document()->title();
     if (DocumentWindow* document = program.current()) {
+        if (document == currentBefore && document->view()->undoStack()->index() != stepsBefore)
+            effects << QStringLiteral("step ") + document->view()->undoStack()->undoText();
         ProgressDialog& progress = document->view()->transfer().progress();
         if (progress.isOpen()) {
             effects << QStringLiteral("progress ") + progress.windowTitle();
@@ -194,9 +198,16 @@ void TestCommands::accelerators_data()
     const Start typing = Start::Typing;
     QTest::newRow("typing, Ctrl+W") << typing << QKeySequence("Ctrl+W") << "progress Write Data";
     QTest::newRow("typing, Ctrl+R") << typing << QKeySequence("Ctrl+R") << "progress Read Data";
-    QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P") << "QPrintDialog";
+    QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P")
+                                    << "QPrintDialog; step Edit Channel 2";
     QTest::newRow("typing, Ctrl+S") << typing << QKeySequence("Ctrl+S") << "QFileDialog save";
     QTest::newRow("typing, F6") << typing << QKeySequence("F6") << "focus tree";
+    // The channel operations, after the typed value is stored (from the empty channel 1
+    // above, Fill Down deletes channel 2 again).
+    QTest::newRow("typing, Ctrl+Shift+Up") << typing << QKeySequence("Ctrl+Shift+Up") << "step Move Up";
+    QTest::newRow("typing, Ctrl+Shift+Down") << typing << QKeySequence("Ctrl+Shift+Down") << "step Move Down";
+    QTest::newRow("typing, Ctrl+D") << typing << QKeySequence("Ctrl+D") << "step Fill Down";
+    QTest::newRow("no document, Ctrl+D") << none << QKeySequence("Ctrl+D") << "nothing";
     // Next and previous document, in the order they were opened.
     const Start three = Start::ThreeDocuments;
     QTest::newRow("documents, Ctrl+F6") << three << QKeySequence("Ctrl+F6") << "shows Channel Information";

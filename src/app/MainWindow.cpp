@@ -161,8 +161,9 @@ void MainWindow::createMenus()
     };
     addRecentFiles(noDocumentMenus_.front());
     addRecentFiles(documentMenus_.front());
-    documents_->setCellMenuActions(actionsOf({EditCut, EditCopy, EditPaste, FillDown, Separator, MoveChannelsUp,
-                                              MoveChannelsDown, InsertChannel, DeleteChannels, SortChannels}));
+    documents_->setCellMenuActions(
+        actionsOf({EditCut, EditCopy, EditPaste, FillDown, Separator, MoveChannelsUp, MoveChannelsDown,
+                   InsertChannel, DeleteChannels, SortChannels}));
 }
 
 // The recent files sit above Exit, after a separator of their own.

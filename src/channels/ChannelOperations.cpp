@@ -43,11 +43,13 @@ bool rearrangeIfChanged(ChannelTableModel& model, const ChannelOrder& order)
 
 QString notInUse()
 {
-    return QCoreApplication::translate("ChannelOperations", "the channel is not in use: enter its frequency first");
+    return QCoreApplication::translate("ChannelOperations",
+                                       "the channel is not in use: enter its frequency first");
 }
 
 // A value into a cell, or why not; a channel not in use takes no attribute.
-void enter(ChannelTableModel& model, int channel, int col, const QString& value, std::vector<CellRefusal>& refused)
+void enter(ChannelTableModel& model, int channel, int col, const QString& value,
+           std::vector<CellRefusal>& refused)
 {
     if (model.choices().isList(col) && isEmpty(model, channel)) {
         if (!value.isEmpty())
@@ -118,11 +120,13 @@ void ChannelOperations::sortByFrequency(ChannelTableModel& model, ChannelSpan sp
 {
     if (span.first == span.last)
         span = {1, Count};
-    const int offset = sortColumn(model) == GridColumn::TxFrequency ? RadioImage::RecTxFreq : RadioImage::RecRxFreq;
+    const int offset =
+        sortColumn(model) == GridColumn::TxFrequency ? RadioImage::RecTxFreq : RadioImage::RecRxFreq;
     // Channels not in use sort after every frequency.
     const auto key = [&model, offset](int channel) {
-        return isEmpty(model, channel) ? std::uint64_t(1) << 32
-                                       : RadioImage::frequencyFromBytes(model.image().channel(channel) + offset);
+        return isEmpty(model, channel)
+                   ? std::uint64_t(1) << 32
+                   : RadioImage::frequencyFromBytes(model.image().channel(channel) + offset);
     };
     ChannelOrder order = unchanged();
     std::stable_sort(order.begin() + (span.first - 1), order.begin() + span.last,

@@ -32,10 +32,8 @@ ChannelDrag::ChannelDrag(ChannelGrid& grid, QTableView& table, std::function<voi
     line_->setAutoFillBackground(true);
     line_->setBackgroundRole(QPalette::Highlight);
     line_->hide();
-    for (QWidget* target : {table.viewport(), numbers_}) {
-        target->setAcceptDrops(true);
-        target->installEventFilter(this);
-    }
+    table.viewport()->installEventFilter(this);
+    numbers_->installEventFilter(this);
 }
 
 QMimeData* ChannelDrag::dragData(const ChannelGrid& grid)
@@ -95,15 +93,18 @@ bool ChannelDrag::numbersMouse(QEvent* event)
         pressedChannel_ = 0;
         auto* drag = new QDrag(numbers_); // deleted by Qt once the drag ends
         drag->setMimeData(dragData(grid_));
+        // The grid takes drops only while its channels are dragged; a file dropped on it
+        // goes on to the window, which opens it.
+        setAcceptingDrops(true);
         drag->exec(Qt::MoveAction);
+        setAcceptingDrops(false);
         line_->hide();
     }
     return true;
 }
 
-// Only this grid's own channels are taken. Anything else is refused here (the table
-// would give dropped cell data to the model unchecked) and goes on to the windows around
-// the grid, as with any widget that takes no drop: a file opens.
+// Only this grid's own channels are taken; the table would give other dropped cell data
+// to the model unchecked.
 bool ChannelDrag::dragEvent(QDropEvent& event)
 {
     if (!isOwnDrag(event.mimeData())) {
@@ -121,6 +122,12 @@ bool ChannelDrag::dragEvent(QDropEvent& event)
     return true;
 }
 
+void ChannelDrag::setAcceptingDrops(bool accepting)
+{
+    table_.viewport()->setAcceptDrops(accepting);
+    numbers_->setAcceptDrops(accepting);
+}
+
 int ChannelDrag::channelBefore(QPoint viewportPos) const
 {
     const int row = table_.rowAt(viewportPos.y());
@@ -135,7 +142,7 @@ void ChannelDrag::showLine(int before)
     const int last = RadioImage::ChannelCount - 1;
     const int y = before <= last + 1 ? table_.rowViewportPosition(before - 1)
                                      : table_.rowViewportPosition(last) + table_.rowHeight(last);
-    line_->setGeometry(0, y - 1, table_.viewport()->width(), 2);
+    line_->setGeometry(0, y - 1, table_.horizontalHeader()->length(), 2);
     line_->show();
     line_->raise();
 }

@@ -14,8 +14,8 @@ class QWidget;
 // of a channel of a whole-row selection and moving the mouse drags the selected channels;
 // a line shows where they go, before the channel in whose upper half the pointer is (after
 // it in the lower half). Dropped on the cells or the numbers, dropped is told the channel
-// (1..17) they go before. Only a drag of this grid's own channels is taken; every other
-// drop (a file) is left to the windows around the grid.
+// (1..17) they go before. Only a drag of this grid's own channels is taken, and only while
+// it runs; every other drop (a file) is left to the windows around the grid.
 class ChannelDrag : public QObject {
 public:
     ChannelDrag(ChannelGrid& grid, QTableView& table, std::function<void(int before)> dropped);
@@ -31,6 +31,7 @@ private:
     bool numbersMouse(QEvent* event);
     bool dragEvent(QDropEvent& event);
     bool isOwnDrag(const QMimeData* data) const;
+    void setAcceptingDrops(bool accepting);
     int channelBefore(QPoint viewportPos) const;
     void showLine(int before);
 

@@ -227,8 +227,9 @@ void ChannelGrid::select(const CellRange& range, int row, int column)
 {
     QItemSelectionModel* selection = table_->selectionModel();
     selection->setCurrentIndex(model_.cellIndex(row, column), QItemSelectionModel::NoUpdate);
-    selection->select(QItemSelection(model_.cellIndex(range.top, range.left), model_.cellIndex(range.bottom, range.right)),
-                      QItemSelectionModel::ClearAndSelect);
+    selection->select(
+        QItemSelection(model_.cellIndex(range.top, range.left), model_.cellIndex(range.bottom, range.right)),
+        QItemSelectionModel::ClearAndSelect);
 }
 
 QRect ChannelGrid::cellRect(int row, int column) const

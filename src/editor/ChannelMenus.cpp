@@ -60,8 +60,12 @@ QMenu* ChannelMenus::titleMenu(int col)
     menu = new QMenu(&view_);
     QAction* set = setColumnAction(col);
     if (QMenu* values = set->menu()) {
-        menu->addSection(values->title() + QLatin1Char(':'));
+        // The heading says what the values do; the style sizes a menu by its entries only.
+        const QString heading = tr("Set %1 for selected channels:").arg(view_.grid()->text(0, col));
+        menu->addSection(heading);
         menu->addActions(values->actions());
+        menu->setMinimumWidth(menu->fontMetrics().horizontalAdvance(heading) +
+                              4 * menu->fontMetrics().averageCharWidth());
     } else {
         menu->addAction(set);
     }
@@ -115,9 +119,9 @@ void ChannelMenus::chooseTone(int col)
     const QString title = view_.grid()->text(0, col);
     const int current = qMax(0, int(tones.indexOf(view_.grid()->text(view_.grid()->currentRow(), col))));
     bool ok = false;
-    const QString tone = QInputDialog::getItem(&view_, tr("Set %1").arg(title),
-                                               tr("%1 for the selected channels:").arg(title), tones, current,
-                                               false, &ok);
+    const QString tone =
+        QInputDialog::getItem(&view_, tr("Set %1").arg(title), tr("%1 for the selected channels:").arg(title),
+                              tones, current, false, &ok);
     if (ok)
         setColumnOfSelected(view_, col, tone);
 }

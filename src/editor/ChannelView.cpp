@@ -133,7 +133,8 @@ void ChannelView::buildForm()
     menus_ = new ChannelMenus(*this);
     connect(grid_, &ChannelGrid::cellMenuRequested, menus_, &ChannelMenus::showCellMenu);
     connect(grid_, &ChannelGrid::titleMenuRequested, menus_, &ChannelMenus::showTitleMenu);
-    connect(grid_, &ChannelGrid::channelsDropped, this, [this](int before) { dropSelectedChannels(*this, before); });
+    connect(grid_, &ChannelGrid::channelsDropped, this,
+            [this](int before) { dropSelectedChannels(*this, before); });
     setMinimumSize(dlu.toPixelsX(398),
                    qMax(dlu.toPixelsY(218), grid_->geometry().bottom() + dlu.toPixelsY(14)));
 }

@@ -99,8 +99,8 @@ bool pasteCells(ChannelView& view, const QString& text)
         return false;
     if (text.size() > MaxPasteLength) {
         showCautionMessage(view, Texts::tr("Nothing was pasted: the clipboard holds %1 characters, far more "
-                                         "than 16 channels can take.")
-                                   .arg(text.size()));
+                                           "than 16 channels can take.")
+                                     .arg(text.size()));
         return false;
     }
     const QList<QStringList> block = parseCellBlock(text);
@@ -134,7 +134,8 @@ bool pasteCells(ChannelView& view, const QString& text)
     }
     const bool changed = view.recordChange(Texts::tr("Paste"), before);
     reportRefusedCells(view, Texts::tr("These cells were not pasted and keep their values:"), refused,
-                       outside > 0 ? Texts::tr("Left out, beyond the last channel or column: %1 values.").arg(outside)
-                                   : QString());
+                       outside > 0
+                           ? Texts::tr("Left out, beyond the last channel or column: %1 values.").arg(outside)
+                           : QString());
     return changed;
 }

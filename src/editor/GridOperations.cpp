@@ -87,8 +87,9 @@ bool insertEmptyChannel(ChannelView& view)
         refused = !ChannelOperations::insertEmpty(model, at);
     });
     if (refused)
-        showCautionMessage(view, Texts::tr("No channel was inserted: channel 16 is in use and would fall off the "
-                                           "end. Delete or move a channel first."));
+        showCautionMessage(view,
+                           Texts::tr("No channel was inserted: channel 16 is in use and would fall off the "
+                                     "end. Delete or move a channel first."));
     return changed;
 }
 
@@ -112,18 +113,16 @@ bool fillDown(ChannelView& view)
     const CellRange range = view.grid()->selection();
     QList<int> columns = view.visibleColumns();
     columns.removeIf([&range](int c) { return c < range.left || c > range.right; });
-    return enterValues(view, Texts::tr("Fill Down"), Texts::tr("These cells were not filled and keep their values:"),
-                       [&](ChannelTableModel& model) {
-                           return ChannelOperations::fillDown(model, spanOf(range), columns);
-                       });
+    return enterValues(
+        view, Texts::tr("Fill Down"), Texts::tr("These cells were not filled and keep their values:"),
+        [&](ChannelTableModel& model) { return ChannelOperations::fillDown(model, spanOf(range), columns); });
 }
 
 bool setColumnOfSelected(ChannelView& view, int col, const QString& value)
 {
     const ChannelSpan span = spanOf(view.grid()->selection());
-    return enterValues(view, Texts::tr("Set %1").arg(view.grid()->text(0, col)),
-                       Texts::tr("These cells were not set and keep their values:"),
-                       [&](ChannelTableModel& model) {
-                           return ChannelOperations::setColumn(model, span, col, value);
-                       });
+    return enterValues(
+        view, Texts::tr("Set %1").arg(view.grid()->text(0, col)),
+        Texts::tr("These cells were not set and keep their values:"),
+        [&](ChannelTableModel& model) { return ChannelOperations::setColumn(model, span, col, value); });
 }

@@ -36,7 +36,7 @@ namespace {
 // of "130 - 160MHz|136 - 174MHz").
 struct Opened {
     GuiTestEnv env;
-    Application app;
+    Application app{env.hooks};
     ChannelView* view = nullptr;
 
     explicit Opened(const QByteArray& language = "English")

@@ -57,7 +57,7 @@ struct Program {
     explicit Program(const QByteArray& ini = GuiTestEnv::defaultIni()) : env(ini) { QVERIFY(start()); }
     bool start()
     {
-        app = std::make_unique<Application>();
+        app = std::make_unique<Application>(env.hooks);
         return app->start({env.iniPath(), env.dir(), QString()}, {});
     }
     MainWindow* window() const { return app->mainWindow(); }
@@ -387,7 +387,7 @@ void TestDesktop::accessibleNamesAndTexts()
     p.view()->grid()->setCurrentCell(2, 1); // its editor open
     QCOMPARE(unnamedControls(p.window()), QStringList());
     OptionalFeaturesDialog options(p.view()->document()->image(), RadioVariant::ReceiveOnly,
-                                   Language::English);
+                                   Language::English, p.env.hooks);
     QCOMPARE(unnamedControls(&options), QStringList());
     ProductInfoDialog product(p.view()->document()->image(), p.app->context());
     QCOMPARE(unnamedControls(&product), QStringList());
@@ -398,7 +398,7 @@ void TestDesktop::accessibleNamesAndTexts()
     QCOMPARE(unnamedControls(&language), QStringList());
     AboutDialog about(p.app->context());
     QCOMPARE(unnamedControls(&about), QStringList());
-    ProgressDialog progress([] {});
+    ProgressDialog progress(p.env.hooks, [] {});
     QCOMPARE(unnamedControls(&progress), QStringList());
     HelpWindow help(Language::English);
     QCOMPARE(unnamedControls(&help), QStringList());

@@ -3,6 +3,7 @@
 #include "support/DialogTestSupport.h"
 #include "uikit/EditNormalizer.h"
 #include "uikit/HelpRequest.h"
+#include "uikit/UiHooks.h"
 #include "uikit/UpDownControl.h"
 
 #include <QCheckBox>
@@ -78,6 +79,7 @@ private:
 
     std::unique_ptr<QTranslator> chinese_;
     Language language_ = Language::English;
+    UiHooks hooks_;
 };
 
 void TestOptionalFeatures::initTestCase()
@@ -127,7 +129,7 @@ void TestOptionalFeatures::newImageOpensAndStoresUnchanged()
     useLanguage(chinese);
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image = fresh;
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     QCOMPARE(dialog.windowTitle(), title);
 
     const QStringList shown{list(&dialog, ControlId::TimeOutList)->currentText(),
@@ -151,7 +153,7 @@ void TestOptionalFeatures::newImageOpensAndStoresUnchanged()
 void TestOptionalFeatures::allFFBlockOpensAndStores()
 {
     RadioImage image; // every byte 0xFF
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
 
     QCOMPARE(list(&dialog, ControlId::SideKeyList)->currentText(), QStringLiteral("Monitor Momentary"));
     QVERIFY(findControl<QCheckBox>(&dialog, ControlId::BeepCheck)->isChecked());
@@ -173,7 +175,7 @@ void TestOptionalFeatures::allFFBlockOpensAndStores()
 void TestOptionalFeatures::changedOptionIsStored()
 {
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     list(&dialog, ControlId::TimeOutList)->setCurrentIndex(0); // 15s
     list(&dialog, ControlId::SquelchList)->setCurrentIndex(9);
     dialog.accept();
@@ -186,7 +188,7 @@ void TestOptionalFeatures::cancelStoresNothing()
 {
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image = fresh;
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     list(&dialog, ControlId::SquelchList)->setCurrentIndex(0);
     delayEdit(&dialog)->setText(QStringLiteral("5"));
     dialog.reject();
@@ -211,7 +213,7 @@ void TestOptionalFeatures::transmitDelayShown()
     QFETCH(QString, text);
     RadioImage image = RadioImage::makeNew();
     image.setTransmitDelay(static_cast<std::uint16_t>(tenths));
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     QCOMPARE(delayEdit(&dialog)->text(), text);
 }
 
@@ -249,7 +251,7 @@ void TestOptionalFeatures::focusLossNormalizes()
     QFETCH(QString, shown);
     useLanguage(chinese);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_, hooks_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();
@@ -313,7 +315,7 @@ void TestOptionalFeatures::stepping()
     QFETCH(int, delta);
     QFETCH(QString, shown);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_, hooks_);
     delayEdit(&dialog)->setText(text);
     Q_EMIT delaySpin(&dialog)->deltaPos(delta);
     QCOMPARE(delayEdit(&dialog)->text(), shown);
@@ -322,7 +324,7 @@ void TestOptionalFeatures::stepping()
 void TestOptionalFeatures::arrowButtonAndKeysStep()
 {
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_, hooks_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     const QList<QToolButton*> arrows = delaySpin(&dialog)->findChildren<QToolButton*>();
@@ -363,7 +365,7 @@ void TestOptionalFeatures::enterStoresTypedText()
     QFETCH(int, low);
     QFETCH(int, high);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_, hooks_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();
@@ -393,7 +395,7 @@ void TestOptionalFeatures::variantVisibility()
     QFETCH(bool, transmit);
     RadioImage image = RadioImage::makeNew();
     image[RadioImage::OptSquelch] = 7;
-    OptionalFeaturesDialog dialog(image, variant, language_);
+    OptionalFeaturesDialog dialog(image, variant, language_, hooks_);
     dialog.show();
 
     for (int id : {ControlId::SquelchLabel, ControlId::SquelchList})
@@ -424,9 +426,9 @@ void TestOptionalFeatures::variantVisibility()
 void TestOptionalFeatures::f1AsksForFocusedControl()
 {
     int asked = -1;
-    setHelpHandler([&asked](int id) { asked = id; });
+    hooks_.setHelpHandler([&asked](int id) { asked = id; });
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();
@@ -436,7 +438,6 @@ void TestOptionalFeatures::f1AsksForFocusedControl()
     list(&dialog, ControlId::SquelchList)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QCOMPARE(asked, ControlId::SquelchList);
-    setHelpHandler({});
 }
 
 QTEST_MAIN(TestOptionalFeatures)

@@ -53,7 +53,7 @@ QByteArray iniWith(const QByteArray& language, const QByteArray& showLang)
 
 struct Started {
     GuiTestEnv env;
-    Application app;
+    Application app{env.hooks};
     bool ok = false;
 
     explicit Started(const QByteArray& ini = GuiTestEnv::defaultIni(), const QStringList& args = {})
@@ -534,9 +534,9 @@ void TestShell::startsOnWhatCanBeRead()
 {
     GuiTestEnv env;
     const QString copy = env.iniPath() + QStringLiteral("/xr970/Program.ini"); // below a plain file
-    QVERIFY(!Application().start({env.dir(), env.dir(), QString(), copy}, {}));
+    QVERIFY(!Application(env.hooks).start({env.dir(), env.dir(), QString(), copy}, {}));
     QVERIFY(env.boxes.value(0).text.startsWith(QStringLiteral("Program.ini cannot be read:\n") + env.dir()));
-    Application app;
+    Application app(env.hooks);
     QVERIFY(app.start({env.iniPath(), env.dir(), QString(), copy}, {}));
     IniFile& config = app.context().config();
     config.setValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("Chinese"));

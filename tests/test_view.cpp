@@ -204,7 +204,7 @@ void TestView::productFromAndToSettings()
     f.view->loadFromImage(); // new document: taken from the settings
     QCOMPARE(int(f.document.image()[RadioImage::ProductType]), 1);
     QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
-    QCOMPARE(f.env.context.caption(), QStringLiteral("Test Programmer  [ Type:UHF  Fre:450-470 ]"));
+    QCOMPARE(f.view->caption(), QStringLiteral("Test Programmer  [ Type:UHF  Fre:450-470 ]"));
     QCOMPARE(f.view->band().low, 45000000);
     QCOMPARE(f.view->band().high, 47000000);
 
@@ -224,7 +224,7 @@ void TestView::bandTheTypeDoesNotHave()
 {
     Fixture f(RadioVariant::ReceiveOnly, false);
     QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);
-    QCOMPARE(f.env.context.caption(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:136 - 174MHz ]"));
+    QCOMPARE(f.view->caption(), QStringLiteral("Test Programmer  [ Type:VHF  Fre:136 - 174MHz ]"));
     QCOMPARE(f.view->band().low, 13600000);
     QCOMPARE(f.view->band().high, 17400000);
     QCOMPARE(int(f.document.image()[RadioImage::ProductBand]), 2);

@@ -3,14 +3,15 @@
 #include "app/DocumentWindow.h"
 #include "app/FileFilters.h"
 #include "app/TiledMdiArea.h"
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "model/DisplayText.h"
+#include "session/AppContext.h"
 #include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -76,7 +77,7 @@ bool DocumentManager::newDocument()
     if (active_) {
         if (!confirmClose(active_))
             return false;
-        if (appMessageBox(context_, stringTableText(MessageId::AllDataCleared),
+        if (appMessageBox(context_.uiHooks(), context_.company(), stringTableText(MessageId::AllDataCleared),
                           QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return false;
         DocumentWindow* old = active_;
@@ -177,11 +178,12 @@ void DocumentManager::reportFileError(const QString& path, const ChannelFile::Re
                                       bool saving) const
 {
     if (result.status == ChannelFile::Result::Status::FormatError) {
-        appMessageBox(context_, byLanguage(context_.language(), "Data Format Error", "数据格式不正确"));
+        appMessageBox(context_.uiHooks(), context_.company(),
+                      byLanguage(context_.language(), "Data Format Error", "数据格式不正确"));
         return;
     }
     const QString what = saving ? tr("Could not save the file %1.") : tr("Could not open the file %1.");
-    fileErrorBox(context_, what, path, result.errorText);
+    fileErrorBox(context_.uiHooks(), context_.company(), what, path, result.errorText);
 }
 
 void DocumentManager::closeActive()
@@ -197,7 +199,8 @@ bool DocumentManager::confirmClose(DocumentWindow* window)
         return true;
     bringForward(window); // the question names a document the user can see
     const auto answer =
-        appMessageBox(context_, tr("Save changes to %1?").arg(displayedValue(window->document()->title())),
+        appMessageBox(context_.uiHooks(), context_.company(),
+                      tr("Save changes to %1?").arg(displayedValue(window->document()->title())),
                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
     return answer == QMessageBox::Discard || (answer == QMessageBox::Save && save(window));
 }

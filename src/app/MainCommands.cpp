@@ -7,12 +7,12 @@
 #include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PrintCommands.h"
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "dialogs/AboutDialog.h"
 #include "editor/ChannelView.h"
 #include "editor/GridOperations.h"
 #include "editor/ViewTransfer.h"
+#include "session/AppContext.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -16,7 +16,6 @@
 #include "app/ToolbarIcons.h"
 #include "app/WindowMenu.h"
 #include "app/WindowPlacement.h"
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "dialogs/HistoryDialog.h"
@@ -27,9 +26,10 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "model/DisplayText.h"
+#include "session/AppContext.h"
 #include "uikit/Contrast.h"
-#include "uikit/HelpRequest.h"
 #include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -70,14 +70,14 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     createStatusBar();
     createNavigationBar();
     updateMenuBar();
-    setHelpHandler([this](int id) { showHelp(id); });
+    context_.uiHooks().setHelpHandler([this](int id) { showHelp(id); });
     new FileDrop(
         this, [this] { return !transferRunning_; }, [this](const QString& path) { openDroppedFile(path); });
 }
 
 MainWindow::~MainWindow()
 {
-    setHelpHandler({});
+    context_.uiHooks().setHelpHandler({});
     // The document windows go after this window's members: no undo stack of theirs may
     // signal through the Edit commands, nor a view through the documents, to what is gone.
     edit_->setActiveView(nullptr);
@@ -293,7 +293,7 @@ void MainWindow::chooseLanguage()
 
 void MainWindow::openFromHistory()
 {
-    HistoryDialog dialog(RadioHistory(context_.historyFolder()), this);
+    HistoryDialog dialog(RadioHistory(context_.historyFolder()), context_.uiHooks(), this);
     if (dialog.exec() == QDialog::Accepted && dialog.chosen())
         documents_->openHistoryEntry(*dialog.chosen());
 }
@@ -322,7 +322,8 @@ void MainWindow::showOptionalFeatures(DocumentWindow& window)
     if (variant == RadioVariant::Other)
         return;
     const ViewState before = window.view()->state();
-    OptionalFeaturesDialog dialog(window.document()->image(), variant, context_.language(), this);
+    OptionalFeaturesDialog dialog(window.document()->image(), variant, context_.language(),
+                                  context_.uiHooks(), this);
     if (dialog.exec() == QDialog::Accepted)
         window.view()->recordChange(tr("Optional Features"), before);
 }
@@ -378,7 +379,7 @@ void MainWindow::openRecentFile(int commandId)
         documents_->openDocument(path);
         return;
     }
-    appMessageBox(context_,
+    appMessageBox(context_.uiHooks(), context_.company(),
                   tr("The file %1 no longer exists; it was taken off the list of recent files.")
                       .arg(displayedPath(path)),
                   QMessageBox::Ok, QMessageBox::Warning);

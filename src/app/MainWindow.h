@@ -41,9 +41,7 @@ public:
     DocumentManager& documents() const { return *documents_; }
     TiledMdiArea* mdiArea() const { return mdiArea_; }
     NavigationBar* navigationBar() const { return navigationBar_; }
-    QToolBar* toolBar() const { return toolBar_; }
     QLabel* messagePane() const { return messagePane_; }
-    HelpWindow* helpWindow() const { return help_; }
     CsvCommands& csvCommands() const { return *csv_; }
     RecentFiles& recentFiles() const { return *recent_; }
     PrintCommands& printCommands() const { return *printing_; }

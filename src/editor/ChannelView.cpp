@@ -1,6 +1,5 @@
 #include "editor/ChannelView.h"
 
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/ProductSettings.h"
 #include "config/StringTable.h"
@@ -14,11 +13,12 @@
 #include "editor/GridOperations.h"
 #include "editor/ViewTransfer.h"
 #include "model/ChoiceTexts.h"
+#include "session/AppContext.h"
 #include "uikit/Contrast.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/FontFamilies.h"
 #include "uikit/HelpRequest.h"
-#include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -194,10 +194,10 @@ void ChannelView::showProductAndCaption()
     const int type = image[RadioImage::ProductType];
     const QString typeName = context_.setupValue(typeKey(type));
     const QString bandText = bandTextAt(context_.setupValue(fieldKey(type)), image[RadioImage::ProductBand]);
-    context_.setCaption(captionString(context_.languageValue(QStringLiteral("AppName")), typeName, bandText,
-                                      context_.language()));
+    caption_ = captionString(context_.languageValue(QStringLiteral("AppName")), typeName, bandText,
+                             context_.language());
     setBand(bandLimitsFromText(bandText));
-    Q_EMIT captionChanged(context_.caption());
+    Q_EMIT captionChanged(caption_);
 }
 
 BandLimits ChannelView::band() const
@@ -297,8 +297,9 @@ bool ChannelView::commit(CommitKind kind)
     const ViewState before = state();
     const ChannelTableModel::CommitResult result = model().commit(row, col, text, kind);
     if (result.messageId != 0)
-        showMessageBox({this, stringTableText(result.messageId), stringTableText(MessageId::Caution),
-                        QMessageBox::Ok, QMessageBox::Warning});
+        context_.uiHooks().showMessageBox({this, stringTableText(result.messageId),
+                                           stringTableText(MessageId::Caution), QMessageBox::Ok,
+                                           QMessageBox::Warning});
     if (result.changed)
         recordChange(tr("Edit Channel %1").arg(row), before);
     return result.accepted;
@@ -388,7 +389,7 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event)
 bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_F1) {
-        requestHelp(focusedControlId(this, GridId));
+        context_.uiHooks().requestHelp(focusedControlId(this, GridId));
         return true;
     }
     // In an opened drop-down, Enter and Escape belong to the list first.

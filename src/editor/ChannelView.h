@@ -81,6 +81,9 @@ public:
     // new-document flag it puts back, if any.
     void putBack(const ImageChange& change, bool forward, const RadioState* radio);
 
+    // The main window title after the last refill: AppName, then the type and band.
+    QString caption() const { return caption_; }
+
     // The limits every typed frequency is checked against.
     BandLimits band() const;
     void setBand(BandLimits band);
@@ -123,6 +126,7 @@ private:
 
     ChannelDocument* document_;
     AppContext& context_;
+    QString caption_;
     QLabel* title_ = nullptr;
     ChannelGrid* grid_ = nullptr;
     CellEditorDelegate* editors_ = nullptr;

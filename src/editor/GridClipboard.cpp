@@ -1,6 +1,5 @@
 #include "editor/GridClipboard.h"
 
-#include "config/AppContext.h"
 #include "channels/CellInput.h"
 #include "channels/ChannelTableModel.h"
 #include "csv/CsvText.h"

@@ -5,7 +5,8 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "model/DisplayText.h"
-#include "uikit/MessageBox.h"
+#include "session/AppContext.h"
+#include "uikit/UiHooks.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -24,7 +25,8 @@ struct Texts {
 
 void showCautionMessage(ChannelView& view, const QString& text)
 {
-    showMessageBox({&view, text, stringTableText(MessageId::Caution), QMessageBox::Ok, QMessageBox::Warning});
+    view.context().uiHooks().showMessageBox(
+        {&view, text, stringTableText(MessageId::Caution), QMessageBox::Ok, QMessageBox::Warning});
 }
 
 void reportRefusedCells(ChannelView& view, const QString& heading, const std::vector<CellRefusal>& refused,

@@ -384,7 +384,7 @@ void TestEditing::channelMenusAndDrop()
         if (action->isVisible() && action->menu())
             values = action->menu();
     QVERIFY(values);
-    QCOMPARE(values->title(), QStringLiteral("Set W/N for selected channels"));
+    QCOMPARE(values->title(), QStringLiteral("Set W/N for se&lected channels"));
     values->actions().at(1)->trigger();
     menu->close();
     QCOMPARE(f.cell(2, 5), QStringLiteral("Narrow"));

@@ -18,12 +18,12 @@
 <context>
     <name>ChannelMenus</name>
     <message>
-        <source>Set %1 for selected channels...</source>
-        <translation>为所选信道设置%1...</translation>
+        <source>Set %1 for se&amp;lected channels...</source>
+        <translation>为所选信道设置%1(&amp;L)...</translation>
     </message>
     <message>
-        <source>Set %1 for selected channels</source>
-        <translation>为所选信道设置%1</translation>
+        <source>Set %1 for se&amp;lected channels</source>
+        <translation>为所选信道设置%1(&amp;L)</translation>
     </message>
     <message>
         <source>Set %1 for selected channels:</source>

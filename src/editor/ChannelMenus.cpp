@@ -40,11 +40,11 @@ QAction* ChannelMenus::setColumnAction(int col)
         return action;
     const QString title = view_.grid()->text(0, col);
     if (isToneColumn(col)) {
-        action = new QAction(tr("Set %1 for selected channels...").arg(title), this);
+        action = new QAction(tr("Set %1 for se&lected channels...").arg(title), this);
         connect(action, &QAction::triggered, this, [this, col] { chooseTone(col); });
         return action;
     }
-    auto* values = new QMenu(tr("Set %1 for selected channels").arg(title), &view_);
+    auto* values = new QMenu(tr("Set %1 for se&lected channels").arg(title), &view_);
     for (const QString& value : view_.model().choices().of(col))
         connect(values->addAction(value), &QAction::triggered, this,
                 [this, col, value] { setColumnOfSelected(view_, col, value); });

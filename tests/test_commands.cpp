@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -90,6 +91,7 @@ QString effectOf(StartedProgram& program, const QKeySequence& key)
     const QString paneBefore = focusedPane(program);
     const bool shownBefore = program.docs().currentWindow() && program.docs().currentWindow()->isVisible();
     const DocumentWindow* currentBefore = program.docs().currentWindow();
+    const int stepsBefore = currentBefore ? currentBefore->view()->undoStack()->index() : 0;
     ModalWatcher watcher;
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : program.mainWindow();
     QTest::keySequence(target, key);
@@ -107,6 +109,8 @@ QString effectOf(StartedProgram& program, const QKeySequence& key)
         program.docs().currentWindow()->isVisible())
         effects << QStringLiteral("shows ") + program.docs().currentWindow()->document()->title();
     if (DocumentWindow* document = program.docs().currentWindow()) {
+        if (document == currentBefore && document->view()->undoStack()->index() != stepsBefore)
+            effects << QStringLiteral("step ") + document->view()->undoStack()->undoText();
         ProgressDialog& progress = document->view()->transfer().progress();
         if (progress.isOpen()) {
             effects << QStringLiteral("progress ") + progress.windowTitle();
@@ -170,9 +174,16 @@ void TestCommands::accelerators_data()
     const Start typing = Start::Typing;
     QTest::newRow("typing, Ctrl+W") << typing << QKeySequence("Ctrl+W") << "progress Write Data";
     QTest::newRow("typing, Ctrl+R") << typing << QKeySequence("Ctrl+R") << "progress Read Data";
-    QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P") << "QPrintDialog";
+    QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P")
+                                    << "QPrintDialog; step Edit Channel 2";
     QTest::newRow("typing, Ctrl+S") << typing << QKeySequence("Ctrl+S") << "QFileDialog save";
     QTest::newRow("typing, F6") << typing << QKeySequence("F6") << "focus tree";
+    // The channel operations, after the typed value is stored (from the empty channel 1
+    // above, Fill Down deletes channel 2 again).
+    QTest::newRow("typing, Ctrl+Shift+Up") << typing << QKeySequence("Ctrl+Shift+Up") << "step Move Up";
+    QTest::newRow("typing, Ctrl+Shift+Down") << typing << QKeySequence("Ctrl+Shift+Down") << "step Move Down";
+    QTest::newRow("typing, Ctrl+D") << typing << QKeySequence("Ctrl+D") << "step Fill Down";
+    QTest::newRow("no document, Ctrl+D") << none << QKeySequence("Ctrl+D") << "nothing";
     // Next and previous document, in the order they were opened.
     const Start three = Start::ThreeDocuments;
     QTest::newRow("documents, Ctrl+F6") << three << QKeySequence("Ctrl+F6") << "shows Channel Information";

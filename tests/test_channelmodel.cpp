@@ -102,6 +102,7 @@ void TestChannelModel::commitWritesOnlyItsFields_data()
     QTest::newRow("first Tx keeps the hidden Rx, Dec and Scan")
         << tx << 7 << 2 << "146.5" << true << 0 << Offsets{4, 5, 6, 7, 12} << false;
     QTest::newRow("Scan of a used channel") << rx << 5 << 6 << "No" << true << 0 << Offsets{} << true;
+    QTest::newRow("Scan of a channel not in use") << rx << 6 << 6 << "Yes" << true << 0 << Offsets{} << false;
 }
 
 void TestChannelModel::commitWritesOnlyItsFields()

@@ -1,6 +1,7 @@
 // Any bytes as a CSV channel list applied to a channel-data image. What was refused must
-// leave its channel alone, nothing outside the channels may change, and every channel in
-// use must export and import back to the same bytes.
+// leave its channel alone, nothing outside the channels may change, a channel taken holds
+// only frequencies the radio can store, and every channel in use must export and import
+// back to the same bytes.
 #include "FuzzCheck.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
@@ -19,6 +20,24 @@ bool sameChannel(const RadioImage& a, const RadioImage& b, int channel)
 {
     return std::memcmp(a.channel(channel), b.channel(channel), RadioImage::RowSize) == 0 &&
            a.scanBit(channel) == b.scanBit(channel);
+}
+
+// In the band and on the 5 or 6.25 kHz raster (counts of 10 Hz).
+bool storable(const std::uint8_t* field, const BandLimits& band)
+{
+    const std::uint32_t count = RadioImage::frequencyFromBytes(field);
+    return count >= std::uint32_t(band.low) && count <= std::uint32_t(band.high) &&
+           (count % 500 == 0 || count % 625 == 0);
+}
+
+// The receive frequency a receiving variant needs and any transmit frequency.
+bool storableChannel(const RadioImage& image, int channel, RadioVariant variant, const BandLimits& band)
+{
+    const std::uint8_t* rx = image.channel(channel) + RadioImage::RecRxFreq;
+    const std::uint8_t* tx = image.channel(channel) + RadioImage::RecTxFreq;
+    if (variant != RadioVariant::TransmitOnly && !storable(rx, band))
+        return false;
+    return RadioImage::isFrequencyAbsent(tx) || storable(tx, band);
 }
 
 } // namespace
@@ -40,8 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool taken[RadioImage::ChannelCount + 1] = {};
     for (const ImportedRow& row : result.report.rows) {
         fuzzCheck(row.refusal.has_value() == (row.channel == 0), "a row is neither taken nor refused");
-        if (row.channel >= 1 && row.channel <= RadioImage::ChannelCount)
+        if (row.channel >= 1 && row.channel <= RadioImage::ChannelCount) {
             taken[row.channel] = true;
+            fuzzCheck(storableChannel(result.image, row.channel, variant, band),
+                      "a channel taken holds a frequency the radio cannot store");
+        }
     }
     for (int n = 1; n <= RadioImage::ChannelCount; ++n)
         if (!taken[n])

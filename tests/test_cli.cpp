@@ -8,10 +8,6 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-} // namespace
-
 class TestCli : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -22,8 +18,19 @@ private Q_SLOTS:
     void errors();
 
 private:
+    // What the scratch folder holds: each entry with the time it last changed.
+    QStringList listing() const;
     QTemporaryDir dir_;
 };
+
+QStringList TestCli::listing() const
+{
+    QStringList entries;
+    for (const QFileInfo& entry :
+         QDir(dir_.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        entries << entry.fileName() + QLatin1Char(' ') + entry.lastModified().toString(Qt::ISODateWithMs);
+    return entries;
+}
 
 void TestCli::newThenDump()
 {
@@ -82,13 +89,19 @@ void TestCli::dumpLanguagesAndVariants()
     QCOMPARE(lines[2], channel2);
 }
 
+// Every command's usage errors (status 2) and the errors of a file that cannot be read: a
+// failed command prints nothing on standard output and writes no file, not even a copy in
+// the radio history.
 void TestCli::errors_data()
 {
-    const QString bad = dir_.filePath(QStringLiteral("bad.dat"));
-    QFile file(bad);
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray(1040, 'x'));
-    file.close();
+    const QString bad = writeFile(dir_.filePath(QStringLiteral("bad.dat")), QByteArray(1040, 'x'));
+    const QString good = dir_.filePath(QStringLiteral("good.dat"));
+    QVERIFY(ChannelFile::save(good, RadioImage::makeNew()).ok());
+    const QString csv =
+        writeFile(dir_.filePath(QStringLiteral("good.csv")), "Location,Frequency\n1,146.52\n3,150.0125\n");
+    const QString out = dir_.filePath(QStringLiteral("out.dat"));
+    const QString pdf = dir_.filePath(QStringLiteral("out.pdf"));
+    const QString band = QStringLiteral("136 - 174MHz");
 
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
@@ -100,12 +113,29 @@ void TestCli::errors_data()
     QTest::newRow("not a channel file") << QStringList{"dump", bad} << 3 << "Data Format Error";
     QTest::newRow("missing file") << QStringList{"dump", bad + "x"} << 3 << "";
     QTest::newRow("new without -o") << QStringList{"new"} << 2 << "-o";
+    QTest::newRow("import-csv, empty band")
+        << QStringList{"import-csv", csv, good, "--band", "", "-o", out} << 2 << "--band";
+    QTest::newRow("import-csv, unknown variant")
+        << QStringList{"import-csv", csv, good, "--variant", "x", "--band", band, "-o", out} << 2
+        << "--variant";
+    QTest::newRow("import-csv, one argument")
+        << QStringList{"import-csv", csv, "--band", band, "-o", out} << 2 << "Usage";
+    QTest::newRow("compare, unknown language")
+        << QStringList{"compare", good, "--lang", "fr", "--port", "/dev/xr970-absent"} << 2 << "";
+    QTest::newRow("diff, unknown variant") << QStringList{"diff", good, good, "--variant", "both"} << 2 << "";
+    QTest::newRow("diff of one file") << QStringList{"diff", good} << 2 << "";
     QTest::newRow("help") << QStringList{"dump", "--help"} << 0 << "";
     const QString fifo = dir_.filePath(QStringLiteral("pipe.dat"));
     ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
     QTest::newRow("FIFO refused at once") << QStringList{"dump", fifo} << 3 << "named pipe";
     QTest::newRow("control byte in a name shown escaped")
         << QStringList{"dump", dir_.filePath("a\nb.dat")} << 3 << "a\\nb.dat: ";
+    if (runCli({QStringLiteral("print"), QStringLiteral("--help")}).exitCode != 0)
+        return; // a build without the GUI libraries has no print command
+    QTest::newRow("print without --pdf") << QStringList{"print", good} << 2 << "--pdf";
+    QTest::newRow("print without a file") << QStringList{"print", "--pdf", pdf} << 2 << "Usage";
+    QTest::newRow("print, unknown language")
+        << QStringList{"print", good, "--pdf", pdf, "--lang", "fr"} << 2 << "--lang";
 }
 
 void TestCli::errors()
@@ -113,9 +143,16 @@ void TestCli::errors()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, stderrHas);
-    const CliRun run = runCli(arguments);
+    QProcessEnvironment environment = headlessEnvironment(); // print must not need a display
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir_.filePath(QStringLiteral("data")));
+    const QStringList before = listing();
+    const CliRun run = runCli(arguments, environment);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(stderrHas), qPrintable(run.err));
+    if (exitCode != 0) {
+        QVERIFY(run.rawOut.isEmpty());
+        QCOMPARE(listing(), before);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -37,19 +37,10 @@ private Q_SLOTS:
 
 private:
     QString path(const QString& name) const { return dir_.filePath(name); }
-    QString writeText(const QString& name, const QByteArray& text) const;
 
     QTemporaryDir dir_;
     QString dat_;
 };
-
-QString TestCliCsv::writeText(const QString& name, const QByteArray& text) const
-{
-    QFile file(path(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(text);
-    return file.fileName();
-}
 
 void TestCliCsv::initTestCase()
 {
@@ -125,11 +116,12 @@ void TestCliCsv::roundTripKeepsTheFile()
 
 void TestCliCsv::import_data()
 {
-    const QString good = writeText(QStringLiteral("good.csv"), "Location,Frequency\n1,146.52\n3,150.0125\n");
-    const QString mixed =
-        writeText(QStringLiteral("mixed.csv"), "Location,Frequency,Tone,rToneFreq\n1,146.52,,\n2,180,,\n"
-                                               "3,150,TSQL,88.6\n4,150,Tone,88.5\n");
-    const QString broken = writeText(QStringLiteral("broken.csv"), "Name,Comment\nx,y\n");
+    const QString good =
+        writeFile(path(QStringLiteral("good.csv")), "Location,Frequency\n1,146.52\n3,150.0125\n");
+    const QString mixed = writeFile(path(QStringLiteral("mixed.csv")),
+                                    "Location,Frequency,Tone,rToneFreq\n1,146.52,,\n2,180,,\n"
+                                    "3,150,TSQL,88.6\n4,150,Tone,88.5\n");
+    const QString broken = writeFile(path(QStringLiteral("broken.csv")), "Name,Comment\nx,y\n");
     const QString missing = path(QStringLiteral("missing.csv"));
 
     QTest::addColumn<QStringList>("arguments"); // after "import-csv"; OUT.dat is added
@@ -161,13 +153,6 @@ void TestCliCsv::import_data()
                                  << QList<int>{};
     QTest::newRow("not a .dat") << QStringList{good, good} + band << 3 << QStringList{"Data Format Error"}
                                 << QList<int>{};
-    QTest::newRow("empty band") << QStringList{good, dat_, QStringLiteral("--band"), QString()} << 2
-                                << QStringList{"--band"} << QList<int>{};
-    QTest::newRow("unknown variant") << QStringList{good, dat_, QStringLiteral("--variant"),
-                                                    QStringLiteral("x")} +
-                                            band
-                                     << 2 << QStringList{"--variant"} << QList<int>{};
-    QTest::newRow("one argument") << QStringList{good} + band << 2 << QStringList{"Usage"} << QList<int>{};
 }
 
 void TestCliCsv::import()

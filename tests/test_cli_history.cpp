@@ -16,12 +16,6 @@ namespace {
 
 const int Ch2 = RadioImage::channelOffset(2);
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What the virtual radio holds: channels 1 and 2 in use, squelch 7.
 RadioImage radioImage()
 {
@@ -117,7 +111,6 @@ void TestCliHistory::compare_data()
         << QList<int>{} << QStringList{"--fault", "short-reply=5"} << 6 << QString() << 0;
     QTest::newRow("another radio") << QList<int>{} << QStringList{"--fault", "wrong-id"} << 7 << QString()
                                    << 0;
-    QTest::newRow("unknown language") << QList<int>{} << QStringList{"--lang", "fr"} << 2 << QString() << 0;
 }
 
 // The file's bytes beyond the transfer area come along into the radio's image, so they

@@ -13,12 +13,6 @@
 
 namespace {
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QString Band = QStringLiteral("136 - 174MHz");
 
 } // namespace

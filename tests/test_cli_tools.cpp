@@ -144,7 +144,6 @@ void TestCliTools::diff_data()
                                                "信道 1, 功率: (空) -> 低\n"
                                                "语音报号: 关 -> 英文\n"
                                                "字节 0x01E: FF -> 00\n";
-    QTest::newRow("unknown variant") << QList<int>{} << QStringList{"--variant", "both"} << 2 << QString();
 }
 
 void TestCliTools::diff()
@@ -185,7 +184,6 @@ void TestCliTools::diffOfBadFiles()
     QCOMPARE(missing.exitCode, 3);
     QVERIFY(missing.out.isEmpty());
     QVERIFY(!missing.err.isEmpty());
-    QCOMPARE(runCli({"diff", good}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCliTools)

@@ -3,6 +3,7 @@
 #include "support/DialogTestSupport.h"
 #include "uikit/EditNormalizer.h"
 #include "uikit/HelpRequest.h"
+#include "uikit/UiHooks.h"
 #include "uikit/UpDownControl.h"
 
 #include <QCheckBox>
@@ -79,6 +80,7 @@ private:
 
     std::unique_ptr<QTranslator> chinese_;
     Language language_ = Language::English;
+    UiHooks hooks_;
 };
 
 void TestOptionalFeatures::initTestCase()
@@ -128,7 +130,7 @@ void TestOptionalFeatures::newImageOpensAndStoresUnchanged()
     useLanguage(chinese);
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image = fresh;
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     QCOMPARE(dialog.windowTitle(), title);
 
     const QStringList shown{list(&dialog, ControlId::TimeOutList)->currentText(),
@@ -152,7 +154,7 @@ void TestOptionalFeatures::newImageOpensAndStoresUnchanged()
 void TestOptionalFeatures::allFFBlockOpensAndStores()
 {
     RadioImage image; // every byte 0xFF
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
 
     QCOMPARE(list(&dialog, ControlId::SideKeyList)->currentText(), QStringLiteral("Monitor Momentary"));
     QVERIFY(findControl<QCheckBox>(&dialog, ControlId::BeepCheck)->isChecked());
@@ -174,7 +176,7 @@ void TestOptionalFeatures::allFFBlockOpensAndStores()
 void TestOptionalFeatures::changedOptionIsStored()
 {
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     list(&dialog, ControlId::TimeOutList)->setCurrentIndex(0); // 15s
     list(&dialog, ControlId::SquelchList)->setCurrentIndex(9);
     dialog.accept();
@@ -187,7 +189,7 @@ void TestOptionalFeatures::cancelStoresNothing()
 {
     const RadioImage fresh = RadioImage::makeNew();
     RadioImage image = fresh;
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     list(&dialog, ControlId::SquelchList)->setCurrentIndex(0);
     delayEdit(&dialog)->setText(QStringLiteral("5"));
     dialog.reject();
@@ -212,7 +214,7 @@ void TestOptionalFeatures::transmitDelayShown()
     QFETCH(QString, text);
     RadioImage image = RadioImage::makeNew();
     image.setTransmitDelay(static_cast<std::uint16_t>(tenths));
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     QCOMPARE(delayEdit(&dialog)->text(), text);
 }
 
@@ -250,7 +252,7 @@ void TestOptionalFeatures::focusLossNormalizes()
     QFETCH(QString, shown);
     useLanguage(chinese);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_, hooks_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();
@@ -314,7 +316,7 @@ void TestOptionalFeatures::stepping()
     QFETCH(int, delta);
     QFETCH(QString, shown);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_, hooks_);
     delayEdit(&dialog)->setText(text);
     Q_EMIT delaySpin(&dialog)->deltaPos(delta);
     QCOMPARE(delayEdit(&dialog)->text(), shown);
@@ -323,7 +325,7 @@ void TestOptionalFeatures::stepping()
 void TestOptionalFeatures::arrowButtonAndKeysStep()
 {
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_, hooks_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     const QList<QToolButton*> arrows = delaySpin(&dialog)->findChildren<QToolButton*>();
@@ -364,7 +366,7 @@ void TestOptionalFeatures::enterStoresTypedText()
     QFETCH(int, low);
     QFETCH(int, high);
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::TransmitOnly, language_, hooks_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();
@@ -394,7 +396,7 @@ void TestOptionalFeatures::variantVisibility()
     QFETCH(bool, transmit);
     RadioImage image = RadioImage::makeNew();
     image[RadioImage::OptSquelch] = 7;
-    OptionalFeaturesDialog dialog(image, variant, language_);
+    OptionalFeaturesDialog dialog(image, variant, language_, hooks_);
     dialog.show();
 
     for (int id : {ControlId::SquelchLabel, ControlId::SquelchList})
@@ -425,9 +427,9 @@ void TestOptionalFeatures::variantVisibility()
 void TestOptionalFeatures::f1AsksForFocusedControl()
 {
     int asked = -1;
-    setHelpHandler([&asked](int id) { asked = id; });
+    hooks_.setHelpHandler([&asked](int id) { asked = id; });
     RadioImage image = RadioImage::makeNew();
-    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+    OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
     QVERIFY(activate(dialog));
     QLineEdit* edit = delayEdit(&dialog);
     edit->setFocus();
@@ -437,7 +439,6 @@ void TestOptionalFeatures::f1AsksForFocusedControl()
     list(&dialog, ControlId::SquelchList)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QCOMPARE(asked, ControlId::SquelchList);
-    setHelpHandler({});
 }
 
 // After a compare, the labels of the options that differ from the radio are marked with
@@ -449,7 +450,7 @@ void TestOptionalFeatures::marksWhatDiffersFromTheRadio()
         RadioImage image = RadioImage::makeNew();
         RadioImage radio = image;
         radio[RadioImage::OptSquelch] = 9;
-        OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_);
+        OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
         dialog.markDifferences(radio);
         auto* squelch = findControl<QLabel>(&dialog, ControlId::SquelchLabel);
         QCOMPARE(squelch->toolTip(), chinese ? QStringLiteral("对讲机：9") : QStringLiteral("Radio: 9"));

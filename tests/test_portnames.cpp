@@ -1,6 +1,6 @@
-#include "config/AppContext.h"
 #include "config/SettingsKey.h"
 #include "link/PortNames.h"
+#include "session/AppContext.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -86,7 +86,7 @@ void TestTransferGui::readRefreshesGrid()
     QVERIFY(bench.view->grid()->isColumnShown(bench.view->grid()->currentColumn()));
     QCOMPARE(int(bench.document.image()[RadioImage::OptSquelch]), 7);
     QCOMPARE(int(bench.document.image()[1000]), 0x5A); // beyond the transfer area
-    QCOMPARE(bench.context().caption(), QStringLiteral("Test Programmer  [ Type:UHF  Fre:400-420 ]"));
+    QCOMPARE(bench.view->caption(), QStringLiteral("Test Programmer  [ Type:UHF  Fre:400-420 ]"));
     // Unedited, the grid holds what the radio holds, the columns it hides included.
     bench.run(ViewTransfer::Direction::Compare);
     QCOMPARE(bench.view->transfer().comparison()->lines()->toPlainText(), QString());

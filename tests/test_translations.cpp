@@ -1,10 +1,13 @@
-// The Chinese language modules as the translators left them: every text translated,
-// shaped like its English source, and the messages worded as the help pages quote them.
+// The Chinese language module as the translators left it: every text of the sources
+// translated, shaped like its English source, and the messages worded as the help pages
+// quote them.
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -62,13 +65,14 @@ QList<TsMessage> readTsFile(const QString& path)
     return messages;
 }
 
+QString chineseTsPath()
+{
+    return resourceDir(QStringLiteral("translations")).filePath(QStringLiteral("xr970_zh.ts"));
+}
+
 QList<TsMessage> chineseMessages()
 {
-    QList<TsMessage> all;
-    const QDir dir = resourceDir(QStringLiteral("translations"));
-    for (const QString& name : dir.entryList({QStringLiteral("*_zh.ts")}, QDir::Files, QDir::Name))
-        all << readTsFile(dir.filePath(name));
-    return all;
+    return readTsFile(chineseTsPath());
 }
 
 QString rowName(const TsMessage& m)
@@ -132,6 +136,7 @@ class TestTranslations : public QObject {
 private Q_SLOTS:
     void modules_data();
     void modules();
+    void sourceTextsTranslated();
     void messages_data();
     void messages();
     void messagesAsInHelp_data();
@@ -142,19 +147,44 @@ void TestTranslations::modules_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("hasMessages");
-    QTest::newRow("shell Chinese") << "shell_zh.ts" << true;
-    QTest::newRow("dialogs Chinese") << "dialogs_zh.ts" << true;
-    QTest::newRow("safe files Chinese") << "safety_zh.ts" << true;
-    QTest::newRow("shell English") << "shell_en.ts" << false; // English is compiled in
+    QTest::newRow("Chinese") << "xr970_zh.ts" << true;
+    QTest::newRow("English") << "xr970_en.ts" << false; // English is compiled in
 }
 
+// One file per language, so lupdate can refresh it from the sources.
 void TestTranslations::modules()
 {
     QFETCH(QString, name);
     QFETCH(bool, hasMessages);
-    const QString path = resourceDir(QStringLiteral("translations")).filePath(name);
-    QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
-    QCOMPARE(!readTsFile(path).isEmpty(), hasMessages);
+    const QDir dir = resourceDir(QStringLiteral("translations"));
+    QCOMPARE(dir.entryList({QStringLiteral("*.ts")}, QDir::Files, QDir::Name),
+             QStringList({QStringLiteral("xr970_en.ts"), QStringLiteral("xr970_zh.ts")}));
+    QCOMPARE(!readTsFile(dir.filePath(name)).isEmpty(), hasMessages);
+}
+
+// lupdate over the sources into a copy of the Chinese file: a text of a tr() or
+// QT_TRANSLATE_NOOP that the file lacks comes in unfinished, as does one left unfinished.
+void TestTranslations::sourceTextsTranslated()
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("xr970_zh.ts"));
+    QVERIFY(QFile::copy(chineseTsPath(), copy)); // writable even from a read-only checkout:
+    QVERIFY(QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    lupdate.start(QStringLiteral(XR_LUPDATE), {QStringLiteral("-silent"), QStringLiteral("-no-obsolete"),
+                                               qEnvironmentVariable("XR_SOURCE_DIR") + QStringLiteral("/src"),
+                                               QStringLiteral("-ts"), copy});
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    const QList<TsMessage> messages = readTsFile(copy);
+    QVERIFY(!messages.isEmpty());
+    QStringList untranslated;
+    for (const TsMessage& m : messages)
+        if (!m.finished || m.translation.isEmpty())
+            untranslated << m.context + QLatin1Char('/') + m.source;
+    QVERIFY2(untranslated.isEmpty(), qPrintable(QStringLiteral("no finished Chinese translation: ") +
+                                                untranslated.join(QStringLiteral(" | "))));
 }
 
 void TestTranslations::messages_data()

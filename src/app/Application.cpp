@@ -21,7 +21,12 @@ constexpr qint64 MaxModuleSize = 16 * 1024 * 1024;
 
 } // namespace
 
-Application::Application() = default;
+Application::Application() : Application(ownHooks_) {}
+
+Application::Application(UiHooks& hooks)
+{
+    context_.setUiHooks(hooks);
+}
 
 Application::~Application()
 {
@@ -59,10 +64,11 @@ bool Application::loadProgramIni(const Paths& paths)
     if (!config.load(paths.iniFile, &reason)) {
         const Language language =
             QLocale::system().language() == QLocale::Chinese ? Language::Chinese : Language::English;
-        showMessageBox({nullptr,
-                        byLanguage(language, "Program.ini cannot be read:", "无法读取 Program.ini：") +
-                            QLatin1Char('\n') + displayedPath(paths.iniFile) + QLatin1Char('\n') + reason,
-                        QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::Warning});
+        context_.uiHooks().showMessageBox(
+            {nullptr,
+             byLanguage(language, "Program.ini cannot be read:", "无法读取 Program.ini：") +
+                 QLatin1Char('\n') + displayedPath(paths.iniFile) + QLatin1Char('\n') + reason,
+             QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::Warning});
         return false;
     }
     if (!paths.iniStore.isEmpty())
@@ -77,9 +83,9 @@ bool Application::loadLanguageModule(const Paths& paths)
     moduleBytes_ = module.isEmpty() ? QByteArray() : readRegularFile(module, MaxModuleSize).bytes;
     if (moduleBytes_.isEmpty() || !translator_.load(reinterpret_cast<const uchar*>(moduleBytes_.constData()),
                                                     int(moduleBytes_.size()))) {
-        showMessageBox({nullptr,
-                        byLanguage(context_.language(), "Load language DLL fail", "加载语言链接库失败"),
-                        QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
+        context_.uiHooks().showMessageBox(
+            {nullptr, byLanguage(context_.language(), "Load language DLL fail", "加载语言链接库失败"),
+             QCoreApplication::applicationName(), QMessageBox::Ok, QMessageBox::NoIcon});
         return false;
     }
     QCoreApplication::installTranslator(&translator_);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "config/AppContext.h"
+#include "session/AppContext.h"
+#include "uikit/UiHooks.h"
 
 #include <QObject>
 #include <QStringList>
@@ -22,6 +23,8 @@ public:
     };
 
     Application();
+    // With the hooks of a test, which sees and answers the message boxes.
+    explicit Application(UiHooks& hooks);
     ~Application() override;
 
     // Runs the start-up steps; false means the program ends (its message was shown).
@@ -43,6 +46,7 @@ private:
     bool processCommandLine(const QStringList& arguments);
     void brandMainWindow();
 
+    UiHooks ownHooks_; // the program's own, unless a test gives its hooks
     AppContext context_;
     QByteArray moduleBytes_; // the language module, which translator_ reads in place
     QTranslator translator_;

@@ -2,8 +2,8 @@
 
 #include "app/DocumentManager.h"
 #include "app/FileFilters.h"
-#include "channels/CellPaste.h"
-#include "config/AppContext.h"
+#include "channels/CellInput.h"
+#include "session/AppContext.h"
 #include "dialogs/HistoryDialog.h"
 #include "editor/CellMarkDelegate.h"
 #include "editor/ChannelGrid.h"
@@ -101,7 +101,7 @@ CompareFilesDialog::CompareFilesDialog(ChannelView& view, AppContext& context, Q
         addAction(act);
     }
     panes_[Left].grid->scrollWith(*panes_[Right].grid);
-    installControlHelp(this);
+    installControlHelp(this, context_.uiHooks());
     compareSides();
     open->setFocus();
 }
@@ -261,7 +261,7 @@ void CompareFilesDialog::chooseFile()
 
 void CompareFilesDialog::chooseHistoryEntry()
 {
-    HistoryDialog dialog(RadioHistory(context_.historyFolder()), this);
+    HistoryDialog dialog(RadioHistory(context_.historyFolder()), context_.uiHooks(), this);
     if (dialog.exec() == QDialog::Accepted && dialog.chosen())
         openHistoryEntry(*dialog.chosen());
 }
@@ -274,9 +274,9 @@ void CompareFilesDialog::copyCell(Side from)
     const QString value = model(from).text(row, col);
     std::optional<QString> refused;
     change(to, tr("Copy Channel %1, %2").arg(row).arg(grid(from)->text(0, col)),
-           [&] { refused = pasteCell(model(to), row, col, value); });
+           [&] { refused = enterCellValue(model(to), row, col, value); });
     if (refused)
-        appMessageBox(context_,
+        appMessageBox(context_.uiHooks(), context_.company(),
                       tr("Not copied: channel %1, %2: \"%3\" - %4")
                           .arg(row)
                           .arg(grid(from)->text(0, col), displayedValue(value), *refused),
@@ -409,7 +409,7 @@ bool CompareFilesDialog::confirmDiscard()
     if (!file_.isModified())
         return true;
     const QMessageBox::StandardButton answer =
-        appMessageBox(context_, tr("Save changes to %1?").arg(displayedValue(file_.title())),
+        appMessageBox(context_.uiHooks(), context_.company(), tr("Save changes to %1?").arg(displayedValue(file_.title())),
                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
     return answer == QMessageBox::Discard || (answer == QMessageBox::Save && save());
 }

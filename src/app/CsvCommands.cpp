@@ -1,7 +1,6 @@
 #include "app/CsvCommands.h"
 
 #include "app/FileFilters.h"
-#include "config/AppContext.h"
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "dialogs/CsvImportDialog.h"
@@ -9,7 +8,9 @@
 #include "editor/ChannelView.h"
 #include "fileio/FileReader.h"
 #include "model/DisplayText.h"
+#include "session/AppContext.h"
 #include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -57,13 +58,15 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
 {
     const RadioVariant variant = context_.radioVariant();
     if (variant == RadioVariant::Other) {
-        appMessageBox(context_, tr("The channels of this radio type cannot be edited."), QMessageBox::Ok,
+        appMessageBox(context_.uiHooks(), context_.company(),
+                      tr("The channels of this radio type cannot be edited."), QMessageBox::Ok,
                       QMessageBox::Warning);
         return false;
     }
     const ReadResult read = readRegularFile(path, MaxCsvFileSize + 1); // one byte more tells a file too large
     if (!read.ok) {
-        fileErrorBox(context_, tr("Could not open the file %1."), path, read.errorText);
+        fileErrorBox(context_.uiHooks(), context_.company(), tr("Could not open the file %1."), path,
+                     read.errorText);
         return false;
     }
     view.leaveCommit();
@@ -71,11 +74,12 @@ bool CsvCommands::importFile(ChannelView& view, const QString& path)
     ChannelDocument& document = *view.document();
     const CsvImportResult result = importChannelsCsv(read.bytes, document.image(), variant, view.band());
     if (result.problem != CsvFileProblem::None) {
-        appMessageBox(context_, csvFileProblemText(result, context_.language()), QMessageBox::Ok,
-                      QMessageBox::Warning);
+        appMessageBox(context_.uiHooks(), context_.company(), csvFileProblemText(result, context_.language()),
+                      QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
-    CsvImportDialog report(result.report, displayedPath(path), context_.language(), dialogParent_);
+    CsvImportDialog report(result.report, displayedPath(path), context_.language(), context_.uiHooks(),
+                           dialogParent_);
     if (report.exec() != QDialog::Accepted || result.image == document.image())
         return false;
     document.image() = result.image;
@@ -90,7 +94,8 @@ bool CsvCommands::exportFile(ChannelView& view, const QString& path)
     const CsvExportResult exported = exportChannelsCsv(view.document()->image(), context_.radioVariant());
     const WriteResult written = context_.fileWriter().write(path, exported.text);
     if (!written.ok) {
-        fileErrorBox(context_, tr("Could not save the file %1."), path, written.errorText);
+        fileErrorBox(context_.uiHooks(), context_.company(), tr("Could not save the file %1."), path,
+                     written.errorText);
         return false;
     }
     if (!exported.warnings.empty()) {
@@ -98,7 +103,8 @@ bool CsvCommands::exportFile(ChannelView& view, const QString& path)
             tr("The channel list %1 was written, but without what it cannot hold:").arg(displayedPath(path))};
         for (const CsvExportWarning& warning : exported.warnings)
             lines << exportWarningText(warning, context_.language());
-        appMessageBox(context_, lines.join(QLatin1Char('\n')), QMessageBox::Ok, QMessageBox::Warning);
+        appMessageBox(context_.uiHooks(), context_.company(), lines.join(QLatin1Char('\n')), QMessageBox::Ok,
+                      QMessageBox::Warning);
     }
     return true;
 }

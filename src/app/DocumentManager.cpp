@@ -3,14 +3,15 @@
 #include "app/DocumentWindow.h"
 #include "app/FileFilters.h"
 #include "app/TiledMdiArea.h"
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "model/DisplayText.h"
+#include "session/AppContext.h"
 #include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -56,6 +57,7 @@ void DocumentManager::setActive(DocumentWindow* window)
 DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
 {
     auto* window = new DocumentWindow(document, context_);
+    window->view()->setCellMenuActions(cellMenuActions_);
     area_->addSubWindow(window);
     connect(window->view(), &ChannelView::captionChanged, this, &DocumentManager::captionChanged);
     connect(&window->view()->transfer(), &ViewTransfer::runningChanged, this,
@@ -75,7 +77,7 @@ bool DocumentManager::newDocument()
     if (active_) {
         if (!confirmClose(active_))
             return false;
-        if (appMessageBox(context_, stringTableText(MessageId::AllDataCleared),
+        if (appMessageBox(context_.uiHooks(), context_.company(), stringTableText(MessageId::AllDataCleared),
                           QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return false;
         DocumentWindow* old = active_;
@@ -178,11 +180,12 @@ void DocumentManager::reportFileError(const AppContext& context, const QString& 
                                       const ChannelFile::Result& result, bool saving)
 {
     if (result.status == ChannelFile::Result::Status::FormatError) {
-        appMessageBox(context, byLanguage(context.language(), "Data Format Error", "数据格式不正确"));
+        appMessageBox(context.uiHooks(), context.company(),
+                      byLanguage(context.language(), "Data Format Error", "数据格式不正确"));
         return;
     }
     const QString what = saving ? tr("Could not save the file %1.") : tr("Could not open the file %1.");
-    fileErrorBox(context, what, path, result.errorText);
+    fileErrorBox(context.uiHooks(), context.company(), what, path, result.errorText);
 }
 
 void DocumentManager::closeActive()
@@ -198,7 +201,8 @@ bool DocumentManager::confirmClose(DocumentWindow* window)
         return true;
     bringForward(window); // the question names a document the user can see
     const auto answer =
-        appMessageBox(context_, tr("Save changes to %1?").arg(displayedValue(window->document()->title())),
+        appMessageBox(context_.uiHooks(), context_.company(),
+                      tr("Save changes to %1?").arg(displayedValue(window->document()->title())),
                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
     return answer == QMessageBox::Discard || (answer == QMessageBox::Save && save(window));
 }

@@ -1,10 +1,10 @@
 #include "app/DocumentWindow.h"
 
 #include "app/ProgramIcon.h"
-#include "config/AppContext.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
+#include "session/AppContext.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -18,7 +18,6 @@ public:
     // The topic file of a context number in the current language; dialog is the object
     // name of the dialog that asks, for ids that differ from dialog to dialog.
     static QString topicFor(int contextId, Language language, const QString& dialog = QString());
-    QTextBrowser* browser() const { return browser_; }
 
 private:
     QTextBrowser* browser_;

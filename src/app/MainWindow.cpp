@@ -18,7 +18,6 @@
 #include "app/WindowMenu.h"
 #include "app/WindowPlacement.h"
 #include "channels/ChannelTableModel.h"
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "dialogs/HistoryDialog.h"
@@ -29,9 +28,10 @@
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
 #include "model/DisplayText.h"
+#include "session/AppContext.h"
 #include "uikit/Contrast.h"
-#include "uikit/HelpRequest.h"
 #include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -72,14 +72,14 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     createStatusBar();
     createNavigationBar();
     updateMenuBar();
-    setHelpHandler([this](int id) { showHelp(id); });
+    context_.uiHooks().setHelpHandler([this](int id) { showHelp(id); });
     new FileDrop(
         this, [this] { return !transferRunning_; }, [this](const QString& path) { openDroppedFile(path); });
 }
 
 MainWindow::~MainWindow()
 {
-    setHelpHandler({});
+    context_.uiHooks().setHelpHandler({});
     // The document windows go after this window's members: no undo stack of theirs may
     // signal through the Edit commands, nor a view through the documents, to what is gone.
     edit_->setActiveView(nullptr);
@@ -111,15 +111,24 @@ void MainWindow::createActions()
     action(CommandId::ViewControlBar)->setChecked(true);
 }
 
+QList<QAction*> MainWindow::actionsOf(const QList<int>& commands)
+{
+    QList<QAction*> actions;
+    for (int id : commands) {
+        if (id == Separator) {
+            actions << new QAction(this);
+            actions.last()->setSeparator(true);
+        } else {
+            actions << action(id);
+        }
+    }
+    return actions;
+}
+
 QMenu* MainWindow::menu(const QString& title, const QList<int>& commands)
 {
     auto* m = new QMenu(title, this);
-    for (int id : commands) {
-        if (id == Separator)
-            m->addSeparator();
-        else
-            m->addAction(action(id));
-    }
+    m->addActions(actionsOf(commands));
     m->installEventFilter(this); // F1 on a highlighted item
     return m;
 }
@@ -143,8 +152,9 @@ void MainWindow::createMenus()
         menu(tr("&File"), {FileNew, FileOpen, ShowRadioHistory, CompareWithFile, FileClose, FileSave,
                            FileSaveAs, Separator, ImportChannels, ExportChannels, Separator, Print,
                            PrintPreview, PrintSetup, Separator, Exit}),
-        menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, Separator,
-                           ProductInformation, ChannelInformation, OptionalFeatures}),
+        menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, FillDown, Separator,
+                           MoveChannelsUp, MoveChannelsDown, InsertChannel, DeleteChannels, SortChannels,
+                           Separator, ProductInformation, ChannelInformation, OptionalFeatures}),
         menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio}),
         menu(tr("&View"),
              {ViewToolbar, ViewStatusBar, ViewControlBar, Separator, ShowDifferences, ChangesSinceSaved}),
@@ -154,6 +164,9 @@ void MainWindow::createMenus()
     };
     addRecentFiles(noDocumentMenus_.front());
     addRecentFiles(documentMenus_.front());
+    documents_->setCellMenuActions(
+        actionsOf({EditCut, EditCopy, EditPaste, FillDown, Separator, MoveChannelsUp, MoveChannelsDown,
+                   InsertChannel, DeleteChannels, SortChannels}));
 }
 
 // The recent files sit above Exit, after a separator of their own.
@@ -286,7 +299,7 @@ void MainWindow::chooseLanguage()
 
 void MainWindow::openFromHistory()
 {
-    HistoryDialog dialog(RadioHistory(context_.historyFolder()), this);
+    HistoryDialog dialog(RadioHistory(context_.historyFolder()), context_.uiHooks(), this);
     if (dialog.exec() == QDialog::Accepted && dialog.chosen())
         documents_->openHistoryEntry(*dialog.chosen());
 }
@@ -315,7 +328,8 @@ void MainWindow::showOptionalFeatures(DocumentWindow& window)
     if (variant == RadioVariant::Other)
         return;
     const ViewState before = window.view()->state();
-    OptionalFeaturesDialog dialog(window.document()->image(), variant, context_.language(), this);
+    OptionalFeaturesDialog dialog(window.document()->image(), variant, context_.language(),
+                                  context_.uiHooks(), this);
     const ChannelTableModel& model = window.view()->model();
     if (model.marks().isShown(CellMarks::Radio))
         dialog.markDifferences(*model.marks().image(CellMarks::Radio));
@@ -381,7 +395,7 @@ void MainWindow::openRecentFile(int commandId)
         documents_->openDocument(path);
         return;
     }
-    appMessageBox(context_,
+    appMessageBox(context_.uiHooks(), context_.company(),
                   tr("The file %1 no longer exists; it was taken off the list of recent files.")
                       .arg(displayedPath(path)),
                   QMessageBox::Ok, QMessageBox::Warning);

@@ -41,9 +41,7 @@ public:
     DocumentManager& documents() const { return *documents_; }
     TiledMdiArea* mdiArea() const { return mdiArea_; }
     NavigationBar* navigationBar() const { return navigationBar_; }
-    QToolBar* toolBar() const { return toolBar_; }
     QLabel* messagePane() const { return messagePane_; }
-    HelpWindow* helpWindow() const { return help_; }
     CsvCommands& csvCommands() const { return *csv_; }
     RecentFiles& recentFiles() const { return *recent_; }
     PrintCommands& printCommands() const { return *printing_; }
@@ -97,6 +95,8 @@ private:
     void setTransferRunning(bool running);
     void openRecentFile(int commandId);
     void openDroppedFile(const QString& path);
+    // The actions of the commands, a separator for each 0.
+    QList<QAction*> actionsOf(const QList<int>& commands);
     QMenu* menu(const QString& title, const QList<int>& commands);
 
     AppContext& context_;

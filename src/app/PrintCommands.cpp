@@ -1,11 +1,12 @@
 #include "app/PrintCommands.h"
 
-#include "config/AppContext.h"
 #include "document/ChannelDocument.h"
 #include "editor/ChannelView.h"
 #include "print/Report.h"
 #include "print/ReportPdf.h"
+#include "session/AppContext.h"
 #include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QPageSetupDialog>
 #include <QPaintEngine>
@@ -57,7 +58,7 @@ bool PrintCommands::printOn(ChannelView& view, const ReportInput& input)
 
 void PrintCommands::reportNotPrinted() const
 {
-    appMessageBox(context_,
+    appMessageBox(context_.uiHooks(), context_.company(),
                   tr("The report could not be printed. Check that a printer is set up and switched on."),
                   QMessageBox::Ok, QMessageBox::Warning);
 }
@@ -76,7 +77,8 @@ bool PrintCommands::printToFile(const QPrinter& printer, const ReportInput& inpu
     }
     const WriteResult written = context_.fileWriter().write(path, *pdf);
     if (!written.ok)
-        fileErrorBox(context_, tr("Could not save the file %1."), path, written.errorText);
+        fileErrorBox(context_.uiHooks(), context_.company(), tr("Could not save the file %1."), path,
+                     written.errorText);
     return written.ok;
 }
 

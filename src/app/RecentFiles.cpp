@@ -1,9 +1,9 @@
 #include "app/RecentFiles.h"
 
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "model/DisplayText.h"
+#include "session/AppContext.h"
 
 #include <QAction>
 #include <QDir>

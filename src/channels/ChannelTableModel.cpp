@@ -98,8 +98,11 @@ ChannelTableModel::CommitResult ChannelTableModel::commit(int channel, int col, 
 bool ChannelTableModel::writeCells(int channel, const std::vector<CellWrite>& writes)
 {
     const RadioImage before = image_;
+    // A cell that keeps the text it shows keeps its bytes too: an attribute "cleared" on a
+    // channel not in use, or a value written over itself, changes nothing unseen.
+    const auto shown = texts_[static_cast<std::size_t>(channel)];
     for (const CellWrite& write : writes)
-        if (!isColumnHiddenByVariant(write.col, variant_))
+        if (!isColumnHiddenByVariant(write.col, variant_) && write.text != shown[static_cast<std::size_t>(write.col)])
             encodeChannelCell(image_, channel, write.col, write.text);
     if (image_ == before)
         return false;

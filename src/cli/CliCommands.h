@@ -1,11 +1,12 @@
 #pragma once
 
+#include "document/RadioHistory.h"
 #include "model/RadioImage.h"
-#include "model/RadioVariant.h"
-
-class IniFile;
+#include "session/HistoryKeeper.h"
 
 #include <QStringList>
+
+class IniFile;
 
 // One function per xr970-cli command; each parses its own arguments.
 int runDump(const QStringList& arguments);
@@ -32,7 +33,9 @@ bool loadProgramIni(IniFile& ini);
 // command's end) and the old file stays whole.
 bool writeOutputOrReport(const QString& path, const QByteArray& bytes);
 bool saveChannelFileOrReport(const QString& path, const RadioImage& image);
-// Keeps a copy of an image read from the radio in the radio history and returns its
-// path. When the copy cannot be written, a warning goes to stderr and the path is empty:
-// the read itself stands.
-QString storeInHistory(const RadioImage& image, RadioVariant variant);
+// Where read, compare and write keep the copy of each image read: the radio history's
+// folder, through the system's file writer.
+HistoryKeeper cliHistory();
+// The path of a copy kept in the radio history. When the copy could not be written, a
+// warning goes to stderr and the path is empty: the read itself stands.
+QString keptCopyPath(const RadioHistory::Stored& copy);

@@ -2,8 +2,7 @@
 #include "cli/CliSupport.h"
 #include "cli/CliTransfer.h"
 
-#include "model/ImageDiff.h"
-#include "model/ImageDiffText.h"
+#include "session/RadioCompare.h"
 
 int runCompare(const QStringList& arguments)
 {
@@ -29,17 +28,15 @@ int runCompare(const QStringList& arguments)
     RadioImage file;
     if (!loadChannelFileOrReport(parser.positionalArguments().front(), file))
         return CliExit::BadFile;
-    const CloneTransfer::Result result = runCliTransfer(
-        *link, [](CloneTransfer& transfer, const QString& device) { return transfer.read(device); });
-    if (!result.completed())
-        return reportTransferEnd(result, *link);
-    // Bytes 816 to 1023 never cross the line: the radio's image takes them from the file.
-    RadioImage radio = file;
-    CloneFrames::applyTransferArea(radio, *result.received);
-    storeInHistory(radio, result.variant());
-    const ImageDiff diff = diffImages(file, radio, result.variant(), *language);
-    if (diff.isEmpty())
+    RadioCompare::Result compared;
+    runCliTransfer(*link, [&](CloneTransfer& transfer, const QString& device) {
+        compared = RadioCompare(cliHistory(), *language).run(transfer, device, file);
+    });
+    if (!compared.completed())
+        return reportTransferEnd(compared.read.transfer, *link);
+    keptCopyPath(compared.read.copy);
+    if (compared.diff.isEmpty())
         return CliExit::Ok;
-    printOut(imageDiffLines(diff, *language).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    printOut(compared.lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     return CliExit::Different;
 }

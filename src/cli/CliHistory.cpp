@@ -7,15 +7,18 @@
 
 #include <QDir>
 
-QString storeInHistory(const RadioImage& image, RadioVariant variant)
+HistoryKeeper cliHistory()
 {
-    const RadioHistory history(radioHistoryFolder());
-    const RadioHistory::Stored stored = history.store(image, variant);
-    if (stored.ok())
-        return stored.path;
+    return HistoryKeeper(radioHistoryFolder());
+}
+
+QString keptCopyPath(const RadioHistory::Stored& copy)
+{
+    if (copy.ok())
+        return copy.path;
     // The read itself succeeded; only its copy is missing.
     printErr(QStringLiteral("warning: the copy of this read could not be stored in the radio history:\n") +
-             displayedPath(stored.path) + QStringLiteral(": ") + stored.result.errorText + QLatin1Char('\n'));
+             displayedPath(copy.path) + QStringLiteral(": ") + copy.result.errorText + QLatin1Char('\n'));
     return {};
 }
 

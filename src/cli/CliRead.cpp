@@ -2,6 +2,8 @@
 #include "cli/CliSupport.h"
 #include "cli/CliTransfer.h"
 
+#include "session/RadioRead.h"
+
 int runRead(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -28,14 +30,15 @@ int runRead(const QStringList& arguments)
     RadioImage image = RadioImage::makeNew();
     if (parser.isSet(base) && !loadChannelFileOrReport(parser.value(base), image))
         return CliExit::BadFile;
-    const CloneTransfer::Result result = runCliTransfer(
-        *link, [](CloneTransfer& transfer, const QString& device) { return transfer.read(device); });
-    if (!result.completed())
-        return reportTransferEnd(result, *link);
-    CloneFrames::applyTransferArea(image, *result.received);
+    RadioRead::Result read;
+    runCliTransfer(*link, [&](CloneTransfer& transfer, const QString& device) {
+        read = RadioRead(cliHistory()).run(transfer, device, image);
+    });
+    if (!read.completed())
+        return reportTransferEnd(read.transfer, *link);
     // The copy first: when OUT.dat cannot be written, what was read is still kept.
-    const QString copy = storeInHistory(image, result.variant());
-    if (!saveChannelFileOrReport(parser.value(output), image)) {
+    const QString copy = keptCopyPath(read.copy);
+    if (!saveChannelFileOrReport(parser.value(output), read.image)) {
         if (!copy.isEmpty())
             printErr(QStringLiteral("The image read is kept in the radio history: ") + copy +
                      QLatin1Char('\n'));
@@ -43,7 +46,7 @@ int runRead(const QStringList& arguments)
     }
     // With the file on stdout these lines go to stderr, so the file stays the file.
     QString lines =
-        QStringLiteral("variant: ") + QLatin1String(radioVariantName(result.variant())) + QLatin1Char('\n');
+        QStringLiteral("variant: ") + QLatin1String(radioVariantName(read.variant())) + QLatin1Char('\n');
     if (!copy.isEmpty())
         lines += QStringLiteral("history: ") + escapedField(copy) + QLatin1Char('\n');
     if (parser.value(output) == QLatin1String("-"))

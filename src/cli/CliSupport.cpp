@@ -2,6 +2,7 @@
 
 #include "fileio/FileWriter.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cerrno>
@@ -72,20 +73,14 @@ QString escapedField(const QString& text)
 
 namespace {
 
-QString& currentCommand()
-{
-    static QString name;
-    return name;
-}
-
 // Qt names the executable as it was started ("./xr970-cli"); the usage line names the
-// command as the user types it.
+// command as the user typed it, the program's first argument.
 QString helpText(const QCommandLineParser& parser)
 {
     QString text = parser.helpText();
     const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
     if (text.startsWith(QStringLiteral("Usage: ")) && options > 0)
-        text.replace(7, options - 7, QStringLiteral("xr970-cli ") + currentCommand());
+        text.replace(7, options - 7, QStringLiteral("xr970-cli ") + QCoreApplication::arguments().value(1));
     return text;
 }
 
@@ -103,7 +98,6 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     parser.addOption(help);
-    currentCommand() = arguments.front();
     if (!parser.parse(arguments))
         return usageError(parser, parser.errorText());
     if (parser.isSet(help)) {

@@ -7,6 +7,7 @@
 #include "config/StringTable.h"
 #include "link/SerialDevices.h"
 #include "link/SerialPortLine.h"
+#include "session/TransferMessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,25 @@ public:
 private:
     void (*previous_)(int) = nullptr;
 };
+
+int exitStatusOf(CloneTransfer::Outcome outcome)
+{
+    switch (outcome) {
+    case CloneTransfer::Outcome::Completed:
+        return CliExit::Ok;
+    case CloneTransfer::Outcome::Cancelled:
+        return CliExit::Cancelled;
+    case CloneTransfer::Outcome::RadioTypeMismatch:
+        return CliExit::RadioType;
+    case CloneTransfer::Outcome::PortError:
+        return CliExit::PortError;
+    case CloneTransfer::Outcome::CommunicationError:
+        return CliExit::CommunicationError;
+    case CloneTransfer::Outcome::Interrupted:
+        return CliExit::Interrupted;
+    }
+    return CliExit::Failure;
+}
 
 } // namespace
 
@@ -76,9 +96,8 @@ std::optional<CliLink> cliLinkFrom(const QCommandLineParser& parser, int& exitSt
     return CliLink{programPortMap().deviceFor(port), retries};
 }
 
-CloneTransfer::Result
-runCliTransfer(const CliLink& link,
-               const std::function<CloneTransfer::Result(CloneTransfer&, const QString&)>& run)
+void runCliTransfer(const CliLink& link,
+                    const std::function<void(CloneTransfer&, const QString& device)>& run)
 {
     const InterruptAsCancel cancelOnInterrupt;
     int retried = 0;
@@ -94,32 +113,17 @@ runCliTransfer(const CliLink& link,
     };
     SerialPortLine line;
     CloneTransfer transfer(line, hooks);
-    return run(transfer, link.device);
+    run(transfer, link.device);
 }
 
 int reportTransferEnd(const CloneTransfer::Result& result, const CliLink& link)
 {
-    switch (result.outcome) {
-    case CloneTransfer::Outcome::Completed:
-        return CliExit::Ok;
-    case CloneTransfer::Outcome::Cancelled:
+    if (result.outcome == CloneTransfer::Outcome::Cancelled) {
         printErr(QStringLiteral("Cancelled.\n"));
-        return CliExit::Cancelled;
-    case CloneTransfer::Outcome::RadioTypeMismatch:
-        printErr(radioTypeMismatchText(Language::English) + QLatin1Char('\n'));
-        return CliExit::RadioType;
-    case CloneTransfer::Outcome::PortError: {
-        const PortStatus why = makeSerialDevices()->whyNotOpened(link.device, result.portError);
-        printErr(stringTableText(MessageId::CannotOpenPort) + QLatin1Char('\n') +
-                 portStatusText(why, link.device, Language::English) + QLatin1Char('\n'));
-        return CliExit::PortError;
+    } else if (!result.completed()) {
+        const std::unique_ptr<SerialDevices> devices = makeSerialDevices();
+        const TransferMessages messages(*devices, Language::English);
+        printErr(messages.paragraphs(result, link.device).join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }
-    case CloneTransfer::Outcome::CommunicationError:
-        printErr(stringTableText(MessageId::CommunicationError) + QLatin1Char('\n'));
-        return CliExit::CommunicationError;
-    case CloneTransfer::Outcome::Interrupted:
-        printErr(stringTableText(MessageId::ProgramInterrupt) + QLatin1Char('\n'));
-        return CliExit::Interrupted;
-    }
-    return CliExit::Failure;
+    return exitStatusOf(result.outcome);
 }

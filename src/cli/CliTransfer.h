@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-// What read and write share: --port and --retries, Ctrl+C as Cancel, and the report of
-// how a transfer ended.
+// What read, compare and write share: --port and --retries, Ctrl+C as Cancel, and the
+// report of how a transfer ended.
 QCommandLineOption portOption();
 QCommandLineOption retriesOption();
 
@@ -20,11 +20,11 @@ struct CliLink {
 // The device and retry count of the command line, or the exit status of a usage error.
 std::optional<CliLink> cliLinkFrom(const QCommandLineParser& parser, int& exitStatus);
 
-// Runs one transfer with Ctrl+C as Cancel and up to link.retries retries after a
-// Communication Error.
-CloneTransfer::Result
-runCliTransfer(const CliLink& link,
-               const std::function<CloneTransfer::Result(CloneTransfer&, const QString&)>& run);
+// Runs one session with the radio (a workflow's step, given the transfer and the device)
+// with Ctrl+C as Cancel and up to link.retries retries after a Communication Error.
+void runCliTransfer(const CliLink& link,
+                    const std::function<void(CloneTransfer&, const QString& device)>& run);
 
-// Prints the message of a failed end on stderr; returns the exit status for the result.
+// Prints the message of a failed end on stderr (TransferMessages, a line each); returns
+// the exit status for the result.
 int reportTransferEnd(const CloneTransfer::Result& result, const CliLink& link);

@@ -2,28 +2,28 @@
 #include "cli/CliSupport.h"
 #include "cli/CliTransfer.h"
 
-#include "link/WriteVerification.h"
+#include "session/RadioWriteVerify.h"
+#include "session/TransferMessages.h"
 
 namespace {
 
 // Reads the radio back in a second session and compares it with what was written.
-int verifyWritten(const RadioImage& written, const CliLink& link)
+int verifyWritten(const RadioWriteVerify& writer, const CliLink& link)
 {
-    WriteVerification verification(written);
-    const CloneTransfer::Result readBack =
-        runCliTransfer(link, [&verification](CloneTransfer& transfer, const QString& device) {
-            return verification.readBack(transfer, device);
-        });
-    if (!readBack.completed()) {
-        printErr(QStringLiteral("The write completed, but reading it back to verify failed:\n"));
-        return reportTransferEnd(readBack, link);
+    RadioWriteVerify::Verification verification;
+    runCliTransfer(link, [&](CloneTransfer& transfer, const QString& device) {
+        verification = writer.verify(transfer, device);
+    });
+    if (!verification.completed()) {
+        printErr(TransferMessages::readBackFailedLead() + QLatin1Char('\n'));
+        return reportTransferEnd(verification.readBack, link);
     }
-    storeInHistory(verification.readBackImage(), verification.variant());
-    if (verification.verified()) {
+    keptCopyPath(verification.copy);
+    if (verification.verified) {
         printOut(QStringLiteral("verified: %1 bytes\n").arg(RadioImage::TransferSize));
         return CliExit::Ok;
     }
-    printErr(verification.failureText(Language::English) + QLatin1Char('\n'));
+    printErr(verification.failureText + QLatin1Char('\n'));
     return CliExit::VerifyFailed;
 }
 
@@ -50,12 +50,12 @@ int runWrite(const QStringList& arguments)
     RadioImage image;
     if (!loadChannelFileOrReport(parser.positionalArguments().front(), image))
         return CliExit::BadFile;
-    const CloneFrames::TransferArea area = CloneFrames::transferAreaOf(image);
-    const CloneTransfer::Result result =
-        runCliTransfer(*link, [&area](CloneTransfer& transfer, const QString& device) {
-            return transfer.write(device, area);
-        });
-    if (!result.completed() || !parser.isSet(verify))
-        return reportTransferEnd(result, *link);
-    return verifyWritten(image, *link);
+    const RadioWriteVerify writer(image, cliHistory(), Language::English);
+    CloneTransfer::Result written;
+    runCliTransfer(*link, [&](CloneTransfer& transfer, const QString& device) {
+        written = writer.write(transfer, device);
+    });
+    if (!written.completed() || !parser.isSet(verify))
+        return reportTransferEnd(written, *link);
+    return verifyWritten(writer, *link);
 }

@@ -19,6 +19,13 @@ constexpr int VerifyAfterWrite = 32804;
 constexpr int ShowDifferences = 32820;
 constexpr int ChangesSinceSaved = 32821;
 constexpr int CompareWithFile = 32822;
+// The channel operations of the Edit menu and the grid's context menu.
+constexpr int FillDown = 32810;
+constexpr int MoveChannelsUp = 32811;
+constexpr int MoveChannelsDown = 32812;
+constexpr int InsertChannel = 32813;
+constexpr int DeleteChannels = 32814;
+constexpr int SortChannels = 32815;
 
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;

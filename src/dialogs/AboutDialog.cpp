@@ -1,7 +1,7 @@
 #include "dialogs/AboutDialog.h"
 
-#include "config/AppContext.h"
 #include "model/MenuText.h"
+#include "session/AppContext.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
 

@@ -1,10 +1,11 @@
 #include "dialogs/CompareDialog.h"
 
-#include "config/AppContext.h"
+#include "session/AppContext.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -50,7 +51,7 @@ CompareDialog::CompareDialog(AppContext& context, QWidget* parent) : QDialog(par
     layout->addWidget(heading_);
     layout->addWidget(lines_, 1);
     layout->addLayout(buttons);
-    installControlHelp(this);
+    installControlHelp(this, context.uiHooks());
 }
 
 void CompareDialog::showComparison(const QString& documentTitle, const QString& readAt,
@@ -97,6 +98,7 @@ bool CompareDialog::saveTo(const QString& path)
 {
     const WriteResult written = context_.fileWriter().write(path, text().toUtf8());
     if (!written.ok)
-        fileErrorBox(context_, tr("Could not save the file %1."), path, written.errorText);
+        fileErrorBox(context_.uiHooks(), context_.company(), tr("Could not save the file %1."), path,
+                     written.errorText);
     return written.ok;
 }

@@ -31,7 +31,7 @@ QTableWidgetItem* cell(const QString& text)
 } // namespace
 
 CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& fileName, Language language,
-                                 QWidget* parent)
+                                 const UiHooks& hooks, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Import Channels"));
@@ -74,7 +74,7 @@ CsvImportDialog::CsvImportDialog(const CsvImportReport& report, const QString& f
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
     (report.taken() > 0 ? accept_ : cancel)->setFocus();
-    installControlHelp(this);
+    installControlHelp(this, hooks);
 }
 
 void CsvImportDialog::fillTable(const CsvImportReport& report, Language language)

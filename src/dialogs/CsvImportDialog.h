@@ -7,6 +7,7 @@
 struct CsvImportReport;
 class QPushButton;
 class QTableWidget;
+class UiHooks;
 
 // The report of a channel-list import: how many rows were taken, and every row with its
 // channel or the reason it was refused. Accept applies the taken rows, Cancel nothing;
@@ -15,7 +16,7 @@ class CsvImportDialog : public QDialog {
     Q_OBJECT
 public:
     CsvImportDialog(const CsvImportReport& report, const QString& fileName, Language language,
-                    QWidget* parent = nullptr);
+                    const UiHooks& hooks, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
     QPushButton* acceptButton() const { return accept_; }

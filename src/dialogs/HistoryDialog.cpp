@@ -30,7 +30,7 @@ QString variantText(RadioVariant variant)
 
 } // namespace
 
-HistoryDialog::HistoryDialog(const RadioHistory& history, QWidget* parent)
+HistoryDialog::HistoryDialog(const RadioHistory& history, const UiHooks& hooks, QWidget* parent)
     : QDialog(parent), entries_(history.entries())
 {
     setObjectName(QStringLiteral("HistoryDialog")); // its help topic
@@ -74,7 +74,7 @@ HistoryDialog::HistoryDialog(const RadioHistory& history, QWidget* parent)
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
     list_->setFocus();
-    installControlHelp(this);
+    installControlHelp(this, hooks);
 }
 
 QString HistoryDialog::headingText(const QString& folderError) const

@@ -7,6 +7,7 @@
 
 class QPushButton;
 class QTreeWidget;
+class UiHooks;
 
 // File > Radio History: the copies of the images read from the radio, newest first, each
 // with the time of the read, the radio's variant, how many channels were in use and the
@@ -16,7 +17,7 @@ class HistoryDialog : public QDialog {
 public:
     enum Column { ReadAt, Radio, ChannelsInUse, FirstChannels, ColumnCount };
 
-    HistoryDialog(const RadioHistory& history, QWidget* parent = nullptr);
+    HistoryDialog(const RadioHistory& history, const UiHooks& hooks, QWidget* parent = nullptr);
 
     // The entry chosen with Open, or null.
     const HistoryEntry* chosen() const;

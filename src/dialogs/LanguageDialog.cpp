@@ -1,10 +1,11 @@
 #include "dialogs/LanguageDialog.h"
 
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
+#include "session/AppContext.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/HelpRequest.h"
 #include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -64,7 +65,8 @@ bool LanguageDialog::saveChoice(AppContext& context, Language language)
     const WriteResult saved = config.save(context.fileWriter());
     if (!saved.ok) {
         config.setValue(section, key, previous);
-        fileErrorBox(context, tr("Could not save the file %1."), config.path(), saved.errorText);
+        fileErrorBox(context.uiHooks(), context.company(), tr("Could not save the file %1."), config.path(),
+                     saved.errorText);
     }
     return saved.ok;
 }
@@ -72,6 +74,6 @@ bool LanguageDialog::saveChoice(AppContext& context, Language language)
 void LanguageDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1)
-        requestHelp(CommandId::ChooseLanguage);
+        context_.uiHooks().requestHelp(CommandId::ChooseLanguage);
     QDialog::keyPressEvent(event);
 }

@@ -57,13 +57,13 @@ void storeSelection(const QComboBox* list, RadioImage& image, OptionRules::ListO
 } // namespace
 
 OptionalFeaturesDialog::OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, Language language,
-                                               QWidget* parent)
+                                               const UiHooks& hooks, QWidget* parent)
     : QDialog(parent), image_(image), language_(language), units_(font())
 {
     setObjectName(QStringLiteral("OptionalFeaturesDialog")); // its help topics
     setWindowTitle(tr("Optional Features"));
     setControlId(this, DialogId::OptionalFeatures);
-    installControlHelp(this);
+    installControlHelp(this, hooks);
     for (const char* label : {TimeOutText, SquelchText, TransmitDelayText})
         units_.fitText(tr(label), LabelWidth);
     createUpperPart();

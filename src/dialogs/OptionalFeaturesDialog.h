@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class UiHooks;
 class UpDownControl;
 
 // "Optional Features": the radio-wide options of one radio image. The controls are
@@ -20,13 +21,14 @@ class UpDownControl;
 // leaves it alone. Only the upper part (Time Out Time, Squelch Level, Transmit Delay)
 // is shown; the options below it are still loaded and stored, unchanged by the user.
 //
-//     OptionalFeaturesDialog dialog(doc->image(), context.radioVariant(), context.language(), mainWindow);
+//     OptionalFeaturesDialog dialog(doc->image(), context.radioVariant(), context.language(),
+//                                   context.uiHooks(), mainWindow);
 //     if (dialog.exec() == QDialog::Accepted && dialog.imageChanged())
 //         doc->setModified(true);
 class OptionalFeaturesDialog : public QDialog {
     Q_OBJECT
 public:
-    OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, Language language,
+    OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, Language language, const UiHooks& hooks,
                            QWidget* parent = nullptr);
 
     // Marks the labels of the options shown whose value differs from the radio's (a

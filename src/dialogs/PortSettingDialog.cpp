@@ -1,8 +1,8 @@
 #include "dialogs/PortSettingDialog.h"
 
-#include "config/AppContext.h"
 #include "dialogs/SerialDeviceList.h"
 #include "link/PortNames.h"
+#include "session/AppContext.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
 #include "uikit/DialogUnits.h"
@@ -29,7 +29,7 @@ PortSettingDialog::PortSettingDialog(AppContext& context, QWidget* parent)
       refresh_(new QTimer(this))
 {
     setObjectName(QStringLiteral("PortSettingDialog")); // its help topics
-    installControlHelp(this);
+    installControlHelp(this, context.uiHooks());
     setWindowTitle(tr("Port Setting"));
     setFont(templateFont(9));
     DialogUnits units(font());

@@ -1,8 +1,8 @@
 #include "dialogs/ProductInfoDialog.h"
 
-#include "config/AppContext.h"
 #include "config/ProductSettings.h"
 #include "dialogs/ControlIds.h"
+#include "session/AppContext.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
 #include "uikit/DialogUnits.h"
@@ -28,7 +28,7 @@ ProductInfoDialog::ProductInfoDialog(RadioImage& image, AppContext& context, QWi
 {
     setObjectName(QStringLiteral("ProductInfoDialog")); // its help topics
     setWindowTitle(tr("Product Information"));
-    installControlHelp(this);
+    installControlHelp(this, context.uiHooks());
     createControls();
     fillTypes();
     selectStoredPositions();
@@ -104,7 +104,6 @@ void ProductInfoDialog::storeChoice()
     const QString bandText = bands_->currentText();
     caption_ = captionString(context_.languageValue(QStringLiteral("AppName")), types_->currentText(),
                              bandText, context_.language());
-    context_.setCaption(caption_);
     bandLimits_ = bandLimitsFromText(bandText);
     storeProductPositions(*context_.settingsKey(), {type, band});
 }

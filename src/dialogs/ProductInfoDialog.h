@@ -12,7 +12,7 @@ class QComboBox;
 // [Setup] Type<n> and Field<n> entries of Program.ini and preselected from the
 // positions last confirmed (settings values "Type" and "Field"). OK stores the
 // positions in bytes 814/815 of the image and in the settings, and rebuilds the
-// caption string (kept in the context) and the band limits; the caller shows them:
+// caption string and the band limits; the caller shows them:
 //
 //     ProductInfoDialog dialog(doc->image(), context, mainWindow);
 //     if (dialog.exec() == QDialog::Accepted) {

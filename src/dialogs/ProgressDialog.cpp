@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-ProgressDialog::ProgressDialog(std::function<void()> start, QWidget* parent)
+ProgressDialog::ProgressDialog(const UiHooks& hooks, std::function<void()> start, QWidget* parent)
     : QDialog(parent), start_(std::move(start))
 {
     setObjectName(QStringLiteral("ProgressDialog")); // its help topics
-    installControlHelp(this);
+    installControlHelp(this, hooks);
     setFont(templateFont(9));
     const DialogUnits units(font());
     setFixedSize(units.toPixelsX(206), units.toPixelsY(73));

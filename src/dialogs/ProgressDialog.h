@@ -6,6 +6,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class UiHooks;
 
 // The progress window of a Read or Write ("Process"): OK starts the transfer, the bar and
 // the counter follow it row by row, Cancel asks it to stop. The window is shown by the
@@ -18,7 +19,7 @@ public:
     static constexpr int Rows = 51;
 
     // start runs when OK is pressed, from the event loop (posted, never called directly).
-    explicit ProgressDialog(std::function<void()> start, QWidget* parent = nullptr);
+    ProgressDialog(const UiHooks& hooks, std::function<void()> start, QWidget* parent = nullptr);
 
     // Shows a fresh window with this caption: bar and counter at 0, OK enabled. A write
     // that is read back afterwards runs the bar over twice the rows.

@@ -1,6 +1,5 @@
 #include "editor/ChannelView.h"
 
-#include "config/AppContext.h"
 #include "config/CommandIds.h"
 #include "config/ProductSettings.h"
 #include "config/StringTable.h"
@@ -9,14 +8,17 @@
 #include "document/ChannelDocument.h"
 #include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
+#include "editor/ChannelMenus.h"
 #include "editor/GridClipboard.h"
+#include "editor/GridOperations.h"
 #include "editor/ViewTransfer.h"
 #include "model/ChoiceTexts.h"
+#include "session/AppContext.h"
 #include "uikit/Contrast.h"
 #include "uikit/DialogUnits.h"
 #include "uikit/FontFamilies.h"
 #include "uikit/HelpRequest.h"
-#include "uikit/MessageBox.h"
+#include "uikit/UiHooks.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -127,6 +129,11 @@ void ChannelView::buildForm()
     connect(grid_, &ChannelGrid::cellEntered, this, &ChannelView::openEditor);
     connect(grid_, &ChannelGrid::pressed, this, &ChannelView::openEditor);
     connect(grid_, &ChannelGrid::cellLeft, this, &ChannelView::leaveCommit);
+    menus_ = new ChannelMenus(*this);
+    connect(grid_, &ChannelGrid::cellMenuRequested, menus_, &ChannelMenus::showCellMenu);
+    connect(grid_, &ChannelGrid::titleMenuRequested, menus_, &ChannelMenus::showTitleMenu);
+    connect(grid_, &ChannelGrid::channelsDropped, this,
+            [this](int before) { dropSelectedChannels(*this, before); });
     setMinimumSize(dlu.toPixelsX(398),
                    qMax(dlu.toPixelsY(218), grid_->geometry().bottom() + dlu.toPixelsY(14)));
 }
@@ -184,10 +191,10 @@ void ChannelView::showProductAndCaption()
     const int type = image[RadioImage::ProductType];
     const QString typeName = context_.setupValue(typeKey(type));
     const QString bandText = bandTextAt(context_.setupValue(fieldKey(type)), image[RadioImage::ProductBand]);
-    context_.setCaption(captionString(context_.languageValue(QStringLiteral("AppName")), typeName, bandText,
-                                      context_.language()));
+    caption_ = captionString(context_.languageValue(QStringLiteral("AppName")), typeName, bandText,
+                             context_.language());
     setBand(bandLimitsFromText(bandText));
-    Q_EMIT captionChanged(context_.caption());
+    Q_EMIT captionChanged(caption_);
 }
 
 BandLimits ChannelView::band() const
@@ -216,6 +223,17 @@ void ChannelView::openEditor()
     if (QComboBox* list = editors_->listOf(grid_->currentColumn()))
         list->view()->installEventFilter(this);
     grid_->viewport()->update();
+}
+
+void ChannelView::setCellMenuActions(const QList<QAction*>& actions)
+{
+    menus_->setCellActions(actions);
+}
+
+void ChannelView::showCellMenuAtCurrentCell()
+{
+    const QRect cell = grid_->cellRect(grid_->currentRow(), grid_->currentColumn());
+    menus_->showCellMenu(grid_->viewport()->mapToGlobal(cell.center()));
 }
 
 bool ChannelView::isEditable() const
@@ -276,8 +294,9 @@ bool ChannelView::commit(CommitKind kind)
     const ViewState before = state();
     const ChannelTableModel::CommitResult result = model().commit(row, col, text, kind);
     if (result.messageId != 0)
-        showMessageBox({this, stringTableText(result.messageId), stringTableText(MessageId::Caution),
-                        QMessageBox::Ok, QMessageBox::Warning});
+        context_.uiHooks().showMessageBox({this, stringTableText(result.messageId),
+                                           stringTableText(MessageId::Caution), QMessageBox::Ok,
+                                           QMessageBox::Warning});
     if (result.changed)
         recordChange(tr("Edit Channel %1").arg(row), before);
     return result.accepted;
@@ -362,11 +381,12 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// F1, F2, Enter, Escape, and typing on a cell without an open editor; true when handled.
+// F1, F2, Enter, Escape, the menu keys, and typing on a cell without an open editor; true
+// when handled.
 bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_F1) {
-        requestHelp(focusedControlId(this, GridId));
+        context_.uiHooks().requestHelp(focusedControlId(this, GridId));
         return true;
     }
     // In an opened drop-down, Enter and Escape belong to the list first.
@@ -380,6 +400,12 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
     }
     if (key.key() == Qt::Key_F2) {
         editInPlace();
+        return true;
+    }
+    // The Menu key and Shift+F10 open the cells' menu at the current cell, also from an
+    // open editor.
+    if (key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier)) {
+        showCellMenuAtCurrentCell();
         return true;
     }
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {

@@ -12,8 +12,10 @@ class AppContext;
 class ChannelGrid;
 class ChannelDocument;
 class CellEditorDelegate;
+class ChannelMenus;
 class ChannelTableModel;
 class PortSettingDialog;
+class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -63,6 +65,10 @@ public:
     // Writes a commit's cells into a row; true when a byte changed.
     bool writeRow(int row, const std::vector<CellWrite>& writes);
 
+    // The channel operations the cells' context menu offers before the values of the
+    // current column: the window's own actions, so keys, texts and enabled states are theirs.
+    void setCellMenuActions(const QList<QAction*>& actions);
+
     // Every change of the image is one step of this stack; its clean state is the
     // document's saved state.
     QUndoStack* undoStack() const { return undoStack_; }
@@ -74,6 +80,9 @@ public:
     // An undo step's change made again (forward) or taken back, with the radio type and
     // new-document flag it puts back, if any.
     void putBack(const ImageChange& change, bool forward, const RadioState* radio);
+
+    // The main window title after the last refill: AppName, then the type and band.
+    QString caption() const { return caption_; }
 
     // The limits every typed frequency is checked against.
     BandLimits band() const;
@@ -110,15 +119,18 @@ private:
     bool handleKey(QObject* watched, const QKeyEvent& key);
     bool isListPopup(const QObject* watched) const;
     bool openEditorWithKey(const QKeyEvent& key);
+    void showCellMenuAtCurrentCell();
     void editInPlace();
     bool editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const;
     PortSettingDialog& portSetting();
 
     ChannelDocument* document_;
     AppContext& context_;
+    QString caption_;
     QLabel* title_ = nullptr;
     ChannelGrid* grid_ = nullptr;
     CellEditorDelegate* editors_ = nullptr;
+    ChannelMenus* menus_ = nullptr;
     ReportPagination pagination_;
     ViewTransfer* transfer_;
     PortSettingDialog* portSetting_ = nullptr; // built when Com Setup first asks for it

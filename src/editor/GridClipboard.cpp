@@ -1,24 +1,16 @@
 #include "editor/GridClipboard.h"
 
-#include "config/AppContext.h"
-#include "config/CommandIds.h"
-#include "config/StringTable.h"
-#include "csv/CsvText.h"
-#include "channels/CellPaste.h"
+#include "channels/CellInput.h"
 #include "channels/ChannelTableModel.h"
+#include "csv/CsvText.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
-#include "model/DisplayText.h"
-#include "uikit/MessageBox.h"
+#include "editor/RefusedCells.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <optional>
 
 namespace {
-
-// Refused cells listed by name in the message; the rest are counted.
-constexpr int ListedRefusals = 10;
 
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(GridClipboard)
@@ -35,27 +27,6 @@ bool startsWithChannelNumbers(const QList<QStringList>& block)
             return false;
     }
     return true;
-}
-
-void showPasteMessage(ChannelView& view, const QString& text)
-{
-    showMessageBox({&view, text, stringTableText(MessageId::Caution), QMessageBox::Ok, QMessageBox::Warning});
-}
-
-void reportRefusals(ChannelView& view, const QStringList& refused, int outside)
-{
-    if (refused.isEmpty() && outside == 0)
-        return;
-    QStringList lines;
-    if (!refused.isEmpty()) {
-        lines << Texts::tr("These cells were not pasted and keep their values:");
-        lines << refused.mid(0, ListedRefusals);
-        if (refused.size() > ListedRefusals)
-            lines << Texts::tr("... and %1 more.").arg(refused.size() - ListedRefusals);
-    }
-    if (outside > 0)
-        lines << Texts::tr("Left out, beyond the last channel or column: %1 values.").arg(outside);
-    showPasteMessage(view, lines.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -115,7 +86,7 @@ QString cutCells(ChannelView& view)
         return copied; // a channel in use keeps a value in every list column
     const ViewState before = view.state();
     for (int r = range.top; r <= range.bottom; ++r)
-        pasteCell(view.model(), r, GridColumn::RxFrequency, QString()); // an empty Rx clears the row
+        enterCellValue(view.model(), r, GridColumn::RxFrequency, QString()); // an empty Rx clears the row
     view.recordChange(Texts::tr("Cut"), before);
     return copied;
 }
@@ -126,9 +97,9 @@ bool pasteCells(ChannelView& view, const QString& text)
     if (!view.isEditable())
         return false;
     if (text.size() > MaxPasteLength) {
-        showPasteMessage(view, Texts::tr("Nothing was pasted: the clipboard holds %1 characters, far more "
-                                         "than 16 channels can take.")
-                                   .arg(text.size()));
+        showCautionMessage(view, Texts::tr("Nothing was pasted: the clipboard holds %1 characters, far more "
+                                           "than 16 channels can take.")
+                                     .arg(text.size()));
         return false;
     }
     const QList<QStringList> block = parseCellBlock(text);
@@ -144,7 +115,7 @@ bool pasteCells(ChannelView& view, const QString& text)
     while (!numbered && first < columns.size() && columns[first] < grid.currentColumn())
         ++first;
     const ViewState before = view.state();
-    QStringList refused;
+    std::vector<CellRefusal> refused;
     int outside = 0;
     for (int i = 0; i < block.size(); ++i) {
         const int row = top + i;
@@ -156,13 +127,14 @@ bool pasteCells(ChannelView& view, const QString& text)
             }
             const int col = columns[first + j];
             const QString value = values[j].trimmed();
-            if (const std::optional<QString> reason = pasteCell(view.model(), row, col, value))
-                refused << Texts::tr("Channel %1, %2: \"%3\" - %4")
-                               .arg(row)
-                               .arg(grid.text(0, col), displayedValue(value), *reason);
+            if (const std::optional<QString> reason = enterCellValue(view.model(), row, col, value))
+                refused.push_back({row, col, value, *reason});
         }
     }
     const bool changed = view.recordChange(Texts::tr("Paste"), before);
-    reportRefusals(view, refused, outside);
+    reportRefusedCells(view, Texts::tr("These cells were not pasted and keep their values:"), refused,
+                       outside > 0
+                           ? Texts::tr("Left out, beyond the last channel or column: %1 values.").arg(outside)
+                           : QString());
     return changed;
 }

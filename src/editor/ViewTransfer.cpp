@@ -1,20 +1,20 @@
 #include "editor/ViewTransfer.h"
 
-#include "config/AppContext.h"
-#include "config/CommandIds.h"
 #include "channels/ChannelTableModel.h"
+
+#include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "dialogs/CompareDialog.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
-#include "document/RadioHistory.h"
 #include "editor/ChannelView.h"
 #include "link/ProgrammingCables.h"
 #include "link/SerialPortLine.h"
-#include "link/WriteVerification.h"
-#include "model/ImageDiff.h"
-#include "model/ImageDiffText.h"
-#include "uikit/MessageBox.h"
+#include "session/AppContext.h"
+#include "session/RadioCompare.h"
+#include "session/RadioRead.h"
+#include "session/TransferMessages.h"
+#include "uikit/UiHooks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,13 +22,6 @@
 #include <QTime>
 
 namespace {
-
-// The message of a port that did not open: what the string table says, then why.
-QString portFailureText(const PortStatus& status, const QString& device, Language language)
-{
-    return stringTableText(MessageId::CannotOpenPort) + QStringLiteral("\n\n") +
-           portStatusText(status, device, language);
-}
 
 QString captionOf(ViewTransfer::Direction direction, Language language)
 {
@@ -47,23 +40,28 @@ QString captionOf(ViewTransfer::Direction direction, Language language)
 
 ViewTransfer::ViewTransfer(ChannelView& view) : QObject(&view), view_(view) {}
 
+ViewTransfer::~ViewTransfer() = default;
+
+AppContext& ViewTransfer::context() const
+{
+    return view_.context();
+}
+
 ProgressDialog& ViewTransfer::progress()
 {
     if (!progress_)
-        progress_ = std::make_unique<ProgressDialog>([this] { start(); });
+        progress_ = std::make_unique<ProgressDialog>(context().uiHooks(), [this] { start(); });
     return *progress_;
 }
-
-ViewTransfer::~ViewTransfer() = default;
 
 void ViewTransfer::open(Direction direction)
 {
     if (progress().isOpen())
         return;
     direction_ = direction;
-    verify_ = direction == Direction::Write && view_.context().verifyAfterWrite();
+    verify_ = direction == Direction::Write && context().verifyAfterWrite();
     // A write that is read back runs the bar over both transfers.
-    progress().open(captionOf(direction, view_.context().language()),
+    progress().open(captionOf(direction, context().language()),
                     verify_ ? 2 * ProgressDialog::Rows : ProgressDialog::Rows);
 }
 
@@ -86,83 +84,79 @@ CloneTransfer::Hooks ViewTransfer::hooks()
     };
     hooks.progress = [this](int) { progress_->step(); };
     hooks.retry = [this] {
-        return showMessageBox({&view_, stringTableText(MessageId::CommunicationError),
-                               view_.context().company(), QMessageBox::Retry | QMessageBox::Cancel,
-                               QMessageBox::Warning}) == QMessageBox::Retry;
+        return context().uiHooks().showMessageBox(
+                   {&view_, stringTableText(MessageId::CommunicationError), context().company(),
+                    QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Warning}) == QMessageBox::Retry;
     };
     return hooks;
 }
 
 void ViewTransfer::run()
 {
+    // What the workflow needs of the view, taken at the start: the open editor committed,
+    // and the document's image.
     view_.leaveCommit();
     const ViewState before = view_.state();
+    const RadioImage image = view_.document()->image();
 
     SerialPortLine line;
     CloneTransfer transfer(line, hooks());
-    const CloneTransfer::Result result = transferWithPortChoice(transfer);
-    if (!result.completed()) {
-        report(result);
-        return;
+    bool done = false;
+    switch (direction_) {
+    case Direction::Read:
+        done = read(transfer, image, before);
+        break;
+    case Direction::Compare:
+        done = compare(transfer, image);
+        break;
+    case Direction::Write:
+        done = write(transfer, image);
+        break;
     }
+    if (!done)
+        return;
     // After a read or a write the grid holds what the radio holds: no cell differs.
     if (direction_ != Direction::Compare)
         view_.model().clearReference(ChannelTableModel::Mark::Radio);
-    switch (direction_) {
-    case Direction::Read:
-        finishRead(result, before);
-        break;
-    case Direction::Compare:
-        finishCompare(result);
-        break;
-    case Direction::Write:
-        if (verify_)
-            verifyWrite(transfer);
-        else
-            showStatus(tr("Written"));
-        break;
-    }
     Q_EMIT completed();
 }
 
-CloneTransfer::Result ViewTransfer::transferOn(CloneTransfer& transfer, const QString& device)
+// The stored port is gone (a cable unplugged, or plugged into another socket): the one
+// programming cable present stands in, or the user picks among several.
+CloneTransfer::Result ViewTransfer::withPortChoice(const Attempt& attempt)
 {
-    device_ = device;
-    if (direction_ != Direction::Write)
-        return transfer.read(device);
-    return transfer.write(device, CloneFrames::transferAreaOf(view_.document()->image()));
-}
-
-CloneTransfer::Result ViewTransfer::transferWithPortChoice(CloneTransfer& transfer)
-{
-    const AppContext& context = view_.context();
-    const CurrentPort& port = context.port();
-    CloneTransfer::Result result = transferOn(transfer, port.device());
-    // The stored port is gone (a cable unplugged, or plugged into another socket): the
-    // one programming cable present stands in, or the user picks among several.
+    const AppContext& session = context();
+    const CurrentPort& port = session.port();
+    const CloneTransfer::Result result = attemptOn(attempt, port.device());
     if (result.outcome != CloneTransfer::Outcome::PortError || port.hasDeviceOverride() ||
-        context.serialDevices().status(port.device()).state != PortStatus::State::Absent)
+        session.serialDevices().status(port.device()).state != PortStatus::State::Absent)
         return result;
-    const QList<SerialDeviceInfo> cables = ProgrammingCables::among(context.serialDevices().present());
+    const QList<SerialDeviceInfo> cables = ProgrammingCables::among(session.serialDevices().present());
     if (cables.size() == 1) {
         announceStandIn(cables.front());
-        return transferOn(transfer, cables.front().openName());
+        return attemptOn(attempt, cables.front().openName());
     }
     if (cables.size() > 1) {
         if (!view_.openPortSetting(tr("%1 is not present, and several programming cables are connected. "
                                       "Choose the one the radio is on.")
                                        .arg(port.name())))
             return {}; // cancelled
-        return transferOn(transfer, port.device());
+        return attemptOn(attempt, port.device());
     }
     return result;
+}
+
+CloneTransfer::Result ViewTransfer::attemptOn(const Attempt& attempt, const QString& device)
+{
+    device_ = device;
+    return attempt(device);
 }
 
 void ViewTransfer::announceStandIn(const SerialDeviceInfo& cable)
 {
     const ProgrammingCables::Chip* chip = ProgrammingCables::chipOf(cable);
     showStatus(tr("%1 is not present; using the programming cable on %2 (%3).")
-                   .arg(view_.context().port().name(), cable.path, QString::fromLatin1(chip->name)));
+                   .arg(context().port().name(), cable.path, QString::fromLatin1(chip->name)));
 }
 
 void ViewTransfer::showStatus(const QString& text)
@@ -172,94 +166,115 @@ void ViewTransfer::showStatus(const QString& text)
     QCoreApplication::sendEvent(&view_, &tip);
 }
 
-void ViewTransfer::finishRead(const CloneTransfer::Result& result, const ViewState& before)
+void ViewTransfer::showWarning(const QString& text)
 {
-    AppContext& context = view_.context();
-    RadioImage& image = view_.document()->image();
-    CloneFrames::applyTransferArea(image, *result.received);
-    context.setRadioVariant(result.variant());
-    context.setNewDocument(false);
+    context().uiHooks().showMessageBox(
+        {&view_, text, context().company(), QMessageBox::Ok, QMessageBox::Warning});
+}
+
+// The view's part at the end of a read: the image refilled, the read undone as one step.
+bool ViewTransfer::read(CloneTransfer& transfer, const RadioImage& base, const ViewState& before)
+{
+    const RadioRead reader(context().historyKeeper());
+    RadioRead::Result read;
+    const CloneTransfer::Result ended = withPortChoice([&](const QString& device) {
+        read = reader.run(transfer, device, base);
+        return read.transfer;
+    });
+    if (!ended.completed()) {
+        report(ended);
+        return false;
+    }
+    view_.document()->image() = read.image;
+    context().setRadioVariant(read.variant());
+    context().setNewDocument(false);
     view_.loadFromImage();
     view_.recordChange(tr("Read"), before, true); // modified, and undone as one step
-    keepInHistory(image, result.variant());
+    reportCopy(read.copy);
+    return true;
 }
 
 // The radio's memory goes into a scratch image; the document stays as it is.
-void ViewTransfer::finishCompare(const CloneTransfer::Result& result)
+bool ViewTransfer::compare(CloneTransfer& transfer, const RadioImage& shown)
 {
-    const RadioImage shown = view_.document()->image();
-    RadioImage radio = shown; // bytes 816 to 1023 never cross the line
-    CloneFrames::applyTransferArea(radio, *result.received);
-    keepInHistory(radio, result.variant());
+    const RadioCompare comparer(context().historyKeeper(), context().language());
+    RadioCompare::Result compared;
+    const CloneTransfer::Result ended = withPortChoice([&](const QString& device) {
+        compared = comparer.run(transfer, device, shown);
+        return compared.read.transfer;
+    });
+    if (!ended.completed()) {
+        report(ended);
+        return false;
+    }
+    reportCopy(compared.read.copy);
     // The grid marks what differs until a read or a write.
-    view_.model().setReference(ChannelTableModel::Mark::Radio, radio, {}, true);
-    const Language language = view_.context().language();
+    view_.model().setReference(ChannelTableModel::Mark::Radio, compared.read.image, {}, true);
     if (!comparison_)
-        comparison_ = new CompareDialog(view_.context(), &view_);
-    comparison_->showComparison(
-        view_.document()->title(), QTime::currentTime().toString(QStringLiteral("HH:mm:ss")),
-        imageDiffLines(diffImages(shown, radio, result.variant(), language), language));
+        comparison_ = new CompareDialog(context(), &view_);
+    comparison_->showComparison(view_.document()->title(),
+                                QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), compared.lines);
+    return true;
+}
+
+bool ViewTransfer::write(CloneTransfer& transfer, const RadioImage& image)
+{
+    const RadioWriteVerify writer(image, context().historyKeeper(), context().language());
+    const CloneTransfer::Result written =
+        withPortChoice([&](const QString& device) { return writer.write(transfer, device); });
+    if (!written.completed()) {
+        report(written);
+        return false;
+    }
+    if (verify_)
+        verify(transfer, writer);
+    else
+        showStatus(tr("Written"));
+    return true;
 }
 
 // A second session on the same device reads back what the radio now holds.
-void ViewTransfer::verifyWrite(CloneTransfer& transfer)
+void ViewTransfer::verify(CloneTransfer& transfer, const RadioWriteVerify& writer)
 {
-    const AppContext& context = view_.context();
-    progress_->setWindowTitle(byLanguage(context.language(), "Verify Data", "校验数据"));
-    WriteVerification verification(view_.document()->image());
-    const CloneTransfer::Result readBack = verification.readBack(transfer, device_);
-    if (!readBack.completed()) {
+    progress_->setWindowTitle(byLanguage(context().language(), "Verify Data", "校验数据"));
+    const RadioWriteVerify::Verification verification = writer.verify(transfer, device_);
+    if (!verification.completed()) {
         showStatus(tr("Written, not verified"));
-        report(readBack, tr("The write completed, but reading it back to verify failed:"));
+        report(verification.readBack, TransferMessages::readBackFailedLead());
         return;
     }
-    keepInHistory(verification.readBackImage(), verification.variant());
-    if (verification.verified()) {
+    reportCopy(verification.copy);
+    if (verification.verified) {
         showStatus(tr("Verified"));
         return;
     }
     showStatus(tr("Written, but the radio does not hold it"));
-    showMessageBox({&view_, verification.failureText(context.language()), context.company(), QMessageBox::Ok,
-                    QMessageBox::Warning});
+    showWarning(verification.failureText);
 }
 
 // A copy that cannot be kept is reported; the read itself stands.
-void ViewTransfer::keepInHistory(const RadioImage& image, RadioVariant variant)
+void ViewTransfer::reportCopy(const RadioHistory::Stored& copy)
 {
-    const RadioHistory history(view_.context().historyFolder());
-    const RadioHistory::Stored stored = history.store(image, variant, view_.context().fileWriter());
-    if (stored.ok())
-        return;
-    showMessageBox({&view_,
-                    tr("The read completed, but its copy could not be kept in the radio history:") +
-                        QLatin1Char('\n') + QDir::toNativeSeparators(stored.path) + QLatin1Char('\n') +
-                        stored.result.errorText,
-                    view_.context().company(), QMessageBox::Ok, QMessageBox::Warning});
+    if (!copy.ok())
+        showWarning(tr("The read completed, but its copy could not be kept in the radio history:") +
+                    QLatin1Char('\n') + QDir::toNativeSeparators(copy.path) + QLatin1Char('\n') +
+                    copy.result.errorText);
 }
 
 void ViewTransfer::report(const CloneTransfer::Result& result, const QString& lead)
 {
-    const AppContext& context = view_.context();
-    MessageBoxRequest box{&view_, {}, context.company(), QMessageBox::Ok, QMessageBox::Warning};
-    switch (result.outcome) {
-    case CloneTransfer::Outcome::PortError:
-        box.text = portFailureText(context.serialDevices().whyNotOpened(device_, result.portError), device_,
-                                   context.language());
-        break;
-    case CloneTransfer::Outcome::Interrupted:
-        box.text = stringTableText(MessageId::ProgramInterrupt);
-        break;
-    case CloneTransfer::Outcome::RadioTypeMismatch:
-        box.text = radioTypeMismatchText(context.language());
-        box.caption = radioTypeMismatchCaption(context.language());
-        box.icon = QMessageBox::NoIcon;
-        break;
-    case CloneTransfer::Outcome::Completed:
-    case CloneTransfer::Outcome::Cancelled:
-    case CloneTransfer::Outcome::CommunicationError:
-        return; // cancelled silently, or the user already answered Cancel to 61451
-    }
+    // Cancelled silently, or the user already answered Cancel to 61451.
+    if (result.outcome == CloneTransfer::Outcome::CommunicationError)
+        return;
+    const TransferMessages messages(context().serialDevices(), context().language());
+    QStringList paragraphs = messages.paragraphs(result, device_);
+    if (paragraphs.isEmpty())
+        return;
     if (!lead.isEmpty())
-        box.text = lead + QStringLiteral("\n\n") + box.text;
-    showMessageBox(box);
+        paragraphs.prepend(lead);
+    const bool otherRadio = result.outcome == CloneTransfer::Outcome::RadioTypeMismatch;
+    context().uiHooks().showMessageBox({&view_, paragraphs.join(QStringLiteral("\n\n")),
+                                        messages.caption(result.outcome, context().company()),
+                                        QMessageBox::Ok,
+                                        otherRadio ? QMessageBox::NoIcon : QMessageBox::Warning});
 }

@@ -3,21 +3,24 @@
 #include "link/CloneTransfer.h"
 #include "link/SerialDeviceInfo.h"
 #include "model/RadioImage.h"
+#include "session/RadioWriteVerify.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
+class AppContext;
 class ChannelView;
 class CompareDialog;
 class ProgressDialog;
 struct ViewState;
 
 // The Read, Write and Compare with Radio commands of a channel view: the progress window,
-// then, once the user presses its OK, the clone transfer with the radio on the current
-// port (or, when that port is absent, on the programming cable present), its messages,
-// and after a completed read the refreshed grid. Every completed read keeps a copy in the
-// radio history. A compare reads the radio without touching the document and shows what
-// differs; with Verify after Write on, a write is read back in the same window.
+// then, once the user presses its OK, the radio workflow (session: RadioRead,
+// RadioCompare, RadioWriteVerify) on the current port (or, when that port is absent, on
+// the programming cable present), and what came of it: the messages, after a completed
+// read the refreshed grid, after a compare the window of what differs, after a write the
+// status bar. With Verify after Write on, a write is read back in the same window.
 class ViewTransfer : public QObject {
     Q_OBJECT
 public:
@@ -42,17 +45,22 @@ Q_SIGNALS:
     void completed();
 
 private:
+    using Attempt = std::function<CloneTransfer::Result(const QString& device)>;
+
+    AppContext& context() const;
     void start();
     void run();
     CloneTransfer::Hooks hooks();
-    CloneTransfer::Result transferOn(CloneTransfer& transfer, const QString& device);
-    CloneTransfer::Result transferWithPortChoice(CloneTransfer& transfer);
+    CloneTransfer::Result withPortChoice(const Attempt& attempt);
+    CloneTransfer::Result attemptOn(const Attempt& attempt, const QString& device);
     void announceStandIn(const SerialDeviceInfo& cable);
-    void finishRead(const CloneTransfer::Result& result, const ViewState& before);
-    void finishCompare(const CloneTransfer::Result& result);
-    void verifyWrite(CloneTransfer& transfer);
-    void keepInHistory(const RadioImage& image, RadioVariant variant);
+    bool read(CloneTransfer& transfer, const RadioImage& base, const ViewState& before);
+    bool compare(CloneTransfer& transfer, const RadioImage& shown);
+    bool write(CloneTransfer& transfer, const RadioImage& image);
+    void verify(CloneTransfer& transfer, const RadioWriteVerify& writer);
+    void reportCopy(const RadioHistory::Stored& copy);
     void showStatus(const QString& text);
+    void showWarning(const QString& text);
     void report(const CloneTransfer::Result& result, const QString& lead = {});
 
     ChannelView& view_;

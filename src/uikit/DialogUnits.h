@@ -19,9 +19,6 @@ public:
     // the whole dialog instead of cutting a label short.
     void fitText(const QString& text, int width);
 
-    int baseX() const { return baseX_; }
-    int baseY() const { return baseY_; }
-
 private:
     QFont font_;
     int baseX_;

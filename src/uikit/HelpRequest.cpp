@@ -6,26 +6,9 @@
 
 namespace {
 
-std::function<void(int)>& helpHandler()
-{
-    static std::function<void(int)> current;
-    return current;
-}
-
 const char* const ControlIdProperty = "xrControlId";
 
 } // namespace
-
-void requestHelp(int contextId)
-{
-    if (helpHandler())
-        helpHandler()(contextId);
-}
-
-void setHelpHandler(std::function<void(int)> handler)
-{
-    helpHandler() = std::move(handler);
-}
 
 void setControlId(QWidget* widget, int id)
 {

@@ -1,15 +1,9 @@
 #pragma once
 
-#include <functional>
-
 class QWidget;
 
-// F1 anywhere asks for the help topic of a context number: the focused control's id,
-// or a command id. The application shell installs the viewer as the handler.
-void requestHelp(int contextId);
-void setHelpHandler(std::function<void(int)> handler);
-
-// Widgets carry their resource id (help context numbers, tests).
+// Widgets carry their resource id: the help context number F1 asks UiHooks::requestHelp
+// for, and what tests find them by.
 void setControlId(QWidget* widget, int id);
 int controlId(const QWidget* widget); // 0 when none
 

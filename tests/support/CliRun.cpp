@@ -1,5 +1,13 @@
 #include "support/CliRun.h"
 
+QProcessEnvironment headlessEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
+}
+
 CliRun runCli(const QStringList& arguments, const QProcessEnvironment& environment,
               const QStringList& launcher)
 {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "support/ScratchFiles.h"
+
 // Runs xr970-cli of this build and collects what it printed.
 struct CliRun {
     int exitCode = -1;
@@ -11,6 +13,9 @@ struct CliRun {
     QString err;
     QByteArray rawOut; // stdout byte for byte
 };
+
+// This process's environment without a display, for a command that must not need one.
+QProcessEnvironment headlessEnvironment();
 
 // launcher, when given, starts the program: {"setpriv", "--reuid=65534", ...}.
 CliRun runCli(const QStringList& arguments,

@@ -18,17 +18,13 @@ GuiTestEnv::GuiTestEnv(const QByteArray& programIni)
                     dir_.filePath(QString::fromLatin1(module)));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        dir_.filePath(QStringLiteral("settings")));
-    previous_ = setMessageBoxHandler([this](const MessageBoxRequest& request) {
+    context.setUiHooks(hooks);
+    hooks.setMessageBoxHandler([this](const MessageBoxRequest& request) {
         boxes << request;
         return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
     });
     context.setProgramDir(dir_.path());
     context.setHistoryFolder(dir_.filePath(QStringLiteral("history")));
-}
-
-GuiTestEnv::~GuiTestEnv()
-{
-    setMessageBoxHandler(previous_);
 }
 
 QByteArray GuiTestEnv::defaultIni()

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "config/AppContext.h"
 #include "link/ScriptedSerialDevices.h"
-#include "uikit/MessageBox.h"
+#include "session/AppContext.h"
+#include "uikit/UiHooks.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,13 +10,13 @@
 
 // A private program folder for widget tests: Program.ini, the language modules copied
 // from the build, settings redirected into it, an application context for the windows
-// under test, and every message box recorded and answered from a queue (Ok when the
-// queue is empty). The context sees scripted serial devices, none until a test lists
-// some, so no test opens a real serial device, and keeps its radio history in the folder.
+// under test, and hooks that record every message box and answer it from a queue (Ok
+// when the queue is empty); an Application under test is given the same hooks. The
+// context sees scripted serial devices, none until a test lists some, so no test opens a
+// real serial device, and keeps its radio history in the folder.
 class GuiTestEnv {
 public:
     explicit GuiTestEnv(const QByteArray& programIni = defaultIni());
-    ~GuiTestEnv();
 
     static QByteArray defaultIni();
     QString dir() const { return dir_.path(); }
@@ -26,6 +26,7 @@ public:
     // Loads Program.ini into the context and sets its language as start-up does.
     void loadIni(const QString& language = QStringLiteral("English"));
 
+    UiHooks hooks;
     AppContext context;
     ScriptedSerialDevices& devices() const { return *devices_; }
 
@@ -36,6 +37,5 @@ public:
 
 private:
     QTemporaryDir dir_;
-    MessageBoxHandler previous_;
     ScriptedSerialDevices* devices_;
 };

@@ -66,6 +66,9 @@ private Q_SLOTS:
     void commitWritesOnlyItsFields();
     void readingNeverWrites();
     void setDataFollowsTheFlags();
+    void marksFollowTheCells_data();
+    void marksFollowTheCells();
+    void copiedChannelTakesRecordAndScanBit();
     void operationsMoveWholeChannels_data();
     void operationsMoveWholeChannels();
     void operationsEnterValuesAsTyped_data();
@@ -168,6 +171,70 @@ void TestChannelModel::setDataFollowsTheFlags()
     model.setVariant(RadioVariant::Other);
     QVERIFY(!model.setData(model.cellIndex(5, GridColumn::Bandwidth), QStringLiteral("Wide")));
     QCOMPARE(model.shownColumns(), (QList<int>{1, 2, 3, 4, 5, 6}));
+}
+
+void TestChannelModel::marksFollowTheCells_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("theirs"); // the reference's text of channel 5's cell
+    QTest::addColumn<QString>("typed");  // committed into the cell first, unless null
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("mark"); // the mark's text; null for no mark
+    QTest::addColumn<int>("cells");    // marked in all
+    const QString none;
+    QTest::newRow("differs") << 1 << "145.50000" << none << true << "145.50000" << 1;
+    QTest::newRow("edited back to it") << 1 << "145.50000"
+                                       << "145.5" << true << none << 0;
+    QTest::newRow("edited away from it") << 1 << "145.12500"
+                                         << "145.5" << true << "145.12500" << 1;
+    // An empty channel there: its tones and scan show blank too.
+    QTest::newRow("blank there") << 1 << "" << none << true << "" << 3;
+    QTest::newRow("marks hidden") << 1 << "145.50000" << none << false << none << 0;
+    QTest::newRow("a column the variant hides") << 2 << "147.00000" << none << true << none << 0;
+}
+
+// A cell is marked while its text differs from the reference's, whatever edit made it so.
+void TestChannelModel::marksFollowTheCells()
+{
+    QFETCH(int, col);
+    QFETCH(QString, theirs);
+    QFETCH(QString, typed);
+    QFETCH(bool, shown);
+    QFETCH(QString, mark);
+    QFETCH(int, cells);
+    RadioImage image = usedAndEmpty();
+    RadioImage radio = image;
+    encodeChannelCell(radio, 5, col, theirs);
+    ChannelTableModel model(image);
+    model.setBand({13600000, 17400000});
+    model.setReference(CellMarks::Radio, radio, {}, shown);
+    if (!typed.isNull())
+        QVERIFY(model.commit(5, col, typed, CommitKind::Enter).accepted);
+    const QModelIndex cell = model.cellIndex(5, col);
+    QCOMPARE(cell.data(ChannelTableModel::ReferenceTextRole + CellMarks::Radio),
+             mark.isNull() ? QVariant() : mark);
+    QCOMPARE(cell.data(ChannelTableModel::ReferenceTextRole + CellMarks::Saved), QVariant());
+    const QString tip = QStringLiteral("Radio: ") + (mark.isEmpty() ? QStringLiteral("(blank)") : mark);
+    QCOMPARE(cell.data(Qt::ToolTipRole), mark.isNull() ? QVariant() : tip);
+    QVERIFY(cell.data(Qt::AccessibleDescriptionRole)
+                .toString()
+                .endsWith(mark.isNull() ? QStringLiteral("channel 5") : tip));
+    QCOMPARE(model.markCount(CellMarks::Radio).cells, cells);
+    QCOMPARE(model.markCount(CellMarks::Radio).channels, cells > 0 ? 1 : 0);
+}
+
+void TestChannelModel::copiedChannelTakesRecordAndScanBit()
+{
+    RadioImage image = usedAndEmpty();
+    RadioImage other = RadioImage::makeNew();
+    other.setScanBit(5, !image.scanBit(5));
+    ChannelTableModel model(image);
+    QVERIFY(model.copyChannelFrom(other, 5));
+    QCOMPARE(changedOffsets(other, image, 5), Offsets{});
+    QCOMPARE(image.scanBit(5), other.scanBit(5));
+    QCOMPARE(model.text(5, GridColumn::RxFrequency), QString());
+    QCOMPARE(changedOffsets(usedAndEmpty(), image, 6), Offsets{});
+    QVERIFY(!model.copyChannelFrom(other, 5));
 }
 
 void TestChannelModel::operationsMoveWholeChannels_data()

@@ -4,11 +4,17 @@
 #include "config/CommandIds.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
+#include "document/ChannelFile.h"
+#include "editor/ChannelGrid.h"
+#include "app/CompareFilesDialog.h"
+#include "channels/ChannelTableModel.h"
+#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "support/ProgramFixture.h"
 
 #include <QAction>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -17,6 +23,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QUndoStack>
+#include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -137,6 +145,8 @@ private Q_SLOTS:
     void fileDialogsNameTheirFilesAlike();
     void printDialogOffersTheReportsPages_data();
     void printDialogOffersTheReportsPages();
+    void differenceCommands();
+    void compareWithFileCopiesBothWays();
 };
 
 void TestCommands::accelerators_data()
@@ -310,6 +320,68 @@ void TestCommands::printDialogOffersTheReportsPages()
     program.mainWindow()->runCommand(CommandId::Print);
     QCOMPARE(watcher.dialogs, QStringList{"QPrintDialog"});
     QCOMPARE(seen, (QList<int>{1, pages, 1, pages, pages}));
+}
+
+// View > Changes Since Saved switches the active document's marks, with its check mark;
+// Show Differences waits for a compare; Compare With File opens its window.
+void TestCommands::differenceCommands()
+{
+    StartedProgram program;
+    MainWindow& window = *program.mainWindow();
+    ChannelView* view = program.view();
+    view->grid()->setText(2, 1, QStringLiteral("145.12500"));
+    const QModelIndex cell = view->model().cellIndex(2, 1);
+    QVERIFY(!window.action(CommandId::ShowDifferences)->isEnabled());
+    for (const bool on : {true, false}) {
+        window.action(CommandId::ChangesSinceSaved)->trigger();
+        QCOMPARE(window.action(CommandId::ChangesSinceSaved)->isChecked(), on);
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), on ? QStringLiteral("Saved: (blank)") : QString());
+    }
+    ModalWatcher watcher;
+    window.action(CommandId::CompareWithFile)->trigger();
+    QCOMPARE(watcher.dialogs, QStringList{QStringLiteral("CompareFilesDialog")});
+}
+
+// Side by side, a channel copies whole to the left as one step of the document, a cell
+// to the right as one of the window, which Save writes to the file.
+void TestCommands::compareWithFileCopiesBothWays()
+{
+    StartedProgram program;
+    ChannelView* view = program.view();
+    view->grid()->setText(2, 1, QStringLiteral("145.12500"));
+    RadioImage other = RadioImage::makeNew();
+    encodeChannelCell(other, 3, 1, QStringLiteral("146.50000"));
+    other.channel(3)[RadioImage::RecBusyLock] = 0x22; // hidden in the grid, copied all the same
+    const QString path = program.env.filePath(QStringLiteral("other.dat"));
+    QVERIFY(ChannelFile::save(path, other).ok());
+    CompareFilesDialog dialog(*view, program.context(), program.mainWindow());
+    QVERIFY(dialog.openFile(path));
+    QVERIFY2(dialog.countLabel()->text().startsWith(QStringLiteral("Cells that differ: 8, in 2 channels.")),
+             qPrintable(dialog.countLabel()->text()));
+    dialog.grid(CompareFilesDialog::Right)->setCurrentCell(3, 1);
+    QCOMPARE(dialog.grid(CompareFilesDialog::Left)->currentRow(), 3);
+    const int steps = view->undoStack()->count();
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.grid(CompareFilesDialog::Right)->setFocus();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(QStringLiteral("Alt+Shift+Left")));
+    // The key clicks its button, which takes a moment to show the click.
+    QTRY_VERIFY(std::equal(other.channel(3), other.channel(3) + RadioImage::RowSize,
+                           view->document()->image().channel(3)));
+    QCOMPARE(view->undoStack()->count(), steps + 1);
+    QCOMPARE(view->model().markCount(CellMarks::Other).channels, 1);
+    dialog.undo(CompareFilesDialog::Left);
+    QCOMPARE(view->model().text(3, 1), QString());
+    dialog.grid(CompareFilesDialog::Left)->setCurrentCell(2, 1);
+    dialog.copyCell(CompareFilesDialog::Left);
+    QVERIFY(dialog.fileDocument().isModified());
+    QVERIFY(dialog.save());
+    RadioImage saved;
+    QVERIFY(ChannelFile::load(path, saved).ok());
+    QCOMPARE(decodeChannelCell(saved, 2, 1, RadioVariant::ReceiveOnly, Language::English),
+             QStringLiteral("145.12500"));
+    QVERIFY2(program.env.boxes.isEmpty(), qPrintable(program.env.boxTexts()));
 }
 
 QTEST_MAIN(TestCommands)

@@ -3,11 +3,16 @@
 // dropped files, the window where it was left, readable colours in a dark palette, and
 // names for assistive technology.
 
+#include "app/Application.h"
+#include "app/CompareFilesDialog.h"
+#include "app/DocumentManager.h"
+#include "app/DocumentWindow.h"
 #include "app/HelpWindow.h"
 #include "app/KeyStateIndicators.h"
 #include "app/NavigationBar.h"
 #include "app/RecentFiles.h"
 #include "app/TiledMdiArea.h"
+#include "channels/ChannelTableModel.h"
 #include "config/CommandIds.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ControlIds.h"
@@ -263,6 +268,8 @@ void TestDesktop::darkPaletteContrast()
     StartedProgram p;
     ChannelGrid* grid = p.view()->grid();
     grid->setText(4, 1, QStringLiteral("145.12500"));
+    // Marked as differing from the radio, the cell is filled, and its text still reads.
+    p.view()->model().setReference(CellMarks::Radio, RadioImage::makeNew(), {}, true);
     QTest::qWait(50);
     const QImage shot = p.mainWindow()->grab().toImage();
     const auto inWindow = [&p](QWidget* widget, const QRect& rect) {
@@ -273,6 +280,8 @@ void TestDesktop::darkPaletteContrast()
     const auto [text, background] = textAndBackground(shot, inWindow(grid->viewport(), cell));
     QVERIFY2(contrastRatio(text, background) >= TextContrast,
              qPrintable(text.name() + QStringLiteral(" on ") + background.name()));
+    QVERIFY(background.rgb() != darkPalette().color(QPalette::Base).rgb());
+    p.view()->model().clearReference(CellMarks::Radio);
     QHeaderView* numbers = grid->findChild<QTableView*>()->verticalHeader();
     const QRect numberCell =
         QRect(0, numbers->sectionViewportPosition(3), numbers->width(), numbers->sectionSize(3))
@@ -333,6 +342,8 @@ void TestDesktop::accessibleNamesAndTexts()
     QCOMPARE(unnamedControls(&progress), QStringList());
     HelpWindow help(Language::English);
     QCOMPARE(unnamedControls(&help), QStringList());
+    CompareFilesDialog files(*p.view(), p.app->context());
+    QCOMPARE(unnamedControls(&files), QStringList());
 
     auto* table = p.view()->grid()->findChild<QTableView*>();
     QAccessibleTableInterface* cells = QAccessible::queryAccessibleInterface(table)->tableInterface();

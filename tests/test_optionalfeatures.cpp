@@ -71,6 +71,7 @@ private Q_SLOTS:
     void variantVisibility_data();
     void variantVisibility();
     void f1AsksForFocusedControl();
+    void marksWhatDiffersFromTheRadio();
 
 private:
     void useLanguage(bool chinese);
@@ -438,6 +439,28 @@ void TestOptionalFeatures::f1AsksForFocusedControl()
     list(&dialog, ControlId::SquelchList)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     QCOMPARE(asked, ControlId::SquelchList);
+}
+
+// After a compare, the labels of the options that differ from the radio are marked with
+// its value, as the controls change.
+void TestOptionalFeatures::marksWhatDiffersFromTheRadio()
+{
+    for (const bool chinese : {false, true}) {
+        useLanguage(chinese);
+        RadioImage image = RadioImage::makeNew();
+        RadioImage radio = image;
+        radio[RadioImage::OptSquelch] = 9;
+        OptionalFeaturesDialog dialog(image, RadioVariant::Other, language_, hooks_);
+        dialog.markDifferences(radio);
+        auto* squelch = findControl<QLabel>(&dialog, ControlId::SquelchLabel);
+        QCOMPARE(squelch->toolTip(), chinese ? QStringLiteral("对讲机：9") : QStringLiteral("Radio: 9"));
+        QCOMPARE(squelch->accessibleDescription(), squelch->toolTip());
+        QVERIFY(squelch->autoFillBackground());
+        QCOMPARE(findControl<QLabel>(&dialog, ControlId::TimeOutLabel)->toolTip(), QString());
+        list(&dialog, ControlId::SquelchList)->setCurrentIndex(9);
+        QCOMPARE(squelch->toolTip(), QString());
+        QVERIFY(!squelch->autoFillBackground());
+    }
 }
 
 QTEST_MAIN(TestOptionalFeatures)

@@ -1,3 +1,4 @@
+#include "channels/ChannelTableModel.h"
 #include "config/CommandIds.h"
 #include "config/SettingsKey.h"
 #include "config/StringTable.h"
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void severalCablesLetTheUserChoose();
     void noEditorDuringRead();
     void readIsOneUndoStep();
+    void compareMarksTheGridUntilReadOrWrite();
 };
 
 void TestTransferGui::readRefreshesGrid_data()
@@ -454,6 +456,24 @@ void TestTransferGui::readIsOneUndoStep()
     QVERIFY(bench.view->state().sameData(after));
     QCOMPARE(int(bench.context().radioVariant()), int(RadioVariant::TransmitOnly));
     QCOMPARE(bench.view->grid()->columnWidthTwips(GridColumn::RxFrequency), 0);
+}
+
+// A compare marks the cells that differ from the radio; a read or a write clears the marks.
+void TestTransferGui::compareMarksTheGridUntilReadOrWrite()
+{
+    TransferBench bench;
+    const QModelIndex rx = bench.view->model().cellIndex(1, GridColumn::RxFrequency);
+    for (const auto direction : {ViewTransfer::Direction::Read, ViewTransfer::Direction::Write}) {
+        bench.document.image().channel(1)[RadioImage::RecRxFreq] = 0x50; // 145.12550 here
+        bench.document.channels().refresh();
+        bench.run(ViewTransfer::Direction::Compare);
+        QCOMPARE(rx.data(Qt::ToolTipRole).toString(), QStringLiteral("Radio: 145.12500"));
+        QVERIFY(bench.view->transfer().comparison()->lines()->toPlainText().contains(
+            QStringLiteral("145.12500")));
+        bench.run(direction);
+        QCOMPARE(rx.data(Qt::ToolTipRole), QVariant());
+        QVERIFY(!bench.document.channels().marks().has(CellMarks::Radio));
+    }
 }
 
 QTEST_MAIN(TestTransferGui)

@@ -96,7 +96,7 @@ bool DocumentManager::openDocument(const QString& path)
     auto document = std::make_unique<ChannelDocument>();
     const ChannelFile::Result result = document->load(path);
     if (!result.ok()) {
-        reportFileError(path, result, false);
+        reportFileError(context_, path, result, false);
         return false;
     }
     showLoaded(std::move(document));
@@ -107,15 +107,9 @@ bool DocumentManager::openDocument(const QString& path)
 bool DocumentManager::openHistoryEntry(const HistoryEntry& entry)
 {
     auto document = std::make_unique<ChannelDocument>();
-    // A name that gives no possible time titles the copy as it stands.
-    const QString title =
-        tr("Radio %1")
-            .arg(entry.time.isValid()
-                     ? entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))
-                     : QFileInfo(entry.path).completeBaseName());
-    const ChannelFile::Result result = document->loadCopy(entry.path, title);
+    const ChannelFile::Result result = document->loadCopy(entry.path, historyTitle(entry));
     if (!result.ok()) {
-        reportFileError(entry.path, result, false);
+        reportFileError(context_, entry.path, result, false);
         return false;
     }
     // Written back with another variant's columns, the radio would lose what they hide.
@@ -168,22 +162,30 @@ bool DocumentManager::saveTo(DocumentWindow* window, const QString& path)
     window->view()->leaveCommit();
     const ChannelFile::Result result = window->document()->save(path, context_.fileWriter());
     if (!result.ok())
-        reportFileError(path, result, true);
+        reportFileError(context_, path, result, true);
     else
         Q_EMIT fileUsed(path);
     return result.ok();
 }
 
-void DocumentManager::reportFileError(const QString& path, const ChannelFile::Result& result,
-                                      bool saving) const
+QString DocumentManager::historyTitle(const HistoryEntry& entry)
+{
+    // A name that gives no possible time titles the copy as it stands.
+    return tr("Radio %1")
+        .arg(entry.time.isValid() ? entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"))
+                                  : QFileInfo(entry.path).completeBaseName());
+}
+
+void DocumentManager::reportFileError(const AppContext& context, const QString& path,
+                                      const ChannelFile::Result& result, bool saving)
 {
     if (result.status == ChannelFile::Result::Status::FormatError) {
-        appMessageBox(context_.uiHooks(), context_.company(),
-                      byLanguage(context_.language(), "Data Format Error", "数据格式不正确"));
+        appMessageBox(context.uiHooks(), context.company(),
+                      byLanguage(context.language(), "Data Format Error", "数据格式不正确"));
         return;
     }
     const QString what = saving ? tr("Could not save the file %1.") : tr("Could not open the file %1.");
-    fileErrorBox(context_.uiHooks(), context_.company(), what, path, result.errorText);
+    fileErrorBox(context.uiHooks(), context.company(), what, path, result.errorText);
 }
 
 void DocumentManager::closeActive()

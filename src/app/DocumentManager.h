@@ -53,6 +53,12 @@ public:
     // The channel operations every channel view's cell menu offers (the window's actions).
     void setCellMenuActions(const QList<QAction*>& actions) { cellMenuActions_ = actions; }
 
+    // The title of a copy from the radio history: "Radio" and the local time of its read.
+    static QString historyTitle(const HistoryEntry& entry);
+    // The message of a file that could not be opened or saved.
+    static void reportFileError(const AppContext& context, const QString& path,
+                                const ChannelFile::Result& result, bool saving);
+
 Q_SIGNALS:
     void currentWindowChanged(DocumentWindow* window);
     void captionChanged(const QString& caption);
@@ -69,8 +75,6 @@ private:
     // Save, Discard or Cancel for a modified document; false = cancel, or the save failed.
     bool confirmClose(DocumentWindow* window);
     QString proposedSavePath(const ChannelDocument* document) const;
-
-    void reportFileError(const QString& path, const ChannelFile::Result& result, bool saving) const;
 
     AppContext& context_;
     TiledMdiArea* area_;

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PrintCommands.h"
+#include "channels/ChannelTableModel.h"
 #include "config/CommandIds.h"
 #include "dialogs/AboutDialog.h"
 #include "editor/ChannelView.h"
@@ -24,6 +25,25 @@ namespace {
 void openTransfer(DocumentWindow& window, ViewTransfer::Direction direction)
 {
     window.view()->transfer().open(direction);
+}
+
+// Show Differences and Changes Since Saved: the marks of the active document, on or off.
+void toggleMarks(DocumentWindow& document, CellMarks::Kind kind)
+{
+    ChannelTableModel& model = document.view()->model();
+    model.setMarkShown(kind, !model.marks().isShown(kind));
+}
+
+bool hasMarks(const MainWindow& window, CellMarks::Kind kind)
+{
+    const ChannelView* view = window.activeView();
+    return view && view->model().marks().has(kind);
+}
+
+bool marksShown(const MainWindow& window, CellMarks::Kind kind)
+{
+    const ChannelView* view = window.activeView();
+    return view && view->model().marks().isShown(kind);
 }
 
 } // namespace
@@ -164,6 +184,23 @@ const std::vector<MainCommand>& MainWindow::commands()
          QT_TRANSLATE_NOOP("StringTable", "Read the radio and show what differs from the channel data\n"
                            "Compare with Radio"),
          {}, Doc | Refused, onDocument([](W&, D& d) { openTransfer(d, ViewTransfer::Direction::Compare); })},
+        // The marks of differences in the grid, and two files side by side.
+        {ShowDifferences, QT_TRANSLATE_NOOP("MainWindow", "Show &Differences"),
+         QT_TRANSLATE_NOOP("StringTable", "Mark the cells that differ from the radio at the last compare\n"
+                           "Show Differences"),
+         {}, Toggle | Doc, onDocument([](W& w, D& d) { toggleMarks(d, CellMarks::Radio); w.updateActions(); }),
+         [](const W& w) { return hasMarks(w, CellMarks::Radio); },
+         [](const W& w) { return marksShown(w, CellMarks::Radio); }},
+        {ChangesSinceSaved, QT_TRANSLATE_NOOP("MainWindow", "Changes Since Sa&ved"),
+         QT_TRANSLATE_NOOP("StringTable", "Mark the cells changed since the file was opened or saved\n"
+                           "Changes Since Saved"),
+         {}, Toggle | Doc, onDocument([](W& w, D& d) { toggleMarks(d, CellMarks::Saved); w.updateActions(); }),
+         [](const W& w) { return hasMarks(w, CellMarks::Saved); },
+         [](const W& w) { return marksShown(w, CellMarks::Saved); }},
+        {CompareWithFile, QT_TRANSLATE_NOOP("MainWindow", "Compare &With File..."),
+         QT_TRANSLATE_NOOP("StringTable", "Show the channels beside those of another file and copy between them\n"
+                           "Compare With File"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.compareWithFile(d); })},
         {VerifyAfterWrite, QT_TRANSLATE_NOOP("MainWindow", "&Verify after Write"),
          QT_TRANSLATE_NOOP("StringTable", "Read the radio back after each write and compare\n"
                            "Verify after Write"),

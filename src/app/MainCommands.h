@@ -31,6 +31,7 @@ struct MainCommand {
     unsigned flags;
     Handler handler;
     bool (*available)(const MainWindow&) = nullptr; // a further condition of being enabled
+    bool (*checked)(const MainWindow&) = nullptr;   // the check mark of a setting of the active document
 
     bool has(Flag flag) const { return (flags & flag) != 0; }
     bool isEnabled(const MainWindow& window, bool documentOpen, bool transferRunning) const

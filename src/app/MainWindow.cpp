@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/CompareFilesDialog.h"
 #include "app/CsvCommands.h"
 #include "app/DocumentManager.h"
 #include "app/DocumentWindow.h"
@@ -16,6 +17,7 @@
 #include "app/ToolbarIcons.h"
 #include "app/WindowMenu.h"
 #include "app/WindowPlacement.h"
+#include "channels/ChannelTableModel.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "dialogs/HistoryDialog.h"
@@ -147,14 +149,15 @@ void MainWindow::createMenus()
     windowMenu_ = new WindowMenu(windows, action(NextWindow), *documents_,
                                  [this](DocumentWindow* window) { showDocumentWindow(window); });
     documentMenus_ = {
-        menu(tr("&File"),
-             {FileNew, FileOpen, ShowRadioHistory, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,
-              ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
+        menu(tr("&File"), {FileNew, FileOpen, ShowRadioHistory, CompareWithFile, FileClose, FileSave,
+                           FileSaveAs, Separator, ImportChannels, ExportChannels, Separator, Print,
+                           PrintPreview, PrintSetup, Separator, Exit}),
         menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, FillDown, Separator,
                            MoveChannelsUp, MoveChannelsDown, InsertChannel, DeleteChannels, SortChannels,
                            Separator, ProductInformation, ChannelInformation, OptionalFeatures}),
         menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio}),
-        menu(tr("&View"), {ViewToolbar, ViewStatusBar, ViewControlBar}),
+        menu(tr("&View"),
+             {ViewToolbar, ViewStatusBar, ViewControlBar, Separator, ShowDifferences, ChangesSinceSaved}),
         setupMenu_,
         windows,
         menu(tr("&Help"), {About, Separator, Help}),
@@ -190,8 +193,11 @@ void MainWindow::updateMenuBar()
 void MainWindow::updateActions()
 {
     const bool documentOpen = documents_->currentWindow() != nullptr;
-    for (const MainCommand& command : commands())
+    for (const MainCommand& command : commands()) {
         action(command.id)->setEnabled(command.isEnabled(*this, documentOpen, transferRunning_));
+        if (command.checked)
+            action(command.id)->setChecked(command.checked(*this));
+    }
     for (QAction* recent : recent_->actions())
         recent->setEnabled(!transferRunning_);
 }
@@ -324,8 +330,18 @@ void MainWindow::showOptionalFeatures(DocumentWindow& window)
     const ViewState before = window.view()->state();
     OptionalFeaturesDialog dialog(window.document()->image(), variant, context_.language(),
                                   context_.uiHooks(), this);
+    const ChannelTableModel& model = window.view()->model();
+    if (model.marks().isShown(CellMarks::Radio))
+        dialog.markDifferences(*model.marks().image(CellMarks::Radio));
     if (dialog.exec() == QDialog::Accepted)
         window.view()->recordChange(tr("Optional Features"), before);
+}
+
+void MainWindow::compareWithFile(DocumentWindow& window)
+{
+    window.view()->leaveCommit(); // a typed value counts
+    CompareFilesDialog dialog(*window.view(), context_, this);
+    dialog.exec();
 }
 
 void MainWindow::setTransferRunning(bool running)

@@ -89,6 +89,7 @@ private:
     void showHelp(int contextId);
     void showProductInformation(DocumentWindow& window);
     void showOptionalFeatures(DocumentWindow& window);
+    void compareWithFile(DocumentWindow& window);
     void toggleStatusBar();
     void toggleVerifyAfterWrite();
     void setTransferRunning(bool running);

@@ -70,6 +70,7 @@ void ChannelTableModel::rowChanged(int channel)
 
 void ChannelTableModel::refresh()
 {
+    marks_.decode(variant_, language_);
     for (int n = 1; n <= RadioImage::ChannelCount; ++n)
         decodeRow(n);
     Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
@@ -131,12 +132,23 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         return text(channel, columnOf(index));
     case Qt::AccessibleDescriptionRole:
         //: A channel cell for assistive technology: its column title and channel number.
-        return tr("%1, channel %2").arg(columnTitle(columnOf(index), language_)).arg(channel);
+        return (QStringList(tr("%1, channel %2").arg(columnTitle(columnOf(index), language_)).arg(channel)) +
+                markLines(channel, columnOf(index)))
+            .join(QStringLiteral("; "));
+    case Qt::ToolTipRole: {
+        const QStringList lines = markLines(channel, columnOf(index));
+        return lines.isEmpty() ? QVariant() : lines.join(QLatin1Char('\n'));
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     default:
-        return {};
+        break;
     }
+    const int kind = role - ReferenceTextRole;
+    if (kind < 0 || kind >= CellMarks::KindCount)
+        return {};
+    const std::optional<QString> theirs = markedText(Mark(kind), channel, columnOf(index));
+    return theirs ? QVariant(*theirs) : QVariant();
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -166,4 +178,66 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
         return false;
     const CommitKind kind = role == LeaveCommitRole ? CommitKind::Leave : CommitKind::Enter;
     return commit(channelOf(index), columnOf(index), value.toString(), kind).accepted;
+}
+
+void ChannelTableModel::setReference(Mark kind, const RadioImage& image, const QString& label, bool shown)
+{
+    marks_.set(kind, image, label, shown);
+    marksChanged();
+}
+
+void ChannelTableModel::clearReference(Mark kind)
+{
+    marks_.clear(kind);
+    marksChanged();
+}
+
+void ChannelTableModel::setMarkShown(Mark kind, bool shown)
+{
+    marks_.setShown(kind, shown);
+    marksChanged();
+}
+
+void ChannelTableModel::marksChanged()
+{
+    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+std::optional<QString> ChannelTableModel::markedText(Mark kind, int channel, int col) const
+{
+    if (!isColumnShown(col))
+        return std::nullopt;
+    return marks_.differingText(kind, channel, col, text(channel, col));
+}
+
+QStringList ChannelTableModel::markLines(int channel, int col) const
+{
+    QStringList lines;
+    for (int kind = 0; kind < CellMarks::KindCount; ++kind)
+        if (const std::optional<QString> theirs = markedText(Mark(kind), channel, col))
+            lines << marks_.describe(Mark(kind), *theirs);
+    return lines;
+}
+
+ChannelTableModel::MarkCount ChannelTableModel::markCount(Mark kind) const
+{
+    MarkCount count;
+    for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
+        int cells = 0;
+        for (int c : shownColumns())
+            cells += markedText(kind, n, c) ? 1 : 0;
+        count.cells += cells;
+        count.channels += cells > 0 ? 1 : 0;
+    }
+    return count;
+}
+
+bool ChannelTableModel::copyChannelFrom(const RadioImage& source, int channel)
+{
+    const RadioImage before = image_;
+    image_.copyChannelFrom(source, channel);
+    if (image_ == before)
+        return false;
+    rowChanged(channel);
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/CellChoices.h"
+#include "channels/CellMarks.h"
 #include "channels/CommitRules.h"
 #include "model/ChannelCodec.h"
 #include "model/Language.h"
@@ -26,6 +27,14 @@ public:
     // setData with Qt::EditRole commits as the Enter key does; with LeaveCommitRole as
     // leaving the cell does.
     static constexpr int LeaveCommitRole = Qt::UserRole + 1;
+    // A shown cell that differs from a shown reference answers ReferenceTextRole + its
+    // kind with the reference's text; its tool tip and description say so too.
+    static constexpr int ReferenceTextRole = Qt::UserRole + 2;
+    using Mark = CellMarks::Kind;
+    struct MarkCount {
+        int cells = 0;
+        int channels = 0;
+    };
 
     struct CommitResult {
         bool accepted = true;
@@ -75,6 +84,16 @@ public:
     // The image changed underneath (a read, a file, a dialog, an undo step).
     void refresh();
 
+    // The images the cells are compared with (CellMarks); each change repaints the cells.
+    const CellMarks& marks() const { return marks_; }
+    void setReference(Mark kind, const RadioImage& image, const QString& label, bool shown);
+    void clearReference(Mark kind);
+    void setMarkShown(Mark kind, bool shown);
+    // The shown cells that differ from a shown reference, and the channels they are in.
+    MarkCount markCount(Mark kind) const;
+    // Takes a channel's record and scan bit from another image; true when a byte changed.
+    bool copyChannelFrom(const RadioImage& source, int channel);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -85,6 +104,9 @@ public:
 private:
     void decodeRow(int channel);
     void rowChanged(int channel);
+    void marksChanged();
+    std::optional<QString> markedText(Mark kind, int channel, int col) const;
+    QStringList markLines(int channel, int col) const;
 
     RadioImage& image_;
     Language language_ = Language::English;
@@ -92,4 +114,5 @@ private:
     BandLimits band_;
     CellChoices choices_;
     ChannelTexts texts_;
+    CellMarks marks_;
 };

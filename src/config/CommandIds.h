@@ -15,6 +15,10 @@ constexpr int ExportChannels = 32801;
 constexpr int CompareWithRadio = 32802;
 constexpr int ShowRadioHistory = 32803;
 constexpr int VerifyAfterWrite = 32804;
+// The marks of differences in the grid, and two files side by side.
+constexpr int ShowDifferences = 32820;
+constexpr int ChangesSinceSaved = 32821;
+constexpr int CompareWithFile = 32822;
 // The channel operations of the Edit menu and the grid's context menu.
 constexpr int FillDown = 32810;
 constexpr int MoveChannelsUp = 32811;

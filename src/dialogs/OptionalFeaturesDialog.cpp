@@ -1,5 +1,6 @@
 #include "dialogs/OptionalFeaturesDialog.h"
 
+#include "channels/CellMarks.h"
 #include "dialogs/ControlIds.h"
 #include "model/OptionRules.h"
 #include "model/OptionTexts.h"
@@ -7,6 +8,7 @@
 #include "uikit/DialogHelp.h"
 #include "uikit/EditNormalizer.h"
 #include "uikit/HelpRequest.h"
+#include "uikit/MarkColours.h"
 #include "uikit/ScaledNumber.h"
 #include "uikit/SpinStepper.h"
 #include "uikit/UpDownControl.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 
@@ -217,10 +220,9 @@ void OptionalFeaturesDialog::loadFromImage()
     transmitDelay_->setText(OptionItems::transmitDelayText(image.transmitDelay(), language_));
 }
 
-void OptionalFeaturesDialog::storeToImage()
+void OptionalFeaturesDialog::storeTo(RadioImage& image) const
 {
     using namespace OptionRules;
-    RadioImage& image = image_;
     image[RadioImage::OptSideKey] = sideKeyByte(sideKey_->currentIndex());
     storeSelection(voice_, image, Voice);
     storeSelection(timeOut_, image, TimeOut);
@@ -235,10 +237,45 @@ void OptionalFeaturesDialog::storeToImage()
     image.setTransmitDelay(transmitDelayToStore(scaledCount(transmitDelay_->text(), TransmitDelayScale)));
 }
 
+void OptionalFeaturesDialog::markDifferences(const RadioImage& radio)
+{
+    radio_ = radio;
+    for (QComboBox* list : {timeOut_, squelch_})
+        connect(list, &QComboBox::currentIndexChanged, this, &OptionalFeaturesDialog::updateMarks);
+    connect(transmitDelay_, &QLineEdit::textChanged, this, &OptionalFeaturesDialog::updateMarks);
+    updateMarks();
+}
+
+void OptionalFeaturesDialog::updateMarks()
+{
+    RadioImage shown = image_;
+    storeTo(shown);
+    const std::vector<OptionSetting> ours = optionSettings(shown, language_);
+    const std::vector<OptionSetting> theirs = optionSettings(*radio_, language_);
+    const std::pair<QLabel*, int> labels[] = {{timeOutLabel_, RadioImage::OptTimeOut},
+                                              {squelchLabel_, RadioImage::OptSquelch},
+                                              {transmitDelayLabel_, RadioImage::OptTransmitDelay}};
+    for (const auto& [label, offset] : labels) {
+        const auto at = std::find_if(theirs.begin(), theirs.end(), [offset = offset](const OptionSetting& s) {
+            return s.bits.offset == offset;
+        });
+        const OptionSetting& own = ours[static_cast<std::size_t>(at - theirs.begin())];
+        const bool differs = own.value != at->value;
+        QPalette marked = palette();
+        marked.setColor(QPalette::Window, markFillColour(marked, QPalette::WindowText));
+        label->setPalette(differs ? marked : QPalette()); // unmarked, it follows the dialog's again
+        label->setAutoFillBackground(differs);
+        const QString text =
+            differs ? CellMarks::describe(CellMarks::Radio, {}, at->value, language_) : QString();
+        label->setToolTip(text);
+        label->setAccessibleDescription(text);
+    }
+}
+
 void OptionalFeaturesDialog::accept()
 {
     const RadioImage before = image_;
-    storeToImage();
+    storeTo(image_);
     imageChanged_ = image_ != before;
     QDialog::accept();
 }

@@ -6,6 +6,7 @@
 #include "uikit/DialogUnits.h"
 
 #include <QDialog>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -30,6 +31,11 @@ public:
     OptionalFeaturesDialog(RadioImage& image, RadioVariant variant, Language language, const UiHooks& hooks,
                            QWidget* parent = nullptr);
 
+    // Marks the labels of the options shown whose value differs from the radio's (a
+    // compare's), as the controls change: filled, with the radio's value as tool tip and
+    // description.
+    void markDifferences(const RadioImage& radio);
+
     // After OK: whether storing changed any byte of the image.
     bool imageChanged() const { return imageChanged_; }
 
@@ -47,12 +53,14 @@ private:
     void fillLists();
     void applyVariant(RadioVariant variant);
     void loadFromImage();
-    void storeToImage();
+    void storeTo(RadioImage& image) const;
+    void updateMarks();
 
     RadioImage& image_;
     Language language_;
     DialogUnits units_;
     bool imageChanged_ = false;
+    std::optional<RadioImage> radio_;
 
     QLabel* timeOutLabel_ = nullptr;
     QComboBox* timeOut_ = nullptr;

@@ -12,7 +12,7 @@ void ChannelDocument::initNew(Language language, const QString& appName)
         language == Language::Chinese ? QStringLiteral("信道信息") : QStringLiteral("Channel Information");
     pathName_ = appName; // only a proposal for the save dialog; the title stays
     hasFile_ = false;
-    setModified(false);
+    keepAsSaved();
     Q_EMIT titleChanged(title_);
 }
 
@@ -22,7 +22,7 @@ ChannelFile::Result ChannelDocument::load(const QString& path)
     if (result.ok()) {
         channels_.refresh();
         setPathName(path);
-        setModified(false);
+        keepAsSaved();
     }
     return result;
 }
@@ -35,7 +35,7 @@ ChannelFile::Result ChannelDocument::loadCopy(const QString& path, const QString
         title_ = title;
         pathName_ = title; // only a proposal for the save dialog
         hasFile_ = false;
-        setModified(false);
+        keepAsSaved();
         Q_EMIT titleChanged(title_);
     }
     return result;
@@ -46,7 +46,7 @@ ChannelFile::Result ChannelDocument::save(const QString& path, const FileWriter&
     const ChannelFile::Result result = ChannelFile::save(path, image_, writer);
     if (result.ok()) {
         setPathName(path);
-        setModified(false);
+        keepAsSaved();
     }
     return result;
 }
@@ -57,6 +57,13 @@ void ChannelDocument::setModified(bool modified)
         return;
     modified_ = modified;
     Q_EMIT modifiedChanged(modified);
+}
+
+void ChannelDocument::keepAsSaved()
+{
+    using Mark = ChannelTableModel::Mark;
+    channels_.setReference(Mark::Saved, image_, {}, channels_.marks().isShown(Mark::Saved));
+    setModified(false);
 }
 
 void ChannelDocument::setPathName(const QString& path)

@@ -17,7 +17,8 @@ public:
 
     RadioImage& image() { return image_; }
     const RadioImage& image() const { return image_; }
-    // The channels of the image. Whoever changes channel bytes of image() directly
+    // The channels of the image, compared (CellMarks::Saved) with the image as last opened
+    // or saved. Whoever changes channel bytes of image() directly
     // refreshes it (loading a file does so itself).
     ChannelTableModel& channels() { return channels_; }
 
@@ -47,6 +48,8 @@ Q_SIGNALS:
 
 private:
     void setPathName(const QString& path);
+    // The image as it stands is the saved one: unmodified, no cell changed since.
+    void keepAsSaved();
 
     RadioImage image_;
     ChannelTableModel channels_{image_};

@@ -53,7 +53,7 @@ int throughTwips(int pixels, int dpi)
 } // namespace
 
 CellEditorDelegate::CellEditorDelegate(const ChannelTableModel& model, QObject* keyFilter, QObject* parent)
-    : QStyledItemDelegate(parent), model_(model), keyFilter_(keyFilter)
+    : CellMarkDelegate(CellMarks::Radio, CellMarks::Saved, parent), model_(model), keyFilter_(keyFilter)
 {
 }
 
@@ -143,5 +143,5 @@ void CellEditorDelegate::destroyEditor(QWidget* editor, const QModelIndex& index
 {
     if (editor == open_)
         open_.clear();
-    QStyledItemDelegate::destroyEditor(editor, index);
+    CellMarkDelegate::destroyEditor(editor, index);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "editor/CellMarkDelegate.h"
+
 #include <QPointer>
-#include <QStyledItemDelegate>
 
 class ChannelTableModel;
 class QComboBox;
@@ -10,8 +11,9 @@ class QComboBox;
 // frequency columns, a selection-only drop-down list for the others, filled with the
 // column's entries. It lays the editor over the cell and loads it with the cell's text;
 // the channel view commits what the editor holds, so this delegate never writes the model
-// and leaves every key to the view.
-class CellEditorDelegate : public QStyledItemDelegate {
+// and leaves every key to the view. Cells that differ from the radio are filled, cells
+// changed since the file was saved framed.
+class CellEditorDelegate : public CellMarkDelegate {
     Q_OBJECT
 public:
     // Control ids of the editors, also their help context numbers.

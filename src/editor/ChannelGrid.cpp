@@ -6,10 +6,17 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <functional>
+
+namespace {
+
+constexpr int BaseWidths[GridColumn::Count] = {500, 1200, 1200, 1200, 1200, 1000, 1000, 0, 0};
+
+} // namespace
 
 // The table underneath is the model's: grid cell (r, c) is table cell (r - 1, c - 1); row 0
 // and column 0 are its headers.
@@ -149,6 +156,24 @@ int ChannelGrid::fullHeight() const
            (rowCount() - 1) * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth();
 }
 
+int ChannelGrid::fullWidth() const
+{
+    int width = table_->verticalHeader()->width() + 2 * table_->frameWidth();
+    for (int c = 1; c < columnCount(); ++c)
+        width += table_->isColumnHidden(c - 1) ? 0 : table_->columnWidth(c - 1);
+    return width;
+}
+
+void ChannelGrid::scrollWith(ChannelGrid& other)
+{
+    const auto tie = [](QScrollBar* a, QScrollBar* b) {
+        connect(a, &QScrollBar::valueChanged, b, &QScrollBar::setValue);
+        connect(b, &QScrollBar::valueChanged, a, &QScrollBar::setValue);
+    };
+    tie(table_->verticalScrollBar(), other.table_->verticalScrollBar());
+    tie(table_->horizontalScrollBar(), other.table_->horizontalScrollBar());
+}
+
 QString ChannelGrid::text(int row, int column) const
 {
     if (row == 0 && column == 0)
@@ -178,6 +203,13 @@ void ChannelGrid::setColumnWidthTwips(int column, int twips)
     table_->setColumnHidden(column - 1, twips == 0);
     if (twips > 0)
         table_->setColumnWidth(column - 1, pixels);
+}
+
+void ChannelGrid::showModelColumns()
+{
+    for (int c = 0; c < GridColumn::Count; ++c)
+        setColumnWidthTwips(c, c == GridColumn::Number || model_.isColumnShown(c) ? BaseWidths[c] : 0);
+    keepCurrentCellShown();
 }
 
 void ChannelGrid::keepCurrentCellShown()
@@ -235,6 +267,11 @@ void ChannelGrid::select(const CellRange& range, int row, int column)
 QRect ChannelGrid::cellRect(int row, int column) const
 {
     return table_->visualRect(model_.cellIndex(row, column));
+}
+
+void ChannelGrid::setAccessibleTitle(const QString& title)
+{
+    table_->setAccessibleName(title);
 }
 
 void ChannelGrid::setTitleColour(const QColor& colour)

@@ -63,6 +63,9 @@ public:
     void setColumnWidthTwips(int column, int twips);
     int columnWidthTwips(int column) const { return columnTwips_.value(column); }
     bool isColumnShown(int column) const { return columnWidthTwips(column) > 0; }
+    // The columns the model shows, at their classic widths, the others hidden; then the
+    // current cell kept in a column shown.
+    void showModelColumns();
     // A current cell in a column no longer shown moves to the first column shown of its
     // row, quietly: nothing is left or entered.
     void keepCurrentCellShown();
@@ -77,9 +80,14 @@ public:
     QRect cellRect(int row, int column) const;
 
     void setTitleColour(const QColor& colour);
+    // What assistive technology calls the cells ("Channels" unless told).
+    void setAccessibleTitle(const QString& title);
 
-    // Height that shows every row without scrolling.
+    // Height that shows every row without scrolling, and width that shows every column.
     int fullHeight() const;
+    int fullWidth() const;
+    // This grid and the other scroll together, both ways.
+    void scrollWith(ChannelGrid& other);
     // The widget the cells are drawn on, and the in-place editors' parent.
     QWidget* viewport() const;
     // Lets filter see the keys and clicks the grid receives.

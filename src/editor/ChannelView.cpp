@@ -32,7 +32,6 @@
 
 namespace {
 
-constexpr int BaseWidths[GridColumn::Count] = {500, 1200, 1200, 1200, 1200, 1000, 1000, 0, 0};
 const QColor FixedTextColour(0, 50, 240);
 const QColor TitleColour(250, 10, 10);
 // Steps kept for undo; older ones fall off.
@@ -170,9 +169,7 @@ void ChannelView::applyColumnLayout()
     const RadioVariant variant = context_.radioVariant();
     model().setVariant(variant);
     grid_->setEnabled(variant != RadioVariant::Other);
-    for (int c = 0; c < GridColumn::Count; ++c)
-        grid_->setColumnWidthTwips(c, c == GridColumn::Number || model().isColumnShown(c) ? BaseWidths[c] : 0);
-    grid_->keepCurrentCellShown();
+    grid_->showModelColumns();
 }
 
 void ChannelView::loadFromImage()

@@ -1,5 +1,7 @@
 #include "editor/ViewTransfer.h"
 
+#include "channels/ChannelTableModel.h"
+
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
 #include "dialogs/CompareDialog.h"
@@ -111,8 +113,12 @@ void ViewTransfer::run()
         done = write(transfer, image);
         break;
     }
-    if (done)
-        Q_EMIT completed();
+    if (!done)
+        return;
+    // After a read or a write the grid holds what the radio holds: no cell differs.
+    if (direction_ != Direction::Compare)
+        view_.model().clearReference(ChannelTableModel::Mark::Radio);
+    Q_EMIT completed();
 }
 
 // The stored port is gone (a cable unplugged, or plugged into another socket): the one
@@ -202,6 +208,8 @@ bool ViewTransfer::compare(CloneTransfer& transfer, const RadioImage& shown)
         return false;
     }
     reportCopy(compared.read.copy);
+    // The grid marks what differs until a read or a write.
+    view_.model().setReference(ChannelTableModel::Mark::Radio, compared.read.image, {}, true);
     if (!comparison_)
         comparison_ = new CompareDialog(context(), &view_);
     comparison_->showComparison(view_.document()->title(),

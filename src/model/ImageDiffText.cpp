@@ -6,14 +6,9 @@
 
 namespace {
 
-QString shown(const QString& text, Language language)
-{
-    return text.isEmpty() ? byLanguage(language, "(blank)", "(空)") : text;
-}
-
 QString changeText(const QString& before, const QString& after, Language language)
 {
-    return shown(before, language) + QStringLiteral(" -> ") + shown(after, language);
+    return diffValueText(before, language) + QStringLiteral(" -> ") + diffValueText(after, language);
 }
 
 QString cellLine(const CellChange& cell, Language language)
@@ -36,6 +31,11 @@ QString byteLine(const ByteChange& byte, Language language)
 }
 
 } // namespace
+
+QString diffValueText(const QString& text, Language language)
+{
+    return text.isEmpty() ? byLanguage(language, "(blank)", "(空)") : text;
+}
 
 QStringList imageDiffLines(const ImageDiff& diff, Language language)
 {

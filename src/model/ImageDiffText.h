@@ -12,5 +12,8 @@
 // show the same lines.
 QStringList imageDiffLines(const ImageDiff& diff, Language language);
 
+// A value as a difference shows it: the text, or "(blank)".
+QString diffValueText(const QString& text, Language language);
+
 // The line of the change that lies first in the image, or the empty text for no change.
 QString firstDifferenceLine(const ImageDiff& diff, Language language);

@@ -1,5 +1,7 @@
 #include "model/RadioImage.h"
 
+#include <algorithm>
+
 RadioImage RadioImage::makeNew()
 {
     RadioImage image;
@@ -65,6 +67,12 @@ void RadioImage::setScanBit(int channel, bool member)
     const auto mask = static_cast<std::uint8_t>(1u << (index % 8));
     std::uint8_t& byte = bytes_[ScanBitmap + index / 8];
     byte = member ? (byte | mask) : (byte & ~mask);
+}
+
+void RadioImage::copyChannelFrom(const RadioImage& source, int channel)
+{
+    std::copy_n(source.channel(channel), RowSize, this->channel(channel));
+    setScanBit(channel, source.scanBit(channel));
 }
 
 std::uint16_t RadioImage::transmitDelay() const

@@ -69,6 +69,9 @@ public:
 
     bool scanBit(int channel) const;
     void setScanBit(int channel, bool member);
+    // Takes a channel from another image: its 16-byte record (the attributes the grid
+    // hides included) and its scan bit.
+    void copyChannelFrom(const RadioImage& source, int channel);
 
     std::uint16_t transmitDelay() const;
     void setTransmitDelay(std::uint16_t tenths);

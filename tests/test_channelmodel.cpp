@@ -1,8 +1,10 @@
+#include "channels/ChannelOperations.h"
 #include "channels/ChannelTableModel.h"
 #include "config/CommandIds.h"
 #include "support/SampleImage.h"
 
 #include <QtTest>
+#include <functional>
 
 namespace {
 
@@ -16,6 +18,34 @@ RadioImage usedAndEmpty()
         .record(5, {0x00, 0x25, 0x51, 0x14, 0x00, 0x00, 0x60, 0x14, 0x9E, 0x02, 0x13, 0x28, 0x18, 0x30, 0xAB, 0xCD})
         .record(6, {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x60, 0x14, 0xFF, 0xFF, 0x13, 0x28, 0xFF, 0xFF, 0xFF, 0xFF})
         .record(7, {0x00, 0x25, 0x51, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0x9E, 0x02, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+}
+
+// Six channels in use, each with hidden bytes of its own (Tx falling as Rx does not, byte 14
+// its number) and channels 1, 3 and 6 scanned; channel 3 is the priority channel. When
+// full, channel 16 is in use too.
+RadioImage sixChannels(bool full)
+{
+    SampleImage sample;
+    const std::uint32_t rx[] = {15050000, 14512500, 14700000, 14001250, 14652000, 13825000};
+    for (int n = 1; n <= 6; ++n)
+        sample.channel(n, rx[n - 1], 14600000 - 100000 * n)
+            .byte(RadioImage::channelOffset(n) + 14, std::uint8_t(n));
+    sample.byte(RadioImage::ScanBitmap, 0x25).byte(RadioImage::OptPriorityChannel, 3);
+    if (full)
+        sample.channel(16, 15500000);
+    return sample;
+}
+
+// "1 4-16 0 0": the channel each position holds, 0 for an empty one.
+QList<int> positions(const QString& text)
+{
+    QList<int> channels;
+    for (const QString& part : text.split(QLatin1Char(' '))) {
+        const QStringList range = part.split(QLatin1Char('-'));
+        for (int n = range[0].toInt(); n <= range.value(1, range[0]).toInt(); ++n)
+            channels << n;
+    }
+    return channels;
 }
 
 Offsets changedOffsets(const RadioImage& before, const RadioImage& after, int channel)
@@ -36,7 +66,16 @@ private Q_SLOTS:
     void commitWritesOnlyItsFields();
     void readingNeverWrites();
     void setDataFollowsTheFlags();
+    void operationsMoveWholeChannels_data();
+    void operationsMoveWholeChannels();
+    void operationsEnterValuesAsTyped_data();
+    void operationsEnterValuesAsTyped();
 };
+
+using Operation = std::function<bool(ChannelTableModel&)>;
+using CellOperation = std::function<std::vector<CellRefusal>(ChannelTableModel&)>;
+Q_DECLARE_METATYPE(Operation)
+Q_DECLARE_METATYPE(CellOperation)
 
 void TestChannelModel::commitWritesOnlyItsFields_data()
 {
@@ -128,6 +167,138 @@ void TestChannelModel::setDataFollowsTheFlags()
     model.setVariant(RadioVariant::Other);
     QVERIFY(!model.setData(model.cellIndex(5, GridColumn::Bandwidth), QStringLiteral("Wide")));
     QCOMPARE(model.shownColumns(), (QList<int>{1, 2, 3, 4, 5, 6}));
+}
+
+void TestChannelModel::operationsMoveWholeChannels_data()
+{
+    using namespace ChannelOperations;
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<bool>("done");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<int>("priority");
+    const int rx = int(RadioVariant::ReceiveOnly);
+    QTest::newRow("up") << rx << false << Operation([](auto& m) {
+        return moveTo(m, {3, 4}, 2);
+    }) << true << "1 3 4 2 5-16"
+                        << 2;
+    QTest::newRow("down") << rx << false << Operation([](auto& m) {
+        return moveTo(m, {1, 1}, 3);
+    }) << true << "2 1 3-16"
+                          << 3;
+    QTest::newRow("dragged further down") << rx << false << Operation([](auto& m) {
+        return moveTo(m, {2, 3}, 6);
+    }) << true << "1 4 5 2 3 6-16" << 5;
+    QTest::newRow("dropped on itself") << rx << false << Operation([](auto& m) {
+        return moveTo(m, {2, 3}, 4);
+    }) << false << "1-16" << 3;
+    QTest::newRow("insert") << rx << false << Operation([](auto& m) { return insertEmpty(m, 2); }) << true
+                            << "1 0 2-15" << 4;
+    QTest::newRow("insert refused, 16 in use")
+        << rx << true << Operation([](auto& m) { return insertEmpty(m, 2); }) << false << "1-16" << 3;
+    QTest::newRow("delete the priority channel") << rx << false << Operation([](auto& m) {
+        return remove(m, {2, 3}), true;
+    }) << true << "1 4-16 0 0" << 0;
+    QTest::newRow("sort all, empty ones last") << rx << true << Operation([](auto& m) {
+        return sortByFrequency(m, {5, 5}), true;
+    }) << true << "6 4 2 5 3 1 16 7-15" << 5;
+    QTest::newRow("sort the selected") << rx << false << Operation([](auto& m) {
+        return sortByFrequency(m, {1, 3}), true;
+    }) << true << "2 3 1 4-16" << 2;
+    QTest::newRow("transmit-only sorts by Tx")
+        << int(RadioVariant::TransmitOnly) << false << Operation([](auto& m) {
+               return sortByFrequency(m, {1, 1}), true;
+           })
+        << true << "6 5 4 3 2 1 7-16" << 4;
+}
+
+// A channel moves as its whole record with its scan bit, the priority channel with it;
+// where none is left, a new document's channel. Nothing else changes.
+void TestChannelModel::operationsMoveWholeChannels()
+{
+    QFETCH(int, variant);
+    QFETCH(bool, full);
+    QFETCH(Operation, operation);
+    QFETCH(bool, done);
+    QFETCH(QString, order);
+    QFETCH(int, priority);
+    RadioImage image = sixChannels(full);
+    const RadioImage before = image;
+    ChannelTableModel model(image);
+    model.setVariant(RadioVariant(variant));
+    QCOMPARE(operation(model), done);
+    RadioImage expected = before;
+    const RadioImage blank = RadioImage::makeNew();
+    const QList<int> from = positions(order);
+    for (int n = 1; n <= RadioImage::ChannelCount; ++n) {
+        const int source = from[n - 1];
+        const RadioImage& record = source == 0 ? blank : before;
+        std::copy_n(record.channel(source == 0 ? n : source), RadioImage::RowSize, expected.channel(n));
+        expected.setScanBit(n, record.scanBit(source == 0 ? n : source));
+    }
+    expected[RadioImage::OptPriorityChannel] = std::uint8_t(priority);
+    QVERIFY(image == expected);
+    QCOMPARE(model.text(1, GridColumn::TxFrequency),
+             decodeChannelCell(image, 1, GridColumn::TxFrequency, model.variant(), Language::English));
+}
+
+void TestChannelModel::operationsEnterValuesAsTyped_data()
+{
+    using namespace ChannelOperations;
+    QTest::addColumn<CellOperation>("operation");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("texts");       // channels 1..8 of the column afterwards
+    QTest::addColumn<QStringList>("refused"); // channel:column and the reason's start
+    QTest::newRow("fill Rx into used and empty") << CellOperation([](auto& m) {
+        return fillDown(m, {5, 8}, {1});
+    }) << 1 << "150.50000|145.12500|147.00000|140.01250|146.52000|146.52000|146.52000|146.52000"
+                                                 << QStringList();
+    QTest::newRow("fill outside the band") << CellOperation([](auto& m) {
+        return fillDown(m, {1, 2}, {1});
+    }) << 1 << "150.50000|145.12500|147.00000|140.01250|146.52000|138.25000||"
+                                           << QStringList{"2:1 Out of range"};
+    QTest::newRow("fill into a channel not in use") << CellOperation([](auto& m) {
+        return fillDown(m, {5, 7}, {6});
+    }) << 6 << "Yes|No|Yes|No|No|No||" << QStringList{"7:6 the channel "};
+    QTest::newRow("fill from the cell above") << CellOperation([](auto& m) {
+        return fillDown(m, {4, 4}, {6});
+    }) << 6 << "Yes|No|Yes|Yes|No|Yes||" << QStringList();
+    QTest::newRow("fill a channel, then its attributes") << CellOperation([](auto& m) {
+        return fillDown(m, {6, 7}, {1, 6});
+    }) << 6 << "Yes|No|Yes|No|No|Yes|Yes|" << QStringList();
+    QTest::newRow("set for used and empty") << CellOperation([](auto& m) {
+        return setColumn(m, {5, 8}, 5, QStringLiteral("Narrow"));
+    }) << 5 << "Wide|Wide|Wide|Wide|Narrow|Narrow||"
+                                            << QStringList{"7:5 the channel ", "8:5 the channel "};
+    QTest::newRow("set a tone") << CellOperation([](auto& m) {
+        return setColumn(m, {1, 2}, 3, QStringLiteral("D023N"));
+    }) << 3 << "D023N|D023N|None|None|None|None||"
+                                << QStringList();
+    QTest::newRow("set what the column does not offer") << CellOperation([](auto& m) {
+        return setColumn(m, {1, 1}, 5, QStringLiteral("Medium"));
+    }) << 5 << "Wide|Wide|Wide|Wide|Wide|Wide||" << QStringList{"1:5 not one of t"};
+}
+
+// Fill Down and Set go through the commit rules of a typed value; each refused cell is
+// named with its reason and keeps its value.
+void TestChannelModel::operationsEnterValuesAsTyped()
+{
+    QFETCH(CellOperation, operation);
+    QFETCH(int, col);
+    QFETCH(QString, texts);
+    QFETCH(QStringList, refused);
+    RadioImage image = sixChannels(false);
+    ChannelTableModel model(image);
+    model.setBand({13600000, 14900000});
+    QStringList named;
+    for (const CellRefusal& cell : operation(model))
+        named << QStringLiteral("%1:%2 %3").arg(cell.channel).arg(cell.col).arg(cell.reason.left(12));
+    QCOMPARE(named, refused);
+    QStringList shown;
+    for (int n = 1; n <= 8; ++n)
+        shown << model.text(n, col);
+    QCOMPARE(shown.join(QLatin1Char('|')), texts);
 }
 
 QTEST_APPLESS_MAIN(TestChannelModel)

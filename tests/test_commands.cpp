@@ -1,17 +1,11 @@
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
 #include "app/MainCommands.h"
-#include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PaneFocus.h"
 #include "config/CommandIds.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
-#include "document/ChannelFile.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
-#include "support/GuiTestEnv.h"
+#include "support/ProgramFixture.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -21,65 +15,47 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QTreeWidget>
-#include <QtTest>
-#include <memory>
+#include <QUndoStack>
 
 namespace {
 
 enum class Start { NoDocument, Document, Maximised, Hidden, Typing, ThreeDocuments };
 
-// The main window as start-up builds it, shown and active; with a new document unless
-// it is to show the menu bar of no document (and then two files opened over it).
-struct Program {
-    GuiTestEnv env;
-    std::unique_ptr<MainWindow> window;
-
-    explicit Program(Start start)
-    {
-        env.loadIni();
-        window = std::make_unique<MainWindow>(env.context);
-        if (start != Start::NoDocument)
-            window->documents().newDocument();
-        for (const QString& name : {QStringLiteral("second.dat"), QStringLiteral("third.dat")})
-            if (start == Start::ThreeDocuments &&
-                ChannelFile::save(env.filePath(name), RadioImage::makeNew()).ok())
-                window->documents().openDocument(env.filePath(name));
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        if (DocumentWindow* document = current()) {
-            document->view()->grid()->setFocus();
-            if (start == Start::Maximised)
-                document->showMaximized();
-            else if (start == Start::Hidden)
-                document->close();
-            else if (start == Start::Typing)
-                typeIntoCell(document->view());
-        }
-    }
-    // A frequency typed into the open editor of channel 2, not yet committed.
-    static void typeIntoCell(ChannelView* view)
-    {
-        const QRect cell = view->grid()->cellRect(2, 1);
-        QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, cell.center());
+// The program as start-up leaves it, shown and active, its grid with the focus, then put
+// into the state named.
+void arrange(StartedProgram& program, Start start)
+{
+    for (const QString& name : {QStringLiteral("second.dat"), QStringLiteral("third.dat")})
+        if (start == Start::ThreeDocuments)
+            QVERIFY(program.docs().openDocument(program.saveFile(name)));
+    program.activate();
+    DocumentWindow* document = program.docs().currentWindow();
+    if (!document)
+        return;
+    document->view()->grid()->setFocus();
+    if (start == Start::Maximised)
+        document->showMaximized();
+    else if (start == Start::Hidden)
+        document->close();
+    else if (start == Start::Typing) { // a frequency typed into the open editor, not yet committed
+        program.typeWithoutEnter(2, QStringLiteral("145.125"));
         QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->inherits("QLineEdit"));
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("145.125"));
     }
-    DocumentWindow* current() const { return window->documents().currentWindow(); }
-    QWidget* tree() const { return window->navigationBar()->tree(); }
-    QWidget* grid() const { return current() ? current()->view()->grid() : nullptr; }
-    QString focusedPane() const
-    {
-        const QWidget* focused = QApplication::focusWidget();
-        if (focused && (focused == tree() || tree()->isAncestorOf(focused)))
-            return QStringLiteral("tree");
-        if (focused && grid() && (focused == grid() || grid()->isAncestorOf(focused)))
-            return QStringLiteral("grid");
-        return QStringLiteral("elsewhere");
-    }
-};
+}
+
+QString focusedPane(const StartedProgram& program)
+{
+    const QWidget* focused = QApplication::focusWidget();
+    const QWidget* tree = program.mainWindow()->navigationBar()->tree();
+    const DocumentWindow* document = program.docs().currentWindow();
+    const QWidget* grid = document ? document->view()->grid() : nullptr;
+    if (focused && (focused == tree || tree->isAncestorOf(focused)))
+        return QStringLiteral("tree");
+    if (focused && grid && (focused == grid || grid->isAncestorOf(focused)))
+        return QStringLiteral("grid");
+    return QStringLiteral("elsewhere");
+}
 
 // Notes and closes every modal dialog that a command opens.
 class ModalWatcher : public QObject {
@@ -109,14 +85,15 @@ private:
 };
 
 // What a key did to the program, in the words of the test table.
-QString effectOf(Program& program, const QKeySequence& key)
+QString effectOf(StartedProgram& program, const QKeySequence& key)
 {
-    const int windowsBefore = int(program.window->documents().windows().size());
-    const QString paneBefore = program.focusedPane();
-    const bool shownBefore = program.current() && program.current()->isVisible();
-    const DocumentWindow* currentBefore = program.current();
+    const int windowsBefore = int(program.docs().windows().size());
+    const QString paneBefore = focusedPane(program);
+    const bool shownBefore = program.docs().currentWindow() && program.docs().currentWindow()->isVisible();
+    const DocumentWindow* currentBefore = program.docs().currentWindow();
+    const int stepsBefore = currentBefore ? currentBefore->view()->undoStack()->index() : 0;
     ModalWatcher watcher;
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : program.window.get();
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : program.mainWindow();
     QTest::keySequence(target, key);
     QApplication::processEvents();
 
@@ -124,20 +101,23 @@ QString effectOf(Program& program, const QKeySequence& key)
     effects += watcher.dialogs;
     for (const MessageBoxRequest& box : program.env.boxes)
         effects << QStringLiteral("box ") + box.text;
-    if (program.window->documents().windows().size() > windowsBefore)
+    if (program.docs().windows().size() > windowsBefore)
         effects << QStringLiteral("new window");
-    if (shownBefore && program.current()->isHidden())
+    if (shownBefore && program.docs().currentWindow()->isHidden())
         effects << QStringLiteral("channel window hidden");
-    if (currentBefore && program.current() != currentBefore && program.current()->isVisible())
-        effects << QStringLiteral("shows ") + program.current()->document()->title();
-    if (DocumentWindow* document = program.current()) {
+    if (currentBefore && program.docs().currentWindow() != currentBefore &&
+        program.docs().currentWindow()->isVisible())
+        effects << QStringLiteral("shows ") + program.docs().currentWindow()->document()->title();
+    if (DocumentWindow* document = program.docs().currentWindow()) {
+        if (document == currentBefore && document->view()->undoStack()->index() != stepsBefore)
+            effects << QStringLiteral("step ") + document->view()->undoStack()->undoText();
         ProgressDialog& progress = document->view()->transfer().progress();
         if (progress.isOpen()) {
             effects << QStringLiteral("progress ") + progress.windowTitle();
             progress.cancelButton()->click();
         }
     }
-    const QString pane = program.focusedPane();
+    const QString pane = focusedPane(program);
     if (pane != paneBefore && pane != QStringLiteral("elsewhere"))
         effects << QStringLiteral("focus ") + pane;
     return effects.isEmpty() ? QStringLiteral("nothing") : effects.join(QStringLiteral("; "));
@@ -194,9 +174,16 @@ void TestCommands::accelerators_data()
     const Start typing = Start::Typing;
     QTest::newRow("typing, Ctrl+W") << typing << QKeySequence("Ctrl+W") << "progress Write Data";
     QTest::newRow("typing, Ctrl+R") << typing << QKeySequence("Ctrl+R") << "progress Read Data";
-    QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P") << "QPrintDialog";
+    QTest::newRow("typing, Ctrl+P") << typing << QKeySequence("Ctrl+P")
+                                    << "QPrintDialog; step Edit Channel 2";
     QTest::newRow("typing, Ctrl+S") << typing << QKeySequence("Ctrl+S") << "QFileDialog save";
     QTest::newRow("typing, F6") << typing << QKeySequence("F6") << "focus tree";
+    // The channel operations, after the typed value is stored (from the empty channel 1
+    // above, Fill Down deletes channel 2 again).
+    QTest::newRow("typing, Ctrl+Shift+Up") << typing << QKeySequence("Ctrl+Shift+Up") << "step Move Up";
+    QTest::newRow("typing, Ctrl+Shift+Down") << typing << QKeySequence("Ctrl+Shift+Down") << "step Move Down";
+    QTest::newRow("typing, Ctrl+D") << typing << QKeySequence("Ctrl+D") << "step Fill Down";
+    QTest::newRow("no document, Ctrl+D") << none << QKeySequence("Ctrl+D") << "nothing";
     // Next and previous document, in the order they were opened.
     const Start three = Start::ThreeDocuments;
     QTest::newRow("documents, Ctrl+F6") << three << QKeySequence("Ctrl+F6") << "shows Channel Information";
@@ -211,8 +198,13 @@ void TestCommands::accelerators()
     QFETCH(Start, start);
     QFETCH(QKeySequence, key);
     QFETCH(QString, effect);
-    Program program(start);
-    QCOMPARE(program.window->menuBar()->actions().size(), start == Start::NoDocument ? 3 : 7);
+    // Start-up always opens a document: the menu bar of none is that of the main window alone.
+    const auto started = start == Start::NoDocument
+                             ? std::make_unique<StartedProgram>(StartedProgram::NoDocument{})
+                             : std::make_unique<StartedProgram>();
+    StartedProgram& program = *started;
+    arrange(program, start);
+    QCOMPARE(program.mainWindow()->menuBar()->actions().size(), start == Start::NoDocument ? 3 : 7);
     program.env.answers = {QMessageBox::Cancel};
     QTest::failOnWarning(QRegularExpression("Ambiguous shortcut"));
     QCOMPARE(effectOf(program, key), effect);
@@ -221,8 +213,9 @@ void TestCommands::accelerators()
 // While a transfer runs, every command whose row refuses it then is disabled and does nothing.
 void TestCommands::refusedDuringTransfer()
 {
-    Program program(Start::Document);
-    MainWindow& window = *program.window;
+    StartedProgram program;
+    arrange(program, Start::Document);
+    MainWindow& window = *program.mainWindow();
     Q_EMIT window.documents().transferRunningChanged(true);
     ModalWatcher watcher;
     for (const MainCommand& command : MainWindow::commands()) {
@@ -234,8 +227,8 @@ void TestCommands::refusedDuringTransfer()
     QApplication::processEvents();
     QCOMPARE(watcher.dialogs, QStringList());
     QVERIFY2(program.env.boxes.isEmpty(), qPrintable(program.env.boxTexts()));
-    QVERIFY(window.isVisible() && program.current()->isVisible());
-    QVERIFY(!program.current()->view()->transfer().progress().isOpen());
+    QVERIFY(window.isVisible() && program.docs().currentWindow()->isVisible());
+    QVERIFY(!program.docs().currentWindow()->view()->transfer().progress().isOpen());
 }
 
 // The pane order: F6 forwards and round, Shift+F6 backwards; from outside every pane
@@ -266,12 +259,13 @@ void TestCommands::panesInOrder()
 // Open, Save As and Import Channels offer their files alike: the pattern, then every file.
 void TestCommands::fileDialogsNameTheirFilesAlike()
 {
-    Program program(Start::Document);
+    StartedProgram program;
+    arrange(program, Start::Document);
     ModalWatcher watcher;
     QStringList filters;
     watcher.onDialog = [&filters](QWidget* m) { filters << static_cast<QFileDialog*>(m)->nameFilters(); };
     for (int id : {CommandId::FileOpen, CommandId::FileSaveAs, CommandId::ImportChannels})
-        program.window->runCommand(id);
+        program.mainWindow()->runCommand(id);
     QCOMPARE(filters.join(';'), "*.dat;All files (*);*.dat;All files (*);*.csv;All files (*)");
 }
 
@@ -296,9 +290,10 @@ void TestCommands::printDialogOffersTheReportsPages()
     QFETCH(int, column);
     QFETCH(int, channels);
     QFETCH(int, pages);
-    Program program(Start::Document);
-    program.env.context.setRadioVariant(RadioVariant(variant));
-    ChannelView* view = program.current()->view();
+    StartedProgram program;
+    arrange(program, Start::Document);
+    program.context().setRadioVariant(RadioVariant(variant));
+    ChannelView* view = program.docs().currentWindow()->view();
     view->loadFromImage();
     for (int channel = 1; channel <= channels; ++channel)
         view->grid()->setText(channel, column, QStringLiteral("145.00000"));
@@ -312,7 +307,7 @@ void TestCommands::printDialogOffersTheReportsPages()
         QVERIFY(from && to);
         seen = {dialog->minPage(), dialog->maxPage(), from->value(), to->value(), to->maximum()};
     };
-    program.window->runCommand(CommandId::Print);
+    program.mainWindow()->runCommand(CommandId::Print);
     QCOMPARE(watcher.dialogs, QStringList{"QPrintDialog"});
     QCOMPARE(seen, (QList<int>{1, pages, 1, pages, pages}));
 }

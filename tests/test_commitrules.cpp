@@ -86,6 +86,9 @@ void TestCommitRules::frequencyCommits_data()
     QTest::newRow("Rx emptied deletes") << 1 << ""
                                         << "146.00000"
                                         << "146.00000" << true << 0 << ClearRow;
+    QTest::newRow("Rx emptied, Enter, no Tx") << 1 << ""
+                                              << "150.00000"
+                                              << "" << true << 0 << ClearRow;
     QTest::newRow("Rx emptied on leave") << 1 << ""
                                          << "146.00000"
                                          << "" << false << 0 << ClearRow;

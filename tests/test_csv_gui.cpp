@@ -1,74 +1,47 @@
-#include "app/Application.h"
 #include "app/CsvCommands.h"
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
-#include "app/MainWindow.h"
 #include "config/CommandIds.h"
 #include "csv/CsvExport.h"
 #include "dialogs/CsvImportDialog.h"
 #include "document/ChannelDocument.h"
-#include "document/ChannelFile.h"
-#include "editor/CellEditorDelegate.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "support/FailingWriter.h"
-#include "support/GuiTestEnv.h"
+#include "support/ProgramFixture.h"
 
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QUndoStack>
-#include <QtTest>
 
 #include <cstring>
-#include <functional>
 
 namespace {
 
-// The program started on an opened file; its band is 136 - 174MHz (type 1, band index 1
-// of "130 - 160MHz|136 - 174MHz").
-struct Opened {
-    GuiTestEnv env;
-    Application app{env.hooks};
-    ChannelView* view = nullptr;
+// Opens a file whose band is 136 - 174MHz (type 1, band index 1 of "130 - 160MHz|136 - 174MHz").
+bool openInBand(StartedProgram& s)
+{
+    RadioImage image = RadioImage::makeNew();
+    image[RadioImage::ProductBand] = 1;
+    return s.ok && s.docs().openDocument(s.saveFile(QStringLiteral("start.dat"), image));
+}
 
-    explicit Opened(const QByteArray& language = "English")
-        : env(QByteArray(GuiTestEnv::defaultIni()).replace("Language=English", "Language=" + language))
-    {
-        if (!app.start({env.iniPath(), env.dir(), QString()}, {}))
-            return;
-        const QString path = env.filePath(QStringLiteral("start.dat"));
-        RadioImage image = RadioImage::makeNew();
-        image[RadioImage::ProductBand] = 1;
-        ChannelFile::save(path, image);
-        if (mainWindow()->documents().openDocument(path))
-            view = mainWindow()->documents().currentWindow()->view();
-    }
-    MainWindow* mainWindow() const { return app.mainWindow(); }
-    ChannelDocument& document() const { return *view->document(); }
-    CsvCommands& csv() const { return mainWindow()->csvCommands(); }
-    QString grid(int row, int col) const { return view->grid()->text(row, col); }
-    QString writeCsv(const QByteArray& text) const
-    {
-        QFile file(env.filePath(QStringLiteral("list.csv")));
-        file.open(QIODevice::WriteOnly);
-        file.write(text);
-        return file.fileName();
-    }
-    // Types a receive frequency into row 2 and leaves the editor open.
-    void typeIntoOpenEditor(const QString& text) const
-    {
-        view->grid()->setCurrentCell(2, 1);
-        qobject_cast<QLineEdit*>(view->editors().editorOf(1))->setText(text);
-    }
-};
+ChannelDocument& document(const StartedProgram& s)
+{
+    return *s.view()->document();
+}
+
+CsvCommands& csv(const StartedProgram& s)
+{
+    return s.mainWindow()->csvCommands();
+}
+
+QString writeList(const StartedProgram& s, const QByteArray& text)
+{
+    return s.writeFile(QStringLiteral("list.csv"), text);
+}
 
 // What the report showed, and which button answered it.
 struct ReportSeen {
@@ -81,21 +54,19 @@ struct ReportSeen {
 
 void answerReport(bool accept, ReportSeen& seen)
 {
-    QTimer::singleShot(0, [accept, &seen] {
-        auto* dialog = qobject_cast<CsvImportDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        seen.title = dialog->windowTitle();
-        seen.summary = dialog->findChild<QLabel*>(QStringLiteral("summary"))->text();
-        QTableWidget* table = dialog->table();
+    answerDialog<CsvImportDialog>([accept, &seen](CsvImportDialog& dialog) {
+        seen.title = dialog.windowTitle();
+        seen.summary = dialog.findChild<QLabel*>(QStringLiteral("summary"))->text();
+        QTableWidget* table = dialog.table();
         for (int c = 0; c < table->columnCount(); ++c)
             seen.headers << table->horizontalHeaderItem(c)->text();
         for (int r = 0; r < table->rowCount(); ++r)
             seen.results << table->item(r, 0)->text() + QLatin1Char(' ') + table->item(r, 2)->text();
-        seen.acceptEnabled = dialog->acceptButton()->isEnabled();
+        seen.acceptEnabled = dialog.acceptButton()->isEnabled();
         if (accept)
-            dialog->acceptButton()->click();
+            dialog.acceptButton()->click();
         else
-            dialog->reject();
+            dialog.reject();
     });
 }
 
@@ -125,8 +96,8 @@ private Q_SLOTS:
 
 void TestCsvGui::fileMenuHasTheCommands()
 {
-    Opened s;
-    QVERIFY(s.view);
+    StartedProgram s;
+    QVERIFY(openInBand(s));
     QMenu* file = s.mainWindow()->menuBar()->actions().at(0)->menu();
     QStringList items;
     for (QAction* item : file->actions())
@@ -146,12 +117,12 @@ void TestCsvGui::fileMenuHasTheCommands()
 
 void TestCsvGui::acceptedImportRefillsTheGrid()
 {
-    Opened s;
-    QVERIFY(s.view);
-    s.typeIntoOpenEditor(QStringLiteral("150.0125")); // not yet committed
+    StartedProgram s;
+    QVERIFY(openInBand(s));
+    s.typeWithoutEnter(2, QStringLiteral("150.0125")); // not yet committed
     ReportSeen seen;
     answerReport(true, seen);
-    QVERIFY(s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
+    QVERIFY(csv(s).importFile(*s.view(), writeList(s, ListCsv)));
     QCOMPARE(seen.title, QStringLiteral("Import Channels"));
     QVERIFY2(seen.summary.endsWith(QStringLiteral("Rows taken: 2, rows refused: 1.")),
              qPrintable(seen.summary));
@@ -161,41 +132,41 @@ void TestCsvGui::acceptedImportRefillsTheGrid()
                                         "4 Taken as channel 4"}));
     QVERIFY(seen.acceptEnabled);
     // The taken rows, and the value that was still in the editor, are in the grid.
-    QCOMPARE(s.grid(1, 1), QStringLiteral("146.52000"));
-    QCOMPARE(s.grid(1, 3), QStringLiteral("88.5"));
-    QCOMPARE(s.grid(1, 5), QStringLiteral("Narrow"));
-    QCOMPARE(s.grid(1, 6), QStringLiteral("Yes"));
-    QCOMPARE(s.grid(2, 1), QStringLiteral("150.01250"));
-    QCOMPARE(s.grid(3, 1), QString());
-    QCOMPARE(s.grid(4, 1), QStringLiteral("147.00000"));
-    QCOMPARE(s.grid(4, 6), QStringLiteral("No"));
-    QCOMPARE(s.grid(4, 2), QString()); // receive-only: no Tx
-    QVERIFY(s.document().isModified());
-    QCOMPARE(RadioImage::frequencyFromBytes(s.document().image().channel(4)), 14700000u);
+    QCOMPARE(s.cell(1, 1), QStringLiteral("146.52000"));
+    QCOMPARE(s.cell(1, 3), QStringLiteral("88.5"));
+    QCOMPARE(s.cell(1, 5), QStringLiteral("Narrow"));
+    QCOMPARE(s.cell(1, 6), QStringLiteral("Yes"));
+    QCOMPARE(s.cell(2, 1), QStringLiteral("150.01250"));
+    QCOMPARE(s.cell(3, 1), QString());
+    QCOMPARE(s.cell(4, 1), QStringLiteral("147.00000"));
+    QCOMPARE(s.cell(4, 6), QStringLiteral("No"));
+    QCOMPARE(s.cell(4, 2), QString()); // receive-only: no Tx
+    QVERIFY(document(s).isModified());
+    QCOMPARE(RadioImage::frequencyFromBytes(document(s).image().channel(4)), 14700000u);
     QVERIFY2(s.env.boxes.isEmpty(), qPrintable(s.env.boxTexts()));
 }
 
 void TestCsvGui::cancelledImportChangesNothing()
 {
-    Opened s;
-    QVERIFY(s.view);
-    const RadioImage before = s.document().image();
+    StartedProgram s;
+    QVERIFY(openInBand(s));
+    const RadioImage before = document(s).image();
     ReportSeen seen;
     answerReport(false, seen);
-    QVERIFY(!s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
+    QVERIFY(!csv(s).importFile(*s.view(), writeList(s, ListCsv)));
     QCOMPARE(seen.results.size(), 3);
-    QVERIFY(s.document().image() == before);
-    QVERIFY(!s.document().isModified());
-    QCOMPARE(s.grid(1, 1), QString());
+    QVERIFY(document(s).image() == before);
+    QVERIFY(!document(s).isModified());
+    QCOMPARE(s.cell(1, 1), QString());
 }
 
 void TestCsvGui::nothingToTake()
 {
-    Opened s;
-    QVERIFY(s.view);
+    StartedProgram s;
+    QVERIFY(openInBand(s));
     ReportSeen seen;
     answerReport(false, seen);
-    QVERIFY(!s.csv().importFile(*s.view, s.writeCsv("Location,Frequency\n1,99\n2,abc\n")));
+    QVERIFY(!csv(s).importFile(*s.view(), writeList(s, "Location,Frequency\n1,99\n2,abc\n")));
     QVERIFY(!seen.acceptEnabled);
     QCOMPARE(seen.results, (QStringList{"2 Receive frequency 99 MHz is outside the band 136 - 174 MHz",
                                         "3 Frequency \"abc\" is not a number"}));
@@ -203,10 +174,10 @@ void TestCsvGui::nothingToTake()
 
 void TestCsvGui::refusedForOtherRadios()
 {
-    Opened s;
-    QVERIFY(s.view);
-    s.app.context().setRadioVariant(RadioVariant::Other);
-    const bool imported = s.csv().importFile(*s.view, s.writeCsv(ListCsv));
+    StartedProgram s;
+    QVERIFY(openInBand(s));
+    s.context().setRadioVariant(RadioVariant::Other);
+    const bool imported = csv(s).importFile(*s.view(), writeList(s, ListCsv));
     QVERIFY(!imported);
     QCOMPARE(s.env.boxes.size(), 1);
     QCOMPARE(s.env.boxes[0].text, QStringLiteral("The channels of this radio type cannot be edited."));
@@ -214,129 +185,115 @@ void TestCsvGui::refusedForOtherRadios()
 
 void TestCsvGui::notAChannelList()
 {
-    Opened s;
-    QVERIFY(s.view);
-    QVERIFY(!s.csv().importFile(*s.view, s.writeCsv("just,some\ntext\n")));
-    QVERIFY(!s.csv().importFile(*s.view, s.env.filePath(QStringLiteral("missing.csv"))));
+    StartedProgram s;
+    QVERIFY(openInBand(s));
+    QVERIFY(!csv(s).importFile(*s.view(), writeList(s, "just,some\ntext\n")));
+    QVERIFY(!csv(s).importFile(*s.view(), s.env.filePath(QStringLiteral("missing.csv"))));
     QCOMPARE(s.env.boxes.size(), 2);
     QVERIFY(s.env.boxes[0].text.startsWith(QStringLiteral("The file is not a channel list")));
     QVERIFY(s.env.boxes[1].text.contains(QStringLiteral("missing.csv")));
-    QVERIFY(!s.document().isModified());
+    QVERIFY(!document(s).isModified());
 }
 
 void TestCsvGui::exportWritesTheGrid()
 {
-    Opened s;
-    QVERIFY(s.view);
-    s.typeIntoOpenEditor(QStringLiteral("145.0125"));
+    StartedProgram s;
+    QVERIFY(openInBand(s));
+    s.typeWithoutEnter(2, QStringLiteral("145.0125"));
     const QString path = s.env.filePath(QStringLiteral("out.csv"));
-    QVERIFY(s.csv().exportFile(*s.view, path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
-    QCOMPARE(written, exportChannelsCsv(s.document().image(), RadioVariant::ReceiveOnly).text);
+    QVERIFY(csv(s).exportFile(*s.view(), path));
+    const QByteArray written = readFile(path);
+    QCOMPARE(written, exportChannelsCsv(document(s).image(), RadioVariant::ReceiveOnly).text);
     QVERIFY2(written.contains("\r\n2,,145.012500,off,"), written.constData());
     // A folder that does not exist: the message names the file.
-    QVERIFY(!s.csv().exportFile(*s.view, s.env.filePath(QStringLiteral("no/such/dir/out.csv"))));
+    QVERIFY(!csv(s).exportFile(*s.view(), s.env.filePath(QStringLiteral("no/such/dir/out.csv"))));
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("out.csv")));
 }
 
 void TestCsvGui::exportNamesWhatItLeftOut()
 {
-    Opened s;
-    QVERIFY(s.view);
-    s.app.context().setRadioVariant(RadioVariant::Other);
-    std::uint8_t* record = s.document().image().channel(3);
+    StartedProgram s;
+    QVERIFY(openInBand(s));
+    s.context().setRadioVariant(RadioVariant::Other);
+    std::uint8_t* record = document(s).image().channel(3);
     RadioImage::frequencyToBytes(14652000, record + RadioImage::RecTxFreq); // transmits only
     record[RadioImage::RecEncodeTone] = 0xE9;                               // 100.1 Hz, none of the 50 tones
     record[RadioImage::RecEncodeTone + 1] = 0x03;
-    s.view->loadFromImage();
+    s.view()->loadFromImage();
     const QString path = s.env.filePath(QStringLiteral("out.csv"));
-    QVERIFY(s.csv().exportFile(*s.view, path));
+    QVERIFY(csv(s).exportFile(*s.view(), path));
     QCOMPARE(s.env.boxes.size(), 1);
     QCOMPARE(s.env.boxes[0].icon, QMessageBox::Warning);
     QCOMPARE(s.env.boxes[0].text.split(QLatin1Char('\n')).mid(1),
              QStringList{
                  "Channel 3 was left out: it only transmits (146.52 MHz), which a channel list cannot say"});
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().count("\r\n"), 1); // the header alone
+    QCOMPARE(readFile(path).count("\r\n"), 1); // the header alone
 }
 
 void TestCsvGui::exportOntoAFullDisk()
 {
-    Opened s;
-    QVERIFY(s.view);
-    const QString path = s.env.filePath(QStringLiteral("old.csv"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old list\n") == 9);
-    old.close();
+    StartedProgram s;
+    QVERIFY(openInBand(s));
+    const QString path = s.writeFile(QStringLiteral("old.csv"), "old list\n");
     FailingWriter full(4);
-    s.app.context().setFileWriter(full);
-    QVERIFY(!s.csv().exportFile(*s.view, path));
+    s.context().setFileWriter(full);
+    QVERIFY(!csv(s).exportFile(*s.view(), path));
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("old.csv")));
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("old list\n"));
+    QCOMPARE(readFile(path), QByteArray("old list\n"));
 }
 
 void TestCsvGui::chineseReport()
 {
-    Opened s("Chinese");
-    QVERIFY(s.view);
+    StartedProgram s(StartedProgram::ini("Chinese"));
+    QVERIFY(openInBand(s));
     ReportSeen seen;
     answerReport(true, seen);
-    QVERIFY(s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
+    QVERIFY(csv(s).importFile(*s.view(), writeList(s, ListCsv)));
     QCOMPARE(seen.title, QStringLiteral("导入信道"));
     QCOMPARE(seen.headers, (QStringList{"行号", "位置", "结果"}));
     QCOMPARE(seen.results, (QStringList{"2 已作为信道 1 接受", "3 接收频率 180 MHz 超出频段 136 - 174 MHz",
                                         "4 已作为信道 4 接受"}));
     QVERIFY(seen.summary.endsWith(QStringLiteral("接受 2 行，拒绝 1 行。")));
-    QCOMPARE(s.grid(1, 5), QStringLiteral("窄"));
+    QCOMPARE(s.cell(1, 5), QStringLiteral("窄"));
 }
 
 // The typed value is a step of its own; the import one more, whose undo puts back the
 // grid and the image as they were before it.
 void TestCsvGui::importIsOneUndoStep()
 {
-    Opened s;
-    QVERIFY(s.view);
-    s.typeIntoOpenEditor(QStringLiteral("150.0125"));
+    StartedProgram s;
+    QVERIFY(openInBand(s));
+    s.typeWithoutEnter(2, QStringLiteral("150.0125"));
     ReportSeen seen;
     answerReport(true, seen);
-    s.view->leaveCommit();
-    const ViewState before = s.view->state();
-    QVERIFY(s.csv().importFile(*s.view, s.writeCsv(ListCsv)));
-    const ViewState after = s.view->state();
-    QCOMPARE(s.view->undoStack()->count(), 2);
-    s.view->undoStack()->undo();
-    QVERIFY(s.view->state().sameData(before));
-    QCOMPARE(s.grid(1, 1), QString());
-    QCOMPARE(s.grid(2, 1), QStringLiteral("150.01250"));
-    s.view->undoStack()->undo();
-    QVERIFY(!s.document().isModified());
-    s.view->undoStack()->redo();
-    s.view->undoStack()->redo();
-    QVERIFY(s.view->state().sameData(after));
+    s.view()->leaveCommit();
+    const ViewState before = s.view()->state();
+    QVERIFY(csv(s).importFile(*s.view(), writeList(s, ListCsv)));
+    const ViewState after = s.view()->state();
+    QCOMPARE(s.view()->undoStack()->count(), 2);
+    s.view()->undoStack()->undo();
+    QVERIFY(s.view()->state().sameData(before));
+    QCOMPARE(s.cell(1, 1), QString());
+    QCOMPARE(s.cell(2, 1), QStringLiteral("150.01250"));
+    s.view()->undoStack()->undo();
+    QVERIFY(!document(s).isModified());
+    s.view()->undoStack()->redo();
+    s.view()->undoStack()->redo();
+    QVERIFY(s.view()->state().sameData(after));
 }
 
 void TestCsvGui::droppedListOpensTheReport()
 {
-    Opened s;
-    QVERIFY(s.view);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(s.writeCsv(ListCsv))});
+    StartedProgram s;
+    QVERIFY(openInBand(s));
     ReportSeen seen;
     answerReport(true, seen);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(s.mainWindow(), &enter); // the drop goes where the drag entered
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(s.mainWindow(), &drop);
+    QVERIFY(s.dropFile(writeList(s, ListCsv)));
     QCOMPARE(seen.title, QStringLiteral("Import Channels"));
-    QCOMPARE(s.grid(1, 1), QStringLiteral("146.52000"));
+    QCOMPARE(s.cell(1, 1), QStringLiteral("146.52000"));
 }
 
 QTEST_MAIN(TestCsvGui)

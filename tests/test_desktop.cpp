@@ -3,12 +3,8 @@
 // dropped files, the window where it was left, readable colours in a dark palette, and
 // names for assistive technology.
 
-#include "app/Application.h"
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
 #include "app/HelpWindow.h"
 #include "app/KeyStateIndicators.h"
-#include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/RecentFiles.h"
 #include "app/TiledMdiArea.h"
@@ -21,13 +17,9 @@
 #include "dialogs/ProductInfoDialog.h"
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
-#include "document/ChannelFile.h"
-#include "editor/CellEditorDelegate.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "link/ScriptedSerialDevices.h"
 #include "support/DialogTestSupport.h"
-#include "support/GuiTestEnv.h"
+#include "support/ProgramFixture.h"
 #include "uikit/Contrast.h"
 
 #include <QAccessible>
@@ -36,61 +28,14 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
 #include <QUndoStack>
-#include <QtTest>
-#include <functional>
-#include <memory>
 
 namespace {
 
-// The program started in a folder of its own; it can be started again in the same
-// folder, with the settings the first run left.
-struct Program {
-    GuiTestEnv env;
-    std::unique_ptr<Application> app;
-
-    explicit Program(const QByteArray& ini = GuiTestEnv::defaultIni()) : env(ini) { QVERIFY(start()); }
-    bool start()
-    {
-        app = std::make_unique<Application>(env.hooks);
-        return app->start({env.iniPath(), env.dir(), QString()}, {});
-    }
-    MainWindow* window() const { return app->mainWindow(); }
-    DocumentManager& docs() const { return window()->documents(); }
-    ChannelView* view() const { return docs().currentWindow()->view(); }
-    QString cell(int r, int c) const { return view()->grid()->text(r, c); }
-    // Types into the Rx cell of a row and leaves the editor open, without Enter.
-    void typeWithoutEnter(int row, const QString& text) const
-    {
-        view()->grid()->setCurrentCell(row, 1);
-        view()->openEditor();
-        auto* edit = qobject_cast<QLineEdit*>(view()->editors().editorOf(1));
-        QVERIFY(edit->isVisible());
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    QString saveFile(const QString& name, const RadioImage& image = RadioImage::makeNew()) const
-    {
-        const QString path = env.filePath(name);
-        ChannelFile::save(path, image);
-        return path;
-    }
-};
-
-// Answers the modal dialog of type T as soon as it shows.
-template <typename T> void answerDialog(std::function<void(T&)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        answer(*dialog);
-    });
-}
+using Close = std::function<void(StartedProgram&)>;
 
 // The colour of the pixel in the area that differs most from the colour at its corner,
 // and that corner colour: the text and the background it was drawn on.
@@ -139,27 +84,25 @@ private Q_SLOTS:
 
 void TestDesktop::typedValueSurvivesEveryClose_data()
 {
-    QTest::addColumn<std::function<void(Program&)>>("close");
+    QTest::addColumn<Close>("close");
     QTest::addColumn<QString>("question");
     QTest::newRow("window manager close")
-        << std::function<void(Program&)>([](Program& p) { QVERIFY(!p.window()->close()); })
-        << "Save changes to";
-    QTest::newRow("File Exit") << std::function<void(Program&)>([](Program& p) {
-        p.window()->runCommand(CommandId::Exit);
-        QVERIFY(p.window()->isVisible());
+        << Close([](StartedProgram& p) { QVERIFY(!p.mainWindow()->close()); }) << "Save changes to";
+    QTest::newRow("File Exit") << Close([](StartedProgram& p) {
+        p.mainWindow()->runCommand(CommandId::Exit);
+        QVERIFY(p.mainWindow()->isVisible());
     }) << "Save changes to";
-    QTest::newRow("document window closed, then exit") << std::function<void(Program&)>([](Program& p) {
+    QTest::newRow("document window closed, then exit") << Close([](StartedProgram& p) {
         p.docs().currentWindow()->close();
-        QVERIFY(!p.window()->close());
+        QVERIFY(!p.mainWindow()->close());
     }) << "Save changes to";
-    QTest::newRow("New") << std::function<void(Program&)>([](Program& p) {
-        p.window()->runCommand(CommandId::FileNew);
-    }) << "Save changes to Channel Information?";
-    QTest::newRow("Open, then exit") << std::function<void(Program&)>([](Program& p) {
+    QTest::newRow("New") << Close([](StartedProgram& p) { p.mainWindow()->runCommand(CommandId::FileNew); })
+                         << "Save changes to Channel Information?";
+    QTest::newRow("Open, then exit") << Close([](StartedProgram& p) {
         DocumentWindow* typedIn = p.docs().currentWindow();
         QVERIFY(p.docs().openDocument(p.saveFile(QStringLiteral("other.dat"))));
         QVERIFY(typedIn->isHidden());
-        QVERIFY(!p.window()->close());
+        QVERIFY(!p.mainWindow()->close());
         typedIn->showNormalAgain();
     }) << "Save changes to Channel Information";
 }
@@ -168,9 +111,9 @@ void TestDesktop::typedValueSurvivesEveryClose_data()
 // so the question is asked and the value is there.
 void TestDesktop::typedValueSurvivesEveryClose()
 {
-    QFETCH(std::function<void(Program&)>, close);
+    QFETCH(Close, close);
     QFETCH(QString, question);
-    Program p;
+    StartedProgram p;
     DocumentWindow* typedIn = p.docs().currentWindow();
     p.typeWithoutEnter(3, QStringLiteral("150.5"));
     p.env.answers = {QMessageBox::Cancel};
@@ -184,8 +127,8 @@ void TestDesktop::typedValueSurvivesEveryClose()
 
 void TestDesktop::editCommandsOnTheActiveView()
 {
-    Program p;
-    MainWindow& w = *p.window();
+    StartedProgram p;
+    MainWindow& w = *p.mainWindow();
     for (auto [id, key] : {std::pair{CommandId::EditUndo, QKeySequence::Undo},
                            {CommandId::EditRedo, QKeySequence::Redo},
                            {CommandId::EditCut, QKeySequence::Cut},
@@ -236,75 +179,63 @@ void TestDesktop::dialogsAreUndoSteps()
 {
     QFETCH(int, command);
     QFETCH(std::function<void()>, answer);
-    Program p;
+    StartedProgram p;
     const ViewState before = p.view()->state();
-    const QString caption = p.window()->windowTitle();
+    const QString caption = p.mainWindow()->windowTitle();
     const BandLimits band = p.view()->band();
     answer();
-    p.window()->runCommand(command);
+    p.mainWindow()->runCommand(command);
     QVERIFY(!p.view()->state().sameData(before));
     QVERIFY(p.view()->document()->isModified());
-    p.window()->runCommand(CommandId::EditUndo);
+    p.mainWindow()->runCommand(CommandId::EditUndo);
     QVERIFY(p.view()->state().sameData(before));
-    QCOMPARE(p.window()->windowTitle(), caption);
+    QCOMPARE(p.mainWindow()->windowTitle(), caption);
     QCOMPARE(p.view()->band().high, band.high);
     QVERIFY(!p.view()->document()->isModified());
 }
 
 void TestDesktop::recentFiles()
 {
-    Program p;
+    StartedProgram p;
     const QString first = p.saveFile(QStringLiteral("first.dat"));
     const QString second = p.saveFile(QStringLiteral("second.dat"));
     QVERIFY(p.docs().openDocument(first));
     QVERIFY(p.docs().openDocument(second));
     QVERIFY(p.docs().openDocument(first));
-    QCOMPARE(p.window()->recentFiles().files(), (QStringList{first, second}));
-    QAction* top = p.window()->action(CommandId::RecentFileFirst);
+    QCOMPARE(p.mainWindow()->recentFiles().files(), (QStringList{first, second}));
+    QAction* top = p.mainWindow()->action(CommandId::RecentFileFirst);
     QVERIFY(top->isVisible() && top->text().startsWith(QStringLiteral("&1 ")));
-    QVERIFY(!p.window()->action(CommandId::RecentFileFirst + 2)->isVisible());
+    QVERIFY(!p.mainWindow()->action(CommandId::RecentFileFirst + 2)->isVisible());
     // Kept for the next start.
-    QVERIFY(p.window()->close());
+    QVERIFY(p.mainWindow()->close());
     QVERIFY(p.start());
-    QCOMPARE(p.window()->recentFiles().files(), (QStringList{first, second}));
-    p.window()->runCommand(CommandId::RecentFileFirst + 1);
+    QCOMPARE(p.mainWindow()->recentFiles().files(), (QStringList{first, second}));
+    p.mainWindow()->runCommand(CommandId::RecentFileFirst + 1);
     QCOMPARE(p.docs().currentWindow()->document()->pathName(), second);
-    QCOMPARE(p.window()->recentFiles().files(), (QStringList{second, first}));
+    QCOMPARE(p.mainWindow()->recentFiles().files(), (QStringList{second, first}));
     // A file gone from the disk is dropped with a message.
     QVERIFY(QFile::remove(first));
-    p.window()->runCommand(CommandId::RecentFileFirst + 1);
+    p.mainWindow()->runCommand(CommandId::RecentFileFirst + 1);
     QCOMPARE(p.env.boxes.size(), 1);
     QVERIFY(p.env.boxes[0].text.contains(QStringLiteral("no longer exists")));
-    QCOMPARE(p.window()->recentFiles().files(), QStringList{second});
+    QCOMPARE(p.mainWindow()->recentFiles().files(), QStringList{second});
     QCOMPARE(p.docs().currentWindow()->document()->pathName(), second);
 }
 
 void TestDesktop::droppedFiles()
 {
-    Program p;
-    const auto drop = [&p](const QString& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        const QPoint centre = p.window()->rect().center();
-        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(p.window(), &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent dropped(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(p.window(), &dropped);
-        return true;
-    };
-    QVERIFY(!drop(p.env.filePath(QStringLiteral("notes.txt"))));
-    const QString file = p.saveFile(QStringLiteral("dropped.dat"), RadioImage::makeNew());
-    QVERIFY(drop(file));
+    StartedProgram p;
+    QVERIFY(!p.dropFile(p.env.filePath(QStringLiteral("notes.txt"))));
+    const QString file = p.saveFile(QStringLiteral("dropped.dat"));
+    QVERIFY(p.dropFile(file));
     QCOMPARE(p.docs().currentWindow()->document()->pathName(), file);
-    QCOMPARE(p.window()->recentFiles().files(), QStringList{file});
+    QCOMPARE(p.mainWindow()->recentFiles().files(), QStringList{file});
 }
 
 void TestDesktop::placementRestored()
 {
-    Program p;
-    MainWindow* w = p.window();
+    StartedProgram p;
+    MainWindow* w = p.mainWindow();
     QVERIFY(w->isMaximized()); // the first start
     w->showNormal();
     w->setGeometry(40, 50, 640, 420);
@@ -313,7 +244,7 @@ void TestDesktop::placementRestored()
     QTRY_COMPARE(w->navigationBar()->width(), 150);
     QVERIFY(w->close());
     QVERIFY(p.start());
-    w = p.window();
+    w = p.mainWindow();
     QVERIFY(!w->isMaximized());
     QCOMPARE(w->geometry(), QRect(40, 50, 640, 420));
     QTRY_COMPARE(w->navigationBar()->width(), 150);
@@ -329,13 +260,13 @@ void TestDesktop::darkPaletteContrast()
 {
     const QPalette light = QApplication::palette();
     QApplication::setPalette(darkPalette());
-    Program p;
+    StartedProgram p;
     ChannelGrid* grid = p.view()->grid();
     grid->setText(4, 1, QStringLiteral("145.12500"));
     QTest::qWait(50);
-    const QImage shot = p.window()->grab().toImage();
+    const QImage shot = p.mainWindow()->grab().toImage();
     const auto inWindow = [&p](QWidget* widget, const QRect& rect) {
-        return QRect(widget->mapTo(p.window(), rect.topLeft()), rect.size());
+        return QRect(widget->mapTo(p.mainWindow(), rect.topLeft()), rect.size());
     };
     // Inside the grid lines and header borders.
     const QRect cell = grid->cellRect(4, 1).adjusted(1, 1, -2, -2);
@@ -356,7 +287,7 @@ void TestDesktop::darkPaletteContrast()
     QApplication::setPalette(light);
     QTest::qWait(50);
     // In the light palette the grid keeps its white background and blue titles.
-    const QImage lightShot = p.window()->grab().toImage();
+    const QImage lightShot = p.mainWindow()->grab().toImage();
     QCOMPARE(textAndBackground(lightShot, inWindow(grid->viewport(), cell)).second.rgb(),
              QColor(Qt::white).rgb());
     QCOMPARE(textAndBackground(lightShot, inWindow(numbers->viewport(), numberCell)).first.blue() > 200,
@@ -382,21 +313,21 @@ QStringList unnamedControls(const QWidget* top)
 // its column and channel as description; the key-state panes speak the language.
 void TestDesktop::accessibleNamesAndTexts()
 {
-    Program p;
+    StartedProgram p;
     p.view()->grid()->setText(2, 1, QStringLiteral("150.00000"));
     p.view()->grid()->setCurrentCell(2, 1); // its editor open
-    QCOMPARE(unnamedControls(p.window()), QStringList());
+    QCOMPARE(unnamedControls(p.mainWindow()), QStringList());
     OptionalFeaturesDialog options(p.view()->document()->image(), RadioVariant::ReceiveOnly,
                                    Language::English, p.env.hooks);
     QCOMPARE(unnamedControls(&options), QStringList());
-    ProductInfoDialog product(p.view()->document()->image(), p.app->context());
+    ProductInfoDialog product(p.view()->document()->image(), p.context());
     QCOMPARE(unnamedControls(&product), QStringList());
-    p.app->context().setSerialDevices(std::make_unique<ScriptedSerialDevices>()); // no real device
-    PortSettingDialog port(p.app->context());
+    p.context().setSerialDevices(std::make_unique<ScriptedSerialDevices>()); // no real device
+    PortSettingDialog port(p.context());
     QCOMPARE(unnamedControls(&port), QStringList());
-    LanguageDialog language(p.app->context());
+    LanguageDialog language(p.context());
     QCOMPARE(unnamedControls(&language), QStringList());
-    AboutDialog about(p.app->context());
+    AboutDialog about(p.context());
     QCOMPARE(unnamedControls(&about), QStringList());
     ProgressDialog progress(p.env.hooks, [] {});
     QCOMPARE(unnamedControls(&progress), QStringList());
@@ -411,9 +342,8 @@ void TestDesktop::accessibleNamesAndTexts()
     QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("Rx Frequency, channel 2"));
     QVERIFY(!cells->cellAt(5, 2)->text(QAccessible::Description).isEmpty());
 
-    QByteArray chinese = GuiTestEnv::defaultIni();
-    Program zh(chinese.replace("Language=English", "Language=Chinese"));
-    auto* panes = zh.window()->findChild<KeyStateIndicators*>();
+    StartedProgram zh(StartedProgram::ini("Chinese"));
+    auto* panes = zh.mainWindow()->findChild<KeyStateIndicators*>();
     QCOMPARE(panes->pane(0)->text(), QStringLiteral("大写"));
     QCOMPARE(QAccessible::queryAccessibleInterface(panes->pane(2))->text(QAccessible::Name),
              QStringLiteral("滚动锁定"));

@@ -5,13 +5,18 @@
 #include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
+#include "editor/ChannelDrag.h"
 #include "editor/GridClipboard.h"
+#include "editor/GridOperations.h"
 #include "support/SampleImage.h"
 #include "support/ViewFixture.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QTableView>
 #include <QUndoStack>
 #include <QtTest>
@@ -21,11 +26,14 @@
 namespace {
 
 // A view of a saved document (band 130 - 160MHz, receive-only columns) holding channel 1
-// at 145.125 MHz and channel 2 at 150 MHz.
+// at 145.125 MHz, channel 2 at 150 MHz and channel 15 at 140 MHz.
 struct Fixture : ViewFixture {
     Fixture()
         : ViewFixture(RadioVariant::ReceiveOnly, false,
-                      SampleImage().channel(1, 14512500, 14512500).channel(2, 15000000, 15000000))
+                      SampleImage()
+                          .channel(1, 14512500, 14512500)
+                          .channel(2, 15000000, 15000000)
+                          .channel(15, 14000000))
     {
     }
     QUndoStack& stack() const { return *view->undoStack(); }
@@ -53,6 +61,7 @@ private Q_SLOTS:
     void typingReplacesUnlessEditingInPlace();
     void editBoxKeepsItsOwnClipboardKeys();
     void enterInAnOpenedListPicksItsEntry();
+    void channelMenusAndDrop();
 };
 
 void TestEditing::undoRedoEachChange_data()
@@ -83,6 +92,29 @@ void TestEditing::undoRedoEachChange_data()
     QTest::newRow("cut") << std::function<void(Fixture&)>([](Fixture& f) {
         f.grid()->setCurrentCell(2, 1);
         QCOMPARE(cutCells(*f.view), QStringLiteral("150.00000\n"));
+    });
+    QTest::newRow("move down") << std::function<void(Fixture&)>([](Fixture& f) {
+        f.selectCells(1, 1, 2, 8);
+        QVERIFY(moveSelectedChannels(*f.view, 1));
+        QCOMPARE(f.grid()->selection().top, 2); // the selection goes with them
+    });
+    QTest::newRow("drop") << std::function<void(Fixture&)>(
+        [](Fixture& f) { QVERIFY(dropSelectedChannels(*f.view, 5)); });
+    QTest::newRow("insert") << std::function<void(Fixture&)>(
+        [](Fixture& f) { QVERIFY(insertEmptyChannel(*f.view)); });
+    QTest::newRow("delete") << std::function<void(Fixture&)>(
+        [](Fixture& f) { QVERIFY(deleteSelectedChannels(*f.view)); });
+    QTest::newRow("sort") << std::function<void(Fixture&)>([](Fixture& f) {
+        QVERIFY(sortSelectedChannels(*f.view));
+        QCOMPARE(f.stack().undoText(), QStringLiteral("Sort by Rx Frequency"));
+    });
+    QTest::newRow("fill down") << std::function<void(Fixture&)>([](Fixture& f) {
+        f.selectCells(1, 1, 4, 1);
+        QVERIFY(fillDown(*f.view));
+    });
+    QTest::newRow("set a column") << std::function<void(Fixture&)>([](Fixture& f) {
+        f.selectCells(1, 1, 2, 1);
+        QVERIFY(setColumnOfSelected(*f.view, 5, QStringLiteral("Narrow")));
     });
 }
 
@@ -335,6 +367,56 @@ void TestEditing::enterInAnOpenedListPicksItsEntry()
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(f.cell(1, 5), QStringLiteral("Narrow"));
     QCOMPARE(f.grid()->currentColumn(), 6);
+}
+
+// The Menu key opens the cells' menu with the current column's values, a right click on a
+// title cell that column's menu, and a drop of the grid's own channels moves them; a
+// refused insert says why.
+void TestEditing::channelMenusAndDrop()
+{
+    Fixture f;
+    f.grid()->setCurrentCell(2, 5);
+    f.key(Qt::Key_Menu);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QMenu* values = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->isVisible() && action->menu())
+            values = action->menu();
+    QVERIFY(values);
+    QCOMPARE(values->title(), QStringLiteral("Set W/N for se&lected channels"));
+    values->actions().at(1)->trigger();
+    menu->close();
+    QCOMPARE(f.cell(2, 5), QStringLiteral("Narrow"));
+    auto* table = f.grid()->findChild<QTableView*>();
+    QHeaderView* titles = table->horizontalHeader();
+    const QPoint wn(titles->sectionViewportPosition(4) + 5, 5);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, wn, titles->viewport()->mapToGlobal(wn));
+    QCoreApplication::sendEvent(titles->viewport(), &click);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Wide"));
+    menu->actions().at(1)->trigger();
+    menu->close();
+    QCOMPARE(f.cell(2, 5), QStringLiteral("Wide"));
+
+    table->clearSelection();
+    f.selectCells(1, 1, 2, 8);
+    std::unique_ptr<QMimeData> data(ChannelDrag::dragData(*f.grid()));
+    const QPoint below5 = f.grid()->cellRect(5, 1).center() + QPoint(0, 2); // lower half
+    f.grid()->viewport()->setAcceptDrops(true); // as while the grid's own drag runs
+    QDragEnterEvent enter(below5, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.grid()->viewport(), &enter);
+    QDropEvent drop(below5, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.grid()->viewport(), &drop);
+    QCOMPARE(f.cell(4, 1), QStringLiteral("145.12500"));
+    QCOMPARE(f.cell(5, 1), QStringLiteral("150.00000"));
+    QCOMPARE(f.stack().undoText(), QStringLiteral("Move Channels"));
+
+    f.grid()->setText(16, 1, QStringLiteral("150.00000"));
+    QVERIFY(!insertEmptyChannel(*f.view));
+    QCOMPARE(f.env.boxes.size(), 1);
+    QVERIFY(f.env.boxes[0].text.contains(QStringLiteral("channel 16 is in use")));
 }
 
 QTEST_MAIN(TestEditing)

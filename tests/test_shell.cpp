@@ -1,7 +1,3 @@
-#include "app/Application.h"
-#include "app/DocumentManager.h"
-#include "app/DocumentWindow.h"
-#include "app/MainWindow.h"
 #include "app/NavigationBar.h"
 #include "app/PrintCommands.h"
 #include "app/WindowMenu.h"
@@ -12,19 +8,15 @@
 #include "dialogs/ProgressDialog.h"
 #include "document/ChannelDocument.h"
 #include "document/ChannelFile.h"
-#include "editor/CellEditorDelegate.h"
-#include "editor/ChannelGrid.h"
-#include "editor/ChannelView.h"
 #include "editor/ViewTransfer.h"
 #include "link/ScriptedSerialDevices.h"
 #include "sim/VirtualRadio.h"
 #include "support/FailingWriter.h"
-#include "support/GuiTestEnv.h"
+#include "support/ProgramFixture.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
@@ -34,43 +26,20 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTreeWidget>
-#include <QtTest>
 
 #include <cstring>
 #include <sys/stat.h>
 
 namespace {
 
-QByteArray iniWith(const QByteArray& language, const QByteArray& showLang)
+QStringList menuTitles(const StartedProgram& s)
 {
-    QByteArray ini = GuiTestEnv::defaultIni();
-    ini.replace("Language=English", "Language=" + language);
-    ini.replace("ShowLang=1", "ShowLang=" + showLang);
-    return ini;
+    QStringList titles;
+    for (QAction* a : s.mainWindow()->menuBar()->actions())
+        titles << a->text();
+    return titles;
 }
-
-struct Started {
-    GuiTestEnv env;
-    Application app{env.hooks};
-    bool ok = false;
-
-    explicit Started(const QByteArray& ini = GuiTestEnv::defaultIni(), const QStringList& args = {})
-        : env(ini)
-    {
-        ok = app.start({env.iniPath(), env.dir(), QString()}, args);
-    }
-    MainWindow* mainWindow() const { return app.mainWindow(); }
-    DocumentManager& docs() const { return mainWindow()->documents(); }
-    QStringList menuTitles() const
-    {
-        QStringList titles;
-        for (QAction* a : mainWindow()->menuBar()->actions())
-            titles << a->text();
-        return titles;
-    }
-};
 
 // A desktop style that activates items with a single click, or with a double click.
 struct ActivationStyle : QProxyStyle {
@@ -82,14 +51,6 @@ struct ActivationStyle : QProxyStyle {
                                                              : QProxyStyle::styleHint(hint, o, w, r);
     }
 };
-
-QString writeFile(const GuiTestEnv& env, const QString& name, const QByteArray& bytes)
-{
-    QFile file(env.filePath(name));
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return file.fileName();
-}
 
 } // namespace
 
@@ -151,9 +112,9 @@ void TestShell::startUpLanguage()
     QFETCH(bool, chinese);
     QFETCH(QString, company);
     QFETCH(QString, fileMenu);
-    Started s(iniWith(language, "1"));
+    StartedProgram s(StartedProgram::ini(language), {}, started);
     QCOMPARE(s.ok, started);
-    const AppContext& context = s.app.context();
+    const AppContext& context = s.context();
     QCOMPARE(context.language() == Language::Chinese, chinese);
     QCOMPARE(context.languageName(), QString::fromUtf8(language));
     QCOMPARE(context.helpFile(), chinese ? QStringLiteral("chHelp.chm") : QStringLiteral("enHelp.chm"));
@@ -165,7 +126,7 @@ void TestShell::startUpLanguage()
         return;
     }
     QCOMPARE(context.company(), company);
-    QCOMPARE(s.menuTitles().value(0), fileMenu);
+    QCOMPARE(menuTitles(s).value(0), fileMenu);
     QCOMPARE(s.mainWindow()->navigationBar()->captionText(), company);
     QCOMPARE(s.mainWindow()->navigationBar()->tree()->topLevelItem(0)->child(1)->text(0),
              NavigationBar::itemTexts(chinese ? Language::Chinese : Language::English)[1]);
@@ -186,16 +147,14 @@ void TestShell::showLang()
 {
     QFETCH(QByteArray, value);
     QFETCH(bool, kept);
-    Started s(iniWith("English", value));
-    QVERIFY(s.ok);
+    StartedProgram s(StartedProgram::ini("English", value));
     QCOMPARE(s.mainWindow()->action(CommandId::ChooseLanguage)->isVisible(), kept);
 }
 
 void TestShell::documentMenus()
 {
-    Started s;
-    QVERIFY(s.ok);
-    QCOMPARE(s.menuTitles(),
+    StartedProgram s;
+    QCOMPARE(menuTitles(s),
              (QStringList{"&File", "&Edit", "&Program", "&View", "&Setup", "&Window", "&Help"}));
     QCOMPARE(s.mainWindow()->action(CommandId::About)->text(), QStringLiteral("&About Test..."));
     QCOMPARE(s.mainWindow()->windowTitle(),
@@ -217,7 +176,7 @@ void TestShell::navigationTree()
 {
     QFETCH(bool, singleClick);
     ActivationStyle style(singleClick);
-    Started s;
+    StartedProgram s;
     QTreeWidget* tree = s.mainWindow()->navigationBar()->tree();
     tree->setStyle(&style);
     QSignalSpy chosen(s.mainWindow()->navigationBar(), &NavigationBar::targetChosen);
@@ -245,10 +204,10 @@ void TestShell::navigationTree()
 // brings it back. At exit a changed document's window comes forward before the question.
 void TestShell::windowMenuListsEveryDocument()
 {
-    Started s;
+    StartedProgram s;
     DocumentWindow* first = s.docs().currentWindow();
     first->document()->setModified(true);
-    QVERIFY(s.docs().openDocument(writeFile(s.env, "b.dat", ChannelFile::toBytes(RadioImage::makeNew()))));
+    QVERIFY(s.docs().openDocument(s.saveFile(QStringLiteral("b.dat"))));
     DocumentWindow* second = s.docs().currentWindow();
     Q_EMIT s.mainWindow()->menuBar()->actions().at(5)->menu()->aboutToShow();
     const QList<QAction*> entries = s.mainWindow()->windowMenu().entries();
@@ -265,7 +224,7 @@ void TestShell::windowMenuListsEveryDocument()
 
 void TestShell::childFrameHidesAndComesBack()
 {
-    Started s;
+    StartedProgram s;
     DocumentWindow* child = s.docs().currentWindow();
     child->view()->grid()->setText(1, 1, QStringLiteral("146.00000"));
     child->close();
@@ -288,7 +247,7 @@ void TestShell::childFrameHidesAndComesBack()
 
 void TestShell::newAsksBeforeClearing()
 {
-    Started s;
+    StartedProgram s;
     DocumentWindow* first = s.docs().currentWindow();
     s.env.answers = {QMessageBox::Cancel};
     s.mainWindow()->runCommand(CommandId::FileNew);
@@ -314,15 +273,15 @@ void TestShell::newAsksBeforeClearing()
 
 void TestShell::openBadFile()
 {
-    Started s;
-    const QString bad = writeFile(s.env, QStringLiteral("bad.dat"), QByteArray(1040, 'x'));
+    StartedProgram s;
+    const QString bad = s.writeFile(QStringLiteral("bad.dat"), QByteArray(1040, 'x'));
     QVERIFY(!s.docs().openDocument(bad));
     QCOMPARE(s.env.boxes.size(), 1);
     QCOMPARE(s.env.boxes[0].text, QStringLiteral("Data Format Error"));
     QCOMPARE(s.docs().windows().size(), 1);
     QVERIFY(s.docs().currentWindow()->isVisible());
 
-    const QString shortFile = writeFile(s.env, QStringLiteral("short.dat"), QByteArray("Q4V7", 4));
+    const QString shortFile = s.writeFile(QStringLiteral("short.dat"), QByteArray("Q4V7", 4));
     QVERIFY(!s.docs().openDocument(shortFile));
     QCOMPARE(s.env.boxes.size(), 2);
 }
@@ -336,10 +295,9 @@ void TestShell::fifoOnTheCommandLine()
     // A program waiting in open() for a writer gets one, so the test fails instead of hanging.
     QProcess writer;
     writer.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral(": > \"$0\""), fifo});
-    Started s(GuiTestEnv::defaultIni(), {fifo});
+    StartedProgram s(GuiTestEnv::defaultIni(), {fifo});
     writer.kill();
     writer.waitForFinished();
-    QVERIFY(s.ok);
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("x\\t.dat.\nIt is a named pipe")));
     QCOMPARE(s.docs().windows().size(), 1);
@@ -348,17 +306,16 @@ void TestShell::fifoOnTheCommandLine()
 
 void TestShell::saveAndReopen()
 {
-    Started s;
+    StartedProgram s;
     RadioImage image = RadioImage::makeNew();
     image[1000] = 0x5A; // beyond the channels: carried through untouched
-    const QString path = s.env.filePath(QStringLiteral("chan.dat"));
-    QVERIFY(ChannelFile::save(path, image).ok());
+    const QString path = s.saveFile(QStringLiteral("chan.dat"), image);
     DocumentWindow* before = s.docs().currentWindow();
     QVERIFY(s.docs().openDocument(path));
     DocumentWindow* opened = s.docs().currentWindow();
     QVERIFY(opened != before);
     QVERIFY(before->isHidden());
-    QVERIFY(!s.app.context().isNewDocument());
+    QVERIFY(!s.context().isNewDocument());
     opened->view()->grid()->setText(3, 1, QStringLiteral("145.12500"));
     QVERIFY(s.docs().save(opened));
     RadioImage saved;
@@ -366,20 +323,15 @@ void TestShell::saveAndReopen()
     QCOMPARE(RadioImage::frequencyFromBytes(saved.channel(3)), 14512500u);
     QCOMPARE(int(saved[1000]), 0x5A);
     QVERIFY(s.docs().openDocument(path));
-    QCOMPARE(s.docs().currentWindow()->view()->grid()->text(3, 1), QStringLiteral("145.12500"));
+    QCOMPARE(s.cell(3, 1), QStringLiteral("145.12500"));
 }
 
 void TestShell::saveCommitsOpenEditor()
 {
-    Started s;
-    const QString path = s.env.filePath(QStringLiteral("typed.dat"));
-    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
+    StartedProgram s;
+    const QString path = s.saveFile(QStringLiteral("typed.dat"));
     QVERIFY(s.docs().openDocument(path));
-    ChannelView* view = s.docs().currentWindow()->view();
-    view->grid()->setCurrentCell(2, 1);
-    auto* edit = qobject_cast<QLineEdit*>(view->editors().editorOf(1));
-    QVERIFY(edit->isVisible());
-    edit->setText(QStringLiteral("150.0125"));
+    s.typeWithoutEnter(2, QStringLiteral("150.0125"));
     QVERIFY(s.docs().save(s.docs().currentWindow()));
     RadioImage saved;
     QVERIFY(ChannelFile::load(path, saved).ok());
@@ -388,7 +340,7 @@ void TestShell::saveCommitsOpenEditor()
 
 void TestShell::unsavedChangesPrompt()
 {
-    Started s;
+    StartedProgram s;
     s.docs().currentWindow()->document()->setModified(true);
     s.env.answers = {QMessageBox::Cancel};
     QVERIFY(!s.mainWindow()->close());
@@ -403,15 +355,14 @@ void TestShell::unsavedChangesPrompt()
 // the edits stay, and closing asks again.
 void TestShell::failedSaveKeepsTheEdits()
 {
-    Started s;
-    const QString path = s.env.filePath(QStringLiteral("kept.dat"));
-    QVERIFY(ChannelFile::save(path, RadioImage::makeNew()).ok());
+    StartedProgram s;
+    const QString path = s.saveFile(QStringLiteral("kept.dat"));
     QVERIFY(s.docs().openDocument(path));
     DocumentWindow* window = s.docs().currentWindow();
     window->view()->grid()->setText(3, 1, QStringLiteral("145.12500"));
     window->document()->setModified(true);
     FailingWriter full(100);
-    s.app.context().setFileWriter(full);
+    s.context().setFileWriter(full);
     QVERIFY(!s.docs().save(window));
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("kept.dat")));
@@ -428,7 +379,7 @@ void TestShell::failedSaveKeepsTheEdits()
     QVERIFY(s.env.boxes[2].text.contains(QStringLiteral("kept.dat")));
 
     const FileWriter roomAgain;
-    s.app.context().setFileWriter(roomAgain);
+    s.context().setFileWriter(roomAgain);
     s.env.answers = {QMessageBox::Save};
     QVERIFY(s.mainWindow()->close());
     QVERIFY(ChannelFile::load(path, onDisk).ok());
@@ -438,52 +389,45 @@ void TestShell::failedSaveKeepsTheEdits()
 // Print to file writes the PDF as every other file: whole, or not at all.
 void TestShell::printToFileGoesThroughTheWriter()
 {
-    Started s;
-    const QString path = s.env.filePath(QStringLiteral("report.pdf"));
-    writeFile(s.env, QStringLiteral("report.pdf"), "old report");
+    StartedProgram s;
+    const QString path = s.writeFile(QStringLiteral("report.pdf"), "old report");
     QPrinter& printer = s.mainWindow()->printCommands().printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    ChannelView& view = *s.docs().currentWindow()->view();
+    ChannelView& view = *s.view();
     FailingWriter full(100);
-    s.app.context().setFileWriter(full);
+    s.context().setFileWriter(full);
     s.mainWindow()->printCommands().printDirect(view);
     QCOMPARE(s.env.boxes.size(), 1);
     QVERIFY(s.env.boxes[0].text.contains(QStringLiteral("report.pdf")));
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("old report"));
-    file.close();
+    QCOMPARE(readFile(path), QByteArray("old report"));
 
     const FileWriter roomAgain;
-    s.app.context().setFileWriter(roomAgain);
+    s.context().setFileWriter(roomAgain);
     s.mainWindow()->printCommands().printDirect(view);
     QCOMPARE(s.env.boxes.size(), 1);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith("%PDF-"));
+    QVERIFY(readFile(path).startsWith("%PDF-"));
 }
 
 void TestShell::languageChangeRestarts()
 {
-    Started s;
+    StartedProgram s;
     s.docs().currentWindow()->document()->setModified(true);
     // The modal dialog is answered from inside its own loop.
-    auto answerDialog = [](bool chooseChinese) {
-        QTimer::singleShot(0, [chooseChinese] {
-            auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            QVERIFY(dialog->englishButton()->isChecked());
-            (chooseChinese ? dialog->chineseButton() : dialog->englishButton())->setChecked(true);
-            dialog->accept();
+    auto answer = [](bool chooseChinese) {
+        answerDialog<LanguageDialog>([chooseChinese](LanguageDialog& dialog) {
+            QVERIFY(dialog.englishButton()->isChecked());
+            (chooseChinese ? dialog.chineseButton() : dialog.englishButton())->setChecked(true);
+            dialog.accept();
         });
     };
-    answerDialog(false); // the language in use: nothing changes
+    answer(false); // the language in use: nothing changes
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(s.mainWindow()->isVisible());
 
     s.env.answers = {QMessageBox::Cancel}; // the user keeps the window at the save question
-    answerDialog(true);
+    answer(true);
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     IniFile reread;
     reread.load(s.env.iniPath());
@@ -493,7 +437,7 @@ void TestShell::languageChangeRestarts()
     QVERIFY(!s.mainWindow()->restartRequested()); // no second instance while this one stays
 
     s.env.answers = {QMessageBox::Discard}; // this time the window closes: restart
-    answerDialog(true);
+    answer(true);
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QVERIFY(!s.mainWindow()->isVisible());
     QVERIFY(s.mainWindow()->restartRequested());
@@ -504,18 +448,12 @@ void TestShell::languageChangeRestarts()
 
 void TestShell::languageChangeThatCannotBeSaved()
 {
-    Started s;
-    QFile ini(s.env.iniPath());
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    const QByteArray before = ini.readAll();
-    ini.close();
+    StartedProgram s;
     FailingWriter full;
-    s.app.context().setFileWriter(full);
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<LanguageDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->chineseButton()->setChecked(true);
-        dialog->accept();
+    s.context().setFileWriter(full);
+    answerDialog<LanguageDialog>([](LanguageDialog& dialog) {
+        dialog.chineseButton()->setChecked(true);
+        dialog.accept();
     });
     s.mainWindow()->runCommand(CommandId::ChooseLanguage);
     QCOMPARE(s.env.boxes.size(), 1);
@@ -523,9 +461,8 @@ void TestShell::languageChangeThatCannotBeSaved()
     QVERIFY(s.env.boxes[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
     QVERIFY(s.mainWindow()->isVisible());
     QVERIFY(!s.mainWindow()->restartRequested());
-    QCOMPARE(s.app.context().setupValue(QStringLiteral("Language")), QStringLiteral("English"));
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    QCOMPARE(ini.readAll(), before);
+    QCOMPARE(s.context().setupValue(QStringLiteral("Language")), QStringLiteral("English"));
+    QCOMPARE(readFile(s.env.iniPath()), GuiTestEnv::defaultIni());
 }
 
 // A Program.ini that cannot be read ends the start with a box naming it; one read where no
@@ -545,8 +482,8 @@ void TestShell::startsOnWhatCanBeRead()
 
 void TestShell::aboutTexts()
 {
-    Started s;
-    AboutDialog about(s.app.context(), s.mainWindow());
+    StartedProgram s;
+    AboutDialog about(s.context(), s.mainWindow());
     QCOMPARE(about.windowTitle(), QStringLiteral("About Test"));
     QCOMPARE(about.line(AboutDialog::Line1Id)->text(), QStringLiteral("Version 1 & more"));
     QCOMPARE(about.line(AboutDialog::Line2Id)->text(), QStringLiteral("<u>C</u>opy 2026"));
@@ -556,10 +493,9 @@ void TestShell::aboutTexts()
 
 void TestShell::chineseWindow()
 {
-    Started s(iniWith("Chinese", "1"));
-    QVERIFY(s.ok);
-    QCOMPARE(s.menuTitles(), (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)",
-                                          "窗口(&W)", "帮助(&H)"}));
+    StartedProgram s(StartedProgram::ini("Chinese"));
+    QCOMPARE(menuTitles(s), (QStringList{"文件(&F)", "编辑(&E)", "编程(&P)", "查看(&V)", "设置(&S)",
+                                         "窗口(&W)", "帮助(&H)"}));
     auto chinese = [](const QString& text) {
         return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
     };
@@ -574,7 +510,7 @@ void TestShell::chineseWindow()
         }
     }
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->text(), QStringLiteral("读数据(&R)"));
-    QCOMPARE(AboutDialog(s.app.context()).windowTitle(), QStringLiteral("关于测试")); // no "(&A)..."
+    QCOMPARE(AboutDialog(s.context()).windowTitle(), QStringLiteral("关于测试")); // no "(&A)..."
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->statusTip(), QStringLiteral("从对讲机读取数据"));
     QCOMPARE(s.mainWindow()->action(CommandId::Read)->toolTip(), QStringLiteral("读数据"));
     QCOMPARE(s.mainWindow()->messagePane()->text(), QStringLiteral("就绪"));
@@ -596,7 +532,7 @@ void TestShell::standardButtons()
         QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm");
     if (language == "Chinese" && !QFileInfo::exists(qtTexts))
         QSKIP("Qt's Chinese texts are not installed");
-    Started s(iniWith(language, "1"));
+    StartedProgram s(StartedProgram::ini(language));
     QMessageBox box(QMessageBox::Question, QStringLiteral("Northwind Radio Works"), QStringLiteral("Ready"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     makeRoomForCaption(box); // the caption shows whole beside the title bar's icon and buttons
@@ -614,8 +550,8 @@ void TestShell::commandsRefusedDuringTransfer()
     paced.paced = true;
     VirtualRadio radio(CloneFrames::transferAreaOf(RadioImage::makeNew()), paced);
     QVERIFY(radio.start());
-    Started s;
-    s.app.context().port().setDeviceOverride(radio.devicePath());
+    StartedProgram s;
+    s.context().port().setDeviceOverride(radio.devicePath());
     DocumentWindow* frame = s.docs().currentWindow();
     ViewTransfer& transfer = frame->view()->transfer();
     bool checked = false;
@@ -644,15 +580,15 @@ void TestShell::absentPortTakesTheOneCable()
 {
     VirtualRadio radio(CloneFrames::transferAreaOf(RadioImage::makeNew()), {});
     QVERIFY(radio.start());
-    Started s(GuiTestEnv::defaultIni() + "[Ports]\r\nCOM1=/nonexistent/ttyXR1\r\n");
+    StartedProgram s(GuiTestEnv::defaultIni() + "[Ports]\r\nCOM1=/nonexistent/ttyXR1\r\n");
     auto devices = std::make_unique<ScriptedSerialDevices>();
     SerialDeviceInfo cable;
     cable.path = radio.devicePath();
     cable.vendorId = 0x1a86;
     cable.productId = 0x7523;
     devices->setDevices({cable});
-    s.app.context().setSerialDevices(std::move(devices));
-    ViewTransfer& transfer = s.docs().currentWindow()->view()->transfer();
+    s.context().setSerialDevices(std::move(devices));
+    ViewTransfer& transfer = s.view()->transfer();
     s.mainWindow()->runCommand(CommandId::Read);
     QTest::mouseClick(transfer.progress().okButton(), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!transfer.progress().isOpen(), 15000);
@@ -661,7 +597,7 @@ void TestShell::absentPortTakesTheOneCable()
     QCOMPARE(s.mainWindow()->statusBar()->currentMessage(),
              QStringLiteral("COM1 is not present; using the programming cable on %1 (WCH CH340).")
                  .arg(radio.devicePath()));
-    QCOMPARE(s.app.context().port().name(), QStringLiteral("COM1")); // for this transfer only
+    QCOMPARE(s.context().port().name(), QStringLiteral("COM1")); // for this transfer only
 }
 
 QTEST_MAIN(TestShell)

@@ -4,6 +4,7 @@
 #include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
+#include "model/ChannelCodec.h"
 #include "support/ViewFixture.h"
 
 #include <QComboBox>
@@ -24,11 +25,8 @@ private Q_SLOTS:
     void initTestCase() { qRegisterMetaType<RadioVariant>(); }
     void initialLayout_data();
     void initialLayout();
-    void enterFillsRowAndMoves();
-    void leaveFillsFewerCells();
-    void refusedEntryClearsRowAndStays();
-    void emptyRxDeletesChannel();
-    void listOnEmptyRowStaysEmpty();
+    void commitWiring_data();
+    void commitWiring();
     void enterNavigationWraps();
     void disabledGridOpensNoEditor();
     void unofferedToneIsKept();
@@ -65,69 +63,70 @@ void TestView::initialLayout()
     QCOMPARE(f.view->toneList().size(), 219);
 }
 
-void TestView::enterFillsRowAndMoves()
+void TestView::commitWiring_data()
 {
-    Fixture f;
-    f.typeInto(2, 1, QStringLiteral("145.125"));
-    f.pressEnter();
+    QTest::addColumn<QString>("before");  // Rx committed with Enter first
+    QTest::addColumn<int>("col");         // the cell typed into, in row 2
+    QTest::addColumn<QString>("typed");   // the edit box's text, or the list entry chosen
+    QTest::addColumn<bool>("enter");      // Enter, or a click on cell (5, 3)
+    QTest::addColumn<QStringList>("row"); // row 2 after the commit
+    QTest::addColumn<QPoint>("current");  // (row, column) after the commit
+    QTest::addColumn<QString>("box");
     // The receive-only radio's Tx and Enc are not shown, so they show empty (and are not written).
-    QCOMPARE(f.row(2), (QStringList{"145.12500", "", "None", "", "Wide", "No", "Off", "High"}));
-    QCOMPARE(f.grid()->currentRow(), 2);
-    QCOMPARE(f.grid()->currentColumn(), 3); // Tx is not shown
-    QVERIFY2(f.env.boxes.isEmpty(), qPrintable(f.env.boxTexts()));
-    QVERIFY(f.document.isModified());
+    const QStringList filled{"145.12500", "", "None", "", "Wide", "No", "Off", "High"};
+    const QStringList empty(8, QString());
+    const QString refused = QStringLiteral("Out of range,please input again.");
+    QTest::newRow("Enter fills, moves") << "" << 1 << "145.125" << true << filled << QPoint(2, 3) << "";
+    QTest::newRow("leave fills") << "" << 1 << "145.125" << false << filled << QPoint(5, 3) << "";
+    QTest::newRow("refused clears, stays")
+        << "145.125" << 1 << "abc" << true << empty << QPoint(2, 1) << refused;
+    QTest::newRow("empty Rx deletes") << "150" << 1 << "" << true << empty << QPoint(2, 3) << "";
+    QTest::newRow("list on empty row") << "" << 5 << "Narrow" << true << empty << QPoint(2, 6) << "";
 }
 
-void TestView::leaveFillsFewerCells()
+// A commit through the view: the rule's writes in the grid, the move after it (none after a
+// refusal), the editor that opens where it lands, and the rule's message.
+void TestView::commitWiring()
 {
+    QFETCH(QString, before);
+    QFETCH(int, col);
+    QFETCH(QString, typed);
+    QFETCH(bool, enter);
+    QFETCH(QStringList, row);
+    QFETCH(QPoint, current);
+    QFETCH(QString, box);
     Fixture f;
-    f.typeInto(2, 1, QStringLiteral("145.125"));
-    f.clickCell(5, 3);
-    QCOMPARE(f.row(2), (QStringList{"145.12500", "", "None", "", "Wide", "No", "Off", "High"}));
-    QCOMPARE(f.grid()->currentRow(), 5);
-    // The list editor of the new cell opened on entry 0 of an empty cell.
-    auto* list = qobject_cast<QComboBox*>(f.view->editors().editorOf(3));
-    QVERIFY(list->isVisible());
+    if (!before.isEmpty()) {
+        f.typeInto(2, 1, before);
+        f.pressEnter();
+    }
+    if (col == GridColumn::RxFrequency) {
+        f.typeInto(2, col, typed);
+    } else {
+        f.clickCell(2, col);
+        auto* list = qobject_cast<QComboBox*>(f.view->editors().editorOf(col));
+        QVERIFY(list && list->isVisible());
+        list->setCurrentIndex(list->findText(typed));
+    }
+    if (enter)
+        f.pressEnter();
+    else
+        f.clickCell(5, 3);
+    QCOMPARE(f.row(2), row);
+    QCOMPARE(QPoint(f.grid()->currentRow(), f.grid()->currentColumn()), current);
+    QCOMPARE(f.env.boxTexts(), box);
+    if (!box.isEmpty()) {
+        QCOMPARE(f.env.boxes[0].caption, QStringLiteral("Caution"));
+        QCOMPARE(f.env.boxes[0].icon, QMessageBox::Warning);
+        f.pressEnter(); // Enter again with no editor open still moves on
+        QCOMPARE(f.grid()->currentColumn(), 3);
+        return;
+    }
+    // The new cell's list editor opens, on entry 0 in each case here (an empty cell, or None).
+    auto* list = qobject_cast<QComboBox*>(f.view->editors().editorOf(current.y()));
+    QVERIFY(list && list->isVisible());
     QCOMPARE(list->currentIndex(), 0);
-}
-
-void TestView::refusedEntryClearsRowAndStays()
-{
-    Fixture f;
-    f.typeInto(4, 1, QStringLiteral("145.125"));
-    f.pressEnter();
-    f.typeInto(4, 1, QStringLiteral("abc"));
-    f.pressEnter();
-    QCOMPARE(f.env.boxes.size(), 1);
-    QCOMPARE(f.env.boxes[0].text, QStringLiteral("Out of range,please input again."));
-    QCOMPARE(f.env.boxes[0].caption, QStringLiteral("Caution"));
-    QCOMPARE(f.env.boxes[0].icon, QMessageBox::Warning);
-    QCOMPARE(f.row(4), QStringList(8, QString()));
-    QCOMPARE(f.grid()->currentColumn(), 1); // no move after a refusal
-    // Enter again with no editor open still moves on.
-    f.pressEnter();
-    QCOMPARE(f.grid()->currentColumn(), 3);
-}
-
-void TestView::emptyRxDeletesChannel()
-{
-    Fixture f;
-    f.typeInto(6, 1, QStringLiteral("150"));
-    f.pressEnter();
-    f.typeInto(6, 1, QString());
-    f.pressEnter();
-    QCOMPARE(f.row(6), QStringList(8, QString()));
-}
-
-void TestView::listOnEmptyRowStaysEmpty()
-{
-    Fixture f;
-    f.clickCell(7, 5);
-    auto* list = qobject_cast<QComboBox*>(f.view->editors().editorOf(5));
-    QVERIFY(list->isVisible());
-    list->setCurrentIndex(1);
-    f.pressEnter();
-    QCOMPARE(f.cell(7, 5), QString());
+    QCOMPARE(f.document.isModified(), !before.isEmpty() || row != QStringList(8, QString()));
 }
 
 void TestView::enterNavigationWraps()

@@ -116,9 +116,9 @@ void TestWorkflows::onThreads()
     std::thread writing([&] {
         SerialPortLine line;
         CloneTransfer transfer(line, {});
-        const RadioWriteVerify writer(plan, history, Language::English);
-        if (writer.write(transfer, second.devicePath()).completed())
-            verification = writer.verify(transfer, second.devicePath());
+        const RadioWriteVerify writeVerify(plan, history, Language::English);
+        if (writeVerify.write(transfer, second.devicePath()).completed())
+            verification = writeVerify.verify(transfer, second.devicePath());
     });
     reading.join();
     writing.join();

@@ -57,6 +57,7 @@ void DocumentManager::setActive(DocumentWindow* window)
 DocumentWindow* DocumentManager::createWindow(ChannelDocument* document)
 {
     auto* window = new DocumentWindow(document, context_);
+    window->view()->setCellMenuActions(cellMenuActions_);
     area_->addSubWindow(window);
     connect(window->view(), &ChannelView::captionChanged, this, &DocumentManager::captionChanged);
     connect(&window->view()->transfer(), &ViewTransfer::runningChanged, this,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -11,6 +12,7 @@
 #include <optional>
 
 class AppContext;
+class QAction;
 class ChannelDocument;
 class TiledMdiArea;
 class QWidget;
@@ -48,6 +50,8 @@ public:
     void bringForward(DocumentWindow* window);
     // Brings forward the next (step 1) or previous (-1) window in the order they opened.
     void bringForwardNeighbour(int step);
+    // The channel operations every channel view's cell menu offers (the window's actions).
+    void setCellMenuActions(const QList<QAction*>& actions) { cellMenuActions_ = actions; }
 
 Q_SIGNALS:
     void currentWindowChanged(DocumentWindow* window);
@@ -72,4 +76,5 @@ private:
     TiledMdiArea* area_;
     QWidget* dialogParent_;
     QPointer<DocumentWindow> active_;
+    QList<QAction*> cellMenuActions_;
 };

@@ -10,6 +10,7 @@
 #include "config/CommandIds.h"
 #include "dialogs/AboutDialog.h"
 #include "editor/ChannelView.h"
+#include "editor/GridOperations.h"
 #include "editor/ViewTransfer.h"
 #include "session/AppContext.h"
 
@@ -108,6 +109,38 @@ const std::vector<MainCommand>& MainWindow::commands()
          QT_TRANSLATE_NOOP("StringTable", "Fill the cells from the current one with the clipboard\nPaste"),
          QKeySequence::keyBindings(QKeySequence::Paste), Doc | Refused,
          onDocument([](W& w, D& d) { w.edit_->paste(*d.view()); }),
+         [](const W& w) { return w.edit_->canChangeCells(); }},
+        // The channel operations work on the selected channels, in the Edit menu and the
+        // grid's context menu.
+        {FillDown, QT_TRANSLATE_NOOP("MainWindow", "Fill &Down"),
+         QT_TRANSLATE_NOOP("StringTable", "Copy the first selected cell into the selected cells below it\n"
+                           "Fill Down"),
+         {Qt::CTRL | Qt::Key_D}, Doc | Refused, onDocument([](W&, D& d) { fillDown(*d.view()); }),
+         [](const W& w) { return w.edit_->canChangeCells(); }},
+        {MoveChannelsUp, QT_TRANSLATE_NOOP("MainWindow", "&Move Up"),
+         QT_TRANSLATE_NOOP("StringTable", "Move the selected channels up one place\nMove Up"),
+         {Qt::CTRL | Qt::SHIFT | Qt::Key_Up}, Doc | Refused,
+         onDocument([](W&, D& d) { moveSelectedChannels(*d.view(), -1); }),
+         [](const W& w) { return w.edit_->canChangeCells(); }},
+        {MoveChannelsDown, QT_TRANSLATE_NOOP("MainWindow", "Move Dow&n"),
+         QT_TRANSLATE_NOOP("StringTable", "Move the selected channels down one place\nMove Down"),
+         {Qt::CTRL | Qt::SHIFT | Qt::Key_Down}, Doc | Refused,
+         onDocument([](W&, D& d) { moveSelectedChannels(*d.view(), 1); }),
+         [](const W& w) { return w.edit_->canChangeCells(); }},
+        {InsertChannel, QT_TRANSLATE_NOOP("MainWindow", "&Insert Empty Channel"),
+         QT_TRANSLATE_NOOP("StringTable", "Insert an empty channel at the selected one; the channels below move "
+                           "down\nInsert Empty Channel"),
+         {}, Doc | Refused, onDocument([](W&, D& d) { insertEmptyChannel(*d.view()); }),
+         [](const W& w) { return w.edit_->canChangeCells(); }},
+        {DeleteChannels, QT_TRANSLATE_NOOP("MainWindow", "D&elete Channel"),
+         QT_TRANSLATE_NOOP("StringTable", "Delete the selected channels; the channels below move up\n"
+                           "Delete Channel"),
+         {}, Doc | Refused, onDocument([](W&, D& d) { deleteSelectedChannels(*d.view()); }),
+         [](const W& w) { return w.edit_->canChangeCells(); }},
+        {SortChannels, QT_TRANSLATE_NOOP("MainWindow", "&Sort by Rx Frequency"),
+         QT_TRANSLATE_NOOP("StringTable", "Sort the selected channels, or all, by receive frequency (a "
+                           "transmit-only radio by transmit frequency)\nSort by Rx Frequency"),
+         {}, Doc | Refused, onDocument([](W&, D& d) { sortSelectedChannels(*d.view()); }),
          [](const W& w) { return w.edit_->canChangeCells(); }},
         {ProductInformation, QT_TRANSLATE_NOOP("MainWindow", "&Product Information"),
          QT_TRANSLATE_NOOP("StringTable", "Choose the radio type and frequency band\nProduct Information"),

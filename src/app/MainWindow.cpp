@@ -109,15 +109,24 @@ void MainWindow::createActions()
     action(CommandId::ViewControlBar)->setChecked(true);
 }
 
+QList<QAction*> MainWindow::actionsOf(const QList<int>& commands)
+{
+    QList<QAction*> actions;
+    for (int id : commands) {
+        if (id == Separator) {
+            actions << new QAction(this);
+            actions.last()->setSeparator(true);
+        } else {
+            actions << action(id);
+        }
+    }
+    return actions;
+}
+
 QMenu* MainWindow::menu(const QString& title, const QList<int>& commands)
 {
     auto* m = new QMenu(title, this);
-    for (int id : commands) {
-        if (id == Separator)
-            m->addSeparator();
-        else
-            m->addAction(action(id));
-    }
+    m->addActions(actionsOf(commands));
     m->installEventFilter(this); // F1 on a highlighted item
     return m;
 }
@@ -141,8 +150,9 @@ void MainWindow::createMenus()
         menu(tr("&File"),
              {FileNew, FileOpen, ShowRadioHistory, FileClose, FileSave, FileSaveAs, Separator, ImportChannels,
               ExportChannels, Separator, Print, PrintPreview, PrintSetup, Separator, Exit}),
-        menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, Separator,
-                           ProductInformation, ChannelInformation, OptionalFeatures}),
+        menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, FillDown, Separator,
+                           MoveChannelsUp, MoveChannelsDown, InsertChannel, DeleteChannels, SortChannels,
+                           Separator, ProductInformation, ChannelInformation, OptionalFeatures}),
         menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio}),
         menu(tr("&View"), {ViewToolbar, ViewStatusBar, ViewControlBar}),
         setupMenu_,
@@ -151,6 +161,9 @@ void MainWindow::createMenus()
     };
     addRecentFiles(noDocumentMenus_.front());
     addRecentFiles(documentMenus_.front());
+    documents_->setCellMenuActions(
+        actionsOf({EditCut, EditCopy, EditPaste, FillDown, Separator, MoveChannelsUp, MoveChannelsDown,
+                   InsertChannel, DeleteChannels, SortChannels}));
 }
 
 // The recent files sit above Exit, after a separator of their own.

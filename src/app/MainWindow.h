@@ -94,6 +94,8 @@ private:
     void setTransferRunning(bool running);
     void openRecentFile(int commandId);
     void openDroppedFile(const QString& path);
+    // The actions of the commands, a separator for each 0.
+    QList<QAction*> actionsOf(const QList<int>& commands);
     QMenu* menu(const QString& title, const QList<int>& commands);
 
     AppContext& context_;

@@ -35,6 +35,10 @@ public:
 
     explicit ChannelTableModel(RadioImage& image, QObject* parent = nullptr);
 
+    // The image shown. Whoever changes its channel bytes directly calls refresh().
+    RadioImage& image() { return image_; }
+    const RadioImage& image() const { return image_; }
+
     static int channelOf(const QModelIndex& index) { return index.row() + 1; }
     static int columnOf(const QModelIndex& index) { return index.column() + 1; }
     QModelIndex cellIndex(int channel, int col) const { return index(channel - 1, col - 1); }

@@ -15,6 +15,13 @@ constexpr int ExportChannels = 32801;
 constexpr int CompareWithRadio = 32802;
 constexpr int ShowRadioHistory = 32803;
 constexpr int VerifyAfterWrite = 32804;
+// The channel operations of the Edit menu and the grid's context menu.
+constexpr int FillDown = 32810;
+constexpr int MoveChannelsUp = 32811;
+constexpr int MoveChannelsDown = 32812;
+constexpr int InsertChannel = 32813;
+constexpr int DeleteChannels = 32814;
+constexpr int SortChannels = 32815;
 
 constexpr int FileNew = 57600;
 constexpr int FileOpen = 57601;

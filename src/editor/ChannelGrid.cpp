@@ -1,6 +1,7 @@
 #include "editor/ChannelGrid.h"
 
 #include "channels/ChannelTableModel.h"
+#include "editor/ChannelDrag.h"
 #include "editor/GridCornerTitle.h"
 
 #include <QHeaderView>
@@ -74,6 +75,22 @@ ChannelGrid::ChannelGrid(ChannelTableModel& model, QWidget* parent)
     setCurrentCell(1, 1);
     connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current.row(), current.column() + 1); });
+    connectMenus();
+    new ChannelDrag(*this, *table_, [this](int before) { Q_EMIT channelsDropped(before); });
+}
+
+void ChannelGrid::connectMenus()
+{
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { Q_EMIT cellMenuRequested(table_->viewport()->mapToGlobal(pos)); });
+    QHeaderView* titles = table_->horizontalHeader();
+    titles->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(titles, &QWidget::customContextMenuRequested, this, [this, titles](const QPoint& pos) {
+        const int section = titles->logicalIndexAt(pos);
+        if (section >= 0)
+            Q_EMIT titleMenuRequested(section + 1, titles->viewport()->mapToGlobal(pos));
+    });
 }
 
 int ChannelGrid::rowCount() const
@@ -204,6 +221,15 @@ CellRange ChannelGrid::selection() const
     }
     range.wholeRows = range.left == 1 && range.right == columnCount() - 1;
     return range;
+}
+
+void ChannelGrid::select(const CellRange& range, int row, int column)
+{
+    QItemSelectionModel* selection = table_->selectionModel();
+    selection->setCurrentIndex(model_.cellIndex(row, column), QItemSelectionModel::NoUpdate);
+    selection->select(
+        QItemSelection(model_.cellIndex(range.top, range.left), model_.cellIndex(range.bottom, range.right)),
+        QItemSelectionModel::ClearAndSelect);
 }
 
 QRect ChannelGrid::cellRect(int row, int column) const

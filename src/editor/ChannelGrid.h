@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
 #include <QRect>
 #include <QVector>
 #include <QWidget>
@@ -25,6 +26,9 @@ struct CellRange {
 // 0 is the title row, rows 1.. the channels; column 0 the channel numbers, columns 1.. the
 // attributes, the model's own column numbers. Column widths are given in twips; a column
 // of no width is hidden.
+//
+// The selected channels can be dragged by their numbers to another place (ChannelDrag); the
+// grid says where they were dropped and leaves the moving to the view.
 //
 // The current cell moves by mouse, arrow keys and setCurrentCell; every move raises
 // cellLeft while currentRow/currentColumn still name the old cell, then cellEntered at
@@ -53,6 +57,8 @@ public:
     QString currentText() const { return text(row_, column_); }
     // The selected rectangle of cells; the current cell when nothing is selected.
     CellRange selection() const;
+    // Selects the rectangle and moves the current cell to (row, column) in one step.
+    void select(const CellRange& range, int row, int column);
 
     void setColumnWidthTwips(int column, int twips);
     int columnWidthTwips(int column) const { return columnTwips_.value(column); }
@@ -86,6 +92,12 @@ Q_SIGNALS:
     void cellLeft();
     // A mouse button went down on a cell.
     void pressed();
+    // The context menu of the cells, or of a column's title cell, at a point of the screen.
+    void cellMenuRequested(const QPoint& globalPos);
+    void titleMenuRequested(int column, const QPoint& globalPos);
+    // The selected channels were dragged by their numbers to stand before channel before
+    // (1..17).
+    void channelsDropped(int before);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -93,6 +105,7 @@ protected:
 private:
     void onCurrentChanged(int tableRow, int column);
     void fitRowsToFont();
+    void connectMenus();
 
     ChannelTableModel& model_;
     class CellTable* table_;

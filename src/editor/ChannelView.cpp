@@ -8,7 +8,9 @@
 #include "document/ChannelDocument.h"
 #include "editor/CellEditorDelegate.h"
 #include "editor/ChannelGrid.h"
+#include "editor/ChannelMenus.h"
 #include "editor/GridClipboard.h"
+#include "editor/GridOperations.h"
 #include "editor/ViewTransfer.h"
 #include "model/ChoiceTexts.h"
 #include "session/AppContext.h"
@@ -128,6 +130,11 @@ void ChannelView::buildForm()
     connect(grid_, &ChannelGrid::cellEntered, this, &ChannelView::openEditor);
     connect(grid_, &ChannelGrid::pressed, this, &ChannelView::openEditor);
     connect(grid_, &ChannelGrid::cellLeft, this, &ChannelView::leaveCommit);
+    menus_ = new ChannelMenus(*this);
+    connect(grid_, &ChannelGrid::cellMenuRequested, menus_, &ChannelMenus::showCellMenu);
+    connect(grid_, &ChannelGrid::titleMenuRequested, menus_, &ChannelMenus::showTitleMenu);
+    connect(grid_, &ChannelGrid::channelsDropped, this,
+            [this](int before) { dropSelectedChannels(*this, before); });
     setMinimumSize(dlu.toPixelsX(398),
                    qMax(dlu.toPixelsY(218), grid_->geometry().bottom() + dlu.toPixelsY(14)));
 }
@@ -219,6 +226,17 @@ void ChannelView::openEditor()
     if (QComboBox* list = editors_->listOf(grid_->currentColumn()))
         list->view()->installEventFilter(this);
     grid_->viewport()->update();
+}
+
+void ChannelView::setCellMenuActions(const QList<QAction*>& actions)
+{
+    menus_->setCellActions(actions);
+}
+
+void ChannelView::showCellMenuAtCurrentCell()
+{
+    const QRect cell = grid_->cellRect(grid_->currentRow(), grid_->currentColumn());
+    menus_->showCellMenu(grid_->viewport()->mapToGlobal(cell.center()));
 }
 
 bool ChannelView::isEditable() const
@@ -366,7 +384,8 @@ bool ChannelView::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// F1, F2, Enter, Escape, and typing on a cell without an open editor; true when handled.
+// F1, F2, Enter, Escape, the menu keys, and typing on a cell without an open editor; true
+// when handled.
 bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_F1) {
@@ -384,6 +403,12 @@ bool ChannelView::handleKey(QObject* watched, const QKeyEvent& key)
     }
     if (key.key() == Qt::Key_F2) {
         editInPlace();
+        return true;
+    }
+    // The Menu key and Shift+F10 open the cells' menu at the current cell, also from an
+    // open editor.
+    if (key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier)) {
+        showCellMenuAtCurrentCell();
         return true;
     }
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {

@@ -12,8 +12,10 @@ class AppContext;
 class ChannelGrid;
 class ChannelDocument;
 class CellEditorDelegate;
+class ChannelMenus;
 class ChannelTableModel;
 class PortSettingDialog;
+class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -62,6 +64,10 @@ public:
     QList<int> visibleColumns() const;
     // Writes a commit's cells into a row; true when a byte changed.
     bool writeRow(int row, const std::vector<CellWrite>& writes);
+
+    // The channel operations the cells' context menu offers before the values of the
+    // current column: the window's own actions, so keys, texts and enabled states are theirs.
+    void setCellMenuActions(const QList<QAction*>& actions);
 
     // Every change of the image is one step of this stack; its clean state is the
     // document's saved state.
@@ -113,6 +119,7 @@ private:
     bool handleKey(QObject* watched, const QKeyEvent& key);
     bool isListPopup(const QObject* watched) const;
     bool openEditorWithKey(const QKeyEvent& key);
+    void showCellMenuAtCurrentCell();
     void editInPlace();
     bool editBoxTakesKey(const QLineEdit& edit, const QKeyEvent& key) const;
     PortSettingDialog& portSetting();
@@ -123,6 +130,7 @@ private:
     QLabel* title_ = nullptr;
     ChannelGrid* grid_ = nullptr;
     CellEditorDelegate* editors_ = nullptr;
+    ChannelMenus* menus_ = nullptr;
     ReportPagination pagination_;
     ViewTransfer* transfer_;
     PortSettingDialog* portSetting_ = nullptr; // built when Com Setup first asks for it

@@ -1,23 +1,16 @@
 #include "editor/GridClipboard.h"
 
-#include "config/CommandIds.h"
-#include "config/StringTable.h"
-#include "csv/CsvText.h"
+#include "channels/CellInput.h"
 #include "channels/ChannelTableModel.h"
+#include "csv/CsvText.h"
 #include "editor/ChannelGrid.h"
 #include "editor/ChannelView.h"
-#include "model/DisplayText.h"
-#include "session/AppContext.h"
-#include "uikit/UiHooks.h"
+#include "editor/RefusedCells.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <optional>
 
 namespace {
-
-// Refused cells listed by name in the message; the rest are counted.
-constexpr int ListedRefusals = 10;
 
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(GridClipboard)
@@ -34,60 +27,6 @@ bool startsWithChannelNumbers(const QList<QStringList>& block)
             return false;
     }
     return true;
-}
-
-// A frequency written with a decimal comma ("145,125" from a spreadsheet set up that
-// way) would otherwise be read as its whole megahertz.
-QString withDecimalPoint(const QString& value)
-{
-    static const QRegularExpression decimalComma(QStringLiteral("^\\s*\\d+,\\d+\\s*$"));
-    return decimalComma.match(value).hasMatch() ? QString(value).replace(QLatin1Char(','), QLatin1Char('.'))
-                                                : value;
-}
-
-// Runs one pasted value through the commit rules of a typed value confirmed with Enter;
-// the reason when it is refused, and then the cell keeps its value.
-std::optional<QString> pasteCell(ChannelTableModel& model, int row, int col, const QString& value)
-{
-    if (value.size() > MaxCellTextLength)
-        return Texts::tr("longer than any cell can hold");
-    QString text = withDecimalPoint(value);
-    if (model.choices().isList(col)) {
-        if (value.isEmpty())
-            return std::nullopt; // a list cell is never emptied: it keeps its value
-        text = model.choices().offeredEntry(col, value);
-        if (text.isEmpty() && value == model.text(row, col))
-            text = value; // a value the list does not offer, pasted where it already is
-        if (text.isEmpty())
-            return Texts::tr("not one of the values of this column");
-    }
-    const CommitPlan plan = model.plan(row, col, text, CommitKind::Enter);
-    if (!plan.accepted)
-        return stringTableText(plan.messageId);
-    model.writeCells(row, plan.writes);
-    return std::nullopt;
-}
-
-void showPasteMessage(ChannelView& view, const QString& text)
-{
-    view.context().uiHooks().showMessageBox(
-        {&view, text, stringTableText(MessageId::Caution), QMessageBox::Ok, QMessageBox::Warning});
-}
-
-void reportRefusals(ChannelView& view, const QStringList& refused, int outside)
-{
-    if (refused.isEmpty() && outside == 0)
-        return;
-    QStringList lines;
-    if (!refused.isEmpty()) {
-        lines << Texts::tr("These cells were not pasted and keep their values:");
-        lines << refused.mid(0, ListedRefusals);
-        if (refused.size() > ListedRefusals)
-            lines << Texts::tr("... and %1 more.").arg(refused.size() - ListedRefusals);
-    }
-    if (outside > 0)
-        lines << Texts::tr("Left out, beyond the last channel or column: %1 values.").arg(outside);
-    showPasteMessage(view, lines.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -147,7 +86,7 @@ QString cutCells(ChannelView& view)
         return copied; // a channel in use keeps a value in every list column
     const ViewState before = view.state();
     for (int r = range.top; r <= range.bottom; ++r)
-        pasteCell(view.model(), r, GridColumn::RxFrequency, QString()); // an empty Rx clears the row
+        enterCellValue(view.model(), r, GridColumn::RxFrequency, QString()); // an empty Rx clears the row
     view.recordChange(Texts::tr("Cut"), before);
     return copied;
 }
@@ -158,9 +97,9 @@ bool pasteCells(ChannelView& view, const QString& text)
     if (!view.isEditable())
         return false;
     if (text.size() > MaxPasteLength) {
-        showPasteMessage(view, Texts::tr("Nothing was pasted: the clipboard holds %1 characters, far more "
-                                         "than 16 channels can take.")
-                                   .arg(text.size()));
+        showCautionMessage(view, Texts::tr("Nothing was pasted: the clipboard holds %1 characters, far more "
+                                           "than 16 channels can take.")
+                                     .arg(text.size()));
         return false;
     }
     const QList<QStringList> block = parseCellBlock(text);
@@ -176,7 +115,7 @@ bool pasteCells(ChannelView& view, const QString& text)
     while (!numbered && first < columns.size() && columns[first] < grid.currentColumn())
         ++first;
     const ViewState before = view.state();
-    QStringList refused;
+    std::vector<CellRefusal> refused;
     int outside = 0;
     for (int i = 0; i < block.size(); ++i) {
         const int row = top + i;
@@ -188,13 +127,14 @@ bool pasteCells(ChannelView& view, const QString& text)
             }
             const int col = columns[first + j];
             const QString value = values[j].trimmed();
-            if (const std::optional<QString> reason = pasteCell(view.model(), row, col, value))
-                refused << Texts::tr("Channel %1, %2: \"%3\" - %4")
-                               .arg(row)
-                               .arg(grid.text(0, col), displayedValue(value), *reason);
+            if (const std::optional<QString> reason = enterCellValue(view.model(), row, col, value))
+                refused.push_back({row, col, value, *reason});
         }
     }
     const bool changed = view.recordChange(Texts::tr("Paste"), before);
-    reportRefusals(view, refused, outside);
+    reportRefusedCells(view, Texts::tr("These cells were not pasted and keep their values:"), refused,
+                       outside > 0
+                           ? Texts::tr("Left out, beyond the last channel or column: %1 values.").arg(outside)
+                           : QString());
     return changed;
 }

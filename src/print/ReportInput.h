@@ -9,7 +9,7 @@
 // Everything the printed report shows, gathered by its caller: the GUI view from its grid
 // and document, the command line from a decoded file.
 struct ReportInput {
-    // The channel grid's texts as the grid holds them; rows 1..16, columns 1..8 are read.
+    // The channel texts as the grid shows them; rows 1..16, columns 1..8 are read.
     ChannelTexts cells;
     // The radio variant the cells were decoded for: it says which channels are in use.
     RadioVariant variant = RadioVariant::ReceiveOnly;

@@ -59,12 +59,12 @@ int RecordingPaintDevice::metric(PaintDeviceMetric metric) const
     }
 }
 
-void RecordingPaintDevice::Engine::updateState(const QPaintEngineState& state)
+void RecordingPaintDevice::Engine::updateState(const QPaintEngineState& changed)
 {
-    if (state.state() & DirtyTransform)
-        transform_ = state.transform();
-    if (state.state() & DirtyFont)
-        font_ = state.font();
+    if (changed.state() & DirtyTransform)
+        transform_ = changed.transform();
+    if (changed.state() & DirtyFont)
+        font_ = changed.font();
 }
 
 void RecordingPaintDevice::Engine::drawTextItem(const QPointF& p, const QTextItem& item)

@@ -37,7 +37,7 @@ private:
         Engine() : QPaintEngine(AllFeatures) {}
         bool begin(QPaintDevice*) override { return true; }
         bool end() override { return true; }
-        void updateState(const QPaintEngineState& state) override;
+        void updateState(const QPaintEngineState& changed) override;
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
         void drawTextItem(const QPointF& p, const QTextItem& item) override;
         void drawLines(const QLineF* lines, int count) override;

@@ -15,6 +15,7 @@ constexpr int ExportChannels = 32801;
 constexpr int CompareWithRadio = 32802;
 constexpr int ShowRadioHistory = 32803;
 constexpr int VerifyAfterWrite = 32804;
+constexpr int ProgramSeveralRadios = 32830; // the bench
 // The channel operations of the Edit menu and the grid's context menu.
 constexpr int FillDown = 32810;
 constexpr int MoveChannelsUp = 32811;

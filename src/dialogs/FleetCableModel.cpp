@@ -1,6 +1,18 @@
 #include "dialogs/FleetCableModel.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+QString FleetCableModel::shownDevice(const QString& device, const QString& stableName)
+{
+    const QString node = QFileInfo(device).canonicalFilePath();
+    return QDir::toNativeSeparators(device == stableName && !node.isEmpty() ? node : device);
+}
+
+QString FleetCableModel::shownStableName(const QString& stableName)
+{
+    return QFileInfo(stableName).fileName();
+}
 
 FleetCableModel::FleetCableModel(Language language, QObject* parent)
     : QAbstractTableModel(parent), language_(language)
@@ -124,9 +136,11 @@ QVariant FleetCableModel::data(const QModelIndex& index, int role) const
         return {};
     switch (static_cast<Column>(index.column())) {
     case Device:
-        return QDir::toNativeSeparators(row.cable.device);
+        return role == Qt::ToolTipRole ? QDir::toNativeSeparators(row.cable.device)
+                                       : shownDevice(row.cable.device, row.cable.stableName);
     case StableName:
-        return QDir::toNativeSeparators(row.cable.stableName);
+        return role == Qt::ToolTipRole ? QDir::toNativeSeparators(row.cable.stableName)
+                                       : shownStableName(row.cable.stableName);
     case State:
         return stateText(row);
     case Progress:

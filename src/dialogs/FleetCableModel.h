@@ -13,12 +13,17 @@
 class FleetCableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Device, StableName, State, Progress, Radios, ColumnCount };
+    enum Column { Device, StableName, Radios, Progress, State, ColumnCount };
     // Of the Progress column: the steps done and the steps of one radio, for the bar.
     static constexpr int StepsRole = Qt::UserRole;
     static constexpr int StepsPerRadioRole = Qt::UserRole + 1;
 
     explicit FleetCableModel(Language language, QObject* parent = nullptr);
+
+    // A cable as the rows show it: the device node behind a stable name (/dev/ttyUSB0), as
+    // the dealer knows the cable, and the stable name without its folder.
+    static QString shownDevice(const QString& device, const QString& stableName);
+    static QString shownStableName(const QString& stableName);
 
     // The row of the cable of that device or stable name, or -1.
     int rowOf(const FleetCable& cable) const;

@@ -1,5 +1,7 @@
 #include "dialogs/FleetLogModel.h"
 
+#include "dialogs/FleetCableModel.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,6 +35,10 @@ QString FleetLogModel::shownText(const FleetRecord& record, int column) const
     switch (column) {
     case Time:
         return record.time.toLocalTime().toString(QStringLiteral("HH:mm:ss"));
+    case Device:
+        return FleetCableModel::shownDevice(record.device, record.stableName);
+    case StableName:
+        return FleetCableModel::shownStableName(record.stableName);
     case Backup:
         return QFileInfo(record.backup).fileName();
     default:

@@ -53,7 +53,7 @@ FleetWindow::FleetWindow(const RadioImage& plan, RadioVariant variant, const QSt
     setWindowTitle(tr("Program Several Radios"));
     setFont(templateFont(9));
     const DialogUnits dlu(font());
-    resize(dlu.toPixelsX(460), dlu.toPixelsY(300));
+    resize(dlu.toPixelsX(560), dlu.toPixelsY(340));
 
     auto* heading = new QLabel(tr("Each radio put on a cable is backed up, written with %1 (%2 radios; "
                                   "others are refused), read back and compared. Take it off when its "
@@ -67,9 +67,9 @@ FleetWindow::FleetWindow(const RadioImage& plan, RadioVariant variant, const QSt
     cableTable_->setItemDelegateForColumn(FleetCableModel::Progress,
                                           new ProgressBarDelegate(FleetCableModel::StepsRole,
                                                                   FleetCableModel::StepsPerRadioRole, this));
-    cableTable_->horizontalHeader()->setSectionResizeMode(FleetCableModel::State, QHeaderView::Stretch);
+    cableTable_->horizontalHeader()->setSectionResizeMode(FleetCableModel::Progress, QHeaderView::Fixed);
+    cableTable_->horizontalHeader()->resizeSection(FleetCableModel::Progress, dlu.toPixelsX(80));
     logTable_ = makeTable(log_, tr("Log"));
-    logTable_->horizontalHeader()->setSectionResizeMode(FleetLogModel::Detail, QHeaderView::Stretch);
     totals_ = new QLabel(this);
     totals_->setAccessibleName(tr("Totals"));
     logNote_ = new QLabel(this);
@@ -110,8 +110,10 @@ QTableView* FleetWindow::makeTable(QAbstractItemModel* model, const QString& acc
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 

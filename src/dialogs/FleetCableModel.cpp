@@ -113,12 +113,12 @@ QString FleetCableModel::stateText(const Row& row) const
     if (!row.state)
         return tr("not started");
     const QString words = fleetStateText(*row.state, language_);
-    return row.detail.isEmpty() ? words : tr("%1 (%2)").arg(words, row.detail);
+    return row.detail.isEmpty() ? words : QStringLiteral("%1 (%2)").arg(words, row.detail);
 }
 
 QString FleetCableModel::progressText(const Row& row) const
 {
-    return tr("%1%").arg(100 * qBound(0, row.steps, stepsPerRadio_) / stepsPerRadio_);
+    return QString::number(100 * qBound(0, row.steps, stepsPerRadio_) / stepsPerRadio_) + QLatin1Char('%');
 }
 
 QVariant FleetCableModel::data(const QModelIndex& index, int role) const

@@ -70,6 +70,7 @@ FleetWindow::FleetWindow(const RadioImage& plan, RadioVariant variant, const QSt
     cableTable_->horizontalHeader()->setSectionResizeMode(FleetCableModel::Progress, QHeaderView::Fixed);
     cableTable_->horizontalHeader()->resizeSection(FleetCableModel::Progress, dlu.toPixelsX(80));
     logTable_ = makeTable(log_, tr("Log"));
+    logTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     totals_ = new QLabel(this);
     totals_->setAccessibleName(tr("Totals"));
     logNote_ = new QLabel(this);
@@ -260,6 +261,7 @@ void FleetWindow::onRadioEnded(const FleetRecord& record)
 {
     log_->add(record);
     cables_->countRadio(record.cable);
+    logTable_->resizeColumnsToContents();
     logTable_->scrollToBottom();
     logNote_->setText(
         tr("The log is kept in %1.").arg(QDir::toNativeSeparators(bench_->keptLogPath())));

@@ -64,9 +64,9 @@ FleetWindow::FleetWindow(const RadioImage& plan, RadioVariant variant, const QSt
     cables_ = new FleetCableModel(context.language(), this);
     log_ = new FleetLogModel(this);
     cableTable_ = makeTable(cables_, tr("Cables"));
-    cableTable_->setItemDelegateForColumn(FleetCableModel::Progress,
-                                          new ProgressBarDelegate(FleetCableModel::StepsRole,
-                                                                  FleetCableModel::StepsPerRadioRole, this));
+    cableTable_->setItemDelegateForColumn(
+        FleetCableModel::Progress,
+        new ProgressBarDelegate(FleetCableModel::StepsRole, FleetCableModel::StepsPerRadioRole, this));
     cableTable_->horizontalHeader()->setSectionResizeMode(FleetCableModel::Progress, QHeaderView::Fixed);
     cableTable_->horizontalHeader()->resizeSection(FleetCableModel::Progress, dlu.toPixelsX(80));
     logTable_ = makeTable(log_, tr("Log"));
@@ -210,9 +210,9 @@ void FleetWindow::addDeviceWithDialog()
     for (const SerialDeviceInfo& info : context_.serialDevices().present())
         devices << info.openName();
     bool ok = false;
-    const QString device =
-        QInputDialog::getItem(this, tr("Add Device"), tr("The serial &device of a cable:"), devices, 0, true, &ok)
-            .trimmed();
+    const QString device = QInputDialog::getItem(this, tr("Add Device"), tr("The serial &device of a cable:"),
+                                                 devices, 0, true, &ok)
+                               .trimmed();
     if (ok && !device.isEmpty())
         addDevice(device);
 }
@@ -239,7 +239,8 @@ void FleetWindow::start()
 void FleetWindow::connectBench()
 {
     FleetBench* bench = bench_.get();
-    connect(bench, &FleetBench::cableAdded, this, [this](int cable) { cables_->addCable(bench_->cable(cable)); });
+    connect(bench, &FleetBench::cableAdded, this,
+            [this](int cable) { cables_->addCable(bench_->cable(cable)); });
     connect(bench, &FleetBench::stateChanged, cables_, &FleetCableModel::setState);
     connect(bench, &FleetBench::progressed, cables_, &FleetCableModel::setSteps);
     connect(bench, &FleetBench::radioEnded, this, &FleetWindow::onRadioEnded);
@@ -263,8 +264,7 @@ void FleetWindow::onRadioEnded(const FleetRecord& record)
     cables_->countRadio(record.cable);
     logTable_->resizeColumnsToContents();
     logTable_->scrollToBottom();
-    logNote_->setText(
-        tr("The log is kept in %1.").arg(QDir::toNativeSeparators(bench_->keptLogPath())));
+    logNote_->setText(tr("The log is kept in %1.").arg(QDir::toNativeSeparators(bench_->keptLogPath())));
 }
 
 void FleetWindow::onFinished()

@@ -9,7 +9,8 @@ class ProgressBarDelegate : public QStyledItemDelegate {
 public:
     ProgressBarDelegate(int valueRole, int maximumRole, QObject* parent = nullptr);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 private:
     int valueRole_;

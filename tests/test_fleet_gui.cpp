@@ -68,6 +68,10 @@ void TestFleetGui::benchWindow()
         QVERIFY2(seen.count(fleetStateText(state, Language::English)),
                  qPrintable(QStringList(seen.begin(), seen.end()).join(QLatin1Char('|'))));
     QVERIFY(radios[0]->memory(0) == CloneFrames::transferAreaOf(plan));
+    QVERIFY(window.saveLog(env.filePath(QStringLiteral("log.csv"))));
+    QFile saved(env.filePath(QStringLiteral("log.csv")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().count('\n'), radiosDone + 1);
 
     // A new run; closing while a radio is being written asks, and Yes closes once it is done.
     window.startButton()->click();

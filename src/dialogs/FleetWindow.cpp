@@ -14,7 +14,6 @@
 #include "uikit/UiHooks.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -319,18 +318,11 @@ bool FleetWindow::mayClose()
     return !bench_->isRunning();
 }
 
+// Close, Escape and the title bar's close button.
 void FleetWindow::reject()
 {
     if (mayClose())
         QDialog::reject();
-}
-
-void FleetWindow::closeEvent(QCloseEvent* event)
-{
-    if (mayClose())
-        QDialog::closeEvent(event);
-    else
-        event->ignore();
 }
 
 void FleetWindow::updateControls()

@@ -52,9 +52,6 @@ public:
 
     void reject() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QWidget* makeOptions();
     QLayout* makeButtons();

@@ -64,6 +64,9 @@ check exactly "xr970-cli export-csv a.dat -o " "b.csv sub"
 check exactly "xr970-cli export-csv a.dat --output " "b.csv sub"
 check exactly "xr970-cli print a.dat --pdf " "c.pdf sub"
 check exactly "xr970-cli simulate --image " "UPPER.DAT a.dat sub"
+check exactly "xr970-cli fleet " "UPPER.DAT a.dat sub"
+check exactly "xr970-cli fleet a.dat --log " "b.csv sub"
+check contains "xr970-cli fleet a.dat --port " auto
 check exactly "xr970-cli new " ""
 check exactly "xr970-cli read --retries " ""
 check contains "xr970-cli read --port " auto

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The udev rule for the programming cables: every recognised chip reaches the label that
-# grants access and keeps ModemManager away, and udev itself reads the file without a
+# grants access and keeps ModemManager away, the FTDI chips get a 1 ms latency timer, and udev itself reads the file without a
 # complaint: `udevadm verify` where it exists, otherwise `udevadm test` loading only this
 # rule inside a private mount namespace (a throw-away /dev, /sys read-only), so nothing
 # on the machine changes.
@@ -18,6 +18,11 @@ fail()
 for chip in 1a86:7523 1a86:5523 067b:2303 067b:23a3 10c4:ea60 0403:6001 0403:6015; do
     line="ATTRS{idVendor}==\"${chip%:*}\", ATTRS{idProduct}==\"${chip#*:}\", GOTO=\"xr970_cable\""
     grep -qxF "$line" "$rule" || fail "no line for $chip: $line"
+done
+# The FTDI chips hold received bytes up to their latency timer: 1 ms instead of 16.
+for chip in 0403:6001 0403:6015; do
+    line="ATTRS{idVendor}==\"${chip%:*}\", ATTRS{idProduct}==\"${chip#*:}\", ATTR{device/latency_timer}=\"1\""
+    grep -qxF "$line" "$rule" || fail "no latency timer for $chip: $line"
 done
 grant=$(sed -n '/^LABEL="xr970_cable"$/{n;p;}' "$rule")
 for assignment in 'GROUP="dialout"' 'TAG+="uaccess"' 'ENV{ID_MM_DEVICE_IGNORE}="1"'; do

@@ -365,6 +365,195 @@
     </message>
 </context>
 <context>
+    <name>FleetCableModel</name>
+    <message>
+        <source>not started</source>
+        <translation>未开始</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>写频线</translation>
+    </message>
+    <message>
+        <source>Stable name</source>
+        <translation>固定名称</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Radios</source>
+        <translation>对讲机数</translation>
+    </message>
+</context>
+<context>
+    <name>FleetLogModel</name>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>写频线</translation>
+    </message>
+    <message>
+        <source>Stable name</source>
+        <translation>固定名称</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>Variant</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>详情</translation>
+    </message>
+</context>
+<context>
+    <name>FleetWindow</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>Each radio put on a cable is backed up, written with %1 (%2 radios; others are refused), read back and compared. Take it off when its row says so and put on the next.</source>
+        <translation>接到写频线上的每台对讲机都先备份，再写入 %1（%2对讲机；其他类型将被拒绝），然后读回比较。当该行提示时取下对讲机，再接上下一台。</translation>
+    </message>
+    <message>
+        <source>Cables</source>
+        <translation>写频线</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>日志</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合计</translation>
+    </message>
+    <message>
+        <source>C&amp;ables:</source>
+        <translation>写频线(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>&amp;Log:</source>
+        <translation>日志(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Verify each radio</source>
+        <translation>逐台校验(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Back up each radio first</source>
+        <translation>写入前先备份(&amp;B)</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation>不限</translation>
+    </message>
+    <message>
+        <source> radios</source>
+        <translation> 台</translation>
+    </message>
+    <message>
+        <source>Stop after</source>
+        <translation>完成后停止</translation>
+    </message>
+    <message>
+        <source>Stop a&amp;fter:</source>
+        <translation>达到台数后停止(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Device...</source>
+        <translation>添加设备(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Log...</source>
+        <translation>保存日志(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Add Device</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>The serial &amp;device of a cable:</source>
+        <translation>写频线的串口设备(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>The log could not be kept in %1: %2</source>
+        <translation>无法将日志保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>The log is kept in %1.</source>
+        <translation>日志保存在 %1。</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>保存日志</translation>
+    </message>
+    <message>
+        <source>bench log.csv</source>
+        <translation>批量写频日志.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Could not save the file %1.</source>
+        <translation>无法保存文件 %1。</translation>
+    </message>
+    <message>
+        <source>A radio is being written.
+
+Yes: finish the radios being written, then close.
+No: stop at once (a radio cut short is logged as half-written).
+Cancel: keep the bench running.</source>
+        <translation>正在写入对讲机。
+
+是：写完正在写入的对讲机后关闭。
+否：立即停止（中途停止的对讲机会在日志中记为写入未完成）。
+取消：继续批量写频。</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Now</source>
+        <translation>立即停止(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Programmed: %1    Failed: %2    Refused: %3    Elapsed: %4</source>
+        <translation>已写频：%1    失败：%2    拒绝：%3    用时：%4</translation>
+    </message>
+</context>
+<context>
     <name>GridClipboard</name>
     <message>
         <source>not one of the values of this column</source>
@@ -828,6 +1017,10 @@
         <source>Compare &amp;With File...</source>
         <translation>与文件比较(&amp;W)...</translation>
     </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>批量写频(&amp;S)...</translation>
+    </message>
 </context>
 <context>
     <name>NavigationBar</name>
@@ -1282,6 +1475,12 @@ Changes Since Saved</source>
 Compare With File</source>
         <translation>把信道与另一个文件的信道并排显示，并在两者之间复制
 与文件比较</translation>
+    </message>
+    <message>
+        <source>Write the channel data into radio after radio, on several cables at once, each backed up, verified and logged
+Program Several Radios</source>
+        <translation>用多条写频线同时把信道数据逐台写入对讲机，每台都备份、校验并记录
+批量写频</translation>
     </message>
 </context>
 <context>

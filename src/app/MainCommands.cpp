@@ -201,6 +201,10 @@ const std::vector<MainCommand>& MainWindow::commands()
          QT_TRANSLATE_NOOP("StringTable", "Show the channels beside those of another file and copy between them\n"
                            "Compare With File"),
          {}, Doc | Refused, onDocument([](W& w, D& d) { w.compareWithFile(d); })},
+        {ProgramSeveralRadios, QT_TRANSLATE_NOOP("MainWindow", "Program &Several Radios..."),
+         QT_TRANSLATE_NOOP("StringTable", "Write the channel data into radio after radio, on several cables at "
+                           "once, each backed up, verified and logged\nProgram Several Radios"),
+         {}, Doc | Refused, onDocument([](W& w, D& d) { w.openBench(d); })},
         {VerifyAfterWrite, QT_TRANSLATE_NOOP("MainWindow", "&Verify after Write"),
          QT_TRANSLATE_NOOP("StringTable", "Read the radio back after each write and compare\n"
                            "Verify after Write"),

@@ -20,6 +20,7 @@
 #include "channels/ChannelTableModel.h"
 #include "config/CommandIds.h"
 #include "config/StringTable.h"
+#include "dialogs/FleetWindow.h"
 #include "dialogs/HistoryDialog.h"
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/OptionalFeaturesDialog.h"
@@ -155,7 +156,7 @@ void MainWindow::createMenus()
         menu(tr("&Edit"), {EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste, FillDown, Separator,
                            MoveChannelsUp, MoveChannelsDown, InsertChannel, DeleteChannels, SortChannels,
                            Separator, ProductInformation, ChannelInformation, OptionalFeatures}),
-        menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio}),
+        menu(tr("&Program"), {Read, Write, Separator, CompareWithRadio, Separator, ProgramSeveralRadios}),
         menu(tr("&View"),
              {ViewToolbar, ViewStatusBar, ViewControlBar, Separator, ShowDifferences, ChangesSinceSaved}),
         setupMenu_,
@@ -302,6 +303,15 @@ void MainWindow::openFromHistory()
     HistoryDialog dialog(RadioHistory(context_.historyFolder()), context_.uiHooks(), this);
     if (dialog.exec() == QDialog::Accepted && dialog.chosen())
         documents_->openHistoryEntry(*dialog.chosen());
+}
+
+// Modal: the document is the bench's plan and must not change while radios are written.
+void MainWindow::openBench(DocumentWindow& window)
+{
+    window.view()->leaveCommit();
+    FleetWindow bench(window.document()->image(), context_.radioVariant(), window.document()->title(), context_,
+                      this);
+    bench.exec();
 }
 
 void MainWindow::showHelp(int contextId)

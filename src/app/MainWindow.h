@@ -86,6 +86,7 @@ private:
     void moveToPane(int step);
     void chooseLanguage();
     void openFromHistory();
+    void openBench(DocumentWindow& window);
     void showHelp(int contextId);
     void showProductInformation(DocumentWindow& window);
     void showOptionalFeatures(DocumentWindow& window);

@@ -21,6 +21,7 @@ int runImportCsv(const QStringList& arguments);
 int runPorts(const QStringList& arguments);
 int runHistory(const QStringList& arguments);
 int runCompare(const QStringList& arguments);
+int runFleet(const QStringList& arguments);
 
 // Loads a channel-data file, printing "Data Format Error" or the system's reason on
 // stderr when it cannot.

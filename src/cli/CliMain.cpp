@@ -12,6 +12,7 @@ const std::vector<CliCommand>& cliCommands()
         {"read", "read the radio into a .dat file", runRead},
         {"write", "write a .dat file into the radio", runWrite},
         {"compare", "read the radio and show what differs from a .dat file", runCompare},
+        {"fleet", "program many radios with one .dat file, on several cables at once", runFleet},
         {"history", "list the copies of the images read from the radio", runHistory},
         {"ports", "list the serial ports and devices, and which one is the cable", runPorts},
         {"simulate", "serve a virtual radio on a pseudo-terminal", runSimulate},

@@ -11,7 +11,8 @@
 
 namespace {
 
-// Description, manufacturer, USB ids and serial number, what of them the device has.
+// Description, manufacturer, USB ids, serial number and latency timer, what of them the
+// device has.
 QString deviceDetails(const SerialDeviceInfo& device)
 {
     QStringList parts;
@@ -21,6 +22,8 @@ QString deviceDetails(const SerialDeviceInfo& device)
     }
     if (!device.serialNumber.isEmpty())
         parts << QStringLiteral("serial ") + device.serialNumber;
+    if (device.latencyTimerMs)
+        parts << QStringLiteral("latency timer: %1 ms").arg(*device.latencyTimerMs);
     return parts.join(QStringLiteral(", "));
 }
 

@@ -16,29 +16,12 @@
 
 namespace {
 
-volatile std::sig_atomic_t interrupted = 0;
+volatile std::sig_atomic_t interruptions = 0;
 
 extern "C" void onInterrupt(int)
 {
-    interrupted = 1;
+    interruptions = interruptions + 1;
 }
-
-// Ctrl+C cancels the transfer at its next poll point instead of killing the program
-// with the line half-way through.
-class InterruptAsCancel {
-public:
-    InterruptAsCancel()
-    {
-        interrupted = 0;
-        previous_ = std::signal(SIGINT, onInterrupt);
-    }
-    ~InterruptAsCancel() { std::signal(SIGINT, previous_); }
-    InterruptAsCancel(const InterruptAsCancel&) = delete;
-    InterruptAsCancel& operator=(const InterruptAsCancel&) = delete;
-
-private:
-    void (*previous_)(int) = nullptr;
-};
 
 int exitStatusOf(CloneTransfer::Outcome outcome)
 {
@@ -60,6 +43,26 @@ int exitStatusOf(CloneTransfer::Outcome outcome)
 }
 
 } // namespace
+
+InterruptRequests::InterruptRequests(bool alsoTermination)
+{
+    interruptions = 0;
+    previousInterrupt_ = std::signal(SIGINT, onInterrupt);
+    if (alsoTermination)
+        previousTermination_ = std::signal(SIGTERM, onInterrupt);
+}
+
+InterruptRequests::~InterruptRequests()
+{
+    std::signal(SIGINT, previousInterrupt_);
+    if (previousTermination_)
+        std::signal(SIGTERM, previousTermination_);
+}
+
+int InterruptRequests::count()
+{
+    return interruptions;
+}
 
 QCommandLineOption portOption()
 {
@@ -99,12 +102,12 @@ std::optional<CliLink> cliLinkFrom(const QCommandLineParser& parser, int& exitSt
 void runCliTransfer(const CliLink& link,
                     const std::function<void(CloneTransfer&, const QString& device)>& run)
 {
-    const InterruptAsCancel cancelOnInterrupt;
+    const InterruptRequests cancelOnInterrupt;
     int retried = 0;
     CloneTransfer::Hooks hooks;
-    hooks.poll = [] { return interrupted != 0; };
+    hooks.poll = [] { return InterruptRequests::count() > 0; };
     hooks.retry = [&] {
-        if (retried >= link.retries || interrupted)
+        if (retried >= link.retries || InterruptRequests::count() > 0)
             return false;
         ++retried;
         printErr(stringTableText(MessageId::CommunicationError) +

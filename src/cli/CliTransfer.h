@@ -12,6 +12,23 @@
 QCommandLineOption portOption();
 QCommandLineOption retriesOption();
 
+// Ctrl+C (and, when asked, a termination request) counted while the object lives, instead
+// of killing the program with the line half-way through: a transfer cancels at its next
+// poll point; the bench stops at the first and cancels at the second.
+class InterruptRequests {
+public:
+    explicit InterruptRequests(bool alsoTermination = false);
+    ~InterruptRequests();
+    InterruptRequests(const InterruptRequests&) = delete;
+    InterruptRequests& operator=(const InterruptRequests&) = delete;
+
+    static int count();
+
+private:
+    void (*previousInterrupt_)(int) = nullptr;
+    void (*previousTermination_)(int) = nullptr;
+};
+
 struct CliLink {
     QString device;
     int retries = 0;

@@ -19,6 +19,7 @@ constexpr int VerifyAfterWrite = 32804;
 constexpr int ShowDifferences = 32820;
 constexpr int ChangesSinceSaved = 32821;
 constexpr int CompareWithFile = 32822;
+constexpr int ProgramSeveralRadios = 32830; // the bench
 // The channel operations of the Edit menu and the grid's context menu.
 constexpr int FillDown = 32810;
 constexpr int MoveChannelsUp = 32811;

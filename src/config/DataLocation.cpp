@@ -10,3 +10,8 @@ QString radioHistoryFolder()
     const QDir data(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     return data.filePath(QStringLiteral("xr970/xr970/history"));
 }
+
+QString fleetLogFolder(const QString& historyFolder)
+{
+    return QDir::cleanPath(historyFolder + QStringLiteral("/../fleet"));
+}

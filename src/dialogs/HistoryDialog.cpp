@@ -1,5 +1,6 @@
 #include "dialogs/HistoryDialog.h"
 
+#include "dialogs/RadioVariantText.h"
 #include "uikit/DialogButtons.h"
 #include "uikit/DialogHelp.h"
 #include "uikit/DialogUnits.h"
@@ -12,23 +13,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-QString variantText(RadioVariant variant)
-{
-    switch (variant) {
-    case RadioVariant::ReceiveOnly:
-        return HistoryDialog::tr("Receive only");
-    case RadioVariant::TransmitOnly:
-        return HistoryDialog::tr("Transmit only");
-    case RadioVariant::Other:
-        break;
-    }
-    return HistoryDialog::tr("Other");
-}
-
-} // namespace
 
 HistoryDialog::HistoryDialog(const RadioHistory& history, const UiHooks& hooks, QWidget* parent)
     : QDialog(parent), entries_(history.entries())
@@ -93,7 +77,7 @@ void HistoryDialog::fillList()
         const HistorySummary summary = RadioHistory::summarize(entry.path, entry.variant);
         auto* item = new QTreeWidgetItem(list_);
         item->setText(ReadAt, RadioHistory::readAtText(entry));
-        item->setText(Radio, variantText(entry.variant));
+        item->setText(Radio, radioVariantText(entry.variant));
         item->setText(ChannelsInUse,
                       summary.readable ? QString::number(summary.channelsInUse) : tr("unreadable"));
         item->setTextAlignment(ChannelsInUse, Qt::AlignRight | Qt::AlignVCenter);

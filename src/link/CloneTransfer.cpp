@@ -1,12 +1,13 @@
 #include "link/CloneTransfer.h"
 
+#include "link/CloneHandshake.h"
+
 #include <utility>
 
 namespace {
 
 using namespace CloneFrames;
 
-constexpr int WakeUpPauseMs = 2;
 constexpr int PauseMs = 1;
 
 QByteArray oneByte(std::uint8_t value)
@@ -96,17 +97,11 @@ CloneTransfer::Attempt CloneTransfer::handshakeAttempt(std::uint8_t& variantByte
     if (pollPoints(PollPointsBeforeHandshake, PauseMs))
         return Attempt::Cancelled;
     line_.clear(SerialLine::Clear::AbortAndBuffers);
-    if (!wakeUp())
+    if (!CloneHandshake::wakeUp(line_))
         return Attempt::Unconfirmed;
-
-    line_.pause(PauseMs);
-    line_.clear(SerialLine::Clear::Buffers);
-    line_.write(oneByte(IdentificationRequest));
-    line_.pause(PauseMs);
-    const QByteArray reply = line_.read(IdentificationSize);
-    const auto* id = reinterpret_cast<const std::uint8_t*>(reply.constData());
-    variantByte = reply.size() > VariantByteIndex ? id[VariantByteIndex] : 0x00;
-    if (!identificationMatches(id, static_cast<int>(reply.size())))
+    const CloneHandshake::Identification id = CloneHandshake::identify(line_);
+    variantByte = id.variantByte;
+    if (!id.matches)
         return Attempt::WrongRadio;
 
     line_.clear(SerialLine::Clear::Buffers);
@@ -114,21 +109,6 @@ CloneTransfer::Attempt CloneTransfer::handshakeAttempt(std::uint8_t& variantByte
     line_.clear(SerialLine::Clear::Buffers);
     line_.pause(PauseMs);
     return answeredWithAck() ? Attempt::Confirmed : Attempt::Unconfirmed;
-}
-
-// Sends the wake-up string a byte at a time. The radio may already answer after the
-// seventh byte; that answer counts, and the read after the last byte is skipped.
-bool CloneTransfer::wakeUp()
-{
-    bool answered = false;
-    for (int i = 0; i < static_cast<int>(WakeUp.size()); ++i) {
-        line_.pause(WakeUpPauseMs);
-        line_.clear(SerialLine::Clear::Buffers);
-        line_.write(oneByte(WakeUp[static_cast<std::size_t>(i)]));
-        if (i + 1 == EarlyAnswerAfter)
-            answered = !line_.read(1).isEmpty();
-    }
-    return answered || !line_.read(1).isEmpty();
 }
 
 std::optional<CloneTransfer::Outcome> CloneTransfer::readBlocks(TransferArea& area)

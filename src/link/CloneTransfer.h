@@ -66,7 +66,6 @@ private:
     Result run(const QString& device, Direction direction, TransferArea& area);
     std::optional<Outcome> connect(std::uint8_t& variantByte);
     Attempt handshakeAttempt(std::uint8_t& variantByte);
-    bool wakeUp();
     std::optional<Outcome> readBlocks(TransferArea& area);
     std::optional<Outcome> writeBlocks(const TransferArea& area);
     bool readBlock(int block, TransferArea& area);

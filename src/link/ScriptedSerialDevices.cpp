@@ -32,6 +32,8 @@ SerialDeviceInfo deviceFrom(const QJsonObject& object)
     device.serialNumber = object.value(QLatin1String("serialNumber")).toString();
     device.vendorId = hexId(object.value(QLatin1String("vendorId")));
     device.productId = hexId(object.value(QLatin1String("productId")));
+    if (const QJsonValue latency = object.value(QLatin1String("latencyTimer")); latency.isDouble())
+        device.latencyTimerMs = latency.toInt();
     return device;
 }
 

@@ -21,8 +21,8 @@ public:
 
     // A list file: a JSON array of objects with the members path, stableName,
     // description, manufacturer, serialNumber, vendorId and productId (hex text such as
-    // "1a86"), and optionally state ("ok", "absent", "in use", "no permission", "error"),
-    // holder, pid, group and error (the system's text). Nothing when the file cannot be
+    // "1a86"), latencyTimer (ms, a number), and optionally state ("ok", "absent", "in
+    // use", "no permission", "error"), holder, pid, group and error (the system's text). Nothing when the file cannot be
     // read or is not such an array; error then says why.
     static std::unique_ptr<ScriptedSerialDevices> fromJson(const QByteArray& json, QString* error);
     static std::unique_ptr<ScriptedSerialDevices> fromFile(const QString& path, QString* error);

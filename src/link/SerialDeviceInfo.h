@@ -12,6 +12,7 @@ struct SerialDeviceInfo {
     QString serialNumber;
     std::optional<quint16> vendorId; // USB devices only
     std::optional<quint16> productId;
+    std::optional<int> latencyTimerMs; // a USB adapter's, where its driver shows it
 
     // What to store and open: the stable name where there is one.
     QString openName() const { return stableName.isEmpty() ? path : stableName; }
@@ -27,7 +28,7 @@ struct SerialDeviceInfo {
     {
         return a.path == b.path && a.stableName == b.stableName && a.description == b.description &&
                a.manufacturer == b.manufacturer && a.serialNumber == b.serialNumber &&
-               a.vendorId == b.vendorId && a.productId == b.productId;
+               a.vendorId == b.vendorId && a.productId == b.productId && a.latencyTimerMs == b.latencyTimerMs;
     }
     friend bool operator!=(const SerialDeviceInfo& a, const SerialDeviceInfo& b) { return !(a == b); }
     // Lists of devices go by path.

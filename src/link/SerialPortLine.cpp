@@ -1,5 +1,6 @@
 #include "link/SerialPortLine.h"
 
+#include "link/AdapterLatency.h"
 #include "link/PortLock.h"
 #include "link/PortProbe.h"
 
@@ -58,6 +59,10 @@ void SerialPortLine::configure()
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
+#ifdef Q_OS_LINUX
+    // A USB adapter would hold each answer of the radio up to its latency timer.
+    AdapterLatency::requestLowLatency(port_.handle());
+#endif
 }
 
 void SerialPortLine::close()

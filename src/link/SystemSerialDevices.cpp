@@ -1,5 +1,6 @@
 #include "link/SystemSerialDevices.h"
 
+#include "link/AdapterLatency.h"
 #include "link/PortProbe.h"
 
 #include <QDir>
@@ -34,6 +35,7 @@ SerialDeviceInfo deviceOf(const QSerialPortInfo& info, const QHash<QString, QStr
         device.vendorId = info.vendorIdentifier();
         device.productId = info.productIdentifier();
     }
+    device.latencyTimerMs = AdapterLatency::latencyTimerMs(deviceNode(device.path));
     return device;
 }
 

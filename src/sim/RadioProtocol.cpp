@@ -7,6 +7,8 @@ using namespace CloneFrames;
 namespace {
 
 constexpr std::uint8_t WrongModelByte = 0x34;
+constexpr int LastBlock = BlockCount - 1;
+constexpr int IdentificationsWhileWaiting = 3;
 
 } // namespace
 
@@ -49,6 +51,7 @@ RadioProtocol::Answer RadioProtocol::receiveInState(std::uint8_t byte)
     case State::AwaitReadAck:
         if (byte == Ack) {
             state_ = State::Ready;
+            readBackAfterWrite_ = readBackAfterWrite_ || (wholeWrite_ && block_ == LastBlock);
             return ackUnlessMissing();
         }
         [[fallthrough]];
@@ -77,8 +80,14 @@ bool RadioProtocol::wakeUpComplete(std::uint8_t byte)
     return true;
 }
 
-RadioProtocol::Answer RadioProtocol::identification() const
+bool RadioProtocol::doneWith() const
 {
+    return readBackAfterWrite_ || unconfirmedIdentifications_ >= IdentificationsWhileWaiting;
+}
+
+RadioProtocol::Answer RadioProtocol::identification()
+{
+    ++unconfirmedIdentifications_;
     QByteArray reply;
     reply.append(static_cast<char>(IdByte1));
     reply.append(static_cast<char>(faults_.wrongIdentification ? WrongModelByte : identity_.modelByte));
@@ -99,6 +108,7 @@ RadioProtocol::Answer RadioProtocol::confirmation()
         return {QByteArray(1, static_cast<char>(Refusal)), true};
     }
     state_ = State::Ready;
+    unconfirmedIdentifications_ = 0;
     return {QByteArray(1, static_cast<char>(Ack)), true};
 }
 
@@ -112,6 +122,8 @@ RadioProtocol::Answer RadioProtocol::command()
     if (!valid)
         return {};
     block_ = address / BlockSize;
+    if (block_ == faults_.vanishAtBlock)
+        return {{}, false, true};
     if (code == WriteCommand) {
         frame_.clear();
         state_ = State::WriteData;
@@ -149,6 +161,7 @@ RadioProtocol::Answer RadioProtocol::storeBlock()
     std::copy(frame_.cbegin(), frame_.cend(), memory_.begin() + block_ * BlockSize);
     if (stuck >= 0)
         memory_[static_cast<std::size_t>(stuck)] = kept;
+    wholeWrite_ = wholeWrite_ || block_ == LastBlock;
     return {QByteArray(1, static_cast<char>(Ack)), false};
 }
 

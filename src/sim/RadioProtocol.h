@@ -18,6 +18,8 @@ public:
         // The radio takes a moment before this answer (it switches into clone mode):
         // at least the time a byte needs on the line.
         bool afterTurnaround = false;
+        // The line goes away before this answer, as when the cable is pulled out.
+        bool hangUp = false;
     };
 
     static constexpr std::uint8_t Refusal = 0x15;
@@ -26,6 +28,10 @@ public:
 
     Answer receive(std::uint8_t byte);
     const TransferArea& memory() const { return memory_; }
+    // Whether the PC is done with this radio, as a bench of radios sees it: it read the
+    // radio back after a whole write (the verify), or asked who it is three times in a row
+    // without going on (it waits for the radio to be taken away).
+    bool doneWith() const;
 
 private:
     enum class State {
@@ -40,7 +46,7 @@ private:
 
     bool wakeUpComplete(std::uint8_t byte);
     Answer receiveInState(std::uint8_t byte);
-    Answer identification() const;
+    Answer identification();
     Answer confirmation();
     Answer command();
     Answer readReply() const;
@@ -56,4 +62,7 @@ private:
     int confirmationsRefused_ = 0;
     QByteArray frame_;
     int block_ = 0;
+    int unconfirmedIdentifications_ = 0;
+    bool wholeWrite_ = false;       // the last block was written
+    bool readBackAfterWrite_ = false; // and then the last block read
 };

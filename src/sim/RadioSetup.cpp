@@ -20,6 +20,7 @@ constexpr CountedFault CountedFaults[] = {
     {"short-reply", &RadioFaults::shortReplyAtBlock, -1, 0, LastBlock},
     {"no-ack", &RadioFaults::missingAckAtBlock, -1, 0, LastBlock},
     {"silent-from", &RadioFaults::silentFromBlock, -1, 0, LastBlock},
+    {"vanish-at", &RadioFaults::vanishAtBlock, -1, 0, LastBlock},
     {"stuck-byte", &RadioFaults::stuckByte, -1, 0, CloneFrames::TransferSize - 1},
 };
 
@@ -61,7 +62,7 @@ bool addNamedFault(const QString& name, const QString& text, bool hasValue, Radi
 QString faultHelp()
 {
     return QStringLiteral("no-wakeup, wrong-id, short-id[=N], refuse-confirm[=N], "
-                          "short-reply=K, no-ack=K, silent-from=K (K a block 0..101), "
+                          "short-reply=K, no-ack=K, silent-from=K, vanish-at=K (K a block 0..101), "
                           "stuck-byte=A (A an address 0..815)");
 }
 

@@ -22,10 +22,11 @@ struct RadioFaults {
     int missingAckAtBlock = -1;
     int silentFromBlock = -1; // from that block on the radio says nothing more
     int stuckByte = -1;       // that byte of memory (0..815) keeps its value whatever is written
+    int vanishAtBlock = -1;   // the pseudo-terminal closes when that block is asked for
 };
 
 // Adds one fault named as on the command line: no-wakeup, wrong-id, short-id[=N],
-// refuse-confirm[=N], short-reply=K, no-ack=K, silent-from=K, stuck-byte=A. False (with
-// the reason) for anything else.
+// refuse-confirm[=N], short-reply=K, no-ack=K, silent-from=K, vanish-at=K, stuck-byte=A.
+// False (with the reason) for anything else.
 bool addFault(const QString& faultText, RadioFaults& faults, QString* error);
 QString faultHelp();

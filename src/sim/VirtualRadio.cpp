@@ -41,15 +41,20 @@ void setFlags(int fd, int statusFlags)
 // end. With pacing a byte leaves only when the one before it has gone.
 class LineSchedule {
 public:
-    explicit LineSchedule(bool paced) : paced_(paced) {}
+    LineSchedule(bool paced, std::chrono::milliseconds latency) : paced_(paced), latency_(latency) {}
 
     void arrive(std::uint8_t byte, Clock::time_point now) { inbound_.push_back({byte, next(inFree_, now)}); }
 
     void answer(const RadioProtocol::Answer& answer, Clock::time_point heard)
     {
         const Clock::time_point earliest = answer.afterTurnaround ? heard + VirtualRadio::Turnaround : heard;
-        for (const char byte : answer.bytes)
-            outbound_.push_back({static_cast<std::uint8_t>(byte), next(outFree_, earliest)});
+        Clock::time_point held{};
+        for (const char byte : answer.bytes) {
+            const Clock::time_point due = next(outFree_, earliest);
+            if (held == Clock::time_point{})
+                held = due + latency_;
+            outbound_.push_back({static_cast<std::uint8_t>(byte), std::max(due, held)});
+        }
     }
 
     std::deque<TimedByte>& inbound() { return inbound_; }
@@ -88,6 +93,7 @@ private:
     }
 
     bool paced_;
+    std::chrono::milliseconds latency_;
     Clock::time_point inFree_{};
     Clock::time_point outFree_{};
     std::deque<TimedByte> inbound_;
@@ -97,7 +103,8 @@ private:
 } // namespace
 
 VirtualRadio::VirtualRadio(const TransferArea& memory, const Options& options)
-    : protocol_(memory, options.identity, options.faults), paced_(options.paced)
+    : lineup_(memory, options.identity, options.faults, options.turns), paced_(options.paced),
+      latency_(options.latency)
 {
 }
 
@@ -141,10 +148,28 @@ void VirtualRadio::stop()
     closeFd(stopPipe_[1]);
 }
 
-VirtualRadio::TransferArea VirtualRadio::memory() const
+VirtualRadio::TransferArea VirtualRadio::memory(int radio) const
 {
     const std::lock_guard<std::mutex> lock(memoryLock_);
-    return protocol_.memory();
+    return lineup_.radio(radio).memory();
+}
+
+RadioProtocol::Answer VirtualRadio::hear(std::uint8_t byte, Clock::time_point due)
+{
+    const std::lock_guard<std::mutex> lock(memoryLock_);
+    RadioProtocol* radio = lineup_.current(due);
+    if (!radio)
+        return {}; // nobody on the line
+    const RadioProtocol::Answer answer = radio->receive(byte);
+    lineup_.heard(due);
+    return answer;
+}
+
+// The cable pulled out: the terminal goes away, and the PC's reads and opens fail.
+void VirtualRadio::hangUp()
+{
+    closeFd(master_);
+    closeFd(slave_);
 }
 
 void VirtualRadio::serve()
@@ -153,15 +178,17 @@ void VirtualRadio::serve()
     // Pacing works in steps of a millisecond; the default timer slack would blur them.
     ::prctl(PR_SET_TIMERSLACK, 1UL);
 #endif
-    LineSchedule line(paced_);
+    LineSchedule line(paced_, latency_);
     for (;;) {
         Clock::time_point now = Clock::now();
         while (!line.inbound().empty() && line.inbound().front().due <= now) {
             const TimedByte heard = line.inbound().front();
             line.inbound().pop_front();
-            std::unique_lock<std::mutex> lock(memoryLock_);
-            const RadioProtocol::Answer answer = protocol_.receive(heard.byte);
-            lock.unlock();
+            const RadioProtocol::Answer answer = hear(heard.byte, heard.due);
+            if (answer.hangUp) {
+                hangUp();
+                return;
+            }
             line.answer(answer, heard.due);
         }
         const QByteArray due = line.takeDueOutbound(now);

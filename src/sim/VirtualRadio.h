@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sim/RadioProtocol.h"
+#include "sim/RadioLineup.h"
 
 #include <QString>
 #include <atomic>
@@ -12,7 +12,9 @@
 // A radio on a pseudo-terminal: the PC side opens devicePath() like any serial device,
 // and a thread of this object answers as the radio would. Optionally every byte takes
 // the time it needs at 9600 baud (10 bits) in both directions; without pacing the radio
-// answers as fast as the pseudo-terminal allows.
+// answers as fast as the pseudo-terminal allows. Optionally several radios take turns on
+// the line (RadioLineup), and each answer is held back as a USB adapter's latency timer
+// holds it.
 class VirtualRadio {
 public:
     using TransferArea = CloneFrames::TransferArea;
@@ -22,6 +24,9 @@ public:
         RadioIdentity identity;
         RadioFaults faults;
         bool paced = false;
+        RadioLineup::Turns turns;
+        // Each answer reaches the PC no sooner than this after its first byte was due.
+        std::chrono::milliseconds latency{0};
     };
 
     static constexpr std::chrono::nanoseconds ByteTime{1041667}; // 10 bits at 9600 baud
@@ -41,16 +46,20 @@ public:
     void stop();
 
     QString devicePath() const { return devicePath_; }
-    TransferArea memory() const;
+    // What radio n of the lineup (the first, for a single radio) holds now.
+    TransferArea memory(int radio = 0) const;
     // Bytes that crossed the line so far, from the PC and to the PC.
     std::int64_t bytesReceived() const { return bytesReceived_; }
     std::int64_t bytesSent() const { return bytesSent_; }
 
 private:
     void serve();
+    RadioProtocol::Answer hear(std::uint8_t byte, Clock::time_point due);
+    void hangUp();
 
-    RadioProtocol protocol_;
+    RadioLineup lineup_;
     bool paced_;
+    std::chrono::milliseconds latency_;
     mutable std::mutex memoryLock_;
     int master_ = -1;
     int slave_ = -1; // kept open so the terminal stays up between the PC's sessions

@@ -51,10 +51,10 @@ std::unique_ptr<VirtualRadio> makeRadio(const Cable& cable)
     return std::make_unique<VirtualRadio>(RadioLineup::memoryOf(0), setup);
 }
 
-const std::map<FleetState, QChar> StateLetters{
-    {FleetState::Waiting, 'w'}, {FleetState::Backup, 'B'},      {FleetState::Writing, 'W'},
-    {FleetState::Verifying, 'V'}, {FleetState::Remove, 'R'},   {FleetState::Unavailable, 'U'},
-    {FleetState::Stopped, 'S'}};
+const std::map<FleetState, QChar> StateLetters{{FleetState::Waiting, 'w'}, {FleetState::Backup, 'B'},
+                                               {FleetState::Writing, 'W'}, {FleetState::Verifying, 'V'},
+                                               {FleetState::Remove, 'R'},  {FleetState::Unavailable, 'U'},
+                                               {FleetState::Stopped, 'S'}};
 
 } // namespace
 
@@ -74,7 +74,7 @@ void TestFleet::bench_data()
     QTest::addColumn<Cables>("cables");
     QTest::addColumn<FleetOptions>("chosen");
     QTest::addColumn<Action>("action");
-    QTest::addColumn<QString>("states"); // cable 0's, a letter each
+    QTest::addColumn<QString>("states");   // cable 0's, a letter each
     QTest::addColumn<QStringList>("rows"); // "cable/radio result", by cable and radio
     QTest::addColumn<QString>("detail");   // in the detail of each radio not programmed
 
@@ -87,12 +87,15 @@ void TestFleet::bench_data()
         << Cables{{3, {0xFF, 0xF5, 0xFF}}} << options(3) << Action::Run << "BWVRwRwBWVS"
         << QStringList{"0/1 verified", "0/2 refused", "0/3 verified"}
         << "A transmit-only radio; the plan is for receive-only radios. Not written.";
-    QTest::newRow("failure on one cable") << Cables{{1, {}, "no-ack=30"}, {2}} << options(3) << Action::Run
-                                          << "BRwS" << QStringList{"0/1 failed", "1/1 verified", "1/2 verified"}
-                                          << "Backup failed: " + interrupt + " Not written.";
-    QTest::newRow("cable vanishes") << Cables{{2, {}, "vanish-at=20"}, {2}} << options(3, false) << Action::Run
-                                    << "WRUS" << QStringList{"0/1 failed", "1/1 verified", "1/2 verified"}
-                                    << interrupt + " The radio is half-written (10 of 51 rows): write it again.";
+    QTest::newRow("failure on one cable")
+        << Cables{{1, {}, "no-ack=30"}, {2}} << options(3) << Action::Run << "BRwS"
+        << QStringList{"0/1 failed", "1/1 verified", "1/2 verified"}
+        << "Backup failed: " + interrupt + " Not written.";
+    QTest::newRow("cable vanishes") << Cables{{2, {}, "vanish-at=20"}, {2}} << options(3, false)
+                                    << Action::Run << "WRUS"
+                                    << QStringList{"0/1 failed", "1/1 verified", "1/2 verified"}
+                                    << interrupt +
+                                           " The radio is half-written (10 of 51 rows): write it again.";
     QTest::newRow("stop while writing") << Cables{{2}} << options(0) << Action::StopWhenWriting << "BWVS"
                                         << QStringList{"0/1 verified"} << QString();
     QTest::newRow("cancel while writing")
@@ -113,8 +116,9 @@ void TestFleet::bench()
     const ScriptedSerialDevices devices;
     const QString historyFolder = dir.filePath(QStringLiteral("history"));
     const RadioImage plan = SampleImage().channel(1, 14512500).channel(16, 44600625);
-    FleetBench bench(plan, chosen,
-                     {HistoryKeeper(historyFolder, writer), devices, writer, dir.filePath(QStringLiteral("fleet"))});
+    FleetBench bench(
+        plan, chosen,
+        {HistoryKeeper(historyFolder, writer), devices, writer, dir.filePath(QStringLiteral("fleet"))});
     std::vector<std::unique_ptr<VirtualRadio>> radios;
     for (const Cable& cable : cables) {
         radios.push_back(makeRadio(cable));
@@ -143,8 +147,12 @@ void TestFleet::bench()
     });
     QStringList ended;
     for (const FleetRecord& record : records) {
-        ended << QStringLiteral("%1/%2 %3").arg(record.cable).arg(record.radio).arg(fleetResultName(record.result));
-        const bool programmed = record.result == FleetResult::Verified || record.result == FleetResult::Written;
+        ended << QStringLiteral("%1/%2 %3")
+                     .arg(record.cable)
+                     .arg(record.radio)
+                     .arg(fleetResultName(record.result));
+        const bool programmed =
+            record.result == FleetResult::Verified || record.result == FleetResult::Written;
         if (!programmed)
             QVERIFY2(record.detail.startsWith(detail), qPrintable(record.detail));
         const VirtualRadio& radio = *radios[static_cast<std::size_t>(record.cable)];
@@ -165,8 +173,9 @@ void TestFleet::bench()
     QCOMPARE(ended, rows);
     // Nothing started on the radios after the last one logged.
     for (std::size_t cable = 0; cable < cables.size(); ++cable) {
-        const int logged = int(std::count_if(records.cbegin(), records.cend(),
-                                             [cable](const FleetRecord& r) { return r.cable == int(cable); }));
+        const int logged = int(std::count_if(records.cbegin(), records.cend(), [cable](const FleetRecord& r) {
+            return r.cable == int(cable);
+        }));
         for (int radio = logged; radio < cables[cable].radios; ++radio)
             QVERIFY(radios[cable]->memory(radio) == RadioLineup::memoryOf(radio));
     }
@@ -176,7 +185,8 @@ void TestFleet::bench()
     QFile kept(bench.keptLogPath());
     QVERIFY2(kept.fileName().startsWith(dir.filePath(QStringLiteral("fleet/"))), qPrintable(kept.fileName()));
     QVERIFY(kept.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(kept.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(kept.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), records.size() + 1);
     const QStringList header = lines.front().split(QLatin1Char(','));
     for (const char* column : {"Time", "Port", "Radio", "Variant", "Backup", "Result", "Detail"})

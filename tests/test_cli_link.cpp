@@ -335,6 +335,7 @@ void TestCliLink::fleet()
     CliSimulator radio(simulate);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString data = dir_.filePath(QStringLiteral("fleet-data"));
+    QDir(data).removeRecursively();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
     QStringList arguments{"fleet", plan, "--log", log};
     if (!options.contains(QStringLiteral("--port")))
@@ -360,7 +361,6 @@ void TestCliLink::fleet()
         QCOMPARE(written.readAll().count('\n'), results.size() + 1); // the header, a row per radio
     QCOMPARE(QDir(data + QStringLiteral("/xr970/xr970/fleet")).entryList(QDir::Files).size(),
              results.isEmpty() ? 0 : 1);
-    QDir(data).removeRecursively();
 }
 
 QTEST_GUILESS_MAIN(TestCliLink)

@@ -58,6 +58,8 @@ private Q_SLOTS:
     void portsListsSlotsAndDevices();
     void portAuto_data();
     void portAuto();
+    void fleet_data();
+    void fleet();
 
 private:
     QTemporaryDir dir_;
@@ -301,6 +303,64 @@ void TestCliLink::portAuto()
         QVERIFY2(run.err.contains(radio.device()), qPrintable(run.err));
     for (const QString& part : listed)
         QVERIFY2(run.err.contains(part), qPrintable(run.err));
+}
+
+// The bench on the command line: a line per radio, the log, the exit status.
+void TestCliLink::fleet_data()
+{
+    QTest::addColumn<QStringList>("simulate");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("results"); // the fourth field of each line, in turn
+    QTest::newRow("verified") << QStringList{"--radios", "2"} << QStringList{"--count", "2"} << 0
+                              << QStringList{"verified", "verified"};
+    QTest::newRow("another variant refused")
+        << QStringList{"--radios", "2", "--variant-bytes", "0xFF,0xF5"} << QStringList{"--count", "2"} << 10
+        << QStringList{"verified", "refused"};
+    QTest::newRow("port missing") << QStringList{} << QStringList{"--port", "/dev/xr970-absent"} << 4
+                                  << QStringList{};
+    QTest::newRow("no count") << QStringList{} << QStringList{"--count", "0"} << 2 << QStringList{};
+}
+
+void TestCliLink::fleet()
+{
+    QFETCH(QStringList, simulate);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, results);
+    const QString plan = dir_.filePath(QStringLiteral("plan.dat"));
+    const QString log = dir_.filePath(QStringLiteral("fleet.csv"));
+    QFile::remove(log);
+    QVERIFY(ChannelFile::save(plan, patternImage()).ok());
+    CliSimulator radio(simulate);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString data = dir_.filePath(QStringLiteral("fleet-data"));
+    QDir(data).removeRecursively();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+    QStringList arguments{"fleet", plan, "--log", log};
+    if (!options.contains(QStringLiteral("--port")))
+        arguments << "--port" << radio.device();
+    const CliRun run = runCli(arguments + options, environment);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode == 4)
+        QVERIFY2(run.err.contains(QStringLiteral("/dev/xr970-absent")), qPrintable(run.err));
+    const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), results.size());
+    for (int n = 0; n < lines.size(); ++n) {
+        const QStringList fields = lines[n].split(QLatin1Char('\t'));
+        QCOMPARE(fields.size(), 6);
+        QCOMPARE(fields[0], radio.device());
+        QCOMPARE(fields[1], QString::number(n + 1));
+        QCOMPARE(fields[3], results[n]);
+        QCOMPARE(fields[5].startsWith(data + QStringLiteral("/xr970/xr970/history/")),
+                 results[n] != "refused");
+    }
+    QFile written(log);
+    QCOMPARE(written.open(QIODevice::ReadOnly), !results.isEmpty());
+    if (written.isOpen())
+        QCOMPARE(written.readAll().count('\n'), results.size() + 1); // the header, a row per radio
+    QCOMPARE(QDir(data + QStringLiteral("/xr970/xr970/fleet")).entryList(QDir::Files).size(),
+             results.isEmpty() ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestCliLink)

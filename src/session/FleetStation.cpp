@@ -93,7 +93,7 @@ std::optional<RadioPresence::Result> FleetStation::awaitRadio(TransferEngine::Se
 }
 
 // Until the radio stops answering (or the cable is gone), so that it is not taken for the
-// next one.
+// next one; then the cable waits for the next.
 void FleetStation::awaitRemoval(TransferEngine::Session& session)
 {
     setState(FleetState::Remove);
@@ -101,8 +101,12 @@ void FleetStation::awaitRemoval(TransferEngine::Session& session)
     clock.start();
     while (goesOn(session)) {
         const qint64 started = clock.elapsed();
-        if (!RadioPresence::check(session.line(), cable_.device).answered())
+        const RadioPresence::Result probe = RadioPresence::check(session.line(), cable_.device);
+        if (!probe.answered()) {
+            if (probe.answer == RadioPresence::Answer::Silence)
+                setState(FleetState::Waiting);
             return;
+        }
         session.pause(plan_.options().probeIntervalMs - static_cast<int>(clock.elapsed() - started));
     }
 }

@@ -78,7 +78,7 @@ void TestFleet::bench_data()
     QTest::addColumn<QStringList>("rows"); // "cable/radio result", by cable and radio
     QTest::addColumn<QString>("detail");   // in the detail of each radio not programmed
 
-    const QString interrupt = stringTableText(MessageId::ProgramInterrupt);
+    const QString interrupt = stringTableText(MessageId::ProgramInterrupt) + QLatin1Char('.');
     QTest::newRow("radio after radio") << Cables{{2}} << options(2) << Action::Run << "BWVRwBWVS"
                                        << QStringList{"0/1 verified", "0/2 verified"} << QString();
     QTest::newRow("write only") << Cables{{1}} << options(1, false, false) << Action::Run << "WS"

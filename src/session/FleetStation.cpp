@@ -12,9 +12,20 @@
 namespace {
 
 // The paragraphs of a message as one line of the log.
+// The radio's messages as one line of sentences: a line of a message that ends without a
+// full stop ("...please reset the radio and try again") gets one, so the next reads apart.
 QString oneLine(const QStringList& paragraphs)
 {
-    return paragraphs.join(QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QStringList sentences;
+    for (const QString& paragraph : paragraphs) {
+        for (QString line : paragraph.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            line = line.trimmed();
+            if (!line.isEmpty() && line.back().isLetterOrNumber())
+                line += line.back().unicode() < 0x80 ? QStringLiteral(".") : QStringLiteral("。");
+            sentences << line;
+        }
+    }
+    return sentences.join(QLatin1Char(' '));
 }
 
 QString variantName(RadioVariant variant)

@@ -27,17 +27,6 @@ struct FleetChoice {
     QString logPath;
 };
 
-// A cable named on the command line, with its stable name where it has one.
-FleetCable namedCable(const QString& port, const QList<SerialDeviceInfo>& present)
-{
-    const QString device = programPortMap().deviceFor(port);
-    for (const SerialDeviceInfo& info : present) {
-        if (info.isNamedBy(device))
-            return {device, info.stableName};
-    }
-    return {device, device.startsWith(QLatin1String("/dev/serial/by-id/")) ? device : QString()};
-}
-
 // Every --port: a device, or auto for every programming cable present. An exit status
 // when auto finds none.
 std::optional<int> addCables(const QStringList& ports, const SerialDevices& devices, FleetChoice& choice)
@@ -45,7 +34,7 @@ std::optional<int> addCables(const QStringList& ports, const SerialDevices& devi
     const QList<SerialDeviceInfo> present = devices.present();
     for (const QString& port : ports) {
         if (port != QLatin1String("auto")) {
-            choice.cables << namedCable(port, present);
+            choice.cables << namedCable(programPortMap().deviceFor(port), present);
             continue;
         }
         choice.watchForCables = true;

@@ -191,11 +191,9 @@ void FleetWindow::addPresentCables()
 
 void FleetWindow::addDevice(const QString& device)
 {
-    FleetCable cable{device, device.startsWith(QLatin1String("/dev/serial/by-id/")) ? device : QString()};
-    for (const SerialDeviceInfo& info : context_.serialDevices().present()) {
-        if (info.isNamedBy(device))
-            cable = {info.openName(), info.stableName};
-    }
+    FleetCable cable = namedCable(device, context_.serialDevices().present());
+    if (!cable.stableName.isEmpty())
+        cable.device = cable.stableName; // opened by its stable name, as the cables found present
     if (bench_ && bench_->isRunning())
         bench_->addCable(cable); // the row comes with cableAdded
     else

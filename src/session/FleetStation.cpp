@@ -35,6 +35,15 @@ QString variantName(RadioVariant variant)
 
 } // namespace
 
+FleetCable namedCable(const QString& device, const QList<SerialDeviceInfo>& present)
+{
+    for (const SerialDeviceInfo& info : present) {
+        if (info.isNamedBy(device))
+            return {device, info.stableName};
+    }
+    return {device, device.startsWith(QLatin1String("/dev/serial/by-id/")) ? device : QString()};
+}
+
 FleetStation::FleetStation(int number, FleetCable cable, FleetPlan& plan, HistoryKeeper history,
                            const SerialDevices& devices, QObject* parent)
     : QObject(parent), number_(number), cable_(std::move(cable)), plan_(plan), history_(std::move(history)),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/RadioPresence.h"
+#include "link/SerialDeviceInfo.h"
 #include "session/FleetPlan.h"
 #include "session/FleetRecord.h"
 #include "session/FleetState.h"
@@ -21,6 +22,10 @@ struct FleetCable {
     QString device;
     QString stableName;
 };
+
+// The cable a device names, opened by that device: the stable name comes from the devices
+// present, or is the device itself when it is a /dev/serial/by-id/ name.
+FleetCable namedCable(const QString& device, const QList<SerialDeviceInfo>& present);
 
 // One cable of the bench, on a thread of its own (TransferEngine): it waits for a radio,
 // backs it up, writes and verifies it, logs it, waits until it is taken off and goes
